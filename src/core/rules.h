@@ -1,0 +1,43 @@
+// Small shared rules: rounding, grid snapping, number text and reading.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vh {
+
+constexpr int16_t kTrue = -1;
+constexpr int16_t kFalse = 0;
+
+inline int16_t ToBool16(bool b) { return b ? kTrue : kFalse; }
+inline bool FromBool16(int16_t v) { return v != 0; }
+
+// Nearest whole number, halves to even (2.5 -> 2, 3.5 -> 4). NaN gives 0.
+double RoundHalfEven(double v);
+
+// RoundHalfEven clamped into a 16-bit signed integer.
+int16_t RoundToInt16(double v);
+// RoundHalfEven clamped into a 32-bit signed integer.
+int32_t RoundToInt32(double v);
+
+// v / grid rounded half to even, times grid, as a 32-bit float. A grid of 0
+// (never offered by the editor) leaves v rounded to a whole number.
+float SnapToGrid(float v, int grid);
+
+// Shortest text of a 32-bit float with at most 7 significant digits:
+// 12.3456789 -> "12.34568", 2 -> "2", 0.5 -> "0.5", 12345678 -> "1.234568E+07".
+std::string NumberText(float v);
+
+// Longest leading number of the text (blanks skipped first); none gives 0.
+double ReadNumber(std::string_view text);
+
+// The whole text (trimmed of blanks) must be a number.
+std::optional<double> ReadNumberStrict(std::string_view text);
+
+std::string Trim(std::string_view s);
+std::string UpperCase(std::string_view s);
+bool EndsWithNoCase(std::string_view s, std::string_view suffix);
+
+}  // namespace vh

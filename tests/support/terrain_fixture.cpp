@@ -1,0 +1,18 @@
+#include "support/terrain_fixture.h"
+
+#include "core/grid.h"
+#include "core/lifecycle.h"
+
+namespace vhtest {
+
+void MakeTerrain(vh::EditorState& s, int x, int y, int size) {
+    vh::SetDefaults(s, "/nonexistent-program-folder");
+    s.LogPath.clear();
+    vh::ResetEditor(s);
+    s.X = static_cast<int16_t>(x);
+    s.Y = static_cast<int16_t>(y);
+    s.Size = static_cast<int16_t>(size);
+    vh::BuildGrid(s);
+}
+
+}  // namespace vhtest
