@@ -1,0 +1,32 @@
+// One main-loop pass of editing, after the camera has moved and the view has
+// picked: the touch-up keys and the mouse wheel, the stroke state, then the
+// current tool on the picked square.
+#pragma once
+
+#include "core/editor_state.h"
+#include "core/input_state.h"
+
+namespace vh {
+
+// hitSquare: the square the pick found under the cursor, 0 when it hit
+// nothing. Sets MouseY from in.CursorY and PreviousWheel to in.Wheel.
+void RunEditPass(EditorState& s, const InputState& in, int hitSquare);
+
+// The parts, in the order RunEditPass runs them.
+
+// Touch-up only: Page Up/Down steps with their repeat, the lock key (L or
+// mouse button 3).
+void TouchUpKeys(EditorState& s, const InputState& in);
+
+// The wheel against PreviousWheel: touch-up corner or mountain/valley radius,
+// each kept in its cycle; then PreviousWheel = in.Wheel.
+void WheelStep(EditorState& s, const InputState& in);
+
+// ToolActive, DocClean, the frozen selection, the per-stroke undo snapshot
+// and the resets on release.
+void UpdateStroke(EditorState& s, const InputState& in, int hitSquare);
+
+// The checked tool's pass, when a square is picked.
+void RunCurrentTool(EditorState& s, const InputState& in);
+
+}  // namespace vh
