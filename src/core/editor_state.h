@@ -57,6 +57,7 @@ struct EditorState {
     int16_t TouchUpDirection = 0;
     float TouchUpKeyTime = 0;
     int16_t TouchUpLockKeyDown = 0;
+    float MountVallStep = 0;  // signed strength of the mountain/valley stroke
 
     // ---- settings: New map ----
     int16_t X = 17, Y = 17, Size = 256;
