@@ -1,0 +1,69 @@
+// The 3D view: an OpenGL widget that draws the terrain, sky box and overlays,
+// reads the user's input and picks the square under the cursor.
+//
+// The main window calls, once per pass: TakeInput -> UpdateCamera ->
+// PickSquare(cursor) -> RunEditPass -> StatusLineText -> update().
+#pragma once
+
+#include <QOpenGLWidget>
+#include <memory>
+#include <string>
+
+#include "core/editor_state.h"
+#include "core/input_state.h"
+
+namespace vh::view {
+class InputReader;
+class Renderer;
+}  // namespace vh::view
+
+class TerrainView : public QOpenGLWidget {
+    Q_OBJECT
+public:
+    // Sets the state's OnTerrainMeshUpdate, OnTerrainReplaced and OnReset
+    // hooks to this view's TerrainMeshChanged, TerrainReplaced and ResetView.
+    TerrainView(vh::EditorState& state, QWidget* parent = nullptr);
+    ~TerrainView() override;
+
+    // Key events of `source` (e.g. the main window) count as view input too.
+    void WatchKeysOf(QObject* source);
+
+    // This pass's input snapshot with the frame time; resets per-pass deltas.
+    vh::InputState TakeInput();
+    // Moves the camera (vh::UpdateCamera on the view's state).
+    void UpdateCamera(const vh::InputState& input);
+
+    // Square under the view pixel (x, y) for the current camera; 0 = miss.
+    int PickSquare(int x, int y) const;
+    // Nothing picked (mouse left the view or moved onto the toolbar).
+    void ClearSelection();
+    // The status line text for the current selection ("No Selection.", ...).
+    std::string StatusLineText() const;
+
+    // A new or opened terrain: build the meshes, load "Ground" and the sky.
+    void TerrainReplaced();
+    // Heights changed: move the mesh vertices at the next frame.
+    void TerrainMeshChanged();
+    // Drop the terrain's drawing objects (editor reset).
+    void ResetView();
+    // Reload the six sky images / the ground image from the settings.
+    void LoadSkyBox();
+    void LoadGroundTexture();
+
+    // Frames per second measured over the last second of drawing.
+    double FramesPerSecond() const { return fps_; }
+
+protected:
+    void initializeGL() override;
+    void resizeGL(int w, int h) override;
+    void paintGL() override;
+
+private:
+    void CleanupGL();
+
+    vh::EditorState& state_;
+    vh::view::InputReader* input_ = nullptr;
+    std::unique_ptr<vh::view::Renderer> renderer_;
+    bool glReady_ = false;
+    double fps_ = 0;
+};
