@@ -1,0 +1,395 @@
+#include "export/map_export.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "core/lifecycle.h"
+#include "core/rules.h"
+#include "core/save_file.h"
+#include "export/number_text.h"
+
+namespace vh {
+
+namespace {
+
+// A face point: a square corner (0..3 for C0..C3) at its own height, at the
+// floor level L or at the ceiling level H.
+enum Level : uint8_t { kOwn, kLow, kHigh };
+struct FacePoint {
+    uint8_t corner;
+    Level level;
+};
+struct Face {
+    FacePoint p[3];
+};
+struct BrushTable {
+    const Face* faces;
+    int count;
+    int topFace;        // the face written with the top texture and scales
+    int nineSpaceFace;  // this face line starts with nine spaces; -1 for none
+};
+
+constexpr FacePoint O(int c) {
+    return {static_cast<uint8_t>(c), kOwn};
+}
+constexpr FacePoint D(int c) {
+    return {static_cast<uint8_t>(c), kLow};
+}
+constexpr FacePoint U(int c) {
+    return {static_cast<uint8_t>(c), kHigh};
+}
+
+// Face tables exactly as the brushes have always been written, windings
+// included; compilers and existing maps rely on them.
+// Flatten bottom: the prism hangs from the surface down to L.
+constexpr Face kBottomT1[] = {
+    {O(3), O(2), O(0)}, {D(0), D(2), D(3)}, {O(2), O(3), D(3)}, {O(0), O(2), D(2)}, {O(3), O(0), D(0)}};
+constexpr Face kBottomT2[] = {
+    {O(0), O(1), O(3)}, {D(3), D(1), D(0)}, {O(1), O(0), D(0)}, {O(3), O(1), D(1)}, {O(0), O(3), D(3)}};
+constexpr Face kBottomT3[] = {
+    {O(2), O(0), O(1)}, {D(1), D(0), D(2)}, {O(1), O(0), D(0)}, {O(0), O(2), D(2)}, {O(2), O(1), D(1)}};
+constexpr Face kBottomT4[] = {
+    {O(1), O(3), O(2)}, {D(2), D(3), D(1)}, {O(2), O(3), D(3)}, {O(3), O(1), D(1)}, {O(1), O(2), D(2)}};
+constexpr Face kBottomQuad[] = {{O(0), O(1), O(3)}, {D(3), D(1), D(0)}, {O(1), O(0), D(0)},
+                                {O(3), O(1), D(1)}, {O(2), O(3), D(3)}, {O(0), O(2), D(2)}};
+// Flatten top: the prism stands on the surface up to H.
+constexpr Face kTopT1[] = {
+    {U(3), U(2), U(0)}, {O(0), O(2), O(3)}, {U(2), U(3), O(3)}, {U(0), U(2), O(2)}, {U(3), U(0), O(0)}};
+constexpr Face kTopT2[] = {
+    {U(0), U(1), U(3)}, {O(3), O(1), O(0)}, {U(1), U(0), O(0)}, {U(3), U(1), O(1)}, {U(0), U(3), O(3)}};
+constexpr Face kTopT3[] = {
+    {U(2), U(0), U(1)}, {O(1), O(0), O(2)}, {U(1), U(0), O(0)}, {U(0), U(2), O(2)}, {U(2), U(1), O(1)}};
+constexpr Face kTopT4[] = {
+    {U(1), U(3), U(2)}, {O(2), O(3), O(1)}, {U(2), U(3), O(3)}, {U(3), U(1), O(1)}, {U(1), U(2), O(2)}};
+constexpr Face kTopQuad[] = {{U(0), U(1), U(3)}, {O(3), O(1), O(0)}, {U(1), U(0), O(0)},
+                             {U(3), U(1), O(1)}, {U(2), U(3), O(3)}, {U(0), U(2), O(2)}};
+// Hint box over a square: faces 1 and 2 skip, 3 to 6 hint.
+constexpr Face kHint[] = {{U(0), U(1), U(3)}, {D(3), D(1), D(0)}, {U(1), U(0), D(0)},
+                          {U(3), U(1), D(1)}, {U(2), U(3), D(3)}, {U(0), U(2), D(2)}};
+
+enum Variant { kT1, kT2, kT3, kT4, kQuad };
+
+constexpr BrushTable kBottomTables[] = {{kBottomT1, 5, 0, -1},
+                                        {kBottomT2, 5, 0, 4},
+                                        {kBottomT3, 5, 0, -1},
+                                        {kBottomT4, 5, 0, -1},
+                                        {kBottomQuad, 6, 0, -1}};
+constexpr BrushTable kTopTables[] = {
+    {kTopT1, 5, 1, -1}, {kTopT2, 5, 1, 4}, {kTopT3, 5, 1, -1}, {kTopT4, 5, 1, -1}, {kTopQuad, 6, 1, -1}};
+
+constexpr size_t kBlock = 1 << 20;
+constexpr char kEight[] = "        ( ";
+constexpr char kNine[] = "         ( ";
+
+// A point's text, formatted once: "x z " and the height.
+struct PointText {
+    char xz[2 * kNumberTextMax + 2];
+    uint8_t xzLen;
+    char h[kNumberTextMax];
+    uint8_t hLen;
+};
+
+class MapWriter {
+public:
+    MapWriter(const EditorState& s, MapLevels levels, SaveFile& file) : file_(file) {
+        const int np = s.PointTotal();
+        points_.resize(static_cast<size_t>(np) + 1);
+        for (int i = 1; i <= np; ++i) {
+            const TerrainPoint& p = s.Points[i];
+            PointText& t = points_[i];
+            size_t n = WriteNumberText(t.xz, p.X);
+            t.xz[n++] = ' ';
+            n += WriteNumberText(t.xz + n, p.Z);
+            t.xz[n++] = ' ';
+            t.xzLen = static_cast<uint8_t>(n);
+            t.hLen = static_cast<uint8_t>(WriteNumberText(t.h, p.Height));
+        }
+        lowLen_ = WriteNumberText(low_, levels.Low);
+        highLen_ = WriteNumberText(high_, levels.High);
+
+        top_ = ScaledSuffix(s.TopTexture, s.TopScaleX, s.TopScaleY);
+        side_ = ScaledSuffix(s.SideTexture, s.SideScaleX, s.SideScaleY);
+        hint_ = s.HintTexture + " 0 0 0 1 1\r\n";
+        skip_ = s.SkipTexture + " 0 0 0 1 1\r\n";
+        sky_ = s.SkyTexture + " 0 0 0 1 1\r\n";
+        size_t suffix = std::max({top_.size(), side_.size(), hint_.size(), skip_.size(), sky_.size()});
+        // Nine spaces, three points of two numbers and a level, the brackets.
+        lineMax_ = sizeof kNine + 3 * (sizeof(PointText::xz) + kNumberTextMax + 8) + suffix + 16;
+        buf_.resize(kBlock + lineMax_);
+    }
+
+    void Text(const char* text, size_t n) {
+        std::memcpy(buf_.data() + pos_, text, n);
+        pos_ += n;
+        FlushIfFull();
+    }
+    void Line(const char* text) { Text(text, std::strlen(text)); }
+
+    void Brush(const BrushTable& t, const TerrainSquare& q) {
+        const int corners[4] = {static_cast<int>(q.CornerNextLeft), static_cast<int>(q.CornerNextRight),
+                                static_cast<int>(q.CornerLeft), static_cast<int>(q.CornerRight)};
+        Line("    {\r\n");
+        for (int f = 0; f < t.count; ++f) {
+            const std::string& suffix = f == t.topFace ? top_ : side_;
+            WriteFace(t.faces[f], corners, f == t.nineSpaceFace, suffix);
+        }
+        Line("    }\r\n");
+    }
+
+    void EmptyBrush() { Line("    {\r\n    }\r\n"); }
+
+    void Hint(const TerrainSquare& q) {
+        const int corners[4] = {static_cast<int>(q.CornerNextLeft), static_cast<int>(q.CornerNextRight),
+                                static_cast<int>(q.CornerLeft), static_cast<int>(q.CornerRight)};
+        Line("    {\r\n");
+        for (int f = 0; f < 6; ++f) WriteFace(kHint[f], corners, false, f < 2 ? skip_ : hint_);
+        Line("    }\r\n");
+    }
+
+    // Axis-aligned box in file coordinates; y1 > y2 (given from its high end).
+    void Sky(float x1, float x2, float y1, float y2, float z1, float z2) {
+        const float faces[6][3][3] = {
+            {{x1, y1, z2}, {x2, y1, z2}, {x2, y2, z2}}, {{x2, y2, z1}, {x2, y1, z1}, {x1, y1, z1}},
+            {{x1, y1, z2}, {x1, y2, z2}, {x1, y2, z1}}, {{x2, y2, z2}, {x2, y1, z2}, {x2, y1, z1}},
+            {{x2, y1, z2}, {x1, y1, z2}, {x1, y1, z1}}, {{x1, y2, z2}, {x2, y2, z2}, {x2, y2, z1}}};
+        Line("    {\r\n");
+        for (const auto& face : faces) {
+            char* out = buf_.data() + pos_;
+            char* p = Put(out, kEight, sizeof kEight - 1);
+            for (int k = 0; k < 3; ++k) {
+                if (k > 0) p = Put(p, " ) ( ", 5);
+                p += WriteNumberText(p, face[k][0]);
+                *p++ = ' ';
+                p += WriteNumberText(p, face[k][1]);
+                *p++ = ' ';
+                p += WriteNumberText(p, face[k][2]);
+            }
+            p = Put(p, " ) ", 3);
+            p = Put(p, sky_.data(), sky_.size());
+            pos_ += static_cast<size_t>(p - out);
+            FlushIfFull();
+        }
+        Line("    }\r\n");
+    }
+
+    void Finish() {
+        if (pos_ > 0) file_.Write(buf_.data(), pos_);
+        pos_ = 0;
+    }
+
+private:
+    static std::string ScaledSuffix(const std::string& texture, float sx, float sy) {
+        std::string t = texture + " 0 0 0 ";
+        AppendNumberText(t, sx);
+        t += ' ';
+        AppendNumberText(t, sy);
+        t += "\r\n";
+        return t;
+    }
+
+    static char* Put(char* p, const char* text, size_t n) {
+        std::memcpy(p, text, n);
+        return p + n;
+    }
+
+    void WriteFace(const Face& face, const int corners[4], bool nine, const std::string& suffix) {
+        char* out = buf_.data() + pos_;
+        char* p = nine ? Put(out, kNine, sizeof kNine - 1) : Put(out, kEight, sizeof kEight - 1);
+        for (int k = 0; k < 3; ++k) {
+            if (k > 0) p = Put(p, " ) ( ", 5);
+            const FacePoint fp = face.p[k];
+            const PointText& t = points_[corners[fp.corner]];
+            p = Put(p, t.xz, t.xzLen);
+            switch (fp.level) {
+                case kOwn:
+                    p = Put(p, t.h, t.hLen);
+                    break;
+                case kLow:
+                    p = Put(p, low_, lowLen_);
+                    break;
+                case kHigh:
+                    p = Put(p, high_, highLen_);
+                    break;
+            }
+        }
+        p = Put(p, " ) ", 3);
+        p = Put(p, suffix.data(), suffix.size());
+        pos_ += static_cast<size_t>(p - out);
+        FlushIfFull();
+    }
+
+    void FlushIfFull() {
+        if (pos_ >= kBlock) Finish();
+    }
+
+    SaveFile& file_;
+    std::vector<PointText> points_;
+    char low_[kNumberTextMax], high_[kNumberTextMax];
+    size_t lowLen_ = 0, highLen_ = 0;
+    std::string top_, side_, hint_, skip_, sky_;
+    size_t lineMax_ = 0;
+    std::vector<char> buf_;
+    size_t pos_ = 0;
+};
+
+// Checks that every square names existing points before anything is written.
+bool TerrainIsWhole(const EditorState& s, std::string* why) {
+    const int np = s.PointTotal(), nq = s.SquareTotal();
+    if (np < 1 || s.Points.size() < static_cast<size_t>(np) + 1 ||
+        s.Squares.size() < static_cast<size_t>(nq) + 1) {
+        *why = "There is no terrain to export.";
+        return false;
+    }
+    for (int i = 1; i <= nq; ++i) {
+        const TerrainSquare& q = s.Squares[i];
+        for (float c : {q.CornerNextLeft, q.CornerNextRight, q.CornerLeft, q.CornerRight}) {
+            if (!(c >= 1 && c <= np)) {
+                *why = "The terrain is damaged: square " + std::to_string(i) +
+                       " names a point that does not exist.";
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+MapLevels ComputeMapLevels(const EditorState& s) {
+    float lowest = 4096.0f, highest = -4096.0f;
+    const int np = s.PointTotal();
+    for (int i = 1; i <= np; ++i) {
+        const float h = s.Points[i].Height;
+        if (h < lowest) lowest = h;
+        if (h > highest) highest = h;
+    }
+    const float g = static_cast<float>(s.Grid);
+    return {lowest - g, highest + g};
+}
+
+SquareSplit BestFitSplit(float h0, float h1, float h2, float h3) {
+    const float p = h0 * h3;
+    const float q = h1 * h2;
+    if (p > q) return SquareSplit::Backslash;
+    if (p < q) return SquareSplit::Forward;
+    if ((h0 == h1 && h2 == h3) || (h0 == h2 && h1 == h3)) return SquareSplit::Quad;
+    return SquareSplit::Backslash;
+}
+
+bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std::string* error) {
+    StopMainLoop(s);
+    const int nq = s.SquareTotal();
+    progress.Maximum(nq);
+    progress.Value(0);
+    progress.Status("Exporting Brushes...");
+    s.Rnd.Randomize();
+
+    auto finish = [&](bool ok, const std::string& why) {
+        if (!ok && error) *error = why;
+        if (ok) LogLine(s, "MAP EXPORT : Map Exporting " + path);
+        progress.Status("No Selection.");
+        CloseDialogAndResume(s);
+        return ok;
+    };
+
+    std::string why;
+    if (!TerrainIsWhole(s, &why)) return finish(false, why);
+
+    const MapLevels levels = ComputeMapLevels(s);
+    const TerrainPoint& first = s.Points[1];
+    const TerrainPoint& last = s.Points[s.PointTotal()];
+    const float x0 = first.X, z0 = first.Z, xn = last.X, zn = last.Z;
+
+    SaveFile file(path);
+    if (!file.Open()) return finish(false, file.Error());
+    MapWriter w(s, levels, file);
+    w.Line("{\r\n");
+    w.Line("    \"classname\" \"worldspawn\"\r\n");
+
+    const bool bottom = s.ExportPosition == 0;
+    const bool top = s.ExportPosition == 1;
+    auto brush = [&](Variant v, const TerrainSquare& q) {
+        if (bottom)
+            w.Brush(kBottomTables[v], q);
+        else if (top)
+            w.Brush(kTopTables[v], q);
+        else
+            w.EmptyBrush();
+    };
+    auto pair = [&](SquareSplit split, const TerrainSquare& q) {
+        switch (split) {
+            case SquareSplit::Backslash:
+                brush(kT1, q);
+                brush(kT2, q);
+                break;
+            case SquareSplit::Forward:
+                brush(kT3, q);
+                brush(kT4, q);
+                break;
+            case SquareSplit::Quad:
+                brush(kQuad, q);
+                break;
+        }
+    };
+
+    const std::string& style = s.ExportType;
+    if (style == "\\" || style == "//" || style == "Random" || style == "Best Fit") {
+        for (int i = 1; i <= nq; ++i) {
+            const TerrainSquare& q = s.Squares[i];
+            SquareSplit split = SquareSplit::Backslash;
+            if (style == "//") {
+                split = SquareSplit::Forward;
+            } else if (style == "Random") {
+                const float r = s.Rnd.Next() + 1.0f;
+                split = RoundHalfEven(r) == 2.0 ? SquareSplit::Forward : SquareSplit::Backslash;
+            } else if (style == "Best Fit") {
+                const auto h = [&](float c) { return s.Points[static_cast<int>(c)].Height; };
+                split = BestFitSplit(h(q.CornerNextLeft), h(q.CornerNextRight), h(q.CornerLeft),
+                                     h(q.CornerRight));
+            }
+            pair(split, q);
+            progress.Value(i);
+        }
+    } else if (style == "X") {
+        // Checkerboard: the pair flips after every square, and each row starts
+        // opposite to the row before it.
+        const int perRow = s.X - 1;
+        bool backslash = true;
+        for (int start = 1; perRow > 0 && start <= nq; start += perRow) {
+            const bool rowStart = backslash;
+            for (int i = start; i < start + perRow && i <= nq; ++i) {
+                pair(backslash ? SquareSplit::Backslash : SquareSplit::Forward, s.Squares[i]);
+                backslash = !backslash;
+                progress.Value(i);
+            }
+            backslash = !rowStart;
+        }
+    }
+
+    if (s.AddHint) {
+        progress.Status("Exporting Hint Brushes...");
+        for (int i = 1; i <= nq; ++i) {
+            w.Hint(s.Squares[i]);
+            progress.Value(i);
+        }
+    }
+
+    if (s.AddSky) {
+        const float g = static_cast<float>(s.Grid);
+        const float lo = levels.Low, hi = levels.High;
+        w.Sky(x0 - g, x0, zn, z0, lo, hi);
+        w.Sky(xn, xn + g, zn, z0, lo, hi);
+        w.Sky(x0 - g, xn + g, zn + g, zn, lo, hi);
+        w.Sky(x0 - g, xn + g, z0, z0 - g, lo, hi);
+        w.Sky(x0 - g, xn + g, zn + g, z0 - g, hi, hi + g);
+    }
+
+    w.Line("}\r\n");
+    w.Finish();
+    if (!file.Commit()) return finish(false, file.Error());
+    return finish(true, {});
+}
+
+}  // namespace vh

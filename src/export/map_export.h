@@ -1,0 +1,34 @@
+// Quake .MAP export: one worldspawn entity whose brushes are the terrain,
+// with optional hint brushes and a five-brush sky box.
+#pragma once
+
+#include <string>
+
+#include "core/editor_state.h"
+#include "core/progress.h"
+
+namespace vh {
+
+// Writes the whole .MAP file for the current terrain and export settings.
+// Stops the main loop for the duration and resumes it at the end (the caller
+// restarts its loop tick when LoopRunning is true afterwards). Progress gets
+// "Exporting Brushes...", "Exporting Hint Brushes..." and "No Selection.",
+// maximum SquareCount and the index of each square written. The file is
+// written atomically: on failure (false, message in *error) an existing file
+// at path is left as it was and nothing is logged.
+bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std::string* error);
+
+// Floor and ceiling levels of the export: L = min(4096, lowest height) - Grid,
+// H = max(-4096, highest height) + Grid, in 32-bit float arithmetic.
+struct MapLevels {
+    float Low = 0, High = 0;
+};
+MapLevels ComputeMapLevels(const EditorState& s);
+
+// The pair of triangles a square gets, or one quad for a plane under "Best Fit".
+enum class SquareSplit { Backslash, Forward, Quad };
+
+// "Best Fit": compares h0*h3 with h1*h2 (corner heights C0..C3).
+SquareSplit BestFitSplit(float h0, float h1, float h2, float h3);
+
+}  // namespace vh
