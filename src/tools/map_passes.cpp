@@ -1,0 +1,49 @@
+#include "tools/map_passes.h"
+
+#include "core/rules.h"
+#include "core/undo.h"
+#include "tools/noise.h"
+#include "tools/smooth.h"
+#include "tools/tool_common.h"
+
+namespace vh {
+
+namespace {
+
+bool HasTerrain(const EditorState& s) {
+    return s.PointTotal() >= 1 && static_cast<int>(s.Points.size()) > s.PointTotal();
+}
+
+}  // namespace
+
+void SmoothingPass(EditorState& s) {
+    if (!HasTerrain(s)) return;
+    PushUndo(s);
+    // In place, in index order: each average already sees the points smoothed before it.
+    const int n = s.PointTotal();
+    for (int i = 1; i <= n; ++i) SmoothPointJump(s, i);
+    UpdateTerrainMesh(s);
+}
+
+void NoisePass(EditorState& s) {
+    if (!HasTerrain(s)) return;
+    PushUndo(s);
+    const int n = s.PointTotal();
+    for (int i = 1; i <= n; ++i) NoisePoint(s, i);
+    UpdateTerrainMesh(s);
+}
+
+void ScalingPass(EditorState& s) {
+    if (!HasTerrain(s)) return;
+    const float f = s.ScalePassFactor;
+    if (f == 1.0f || f == 0.0f) return;
+    PushUndo(s);
+    const int n = s.PointTotal();
+    for (int i = 1; i <= n; ++i) {
+        if (PointProtected(s, i)) continue;
+        s.Points[i].Height = SnapToGrid(f * s.Points[i].Height, s.Grid);
+    }
+    UpdateTerrainMesh(s);
+}
+
+}  // namespace vh

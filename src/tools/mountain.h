@@ -1,0 +1,21 @@
+// Mountain/valley: grows a round hill (or digs a valley) centred on the
+// picked square, pulling every point inside the circle part of the way toward
+// a dome above the height the square had when the stroke began.
+#pragma once
+
+#include "core/editor_state.h"
+
+namespace vh {
+
+// One pass; reads MouseY, ToolActive and the picked square.
+void MountVallTool(EditorState& s);
+
+// One point against the dome of radius r centred on (cx, cz) above base,
+// then the rim smoothing when MountVallSmoothOuter is set.
+void MountVallPoint(EditorState& s, int point, float cx, float base, float cz, float r);
+
+// The wheel changed the radius by delta (+1 / -1 / 0); the radius is then kept
+// in its cycle 3 .. 20 (21 wraps to 3, 2 or less to 20).
+void MountVallWheel(EditorState& s, int delta);
+
+}  // namespace vh

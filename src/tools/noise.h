@@ -1,0 +1,16 @@
+// Noise: a random grid-snapped change on the picked square (and the ring with
+// the Large radius), once per click.
+#pragma once
+
+#include "core/editor_state.h"
+
+namespace vh {
+
+// One pass; acts only in the first pass of a stroke (NoiseApplied).
+void NoiseTool(EditorState& s);
+
+// Height += SnapToGrid(2 M r - M) with one fresh draw r, M = MaxNoise; a
+// protected point draws nothing.
+void NoisePoint(EditorState& s, int point);
+
+}  // namespace vh

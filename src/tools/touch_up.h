@@ -1,0 +1,32 @@
+// Touch-up: one corner of the picked square, chosen with the wheel, moved by
+// dragging or by Page Up/Down, locked and unlocked with L. It moves its
+// corner whether locked or not.
+#pragma once
+
+#include "core/editor_state.h"
+#include "core/input_state.h"
+
+namespace vh {
+
+// Point index of TouchUpCorner (1 CornerLeft, 2 CornerNextLeft, 3
+// CornerNextRight, 4 CornerRight) of the picked square; 0 when nothing is
+// picked or the corner number is out of range.
+int TouchUpPoint(const EditorState& s);
+
+// The drag pass; a held Page key stops the drag.
+void TouchUpTool(EditorState& s, const InputState& in);
+
+// Moves the corner by TouchUpDirection x Grid; the first step of a key press
+// pushes an undo snapshot.
+void TouchUpKeyStep(EditorState& s);
+
+// Locks an unlocked corner, unlocks a locked one.
+void TouchUpToggleLock(EditorState& s);
+
+// Page keys with the 250 ms wait before repeating, and the lock key edge.
+void TouchUpPageAndLockKeys(EditorState& s, const InputState& in);
+
+// The wheel moved the corner number by delta; it is then kept in 1 .. 4.
+void TouchUpWheel(EditorState& s, int delta);
+
+}  // namespace vh
