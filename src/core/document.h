@@ -1,0 +1,88 @@
+// The .vhm map document: a little-endian binary file holding the header
+// (version "200", counts, export settings, brush and editor textures), every
+// point (14 bytes) and every square (48 bytes), and nothing after them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/editor_state.h"
+#include "core/prompts.h"
+
+namespace vh {
+
+constexpr const char* kDocumentVersion = "200";
+constexpr int kPointRecordBytes = 14;
+constexpr int kSquareRecordBytes = 48;
+constexpr const char* kUnsupportedVersionText = "Sorry, VH 2.0.0 does not support older .VHM files.";
+
+// Everything a document holds, decoded and checked. Arrays are 1-based like
+// the editor's ([0] unused).
+struct DocumentData {
+    float PointCount = 0, SquareCount = 0, PointsPerRow = 0;
+    std::string LastExportPath;
+    std::string ExportType;
+    int16_t ExportPosition = 0;
+    int16_t AddHint = 0, AddSky = 0;
+    std::string TopTexture, SideTexture, HintTexture, SkipTexture, SkyTexture;
+    float TopScaleX = 0, TopScaleY = 0, SideScaleX = 0, SideScaleY = 0;
+    std::string SkyUP, SkyDN, SkyFT, SkyBK, SkyRT, SkyLF, GroundTexture;
+    std::vector<TerrainPoint> Points;
+    std::vector<TerrainSquare> Squares;
+
+    int Rows() const;  // point count / points per row
+};
+
+enum class DocumentError {
+    None,
+    Unreadable,  // the file could not be opened or read
+    Version,     // the version field is not "200" (also an empty file)
+    Damaged,     // truncated, inconsistent or out-of-range contents
+};
+
+struct DocumentLoad {
+    DocumentError Error = DocumentError::None;
+    std::string Message;  // one line, for the user; empty on success
+    DocumentData Data;
+    bool Ok() const { return Error == DocumentError::None; }
+};
+
+// The bytes of a document for the terrain and settings of s.
+// False (with *error) when the terrain cannot be stored, e.g. a text longer
+// than 65535 bytes or arrays that disagree with the counts.
+bool EncodeDocument(const EditorState& s, std::string* bytes, std::string* error);
+
+// Decode and fully validate document bytes; nothing outside the result is
+// touched. `name` only appears in messages.
+DocumentLoad DecodeDocument(std::string_view bytes, const std::string& name);
+
+// Read and decode a file without touching any editor state.
+DocumentLoad LoadDocumentFile(const std::string& path);
+
+// Copy a decoded document into s: counts, arrays (points, squares, undo),
+// header fields 2 to 25. No reset, log, prompts or view hooks.
+void ApplyDocument(EditorState& s, const DocumentData& d);
+
+// Headless loading for tools such as the CLI: defaults are kept, the document
+// replaces the terrain, DocPath/DocTitle are set and TerrainExists is true.
+// False (with *error) when the file is refused; s is then untouched.
+bool LoadDocumentInto(EditorState& s, const std::string& path, std::string* error);
+
+// Save: atomic write of the document, then the log line, cmdSave enabled,
+// DocClean true and the path added to the recent list. On failure nothing
+// changes, the old file stays whole and *error tells why.
+bool WriteDocument(EditorState& s, const std::string& path, std::string* error);
+
+// Open: a refused version gets the old-format message, the caption "Varnholm"
+// and DocClean true; a damaged or unreadable file gets a message and changes
+// nothing. On success the editor is reset, the terrain replaced, the view told
+// (OnTerrainReplaced), the path added to the recent list and LoopRunning set.
+// True when the document was opened.
+bool ReadDocument(EditorState& s, const std::string& path, const std::string& title, Prompts& prompts);
+
+// The caption for a document title: title + " - Varnholm".
+std::string DocumentCaption(const std::string& title);
+
+}  // namespace vh
