@@ -1,0 +1,46 @@
+// Small terrains and helpers for the tool tests.
+#pragma once
+
+#include <vector>
+
+#include "core/editor_state.h"
+#include "core/rules.h"
+#include "support/terrain_fixture.h"
+
+namespace vhtools {
+
+// A built terrain of x by y points, heights 0, with the mesh hook counting rebuilds.
+struct ToolTerrain {
+    vh::EditorState s;
+    int rebuilds = 0;
+
+    explicit ToolTerrain(int x = 5, int y = 5, int size = 256) {
+        vhtest::MakeTerrain(s, x, y, size);
+        s.OnTerrainMeshUpdate = [this] { ++rebuilds; };
+    }
+
+    // Point at column c, row r (1-based).
+    int P(int c, int r) const { return (r - 1) * s.X + c; }
+    float& H(int point) { return s.Points[point].Height; }
+    float& H(int c, int r) { return s.Points[P(c, r)].Height; }
+
+    std::vector<float> Heights() const {
+        std::vector<float> h;
+        for (int i = 1; i <= s.PointTotal(); ++i) h.push_back(s.Points[i].Height);
+        return h;
+    }
+
+    void SetAll(float h) {
+        for (int i = 1; i <= s.PointTotal(); ++i) s.Points[i].Height = h;
+    }
+
+    // Number of points whose height differs from before.
+    int Changed(const std::vector<float>& before) const {
+        int n = 0;
+        for (int i = 1; i <= s.PointTotal(); ++i)
+            if (s.Points[i].Height != before[i - 1]) ++n;
+        return n;
+    }
+};
+
+}  // namespace vhtools
