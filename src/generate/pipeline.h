@@ -8,11 +8,9 @@
 
 #include "core/editor_state.h"
 #include "core/progress.h"
+#include "generate/generators.h"
 
 namespace vh {
-
-enum class SmoothOption { None, Radial, Linear, RadialOver, LinearOver };
-enum class SlopeOption { None, PX, NX, PY, NY };
 
 // Everything the pipeline reads from the New Map dialog, already converted
 // the way the dialog converts its controls (see the comments). Whole numbers

@@ -1,0 +1,48 @@
+#include <cmath>
+
+#include "core/rules.h"
+#include "generate/generators.h"
+
+namespace vh {
+
+void Circles(EditorState& s, Progress& progress) {
+    const int iterations = s.CircleIterations;
+    progress.Maximum(iterations);
+    progress.Value(0);
+    progress.Status("Running Circle Algorithm ...");
+    const int pc = s.PointTotal();
+    const int perRow = s.X;
+    TerrainPoint* pts = s.Points.data();
+
+    for (int i = 1; i <= iterations; ++i) {
+        // A 16-bit product; the pipeline rejects radii that do not fit.
+        const float r = static_cast<float>(static_cast<int16_t>(s.CircleMaxRad * s.Size));
+        const double r2 = static_cast<double>(r) * r;
+        const int c = RandomPointIndex(s.Rnd, pc);
+        const int sign = static_cast<int>(RoundHalfEven(static_cast<double>(s.Rnd.Next())));
+        const float scale = s.CircleMaxChange / r;
+        const double cx = pts[c].X, cz = pts[c].Z;
+
+        for (int row = 1; row <= pc; row += perRow) {
+            const double dz = pts[row].Z - cz;
+            // A whole row out of reach: every point of it has d >= R.
+            if (dz * dz >= r2) continue;
+            const int last = row + perRow - 1;
+            for (int j = row; j <= last; ++j) {
+                TerrainPoint& p = pts[j];
+                const double pz = p.Z - cz, px = p.X - cx;
+                const double sum = pz * pz + px * px;
+                if (sum >= r2) continue;  // then d >= R after rounding too
+                const float d = static_cast<float>(std::sqrt(sum));
+                if (!(d < r)) continue;
+                float dh = static_cast<float>(std::sqrt(std::fabs(r2 - static_cast<double>(d) * d)));
+                dh = scale * dh;
+                if (sign == 1) dh = -dh;
+                p.Height += dh;
+            }
+        }
+        progress.Value(i);
+    }
+}
+
+}  // namespace vh

@@ -1,0 +1,43 @@
+#include <QImageReader>
+#include <QPainter>
+
+#include "core/rules.h"
+#include "generate/pipeline.h"
+
+namespace vh {
+
+namespace {
+
+// The preview's background: the window system's button-face grey.
+constexpr QRgb kPreviewBackground = 0xFFF0F0F0u;
+
+}  // namespace
+
+bool IsHeightImagePath(const std::string& path) {
+    return EndsWithNoCase(path, ".BMP") || EndsWithNoCase(path, ".GIF") || EndsWithNoCase(path, ".JPG") ||
+           EndsWithNoCase(path, ".JPEG");
+}
+
+QImage BlankHeightImagePreview() {
+    QImage img(kPreviewSide, kPreviewSide, QImage::Format_RGB32);
+    img.fill(kPreviewBackground);
+    return img;
+}
+
+std::optional<QImage> LoadHeightImagePreview(const std::string& path) {
+    if (!IsHeightImagePath(path)) return std::nullopt;
+    QImageReader reader(QString::fromStdString(path));
+    reader.setDecideFormatFromContent(true);
+    QImage img = reader.read();
+    if (img.isNull()) return std::nullopt;
+    // Stretched over the whole preview, pixel by pixel as a plain blit would,
+    // over the background where the image is transparent.
+    QImage preview = BlankHeightImagePreview();
+    QPainter painter(&preview);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(0, 0, kPreviewSide, kPreviewSide), img);
+    painter.end();
+    return preview;
+}
+
+}  // namespace vh
