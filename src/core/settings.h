@@ -1,0 +1,34 @@
+// The settings file: config/Varnholm.ini below the program folder, read once
+// at start-up and written once when the program ends.
+#pragma once
+
+#include <string>
+
+#include "core/editor_state.h"
+
+namespace vh {
+
+// ProgramFolder + "/config/Varnholm.ini".
+std::string SettingsPath(const EditorState& s);
+
+// Apply one key as the settings reader does: the key is compared in upper
+// case after trimming, the value is trimmed and an empty value is skipped.
+// `inToolsSection` decides which threshold "SmoothThreshold" sets. Returns
+// false for a key the program does not know (nothing changes then).
+bool ApplySetting(EditorState& s, const std::string& key, const std::string& value, bool inToolsSection);
+
+// Read a settings file into s. A missing folder and file are created (empty);
+// lines without "=", empty values, unknown keys and garbage are skipped.
+// False (with *error) only when the file could not be read at all; s keeps
+// whatever it had then.
+bool ReadSettingsFile(EditorState& s, const std::string& path, std::string* error = nullptr);
+bool ReadSettings(EditorState& s);
+
+// The settings file's text for s.
+std::string SettingsText(const EditorState& s);
+
+// Write the settings atomically, creating the folder when needed.
+bool WriteSettingsFile(const EditorState& s, const std::string& path, std::string* error = nullptr);
+bool WriteSettings(const EditorState& s, std::string* error = nullptr);
+
+}  // namespace vh
