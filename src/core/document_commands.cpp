@@ -1,0 +1,104 @@
+#include "core/document_commands.h"
+
+#include "core/document.h"
+#include "core/lifecycle.h"
+#include "core/rules.h"
+#include "core/settings.h"
+
+namespace vh {
+
+namespace {
+
+bool IsMapFileName(const std::string& path) {
+    return !path.empty() && EndsWithNoCase(path, ".VHM");
+}
+
+FileDialogRequest MapDialog(const EditorState& s, const char* title, const std::string& fileName) {
+    FileDialogRequest r;
+    r.Title = title;
+    r.Filter = kMapFileFilter;
+    r.InitialFolder = DocumentDialogFolder(s);
+    r.FileName = fileName;
+    return r;
+}
+
+}  // namespace
+
+bool AskToSaveChanges(EditorState& s, Prompts& prompts) {
+    if (s.DocClean) return true;
+    PromptAnswer a = prompts.Message("Save changes to " + s.DocTitle, "Save File?",
+                                     PromptButtons::YesNoCancel, PromptIcon::Question);
+    if (a == PromptAnswer::Cancel) return false;
+    // Yes goes on with the command even when the save did not happen.
+    if (a == PromptAnswer::Yes) CommandSave(s, prompts);
+    return true;
+}
+
+std::string DocumentDialogFolder(const EditorState& s) {
+    if (EndsWithNoCase(s.DocPath, ".VHM")) return FolderOf(s.DocPath);
+    if (EndsWithNoCase(s.Recent[1], ".VHM")) return FolderOf(s.Recent[1]);
+    return s.ProgramFolder;
+}
+
+bool CommandNew(EditorState& s, Prompts& prompts) {
+    if (!AskToSaveChanges(s, prompts)) return false;
+    StopMainLoop(s);
+    return true;
+}
+
+bool CommandOpen(EditorState& s, Prompts& prompts) {
+    if (!AskToSaveChanges(s, prompts)) return false;
+    FileChoice c = prompts.OpenFile(MapDialog(s, kOpenMapTitle, ""));
+    if (!IsMapFileName(c.Path)) return false;
+    return ReadDocument(s, c.Path, c.Title.empty() ? FileTitleOf(c.Path) : c.Title, prompts);
+}
+
+bool CommandOpenRecent(EditorState& s, Prompts& prompts, int k) {
+    if (k < 1 || k > 8) return false;
+    if (!AskToSaveChanges(s, prompts)) return false;
+    // The save above may have reordered the list; the entry is read now.
+    const std::string path = s.Recent[k];
+    if (path.empty()) return false;
+    return ReadDocument(s, path, FileTitleOf(path), prompts);
+}
+
+bool CommandSave(EditorState& s, Prompts& prompts) {
+    if (s.DocPath.empty()) return CommandSaveAs(s, prompts);
+    std::string error;
+    if (WriteDocument(s, s.DocPath, &error)) return true;
+    prompts.Message(error, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
+    return false;
+}
+
+bool CommandSaveAs(EditorState& s, Prompts& prompts) {
+    FileChoice c = prompts.SaveFile(MapDialog(s, kSaveMapTitle, s.DocPath));
+    if (!IsMapFileName(c.Path)) return false;
+    const std::string oldPath = s.DocPath, oldTitle = s.DocTitle, oldCaption = s.Caption;
+    s.DocPath = c.Path;
+    s.DocTitle = c.Title.empty() ? FileTitleOf(c.Path) : c.Title;
+    s.Caption = DocumentCaption(s.DocTitle);
+    std::string error;
+    if (WriteDocument(s, s.DocPath, &error)) return true;
+    // Nothing was written there, so the document keeps its old name.
+    s.DocPath = oldPath;
+    s.DocTitle = oldTitle;
+    s.Caption = oldCaption;
+    prompts.Message(error, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
+    return false;
+}
+
+bool Quit(EditorState& s, Prompts& prompts) {
+    return Quit(s, prompts, SettingsPath(s));
+}
+
+bool Quit(EditorState& s, Prompts& prompts, const std::string& settingsPath) {
+    if (!AskToSaveChanges(s, prompts)) return false;
+    s.LoopRunning = kFalse;
+    std::string error;
+    if (!WriteSettingsFile(s, settingsPath, &error))
+        prompts.Message("The settings could not be saved. " + error, "Varnholm", PromptButtons::Ok,
+                        PromptIcon::Exclamation);
+    return true;
+}
+
+}  // namespace vh

@@ -1,0 +1,52 @@
+// The "&File" commands that deal with documents, and Quit, run against
+// Prompts so they work headless. The window calls them and then mirrors
+// s.Commands, s.Caption and LoopRunning.
+#pragma once
+
+#include <string>
+
+#include "core/editor_state.h"
+#include "core/prompts.h"
+
+namespace vh {
+
+constexpr const char* kMapFileFilter = "Varnholm Map Files (*.vhm)|*.vhm";
+constexpr const char* kOpenMapTitle = "Open Varnholm Map File.";
+constexpr const char* kSaveMapTitle = "Save Varnholm Map File.";
+
+// The unsaved-changes prompt: with DocClean false, asks "Save changes to " +
+// DocTitle (Yes/No/Cancel, title "Save File?"); Yes saves first. True when
+// the command goes on (clean document, Yes or No), false on Cancel.
+bool AskToSaveChanges(EditorState& s, Prompts& prompts);
+
+// Folder the open and save dialogs start in: the folder of DocPath when it
+// names a .vhm file, else that of recent entry 1 when it does, else the
+// program folder.
+std::string DocumentDialogFolder(const EditorState& s);
+
+// New: after the prompt the main loop is stopped. True when the New Map
+// dialog should be shown.
+bool CommandNew(EditorState& s, Prompts& prompts);
+
+// Open: after the prompt, the open dialog; a chosen name ending in ".vhm"
+// (any case) is read, any other name is ignored. True when a document was
+// opened (LoopRunning is then set and the window runs its loop).
+bool CommandOpen(EditorState& s, Prompts& prompts);
+
+// Recent item k (1..8): after the prompt, reads entry k when it is not empty.
+bool CommandOpenRecent(EditorState& s, Prompts& prompts, int k);
+
+// Save: writes to DocPath, or runs Save As when there is none. A failed
+// write is reported in a message. True when the document was written.
+bool CommandSave(EditorState& s, Prompts& prompts);
+
+// Save As: the save dialog preset to DocPath; a name ending in ".vhm"
+// becomes DocPath/DocTitle/caption and is written. True when written.
+bool CommandSaveAs(EditorState& s, Prompts& prompts);
+
+// "&Close" and the window's close box. True when the program ends (the loop
+// is stopped and the settings are written); false when the user cancelled.
+bool Quit(EditorState& s, Prompts& prompts);
+bool Quit(EditorState& s, Prompts& prompts, const std::string& settingsPath);
+
+}  // namespace vh

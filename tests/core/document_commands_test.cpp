@@ -1,0 +1,272 @@
+#include "core/document_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/document.h"
+#include "core/recent.h"
+#include "core/rules.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_dir.h"
+#include "support/terrain_fixture.h"
+
+namespace {
+
+using vh::EditorState;
+using vh::PromptAnswer;
+using vhtest::ScriptedPrompts;
+using vhtest::TempDir;
+
+struct Commands : ::testing::Test {
+    TempDir dir;
+    EditorState s;
+    ScriptedPrompts prompts;
+
+    void SetUp() override {
+        vhtest::MakeTerrain(s, 5, 4);
+        s.ProgramFolder = dir.File("prog");
+        s.Points[3].Height = 64;
+        s.DocTitle = "newmap.vhm";
+        s.DocClean = vh::kTrue;
+        s.LoopRunning = vh::kTrue;
+    }
+
+    // A saved document of another terrain, to open.
+    std::string OtherDocument(const std::string& name) {
+        EditorState d;
+        vhtest::MakeTerrain(d, 3, 6);
+        d.Points[2].Height = 160;
+        std::string error;
+        EXPECT_TRUE(vh::WriteDocument(d, dir.File(name), &error)) << error;
+        return dir.File(name);
+    }
+};
+
+TEST_F(Commands, CleanDocumentRunsTheCommandWithoutAsking) {
+    EXPECT_TRUE(vh::AskToSaveChanges(s, prompts));
+    EXPECT_TRUE(prompts.Messages.empty());
+}
+
+TEST_F(Commands, UnsavedChangesPromptNamesTheDocument) {
+    s.DocClean = vh::kFalse;
+    prompts.Answers = {PromptAnswer::No};
+    EXPECT_TRUE(vh::AskToSaveChanges(s, prompts));
+    ASSERT_EQ(prompts.Messages.size(), 1u);
+    EXPECT_EQ(prompts.Messages[0].Text, "Save changes to newmap.vhm");
+    EXPECT_EQ(prompts.Messages[0].Title, "Save File?");
+    EXPECT_EQ(prompts.Messages[0].Buttons, vh::PromptButtons::YesNoCancel);
+    EXPECT_EQ(s.DocClean, vh::kFalse);
+}
+
+TEST_F(Commands, NewAfterCancelDoesNothing) {
+    s.DocClean = vh::kFalse;
+    prompts.Answers = {PromptAnswer::Cancel};
+    EXPECT_FALSE(vh::CommandNew(s, prompts));
+    EXPECT_EQ(s.LoopRunning, vh::kTrue);
+}
+
+TEST_F(Commands, NewAfterNoStopsTheLoopForTheDialog) {
+    s.DocClean = vh::kFalse;
+    s.PickedSquare = 3;
+    prompts.Answers = {PromptAnswer::No};
+    EXPECT_TRUE(vh::CommandNew(s, prompts));
+    EXPECT_EQ(s.LoopRunning, vh::kFalse);
+    EXPECT_EQ(s.PickedSquare, 0.0f);
+}
+
+TEST_F(Commands, YesSavesToTheDocumentPathBeforeTheCommand) {
+    s.DocPath = dir.File("mine.vhm");
+    s.DocTitle = "mine.vhm";
+    s.DocClean = vh::kFalse;
+    prompts.Answers = {PromptAnswer::Yes};
+    EXPECT_TRUE(vh::CommandNew(s, prompts));
+    EXPECT_TRUE(std::filesystem::exists(dir.File("mine.vhm")));
+    EXPECT_EQ(s.DocClean, vh::kTrue);
+    EXPECT_TRUE(prompts.SaveRequests.empty());
+}
+
+TEST_F(Commands, OpenShowsTheMapDialogAndReadsTheChosenFile) {
+    std::string path = OtherDocument("hills.vhm");
+    prompts.FileAnswers = {ScriptedPrompts::Choose(path)};
+    EXPECT_TRUE(vh::CommandOpen(s, prompts));
+    ASSERT_EQ(prompts.OpenRequests.size(), 1u);
+    EXPECT_EQ(prompts.OpenRequests[0].Title, "Open Varnholm Map File.");
+    EXPECT_EQ(prompts.OpenRequests[0].Filter, "Varnholm Map Files (*.vhm)|*.vhm");
+    EXPECT_EQ(prompts.OpenRequests[0].FileName, "");
+    EXPECT_EQ(s.PointCount, 18.0f);
+    EXPECT_EQ(s.Points[2].Height, 160.0f);
+    EXPECT_EQ(s.Caption, "hills.vhm - Varnholm");
+    EXPECT_EQ(s.LoopRunning, vh::kTrue);
+}
+
+TEST_F(Commands, OpenIgnoresANameWithoutTheMapEnding) {
+    std::string path = OtherDocument("hills.vhm");
+    std::filesystem::copy_file(path, dir.File("hills.txt"));
+    prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("hills.txt"))};
+    EXPECT_FALSE(vh::CommandOpen(s, prompts));
+    EXPECT_TRUE(prompts.Messages.empty());
+    EXPECT_EQ(s.PointCount, 20.0f);
+    EXPECT_EQ(s.Points[3].Height, 64.0f);
+}
+
+TEST_F(Commands, OpenAcceptsTheEndingInAnyCase) {
+    std::string path = OtherDocument("hills.vhm");
+    std::filesystem::copy_file(path, dir.File("LOUD.VhM"));
+    prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("LOUD.VhM"))};
+    EXPECT_TRUE(vh::CommandOpen(s, prompts));
+    EXPECT_EQ(s.DocTitle, "LOUD.VhM");
+}
+
+TEST_F(Commands, CancelledOpenDialogChangesNothing) {
+    EXPECT_FALSE(vh::CommandOpen(s, prompts));
+    EXPECT_EQ(prompts.OpenRequests.size(), 1u);
+    EXPECT_EQ(s.PointCount, 20.0f);
+    EXPECT_EQ(s.LoopRunning, vh::kTrue);
+}
+
+TEST_F(Commands, DialogFolderFollowsDocumentThenRecentThenProgramFolder) {
+    EXPECT_EQ(vh::DocumentDialogFolder(s), dir.File("prog"));
+    s.Recent[1] = "/maps/recent/one.VHM";
+    EXPECT_EQ(vh::DocumentDialogFolder(s), "/maps/recent/");
+    s.DocPath = "/work/current.vhm";
+    EXPECT_EQ(vh::DocumentDialogFolder(s), "/work/");
+    s.DocPath = "/work/current.map";
+    s.Recent[1] = "/maps/recent/one.txt";
+    EXPECT_EQ(vh::DocumentDialogFolder(s), dir.File("prog"));
+    vh::CommandOpen(s, prompts);
+    EXPECT_EQ(prompts.OpenRequests.back().InitialFolder, dir.File("prog"));
+}
+
+TEST_F(Commands, SaveAsCancelKeepsNameAndWritesNothing) {
+    s.DocPath = "";
+    s.Caption = "newmap.vhm - Varnholm";
+    s.DocClean = vh::kFalse;
+    EXPECT_FALSE(vh::CommandSaveAs(s, prompts));
+    ASSERT_EQ(prompts.SaveRequests.size(), 1u);
+    EXPECT_EQ(prompts.SaveRequests[0].Title, "Save Varnholm Map File.");
+    EXPECT_EQ(prompts.SaveRequests[0].Filter, "Varnholm Map Files (*.vhm)|*.vhm");
+    EXPECT_EQ(s.DocPath, "");
+    EXPECT_EQ(s.DocTitle, "newmap.vhm");
+    EXPECT_EQ(s.Caption, "newmap.vhm - Varnholm");
+    EXPECT_EQ(s.DocClean, vh::kFalse);
+    EXPECT_TRUE(s.Recent[1].empty());
+}
+
+TEST_F(Commands, SaveAsWritesUnderTheNewNameAndRenamesTheDocument) {
+    s.DocPath = dir.File("old.vhm");
+    prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("new name.vhm"))};
+    EXPECT_TRUE(vh::CommandSaveAs(s, prompts));
+    EXPECT_EQ(prompts.SaveRequests[0].FileName, dir.File("old.vhm"));
+    EXPECT_EQ(prompts.SaveRequests[0].InitialFolder, dir.Path().string() + "/");
+    EXPECT_EQ(s.DocPath, dir.File("new name.vhm"));
+    EXPECT_EQ(s.DocTitle, "new name.vhm");
+    EXPECT_EQ(s.Caption, "new name.vhm - Varnholm");
+    EXPECT_EQ(s.Recent[1], dir.File("new name.vhm"));
+    EXPECT_TRUE(std::filesystem::exists(dir.File("new name.vhm")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("old.vhm")));
+}
+
+TEST_F(Commands, SaveAsIgnoresANameWithoutTheEndingAndAddsNone) {
+    prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("plain"))};
+    EXPECT_FALSE(vh::CommandSaveAs(s, prompts));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("plain")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("plain.vhm")));
+    EXPECT_TRUE(prompts.Messages.empty());
+}
+
+TEST_F(Commands, SaveWithoutAPathAsksForOne) {
+    prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("first.vhm"))};
+    EXPECT_TRUE(vh::CommandSave(s, prompts));
+    EXPECT_EQ(prompts.SaveRequests.size(), 1u);
+    EXPECT_EQ(s.DocPath, dir.File("first.vhm"));
+}
+
+TEST_F(Commands, FailedSaveIsReportedAndKeepsTheDocumentUnsaved) {
+    s.DocPath = dir.File("missing-folder/x.vhm");
+    s.DocClean = vh::kFalse;
+    EXPECT_FALSE(vh::CommandSave(s, prompts));
+    ASSERT_EQ(prompts.Messages.size(), 1u);
+    EXPECT_EQ(prompts.Messages[0].Title, "Varnholm");
+    EXPECT_EQ(s.DocClean, vh::kFalse);
+
+    prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("nope/y.vhm"))};
+    s.DocTitle = "x.vhm";
+    s.Caption = "x.vhm - Varnholm";
+    EXPECT_FALSE(vh::CommandSaveAs(s, prompts));
+    EXPECT_EQ(s.DocPath, dir.File("missing-folder/x.vhm"));
+    EXPECT_EQ(s.Caption, "x.vhm - Varnholm");
+}
+
+TEST_F(Commands, RecentItemOpensItsEntryWithTheFileTitle) {
+    std::string path = OtherDocument("r.vhm");
+    s.Recent = {"", "/a.vhm", "/b.vhm", "/c.vhm", path};
+    EXPECT_TRUE(vh::CommandOpenRecent(s, prompts, 4));
+    EXPECT_EQ(s.DocTitle, "r.vhm");
+    EXPECT_EQ(s.Recent[1], path);
+    EXPECT_EQ(s.Recent[2], "/a.vhm");
+    EXPECT_EQ(s.Recent[4], "/c.vhm");
+    EXPECT_EQ(s.Commands.cmdRM[1].Caption, vh::RecentCaption(1, path));
+}
+
+TEST_F(Commands, EmptyRecentItemDoesNothing) {
+    EXPECT_FALSE(vh::CommandOpenRecent(s, prompts, 3));
+    EXPECT_FALSE(vh::CommandOpenRecent(s, prompts, 9));
+    EXPECT_TRUE(prompts.Messages.empty());
+    EXPECT_EQ(s.PointCount, 20.0f);
+}
+
+TEST_F(Commands, RecentEntryThatIsGoneGivesAMessage) {
+    s.Recent[1] = dir.File("gone.vhm");
+    EXPECT_FALSE(vh::CommandOpenRecent(s, prompts, 1));
+    ASSERT_EQ(prompts.Messages.size(), 1u);
+    EXPECT_NE(prompts.Messages[0].Text.find("gone.vhm"), std::string::npos);
+    EXPECT_EQ(s.PointCount, 20.0f);
+}
+
+TEST_F(Commands, QuitWhenCleanWritesSettingsWithoutAsking) {
+    std::string ini = dir.File("prog/config/Varnholm.ini");
+    EXPECT_TRUE(vh::Quit(s, prompts));
+    EXPECT_TRUE(prompts.Messages.empty());
+    EXPECT_EQ(s.LoopRunning, vh::kFalse);
+    EXPECT_NE(vhtest::ReadFileBytes(ini).find("[RecentMemory]"), std::string::npos);
+}
+
+TEST_F(Commands, QuitCancelLeavesProgramAndTerrainAlone) {
+    s.DocClean = vh::kFalse;
+    prompts.Answers = {PromptAnswer::Cancel};
+    EXPECT_FALSE(vh::Quit(s, prompts, dir.File("q.ini")));
+    EXPECT_EQ(s.LoopRunning, vh::kTrue);
+    EXPECT_EQ(s.DocClean, vh::kFalse);
+    EXPECT_EQ(s.Points[3].Height, 64.0f);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("q.ini")));
+}
+
+TEST_F(Commands, QuitNoWritesSettingsButNotTheDocument) {
+    s.DocPath = dir.File("doc.vhm");
+    s.DocClean = vh::kFalse;
+    prompts.Answers = {PromptAnswer::No};
+    EXPECT_TRUE(vh::Quit(s, prompts, dir.File("q.ini")));
+    EXPECT_EQ(s.LoopRunning, vh::kFalse);
+    EXPECT_TRUE(std::filesystem::exists(dir.File("q.ini")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("doc.vhm")));
+}
+
+TEST_F(Commands, QuitYesSavesThenWritesSettingsWithTheNewRecentEntry) {
+    s.DocPath = dir.File("doc.vhm");
+    s.DocClean = vh::kFalse;
+    prompts.Answers = {PromptAnswer::Yes};
+    EXPECT_TRUE(vh::Quit(s, prompts, dir.File("q.ini")));
+    EXPECT_TRUE(std::filesystem::exists(dir.File("doc.vhm")));
+    EXPECT_NE(vhtest::ReadFileBytes(dir.File("q.ini")).find("RM1=" + dir.File("doc.vhm")), std::string::npos);
+}
+
+TEST_F(Commands, QuitYesEndsEvenWhenSaveAsIsCancelled) {
+    s.DocClean = vh::kFalse;
+    prompts.Answers = {PromptAnswer::Yes};
+    EXPECT_TRUE(vh::Quit(s, prompts, dir.File("q.ini")));
+    EXPECT_EQ(prompts.SaveRequests.size(), 1u);
+    EXPECT_TRUE(std::filesystem::exists(dir.File("q.ini")));
+}
+
+}  // namespace
