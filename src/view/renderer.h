@@ -1,12 +1,16 @@
-// OpenGL drawing of one frame: terrain, sky box, 3D overlay lines and text.
-// Lives only while the view's GL context does.
+// OpenGL drawing of one frame: sky box, terrain in the checked render mode,
+// overlay lines, and the texts (locked-point coordinates, info panel, FPS).
+// Lives only while the view's GL context does; images and meshes handed in
+// at any time are uploaded at the next frame.
 #pragma once
 
-#include <QMatrix4x4>
-#include <QOpenGLExtraFunctions>
+#include <QImage>
+#include <array>
 #include <memory>
 
 #include "core/editor_state.h"
+#include "view/terrain_mesh.h"
+#include "view/textures.h"
 
 class QOpenGLWidget;
 
@@ -18,17 +22,27 @@ struct SceneColour {
 };
 SceneColour SceneColourOf(const EditorState& s);
 
+enum class RenderMode { Solid, SolidWire, Wireframe, Points };
+RenderMode RenderModeOf(const EditorState& s);
+// The sky shows only behind the solid modes.
+bool SkyVisible(const EditorState& s);
+
 class Renderer {
 public:
     explicit Renderer(QOpenGLWidget* widget);
     ~Renderer();
 
-    // Needs the widget's context current.
+    // The widget's context must be current for these three.
     void Initialize();
-    void Resize(int w, int h);
-    void Draw(const EditorState& s);
-    // Free the GL objects (context current); safe to call twice.
-    void Release();
+    void Draw(const EditorState& s, double fps);
+    void Release();  // safe to call twice
+
+    // The mesh to draw (owned by the caller, kept alive while set); nullptr
+    // draws no terrain. Geometry and vertices upload at the next frame.
+    void SetMesh(const TerrainMesh* mesh);
+    void VerticesChanged();
+    void SetGroundImage(const QImage& image);
+    void SetSkyImages(const std::array<QImage, kSkyFaces>& images);
 
 private:
     struct Impl;

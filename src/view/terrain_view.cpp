@@ -5,7 +5,10 @@
 
 #include "view/camera.h"
 #include "view/input_reader.h"
+#include "view/picking.h"
 #include "view/renderer.h"
+#include "view/status_text.h"
+#include "view/textures.h"
 
 TerrainView::TerrainView(vh::EditorState& state, QWidget* parent)
     : QOpenGLWidget(parent), state_(state), renderer_(std::make_unique<vh::view::Renderer>(this)) {
@@ -43,40 +46,68 @@ void TerrainView::UpdateCamera(const vh::InputState& input) {
     vh::UpdateCamera(state_, input);
 }
 
-int TerrainView::PickSquare(int, int) const {
-    return 0;
+int TerrainView::PickSquare(int x, int y) const {
+    if (mesh_.Empty() || x < 0 || y < 0 || x >= width() || y >= height()) return 0;
+    return vh::view::PickSquareAt(state_, width(), height(), x, y);
 }
 
 void TerrainView::ClearSelection() {
+    if (!state_.LoopRunning) return;
     state_.PickedSquare = 0;
+    update();
 }
 
 std::string TerrainView::StatusLineText() const {
-    return "No Selection.";
+    return vh::view::StatusLineText(state_);
 }
 
 void TerrainView::TerrainReplaced() {
+    mesh_ = vh::view::BuildTerrainMeshes(state_);
+    renderer_->SetMesh(&mesh_);
+    LoadGroundTexture();
+    LoadSkyBox();
     update();
 }
 
 void TerrainView::TerrainMeshChanged() {
+    if (mesh_.VertexCount() != state_.PointTotal()) {
+        TerrainReplaced();
+        return;
+    }
+    vh::view::UpdateTerrainMesh(mesh_, state_);
+    renderer_->VerticesChanged();
     update();
 }
 
 void TerrainView::ResetView() {
+    mesh_ = {};
+    renderer_->SetMesh(nullptr);
     update();
 }
 
 void TerrainView::LoadSkyBox() {
+    const auto paths = vh::view::SkyFacePaths(state_);
+    std::array<QImage, vh::view::kSkyFaces> images;
+    skyPlaceholders_ = 0;
+    for (int f = 0; f < vh::view::kSkyFaces; ++f) {
+        vh::view::EditorImage img = vh::view::LoadEditorImage(paths[f]);
+        images[f] = img.Image;
+        skyPlaceholders_ += img.Placeholder ? 1 : 0;
+    }
+    renderer_->SetSkyImages(images);
     update();
 }
 
 void TerrainView::LoadGroundTexture() {
+    vh::view::EditorImage img = vh::view::LoadEditorImage(state_.GroundTexture);
+    groundPlaceholder_ = img.Placeholder;
+    renderer_->SetGroundImage(img.Image);
     update();
 }
 
 void TerrainView::initializeGL() {
     renderer_->Initialize();
+    renderer_->SetMesh(mesh_.Empty() ? nullptr : &mesh_);
     glReady_ = true;
     // The context can go before the widget's members (at exit): clean up then.
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
@@ -86,12 +117,16 @@ void TerrainView::initializeGL() {
     });
 }
 
-void TerrainView::resizeGL(int w, int h) {
-    renderer_->Resize(w, h);
-}
-
 void TerrainView::paintGL() {
-    renderer_->Draw(state_);
+    renderer_->Draw(state_, fps_);
+    ++framesCounted_;
+    if (!fpsClock_.isValid()) fpsClock_.start();
+    const qint64 ms = fpsClock_.elapsed();
+    if (ms >= 1000) {
+        fps_ = framesCounted_ * 1000.0 / ms;
+        framesCounted_ = 0;
+        fpsClock_.restart();
+    }
 }
 
 void TerrainView::CleanupGL() {

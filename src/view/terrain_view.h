@@ -5,12 +5,14 @@
 // PickSquare(cursor) -> RunEditPass -> StatusLineText -> update().
 #pragma once
 
+#include <QElapsedTimer>
 #include <QOpenGLWidget>
 #include <memory>
 #include <string>
 
 #include "core/editor_state.h"
 #include "core/input_state.h"
+#include "view/terrain_mesh.h"
 
 namespace vh::view {
 class InputReader;
@@ -52,10 +54,14 @@ public:
 
     // Frames per second measured over the last second of drawing.
     double FramesPerSecond() const { return fps_; }
+    // The drawing data of the current terrain (empty before one exists).
+    const vh::view::TerrainMesh& Mesh() const { return mesh_; }
+    // Whether the last image loads fell back to the placeholder.
+    bool GroundIsPlaceholder() const { return groundPlaceholder_; }
+    int SkyPlaceholderCount() const { return skyPlaceholders_; }
 
 protected:
     void initializeGL() override;
-    void resizeGL(int w, int h) override;
     void paintGL() override;
 
 private:
@@ -64,6 +70,11 @@ private:
     vh::EditorState& state_;
     vh::view::InputReader* input_ = nullptr;
     std::unique_ptr<vh::view::Renderer> renderer_;
+    vh::view::TerrainMesh mesh_;
     bool glReady_ = false;
+    bool groundPlaceholder_ = false;
+    int skyPlaceholders_ = 0;
     double fps_ = 0;
+    int framesCounted_ = 0;
+    QElapsedTimer fpsClock_;
 };

@@ -1,0 +1,121 @@
+#include "view/status_text.h"
+
+#include <algorithm>
+
+#include "core/rules.h"
+#include "view/overlay.h"
+#include "view/terrain_mesh.h"
+
+namespace vh::view {
+
+namespace {
+
+int Picked(const EditorState& s) {
+    const int k = static_cast<int>(s.PickedSquare);
+    if (k < 1 || k > s.SquareTotal() || k >= static_cast<int>(s.Squares.size())) return 0;
+    const SquareCorners c = CornersOf(s, k);
+    const int n = std::min(s.PointTotal(), static_cast<int>(s.Points.size()) - 1);
+    for (int p : {c.c0, c.c1, c.c2, c.c3})
+        if (p < 1 || p > n) return 0;
+    return k;
+}
+
+std::string Whole(double v) {
+    return NumberText(static_cast<float>(RoundHalfEven(v)));
+}
+
+// "X Z H": the square's centre, or the touch-up corner with that tool.
+std::string OriginText(const EditorState& s, int k) {
+    if (CurrentTool(s) == Tool::TouchUp) {
+        const int p = TouchUpCornerPoint(s, k);
+        if (p > 0) {
+            const TerrainPoint& q = s.Points[p];
+            return Whole(q.X) + " " + Whole(q.Z) + " " + Whole(q.Height);
+        }
+    }
+    const SquareCorners c = CornersOf(s, k);
+    double x = 0, z = 0, h = 0;
+    for (int p : {c.c0, c.c1, c.c2, c.c3}) {
+        x += s.Points[p].X;
+        z += s.Points[p].Z;
+        h += s.Points[p].Height;
+    }
+    return Whole(x / 4) + " " + Whole(z / 4) + " " + Whole(h / 4);
+}
+
+std::string ToolLine(Tool t) {
+    switch (t) {
+        case Tool::RaiseLower:
+            return "Tool: Raise\\Lower";
+        case Tool::Mountain:
+            return "Tool: Mountain\\Valley";
+        case Tool::Smooth:
+            return "Tool: Smooth";
+        case Tool::Noise:
+            return "Tool: Noise";
+        case Tool::Flatten:
+            return "Tool: Flatten";
+        case Tool::TouchUp:
+            return "Tool: Touch Up";
+        default:
+            return "Tool:";
+    }
+}
+
+std::string RadiusLine(const EditorState& s, Tool t) {
+    auto smallOrLarge = [](int r) { return std::string(r == 1 ? "Radius: Small" : "Radius: Large"); };
+    switch (t) {
+        case Tool::RaiseLower:
+            return smallOrLarge(s.RaiseLowerRadius);
+        case Tool::Smooth:
+            return smallOrLarge(s.SmoothRadius);
+        case Tool::Noise:
+            return smallOrLarge(s.NoiseRadius);
+        case Tool::Flatten:
+            switch (s.FlattenRadius) {
+                case 1:
+                    return "Radius: Small";
+                case 3:
+                    return "Radius: X Axes Large";
+                case 4:
+                    return "Radius: Y Axes Large";
+                default:
+                    return "Radius: Large";
+            }
+        case Tool::Mountain:
+            return "Radius: " + NumberText(s.MountVallRadius) + " Blocks";
+        case Tool::TouchUp:
+            return "Radius: N/A";
+        default:
+            return "Radius:";
+    }
+}
+
+}  // namespace
+
+std::string StatusLineText(const EditorState& s) {
+    const int k = Picked(s);
+    if (k == 0) return "No Selection.";
+    return "Block: " + NumberText(static_cast<float>(k)) + " Origin: " + OriginText(s, k);
+}
+
+std::array<std::string, 5> InfoOverlayLines(const EditorState& s) {
+    const Tool t = CurrentTool(s);
+    const int k = Picked(s);
+    std::array<std::string, 5> lines;
+    lines[0] = ToolLine(t);
+    lines[1] = RadiusLine(s, t);
+    if (k == 0) {
+        lines[2] = "Block: No Selection.";
+        lines[3] = "Origin: No Selection.";
+    } else {
+        lines[2] = "Block: " + NumberText(static_cast<float>(k));
+        if (t == Tool::TouchUp)
+            lines[2] += " Point: " + NumberText(static_cast<float>(TouchUpCornerPoint(s, k)));
+        lines[3] = "Origin: " + OriginText(s, k);
+    }
+    lines[4] = "Grid: " + NumberText(s.Grid);
+    return lines;
+}
+
+}  // namespace vh::view

@@ -1,0 +1,22 @@
+// Texts about the selection: the status line and the five info lines drawn
+// in the top-left corner of the view.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/editor_state.h"
+
+namespace vh::view {
+
+// "No Selection." or "Block: k Origin: X Z H" (the touch-up corner's
+// coordinates with the touch-up tool).
+std::string StatusLineText(const EditorState& s);
+
+// The tool, radius, block, origin and grid lines, top to bottom.
+std::array<std::string, 5> InfoOverlayLines(const EditorState& s);
+
+// Pixel rows of the info lines.
+constexpr std::array<int, 5> kInfoRows = {8, 20, 32, 44, 56};
+
+}  // namespace vh::view

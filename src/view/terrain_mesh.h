@@ -1,0 +1,39 @@
+// The terrain's drawing data on the CPU: one vertex per grid point (position,
+// normal, texture coordinate) and index lists for the square quads, the wire
+// frame and the points. Each square is drawn as the quad C2, C3, C0, C1 split
+// along its C3-C0 diagonal; the texture repeats once per square.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "core/editor_state.h"
+
+namespace vh::view {
+
+constexpr int kVertexFloats = 8;  // x y z, nx ny nz, u v
+
+struct TerrainMesh {
+    // Vertex v (0-based) belongs to point v + 1.
+    std::vector<float> Vertices;
+    std::vector<uint32_t> Triangles;  // 6 per square
+    std::vector<uint32_t> Lines;      // every edge and diagonal once
+    std::vector<uint32_t> PointList;  // every point once
+    int VertexCount() const { return static_cast<int>(Vertices.size() / kVertexFloats); }
+    bool Empty() const { return Triangles.empty(); }
+};
+
+// Build the whole mesh for the current grid (a new or opened terrain).
+TerrainMesh BuildTerrainMeshes(const EditorState& s);
+
+// Move every vertex (and its normal) to the current point heights; the index
+// lists stay as they are.
+void UpdateTerrainMesh(TerrainMesh& mesh, const EditorState& s);
+
+// The four corner point indices of a square in vertex order C2, C3, C0, C1.
+struct SquareCorners {
+    int c2, c3, c0, c1;
+};
+SquareCorners CornersOf(const EditorState& s, int square);
+
+}  // namespace vh::view

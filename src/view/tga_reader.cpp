@@ -1,0 +1,109 @@
+#include "view/tga_reader.h"
+
+#include <QFile>
+#include <cstdint>
+#include <vector>
+
+namespace vh::view {
+
+namespace {
+
+TgaResult Fail(const std::string& why) {
+    return {QImage(), why};
+}
+
+uint16_t U16(const unsigned char* p) {
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
+
+// One pixel of `bytes` bytes in file order (BGR[A], grey, or 16-bit ARRRRRGG GGGBBBBB).
+QRgb PixelOf(const unsigned char* p, int bytes, bool grey, bool useAlpha) {
+    if (grey) return qRgb(p[0], p[0], p[0]);
+    if (bytes == 2) {
+        const int v = U16(p);
+        auto expand = [](int c) { return (c << 3) | (c >> 2); };
+        return qRgb(expand((v >> 10) & 31), expand((v >> 5) & 31), expand(v & 31));
+    }
+    const int a = bytes == 4 && useAlpha ? p[3] : 255;
+    return qRgba(p[2], p[1], p[0], a);
+}
+
+}  // namespace
+
+TgaResult ReadTga(const QByteArray& bytes) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    if (size < 18) return Fail("The file is too short for a TGA header.");
+    const int idLength = data[0];
+    const int colourMapType = data[1];
+    const int type = data[2];
+    const int mapLength = U16(data + 5);
+    const int mapEntryBits = data[7];
+    const int width = U16(data + 12);
+    const int height = U16(data + 14);
+    const int depth = data[16];
+    const int descriptor = data[17];
+
+    const bool rle = type == 10 || type == 11;
+    const bool grey = type == 3 || type == 11;
+    if (type != 2 && type != 3 && type != 10 && type != 11)
+        return Fail("Unsupported TGA image type " + std::to_string(type) + ".");
+    if (width == 0 || height == 0) return Fail("The TGA image has no pixels.");
+    if (grey ? depth != 8 : (depth != 16 && depth != 24 && depth != 32))
+        return Fail("Unsupported TGA pixel depth " + std::to_string(depth) + ".");
+
+    qsizetype pos = 18 + idLength;
+    if (colourMapType == 1) pos += static_cast<qsizetype>(mapLength) * ((mapEntryBits + 7) / 8);
+    if (pos > size) return Fail("The TGA file is truncated.");
+
+    const int bpp = depth / 8;
+    const bool useAlpha = (descriptor & 0x0F) > 0;
+    const bool topDown = descriptor & 0x20;
+    const bool rightToLeft = descriptor & 0x10;
+    const qsizetype total = static_cast<qsizetype>(width) * height;
+
+    std::vector<QRgb> pixels;
+    pixels.reserve(total);
+    if (!rle) {
+        if (size - pos < total * bpp) return Fail("The TGA file is truncated.");
+        for (qsizetype i = 0; i < total; ++i, pos += bpp)
+            pixels.push_back(PixelOf(data + pos, bpp, grey, useAlpha));
+    } else {
+        while (static_cast<qsizetype>(pixels.size()) < total) {
+            if (pos >= size) return Fail("The TGA file is truncated.");
+            const int packet = data[pos++];
+            const int count = (packet & 0x7F) + 1;
+            if (static_cast<qsizetype>(pixels.size()) + count > total)
+                return Fail("A TGA run goes past the end of the image.");
+            if (packet & 0x80) {
+                if (size - pos < bpp) return Fail("The TGA file is truncated.");
+                const QRgb p = PixelOf(data + pos, bpp, grey, useAlpha);
+                pos += bpp;
+                pixels.insert(pixels.end(), count, p);
+            } else {
+                if (size - pos < static_cast<qsizetype>(count) * bpp)
+                    return Fail("The TGA file is truncated.");
+                for (int i = 0; i < count; ++i, pos += bpp)
+                    pixels.push_back(PixelOf(data + pos, bpp, grey, useAlpha));
+            }
+        }
+    }
+
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int row = 0; row < height; ++row) {
+        // Rows are stored bottom-up unless the descriptor says top-down.
+        const int y = topDown ? row : height - 1 - row;
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const QRgb* src = pixels.data() + static_cast<qsizetype>(row) * width;
+        for (int col = 0; col < width; ++col) line[rightToLeft ? width - 1 - col : col] = src[col];
+    }
+    return {image, {}};
+}
+
+TgaResult ReadTgaFile(const std::string& path) {
+    QFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::ReadOnly)) return Fail("Cannot open " + path + ".");
+    return ReadTga(f.readAll());
+}
+
+}  // namespace vh::view
