@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cstdio>
 #include <filesystem>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -129,16 +130,24 @@ const std::vector<Section>& Sections() {
 }
 
 const Entry* FindEntry(const std::string& upperKey, bool inTools) {
-    if (upperKey == "SMOOTHTHRESHOLD") {
+    // Upper-cased key -> entry, built once; "SMOOTHTHRESHOLD" maps to the New
+    // section's entry and the Tools one is looked up by section.
+    static const std::unordered_map<std::string, const Entry*> byKey = [] {
+        std::unordered_map<std::string, const Entry*> m;
         for (const Section& sec : Sections())
-            if (std::string(sec.Name) == (inTools ? "Tools" : "New"))
+            for (const Entry& e : sec.Entries) m.emplace(UpperCase(e.Key), &e);
+        return m;
+    }();
+    static const Entry* toolThreshold = [] {
+        for (const Section& sec : Sections())
+            if (std::string(sec.Name) == "Tools")
                 for (const Entry& e : sec.Entries)
-                    if (UpperCase(e.Key) == upperKey) return &e;
-    }
-    for (const Section& sec : Sections())
-        for (const Entry& e : sec.Entries)
-            if (UpperCase(e.Key) == upperKey) return &e;
-    return nullptr;
+                    if (std::string(e.Key) == "SmoothThreshold") return &e;
+        return static_cast<const Entry*>(nullptr);
+    }();
+    if (inTools && upperKey == "SMOOTHTHRESHOLD") return toolThreshold;
+    auto it = byKey.find(upperKey);
+    return it == byKey.end() ? nullptr : it->second;
 }
 
 // The view items whose check mark a false value clears.
@@ -296,14 +305,19 @@ bool ReadSettingsFile(EditorState& s, const std::string& path, std::string* erro
         text.append(buf, n);
     std::fclose(f);
 
+    ApplySettingsText(s, text);
+    return true;
+}
+
+void ApplySettingsText(EditorState& s, std::string_view text) {
     bool inTools = false;
     size_t pos = 0;
     while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
+        // CR, LF and CR LF all end a line (the empty line between is skipped).
+        size_t end = text.find_first_of("\r\n", pos);
         if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(pos, end - pos);
+        std::string line(text.substr(pos, end - pos));
         pos = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.size() > kMaxLineLength) continue;
         const std::string trimmed = Trim(line);
         if (!trimmed.empty() && trimmed.front() == '[' && trimmed.back() == ']') {
@@ -316,7 +330,6 @@ bool ReadSettingsFile(EditorState& s, const std::string& path, std::string* erro
         if (value.empty()) continue;
         ApplySetting(s, line.substr(0, eq), value, inTools);
     }
-    return true;
 }
 
 bool ReadSettings(EditorState& s) {

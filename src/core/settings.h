@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/editor_state.h"
 
@@ -23,6 +24,9 @@ bool ApplySetting(EditorState& s, const std::string& key, const std::string& val
 // whatever it had then.
 bool ReadSettingsFile(EditorState& s, const std::string& path, std::string* error = nullptr);
 bool ReadSettings(EditorState& s);
+
+// Apply the lines of a settings file's text, as ReadSettingsFile does.
+void ApplySettingsText(EditorState& s, std::string_view text);
 
 // The settings file's text for s.
 std::string SettingsText(const EditorState& s);
