@@ -53,12 +53,12 @@ void DiamondSquareCell(EditorState& s, float p1, float p2, float p3, float p4) {
     const int m14 = index((p1 + p4) / 2.0f);
     auto H = [&s](float p) -> float& { return s.Points[static_cast<int>(p)].Height; };
 
+    // The centre is read back each time: on a 2 x 2 grid it is also a midpoint.
     H(c) = (H(p1) + H(p2) + H(p3) + H(p4)) / 4.0f * DiamondSquareFactor(s);
-    const float hc = H(c);
-    H(m12) = (H(p1) + H(p2) + hc + hc) / 4.0f * DiamondSquareFactor(s);
-    H(m23) = (H(p2) + H(p3) + hc + hc) / 4.0f * DiamondSquareFactor(s);
-    H(m34) = (H(p3) + H(p4) + hc + hc) / 4.0f * DiamondSquareFactor(s);
-    H(m14) = (H(p4) + H(p1) + hc + hc) / 4.0f * DiamondSquareFactor(s);
+    H(m12) = (H(p1) + H(p2) + H(c) + H(c)) / 4.0f * DiamondSquareFactor(s);
+    H(m23) = (H(p2) + H(p3) + H(c) + H(c)) / 4.0f * DiamondSquareFactor(s);
+    H(m34) = (H(p3) + H(p4) + H(c) + H(c)) / 4.0f * DiamondSquareFactor(s);
+    H(m14) = (H(p4) + H(p1) + H(c) + H(c)) / 4.0f * DiamondSquareFactor(s);
 }
 
 void DiamondSquare(EditorState& s, Progress& progress) {
