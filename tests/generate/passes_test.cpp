@@ -113,7 +113,9 @@ TEST(SmoothingPass, RadialSpikeDropsAndNeighboursStay) {
     EXPECT_EQ(p.LastValue(), 25);
     EXPECT_EQ(H(s, 13), 48);  // 480 / 9 snaps to 48
     for (int i = 1; i <= 25; ++i) {
-        if (i != 13) EXPECT_EQ(H(s, i), 0) << i;
+        if (i != 13) {
+            EXPECT_EQ(H(s, i), 0) << i;
+        }
     }
 }
 
