@@ -1,0 +1,121 @@
+// Runs the built varnholm-cli (beside this test program) on documents made here.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "core/document.h"
+#include "core/rules.h"
+#include "support/temp_dir.h"
+#include "support/terrain_fixture.h"
+
+namespace {
+
+std::string CliPath() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return (exe.parent_path() / "varnholm-cli").string();
+}
+
+// Exit status of the CLI with the given arguments; output goes to `log`.
+int RunCli(const std::string& args, const std::string& log) {
+    std::string cmd;
+    for (const std::string& part : {std::string("\""), CliPath(), std::string("\" "), args,
+                                    std::string(" >\""), log, std::string("\" 2>&1")})
+        cmd.append(part);
+    const int rc = std::system(cmd.c_str());
+    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+}
+
+struct PassVerb : ::testing::Test {
+    vhtest::TempDir dir;
+    std::string in, out, log;
+
+    void SetUp() override {
+        ASSERT_TRUE(std::filesystem::exists(CliPath())) << "build varnholm-cli first: " << CliPath();
+        in = dir.File("in.vhm");
+        out = dir.File("out.vhm");
+        log = dir.File("log.txt");
+        vh::EditorState s;
+        vhtest::MakeTerrain(s, 5, 5);
+        s.Points[1].Height = 256;
+        s.Points[2].Height = 100;
+        s.Points[3].Height = -64;
+        s.Points[4].Height = 256;
+        s.Points[4].Locked = vh::kTrue;
+        s.Points[13].Height = 900;
+        std::string error;
+        ASSERT_TRUE(vh::WriteDocument(s, in, &error)) << error;
+    }
+
+    vh::EditorState Result() {
+        vh::EditorState r;
+        vh::SetDefaults(r, "/nonexistent");
+        r.LogPath.clear();
+        std::string error;
+        EXPECT_TRUE(vh::LoadDocumentInto(r, out, &error)) << error;
+        return r;
+    }
+};
+
+TEST_F(PassVerb, ScaleUsesTheDefaultFactorAndKeepsLockedPoints) {
+    ASSERT_EQ(RunCli("pass scale \"" + in + "\" \"" + out + "\"", log), 0) << vhtest::ReadFileBytes(log);
+    const auto r = Result();
+    EXPECT_EQ(r.Points[1].Height, 192);
+    EXPECT_EQ(r.Points[2].Height, 80);
+    EXPECT_EQ(r.Points[3].Height, -48);
+    EXPECT_EQ(r.Points[4].Height, 256);
+    EXPECT_EQ(r.Points[4].Locked, vh::kTrue);
+}
+
+TEST_F(PassVerb, ScaleWithFactorAndIgnoreLockedAndGrid) {
+    ASSERT_EQ(RunCli("pass scale \"" + in + "\" \"" + out + "\" --factor -1 --ignore-locked --grid 32", log),
+              0)
+        << vhtest::ReadFileBytes(log);
+    const auto r = Result();
+    EXPECT_EQ(r.Points[2].Height, -96);  // -100 to a grid of 32
+    EXPECT_EQ(r.Points[4].Height, -256);
+}
+
+TEST_F(PassVerb, SmoothWithThresholdZeroSmoothsTheSpike) {
+    ASSERT_EQ(RunCli("pass smooth \"" + in + "\" \"" + out + "\" --threshold 0", log), 0)
+        << vhtest::ReadFileBytes(log);
+    const auto r = Result();
+    EXPECT_LT(r.Points[13].Height, 900);
+    EXPECT_EQ(r.Points[4].Height, 256);
+}
+
+TEST_F(PassVerb, NoiseWithASeedIsReproducible) {
+    ASSERT_EQ(RunCli("pass noise \"" + in + "\" \"" + out + "\" --seed 42 --max-noise 160", log), 0);
+    const auto first = Result();
+    ASSERT_EQ(RunCli("pass noise \"" + in + "\" \"" + out + "\" --seed 42 --max-noise 160", log), 0);
+    const auto second = Result();
+    int changed = 0;
+    for (int i = 1; i <= 25; ++i) {
+        EXPECT_EQ(first.Points[i].Height, second.Points[i].Height) << i;
+        const bool startedAtZero = i > 4 && i != 13;
+        if (startedAtZero && first.Points[i].Height != 0) ++changed;
+    }
+    EXPECT_GT(changed, 0);
+    EXPECT_EQ(first.Points[4].Height, 256);
+}
+
+TEST_F(PassVerb, BadArgumentsAreRefusedWithoutWritingAnything) {
+    EXPECT_EQ(RunCli("pass blur \"" + in + "\" \"" + out + "\"", log), 2);
+    EXPECT_EQ(RunCli("pass scale \"" + in + "\" \"" + out + "\" --factor lots", log), 2);
+    EXPECT_EQ(RunCli("pass scale \"" + in + "\" \"" + out + "\" --max-noise 3", log), 2);
+    EXPECT_EQ(RunCli("pass scale \"" + in + "\" \"" + out + "\" --grid 0", log), 2);
+    EXPECT_EQ(RunCli("pass scale \"" + in + "\"", log), 2);
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(PassVerb, UnreadableInputIsReported) {
+    vhtest::WriteFileBytes(in, "not a map");
+    EXPECT_EQ(RunCli("pass scale \"" + in + "\" \"" + out + "\"", log), 1);
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_FALSE(vhtest::ReadFileBytes(log).empty());
+}
+
+}  // namespace
