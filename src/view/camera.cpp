@@ -90,3 +90,16 @@ void UpdateCamera(EditorState& s, const InputState& in) {
 }
 
 }  // namespace vh
+
+namespace vh {
+
+int SensitivitySliderValue(float sensitivity) {
+    const double v = 51.0 - std::trunc(static_cast<double>(sensitivity) / 10.0);
+    return static_cast<int>(std::clamp(v, 0.0, 50.0));
+}
+
+float SensitivityFromSlider(int value) {
+    return static_cast<float>((51 - value) * 10);
+}
+
+}  // namespace vh

@@ -23,3 +23,13 @@ void UpdateCamera(EditorState& s, const InputState& input);
 Vec3f CameraLookAt(const Vec3f& pos, float pitch, float yaw, bool inverse);
 
 }  // namespace vh
+
+namespace vh {
+
+// "Sensitivity:" slider (0..50, right = faster turning) from the setting:
+// 51 - truncated (Sensitivity / 10), kept in the slider's range.
+int SensitivitySliderValue(float sensitivity);
+// The setting stored back from the slider: (51 - value) x 10.
+float SensitivityFromSlider(int value);
+
+}  // namespace vh
