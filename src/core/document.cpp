@@ -374,6 +374,12 @@ bool LoadDocumentInto(EditorState& s, const std::string& path, std::string* erro
 bool WriteDocument(EditorState& s, const std::string& path, std::string* error) {
     std::string bytes;
     if (!EncodeDocument(s, &bytes, error)) return false;
+    // Never write a file that could not be opened again (a NaN height, say).
+    if (DocumentLoad check = DecodeDocument(bytes, path); !check.Ok()) {
+        if (error)
+            *error = "The map was not saved, because the terrain holds values a map document cannot keep.";
+        return false;
+    }
     if (!WriteFileAtomically(path, bytes, error)) return false;
     LogLine(s, "VHM SAVE : Saving File " + path);
     s.Commands.cmdSave.Enabled = true;

@@ -178,6 +178,21 @@ TEST(DocumentWrite, MissingFolderIsAnErrorNotACrash) {
     EXPECT_NE(error.find("x.vhm"), std::string::npos);
 }
 
+TEST(DocumentWrite, TerrainThatCouldNotBeReopenedIsNotWritten) {
+    TempDir dir;
+    EditorState s;
+    MakeDistinctTerrain(s);
+    std::string path = dir.File("keep.vhm");
+    vhtest::WriteFileBytes(path, "old contents");
+    s.Points[9].Height = NAN;
+    s.DocClean = vh::kFalse;
+    std::string error;
+    EXPECT_FALSE(vh::WriteDocument(s, path, &error));
+    EXPECT_NE(error.find("not saved"), std::string::npos);
+    EXPECT_EQ(vhtest::ReadFileBytes(path), "old contents");
+    EXPECT_EQ(s.DocClean, vh::kFalse);
+}
+
 TEST(DocumentWrite, NoTerrainIsRefused) {
     EditorState s;
     std::string bytes, error;
