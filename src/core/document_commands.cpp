@@ -27,7 +27,7 @@ FileDialogRequest MapDialog(const EditorState& s, const char* title, const std::
 bool AskToSaveChanges(EditorState& s, Prompts& prompts) {
     if (s.DocClean) return true;
     PromptAnswer a = prompts.Message("Save changes to " + s.DocTitle, "Save File?",
-                                     PromptButtons::YesNoCancel, PromptIcon::Question);
+                                     PromptButtons::YesNoCancel, PromptIcon::None);
     if (a == PromptAnswer::Cancel) return false;
     // Yes goes on with the command even when the save did not happen.
     if (a == PromptAnswer::Yes) CommandSave(s, prompts);

@@ -56,6 +56,7 @@ TEST_F(Commands, UnsavedChangesPromptNamesTheDocument) {
     EXPECT_EQ(prompts.Messages[0].Text, "Save changes to newmap.vhm");
     EXPECT_EQ(prompts.Messages[0].Title, "Save File?");
     EXPECT_EQ(prompts.Messages[0].Buttons, vh::PromptButtons::YesNoCancel);
+    EXPECT_EQ(prompts.Messages[0].Icon, vh::PromptIcon::None);
     EXPECT_EQ(s.DocClean, vh::kFalse);
 }
 
