@@ -22,7 +22,8 @@ bool ExportHeightImage(const EditorState& s, const std::string& path, std::strin
         if (error) *error = why;
         return false;
     };
-    const int width = s.X;
+    // The terrain's own row length (the New Map setting X can differ after an open).
+    const int width = static_cast<int>(s.PointsPerRow);
     const int np = s.PointTotal();
     if (width < 1 || np < width || s.Points.size() < static_cast<size_t>(np) + 1)
         return fail("There is no terrain to export.");

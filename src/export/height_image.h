@@ -11,7 +11,7 @@ namespace vh {
 // Grey of a height: height / 32 + 128 rounded half to even, clamped 0..255.
 uint8_t HeightGrey(float height);
 
-// Writes a 24-bit BMP, X pixels wide and PointCount / X tall, grid row 1 on
+// Writes a 24-bit BMP, PointsPerRow (X) pixels wide and PointCount / X tall, row 1 on
 // the top line. Atomic: on failure (false, message in *error) an existing
 // file is left whole. Logs "BMP EXPORT : BitMap Exporting " + path.
 bool ExportHeightImage(const EditorState& s, const std::string& path, std::string* error);

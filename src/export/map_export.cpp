@@ -355,7 +355,9 @@ bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std:
     } else if (style == "X") {
         // Checkerboard: the pair flips after every square, and each row starts
         // opposite to the row before it.
-        const int perRow = s.X - 1;
+        // Points per row of the terrain itself: after opening a document the
+        // New Map setting X may describe another size.
+        const int perRow = static_cast<int>(s.PointsPerRow) - 1;
         bool backslash = true;
         for (int start = 1; perRow > 0 && start <= nq; start += perRow) {
             const bool rowStart = backslash;

@@ -133,3 +133,13 @@ TEST(HeightImageExport, NoTerrainIsRefused) {
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(std::filesystem::exists(dir.File("none.bmp")));
 }
+
+TEST(HeightImageExport, UsesTheTerrainsRowLengthNotTheNewMapSetting) {
+    vh::EditorState s;
+    vhtest::MakeTerrain(s, 17, 9);
+    s.X = 33;  // as after opening a document made with other settings
+    vhtest::TempDir dir;
+    const std::string path = dir.File("opened.bmp");
+    ASSERT_TRUE(vh::ExportHeightImage(s, path, nullptr));
+    EXPECT_EQ(QImage(QString::fromStdString(path)).size(), QSize(17, 9));
+}

@@ -117,6 +117,7 @@ TEST(MapExport, LowTerrainCeilingStaysAtMinus4096PlusGrid) {
 TEST(MapExport, XStyleIsACheckerboardAlongAndBetweenRows) {
     vh::EditorState s;
     vhtest::MakeTerrain(s, 17, 17);
+    s.X = 5;  // a New Map setting that differs from the terrain, as after an open
     s.ExportType = "X";
     s.AddHint = 0;
     s.AddSky = 0;
