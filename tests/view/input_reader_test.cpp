@@ -25,7 +25,6 @@ TEST(ScanCodes, QtKeysMapToDirectInputCodes) {
 class Reader : public ::testing::Test {
 protected:
     void SetUp() override {
-        viewtest::App();
         view.resize(200, 100);
         reader = new vh::view::InputReader(&view);
     }
@@ -37,6 +36,7 @@ protected:
         QMouseEvent e(type, QPointF(at), view.mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
         QCoreApplication::sendEvent(&view, &e);
     }
+    QApplication& app = viewtest::App();  // before any widget
     QWidget view;
     vh::view::InputReader* reader = nullptr;
 };
