@@ -1,22 +1,125 @@
 #include "ui/tool_commands.h"
 
-#include "core/rules.h"
+#include <string>
+#include <utility>
+
+#include "core/editor_state.h"
+#include "tools/map_passes.h"
+#include "tools/tool_selection.h"
+#include "ui/frm_about.h"
+#include "ui/frm_mountain_config.h"
+#include "ui/frm_noise_config.h"
+#include "ui/frm_properties.h"
+#include "ui/frm_raise_lower_config.h"
+#include "ui/frm_scale_config.h"
+#include "ui/frm_smooth_config.h"
 
 namespace vh::ui {
 
-void InstallToolCommands(MainWindowServices& services) {
-    MainWindowServices* sv = &services;
-    sv->RegisterCommand("cmdUnlockAll", [sv] {
-        EditorState& s = sv->State();
-        for (int i = 1; i <= s.PointTotal() && i < static_cast<int>(s.Points.size()); ++i)
-            s.Points[i].Locked = kFalse;
-        sv->RefreshControls();
+namespace {
+
+// Hourglass for the length of a pass, restored on every way out.
+class WaitCursor {
+public:
+    explicit WaitCursor(MainWindowServices& sv) : sv_(sv) { sv_.SetWaitCursor(true); }
+    ~WaitCursor() { sv_.SetWaitCursor(false); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    MainWindowServices& sv_;
+};
+
+// Every handler ends by mirroring the new command states.
+void Register(MainWindowServices& sv, const std::string& name, std::function<void()> body) {
+    sv.RegisterCommand(name, [&sv, body = std::move(body)] {
+        body();
+        sv.RefreshControls();
     });
-    sv->RegisterCommand("cmdIgnoreLocked", [sv] {
-        EditorState& s = sv->State();
-        s.Commands.cmdIgnoreLocked.Checked = !s.Commands.cmdIgnoreLocked.Checked;
-        s.IgnoreLocked = ToBool16(s.Commands.cmdIgnoreLocked.Checked);
-        sv->RefreshControls();
+}
+
+void RunPass(MainWindowServices& sv, void (*pass)(EditorState&), bool changesNothing) {
+    EditorState& s = sv.State();
+    if (!s.TerrainExists) return;
+    WaitCursor busy(sv);
+    pass(s);
+    if (!changesNothing) sv.TerrainChanged();
+}
+
+void OpenToolConfiguration(MainWindowServices& sv) {
+    EditorState& s = sv.State();
+    switch (CurrentTool(s)) {
+        case Tool::RaiseLower:
+            sv.OpenDialog(new FrmRaiseLowerConfig(s, sv.Window()));
+            break;
+        case Tool::Mountain:
+            sv.OpenDialog(new FrmMountainConfig(s, sv.Window()));
+            break;
+        case Tool::Smooth:
+            sv.OpenDialog(new FrmSmoothConfig(s, sv.Window()));
+            break;
+        case Tool::Noise:
+            sv.OpenDialog(new FrmNoiseConfig(s, sv.Window()));
+            break;
+        // Flatten and touch-up have nothing to configure (the command is
+        // disabled while they are current).
+        case Tool::Flatten:
+        case Tool::TouchUp:
+        case Tool::None:
+            break;
+    }
+}
+
+}  // namespace
+
+void InstallToolCommands(MainWindowServices& services) {
+    static DesktopWebShell desktop;
+    InstallToolCommands(services, desktop);
+}
+
+void InstallToolCommands(MainWindowServices& services, WebShell& shell) {
+    MainWindowServices& sv = services;
+
+    const std::pair<const char*, Tool> tools[] = {
+        {"cmdRaiseLower", Tool::RaiseLower}, {"cmdMountain", Tool::Mountain}, {"cmdSmooth", Tool::Smooth},
+        {"cmdNoise", Tool::Noise},           {"cmdFlatten", Tool::Flatten},   {"cmdTouchUp", Tool::TouchUp},
+    };
+    for (const auto& [name, tool] : tools) Register(sv, name, [&sv, tool] { SelectTool(sv.State(), tool); });
+
+    const std::pair<const char*, int> radii[] = {
+        {"cmdRadSmall", 1}, {"cmdRadLarge", 2}, {"cmdRadXLarge", 3}, {"cmdRadYLarge", 4}};
+    for (const auto& [name, mode] : radii)
+        Register(sv, name, [&sv, mode] { RadiusCommand(sv.State(), mode); });
+
+    for (int i = 1; i <= 8; ++i)
+        Register(sv, "cmdGrid" + std::to_string(i), [&sv, i] { GridCommand(sv.State(), i); });
+
+    Register(sv, "tbRadius", [&sv] { ToolbarRadiusClick(sv.State()); });
+    Register(sv, "tbGrid", [&sv] { ToolbarGridClick(sv.State()); });
+    Register(sv, "cmdConfiguration", [&sv] { OpenToolConfiguration(sv); });
+    Register(sv, "cmdUnlockAll", [&sv] { UnlockAll(sv.State()); });
+    Register(sv, "cmdIgnoreLocked", [&sv] { ToggleIgnoreLocked(sv.State()); });
+
+    Register(sv, "cmdSmoothingPass", [&sv] { RunPass(sv, &SmoothingPass, false); });
+    Register(sv, "cmdNoisePass", [&sv] { RunPass(sv, &NoisePass, false); });
+    Register(sv, "cmdScalingPass", [&sv] {
+        const float f = sv.State().ScalePassFactor;
+        RunPass(sv, &ScalingPass, f == 0.0f || f == 1.0f);
+    });
+
+    Register(sv, "cmdSmoothPassConfig",
+             [&sv] { sv.OpenDialog(new FrmSmoothConfig(sv.State(), sv.Window())); });
+    Register(sv, "cmdNoisePassConfig", [&sv] { sv.OpenDialog(new FrmNoiseConfig(sv.State(), sv.Window())); });
+    Register(sv, "cmdScalePassConfig", [&sv] { sv.OpenDialog(new FrmScaleConfig(sv.State(), sv.Window())); });
+    Register(sv, "cmdProperties", [&sv] { sv.OpenDialog(new FrmProperties(sv.State(), sv.Window())); });
+
+    WebShell* web = &shell;
+    Register(sv, "cmdOnlineHelp", [&sv, web] {
+        const std::string& folder = sv.State().ProgramFolder;
+        OpenWebPage(folder, HelpPageAddress(folder), *web, sv.UserPrompts());
+    });
+    Register(sv, "cmdAbout", [&sv, web] {
+        sv.OpenDialog(new FrmAbout(sv.State().ProgramFolder, sv.UserPrompts(), *web, sv.Window()));
     });
 }
 

@@ -1,0 +1,126 @@
+#include "ui/frm_properties.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <cmath>
+
+#include "core/rules.h"
+#include "ui/frm_config_parts.h"
+
+namespace vh::ui {
+
+namespace {
+
+float ScaleFromText(const std::string& text) {
+    return static_cast<float>(std::fabs(ReadNumber(text)));
+}
+
+QGroupBox* Frame(QWidget* parent, const char* name, const char* caption, QGridLayout** grid) {
+    auto* box = new QGroupBox(QString::fromLatin1(caption), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    *grid = new QGridLayout(box);
+    return box;
+}
+
+QLineEdit* Field(QGridLayout* grid, int row, const char* name, const char* label, const std::string& text) {
+    auto* edit = new QLineEdit(Qs(text));
+    edit->setObjectName(QString::fromLatin1(name));
+    auto* caption = new QLabel(QString::fromLatin1(label));
+    caption->setBuddy(edit);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(edit, row, 1);
+    return edit;
+}
+
+QLabel* Fact(QGridLayout* grid, int row, const char* name, const char* label, const std::string& text) {
+    auto* value = new QLabel(Qs(text));
+    value->setObjectName(QString::fromLatin1(name));
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(new QLabel(QString::fromLatin1(label)), row, 0);
+    grid->addWidget(value, row, 1);
+    return value;
+}
+
+}  // namespace
+
+PropertiesValues LoadPropertiesValues(const EditorState& s) {
+    PropertiesValues v;
+    v.TopTexture = s.TopTexture;
+    v.TopScaleX = NumberText(s.TopScaleX);
+    v.TopScaleY = NumberText(s.TopScaleY);
+    v.SideTexture = s.SideTexture;
+    v.SideScaleX = NumberText(s.SideScaleX);
+    v.SideScaleY = NumberText(s.SideScaleY);
+    v.HintTexture = s.HintTexture;
+    v.SkipTexture = s.SkipTexture;
+    v.SkyTexture = s.SkyTexture;
+    return v;
+}
+
+void ApplyPropertiesValues(EditorState& s, const PropertiesValues& v) {
+    s.TopTexture = Trim(v.TopTexture);
+    s.TopScaleX = ScaleFromText(v.TopScaleX);
+    s.TopScaleY = ScaleFromText(v.TopScaleY);
+    s.SideTexture = Trim(v.SideTexture);
+    s.SideScaleX = ScaleFromText(v.SideScaleX);
+    s.SideScaleY = ScaleFromText(v.SideScaleY);
+    s.HintTexture = Trim(v.HintTexture);
+    s.SkipTexture = Trim(v.SkipTexture);
+    s.SkyTexture = Trim(v.SkyTexture);
+}
+
+std::string FacesText(const EditorState& s) {
+    return NumberText(2.0f * s.SquareCount);
+}
+
+FrmProperties::FrmProperties(EditorState& state, QWidget* parent) : QDialog(parent), state_(state) {
+    setObjectName(QStringLiteral("frmProperties"));
+    setWindowTitle(QStringLiteral("Properties"));
+    const PropertiesValues v = LoadPropertiesValues(state_);
+
+    auto* outer = new QGridLayout(this);
+    QGridLayout* grid = nullptr;
+
+    QGroupBox* map = Frame(this, "frmMap", "Map Properties:", &grid);
+    lblFaces_ = Fact(grid, 0, "lblFaces", "Faces:", FacesText(state_));
+    lblStyle_ = Fact(grid, 1, "lblStyle", "Style:", state_.ExportType);
+    outer->addWidget(map, 0, 0);
+
+    QGroupBox* tex = Frame(this, "frmTexture", "Texture Properties:", &grid);
+    txtTexTop_ = Field(grid, 0, "txtTexTop", "Top Texture:", v.TopTexture);
+    txtTopX_ = Field(grid, 1, "txtTopX", "Top X Scale:", v.TopScaleX);
+    txtTopY_ = Field(grid, 2, "txtTopY", "Top Y Scale:", v.TopScaleY);
+    txtTexSide_ = Field(grid, 3, "txtTexSide", "Side Texture:", v.SideTexture);
+    txtSideX_ = Field(grid, 4, "txtSideX", "Side X Scale:", v.SideScaleX);
+    txtSideY_ = Field(grid, 5, "txtSideY", "Side Y Scale:", v.SideScaleY);
+    outer->addWidget(tex, 1, 0);
+
+    QGroupBox* hint = Frame(this, "frmHint", "Hint Properties:", &grid);
+    txtHint_ = Field(grid, 0, "txtHint", "Hint Texture:", v.HintTexture);
+    txtSkip_ = Field(grid, 1, "txtSkip", "Skip Texture:", v.SkipTexture);
+    outer->addWidget(hint, 2, 0);
+
+    QGroupBox* sky = Frame(this, "frmSky", "Sky Properties:", &grid);
+    txtSky_ = Field(grid, 0, "txtSky", "Sky Texture:", v.SkyTexture);
+    outer->addWidget(sky, 3, 0);
+
+    AddOkeyCancel(this, outer, 4, [this] { Okey(); });
+}
+
+void FrmProperties::Okey() {
+    PropertiesValues v;
+    v.TopTexture = Ss(txtTexTop_->text());
+    v.TopScaleX = Ss(txtTopX_->text());
+    v.TopScaleY = Ss(txtTopY_->text());
+    v.SideTexture = Ss(txtTexSide_->text());
+    v.SideScaleX = Ss(txtSideX_->text());
+    v.SideScaleY = Ss(txtSideY_->text());
+    v.HintTexture = Ss(txtHint_->text());
+    v.SkipTexture = Ss(txtSkip_->text());
+    v.SkyTexture = Ss(txtSky_->text());
+    ApplyPropertiesValues(state_, v);
+}
+
+}  // namespace vh::ui

@@ -1,0 +1,50 @@
+// "Properties": the terrain's face count and export style, and the nine
+// brush-texture settings the .MAP export writes into every brush.
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "core/editor_state.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace vh::ui {
+
+// The nine text boxes, in the order OK stores them.
+struct PropertiesValues {
+    std::string TopTexture, TopScaleX, TopScaleY;
+    std::string SideTexture, SideScaleX, SideScaleY;
+    std::string HintTexture, SkipTexture, SkyTexture;
+};
+
+PropertiesValues LoadPropertiesValues(const EditorState& s);
+// Names are stored trimmed; scales as |number at the start of the text|.
+void ApplyPropertiesValues(EditorState& s, const PropertiesValues& v);
+// Two triangles per grid square.
+std::string FacesText(const EditorState& s);
+
+class FrmProperties : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmProperties(EditorState& state, QWidget* parent = nullptr);
+
+private:
+    void Okey();
+
+    EditorState& state_;
+    QLabel* lblFaces_ = nullptr;
+    QLabel* lblStyle_ = nullptr;
+    QLineEdit* txtTexTop_ = nullptr;
+    QLineEdit* txtTopX_ = nullptr;
+    QLineEdit* txtTopY_ = nullptr;
+    QLineEdit* txtTexSide_ = nullptr;
+    QLineEdit* txtSideX_ = nullptr;
+    QLineEdit* txtSideY_ = nullptr;
+    QLineEdit* txtHint_ = nullptr;
+    QLineEdit* txtSkip_ = nullptr;
+    QLineEdit* txtSky_ = nullptr;
+};
+
+}  // namespace vh::ui
