@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <functional>
 
-#include "core/rules.h"
 #include "view/picking.h"
+#include "view/terrain_mesh.h"
 #include "view/terrain_view.h"
 #include "view_test_fixture.h"
 
@@ -18,11 +19,13 @@ protected:
         vhtest::MakeTerrain(s, 17, 17, 256);
         const std::string sky = viewtest::SolidImage(dir, "sky.bmp", QColor(0, 0, 255));
         s.SkyUP = s.SkyDN = s.SkyFT = s.SkyBK = s.SkyRT = s.SkyLF = sky;
-        s.GroundTexture = viewtest::SolidImage(dir, "ground.bmp", QColor(0, 200, 0));
+        s.GroundTexture = viewtest::SolidImage(dir, "ground.bmp", QColor(90, 60, 30));
         // Above the -z edge, looking down at the centre of the map.
         s.CameraPos = {0, 2500, -2500};
         s.CameraTarget = {0, 0, 0};
         s.LoopRunning = -1;
+        s.Commands.cmdFPS.Checked = false;
+        s.Commands.cmdInfo.Checked = false;
         view = std::make_unique<TerrainView>(s);
         view->resize(kW, kH);
         view->show();
@@ -32,14 +35,25 @@ protected:
 
     QImage Frame() { return view->grabFramebuffer().convertToFormat(QImage::Format_RGB32); }
 
-    static bool Near(QRgb c, int r, int g, int b, int tol = 30) {
-        return std::abs(qRed(c) - r) <= tol && std::abs(qGreen(c) - g) <= tol &&
-               std::abs(qBlue(c) - b) <= tol;
+    static bool Ground(QRgb c) { return qRed(c) > 70 && qRed(c) < 120 && qGreen(c) > 40 && qBlue(c) < 60; }
+    static bool Sky(QRgb c) { return qBlue(c) > 200 && qRed(c) < 40 && qGreen(c) < 40; }
+    static bool Scene(QRgb c) {
+        return std::abs(qRed(c) - 128) < 4 && std::abs(qGreen(c) - 128) < 4 && std::abs(qBlue(c) - 51) < 4;
     }
-    static bool Greenish(QRgb c) { return qGreen(c) > 120 && qRed(c) < 60 && qBlue(c) < 60; }
-    static bool Skyish(QRgb c) { return qBlue(c) > 200 && qRed(c) < 40 && qGreen(c) < 40; }
+    static bool Black(QRgb c) { return qRed(c) < 8 && qGreen(c) < 8 && qBlue(c) < 8; }
+    static bool Red(QRgb c) { return qRed(c) > 240 && qGreen(c) < 20 && qBlue(c) < 20; }
+    static bool Green(QRgb c) { return qGreen(c) > 240 && qRed(c) < 20 && qBlue(c) < 20; }
+    static bool Light(QRgb c) { return qRed(c) > 180 && qGreen(c) > 180 && qBlue(c) > 180; }
 
-    void SetMode(vh::ControlState vh::CommandStates::*item) {
+    static int Count(const QImage& f, const std::function<bool(QRgb)>& test,
+                     QRect area = QRect(0, 0, kW, kH)) {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) n += test(f.pixel(x, y)) ? 1 : 0;
+        return n;
+    }
+
+    void Mode(vh::ControlState vh::CommandStates::*item) {
         auto& c = s.Commands;
         c.cmdSolid.Checked = c.cmdSolidWire.Checked = c.cmdWireframe.Checked = c.cmdPoints.Checked = false;
         (c.*item).Checked = true;
@@ -51,10 +65,124 @@ protected:
     std::unique_ptr<TerrainView> view;
 };
 
-TEST_F(TerrainViewGl, SolidModeDrawsTheGroundTextureAndTheSky) {
+TEST_F(TerrainViewGl, SolidModeDrawsTheGroundTextureUnderTheSky) {
     const QImage f = Frame();
-    EXPECT_TRUE(Greenish(f.pixel(kW / 2, kH / 2))) << std::hex << f.pixel(kW / 2, kH / 2);
-    EXPECT_TRUE(Skyish(f.pixel(kW / 2, 2))) << std::hex << f.pixel(kW / 2, 2);
+    EXPECT_TRUE(Ground(f.pixel(kW / 2, kH / 2))) << std::hex << f.pixel(kW / 2, kH / 2);
+    EXPECT_TRUE(Sky(f.pixel(kW / 2, 2))) << std::hex << f.pixel(kW / 2, 2);
+}
+
+TEST_F(TerrainViewGl, SkyShowsOnlyInTheTwoSolidModes) {
+    Mode(&vh::CommandStates::cmdSolidWire);
+    EXPECT_TRUE(Sky(Frame().pixel(kW / 2, 2)));
+    Mode(&vh::CommandStates::cmdWireframe);
+    EXPECT_TRUE(Scene(Frame().pixel(kW / 2, 2)));
+    Mode(&vh::CommandStates::cmdPoints);
+    EXPECT_TRUE(Black(Frame().pixel(kW / 2, 2)));
+    Mode(&vh::CommandStates::cmdSolid);
+    s.Commands.cmdSky.Checked = false;
+    EXPECT_TRUE(Scene(Frame().pixel(kW / 2, 2)));
+}
+
+TEST_F(TerrainViewGl, PointsModeDrawsPointsOnABlackScene) {
+    Mode(&vh::CommandStates::cmdPoints);
+    const QImage f = Frame();
+    const QRect middle(kW / 4, kH / 3, kW / 2, kH / 2);
+    const int points = Count(f, Ground, middle);
+    const int black = Count(f, Black, middle);
+    EXPECT_GT(points, 20);
+    EXPECT_GT(black, points);
+    Mode(&vh::CommandStates::cmdSolid);
+    EXPECT_EQ(Count(Frame(), Black, middle), 0);
+}
+
+TEST_F(TerrainViewGl, WireFrameDrawsLinesOverTheSceneColour) {
+    Mode(&vh::CommandStates::cmdWireframe);
+    const QImage f = Frame();
+    const QRect middle(kW / 4, kH / 3, kW / 2, kH / 2);
+    EXPECT_GT(Count(f, Ground, middle), 100);
+    EXPECT_GT(Count(f, Scene, middle), 1000);
+}
+
+TEST_F(TerrainViewGl, PickedSquareGetsARedOutline) {
+    EXPECT_EQ(Count(Frame(), Red), 0);
+    const int k = view->PickSquare(kW / 2, kH / 2);
+    ASSERT_NE(k, 0);
+    s.PickedSquare = static_cast<float>(k);
+    s.Commands.cmdHighlightEffected.Checked = false;
+    const QImage f = Frame();
+    EXPECT_GT(Count(f, Red, QRect(kW / 2 - 40, kH / 2 - 40, 80, 80)), 20);
+    EXPECT_EQ(Count(f, Red, QRect(0, 0, kW / 4, kH)), 0);
+    // The effected neighbours widen the outlined area.
+    s.Commands.cmdHighlightEffected.Checked = true;
+    EXPECT_GT(Count(Frame(), Red), Count(f, Red));
+    s.Commands.cmdHighlight.Checked = false;
+    EXPECT_EQ(Count(Frame(), Red), 0);
+}
+
+TEST_F(TerrainViewGl, LockedPointsShowGreenCubes) {
+    EXPECT_EQ(Count(Frame(), Green), 0);
+    s.Points[145].Locked = -1;  // the map's centre
+    EXPECT_GT(Count(Frame(), Green, QRect(kW / 2 - 30, kH / 2 - 30, 60, 60)), 5);
+    s.Commands.cmdShowLocked.Checked = false;
+    EXPECT_EQ(Count(Frame(), Green), 0);
+}
+
+TEST_F(TerrainViewGl, LockedPointCoordinatesAppearWhenNearAndInfoIsOn) {
+    s.Points[145].Locked = -1;
+    s.CameraPos = {0, 800, -1000};
+    s.Commands.cmdPointInfo.Checked = false;
+    const int cubeOnly = Count(Frame(), Green);
+    s.Commands.cmdPointInfo.Checked = true;
+    EXPECT_GT(Count(Frame(), Green), cubeOnly + 10);
+}
+
+TEST_F(TerrainViewGl, PickingThroughTheViewFindsTheSquareUnderAPixel) {
+    const vh::view::ViewCamera cam = vh::view::MakeViewCamera(s, kW, kH);
+    for (int k : {120, 137, 152}) {
+        const vh::view::SquareCorners c = vh::view::CornersOf(s, k);
+        const vh::Vec3f centre{(s.Points[c.c2].X + s.Points[c.c3].X) / 2, 0,
+                               (s.Points[c.c2].Z + s.Points[c.c0].Z) / 2};
+        float x = 0, y = 0;
+        ASSERT_TRUE(vh::view::ProjectToScreen(cam, centre, x, y));
+        EXPECT_EQ(view->PickSquare(static_cast<int>(x), static_cast<int>(y)), k);
+    }
+    EXPECT_EQ(view->PickSquare(kW / 2, 1), 0);   // sky
+    EXPECT_EQ(view->PickSquare(-5, kH / 2), 0);  // outside the view
+}
+
+TEST_F(TerrainViewGl, HeightChangesShowAfterTheMeshUpdate) {
+    const QImage before = Frame();
+    for (int p = 1; p <= s.PointTotal(); ++p)
+        if (s.Points[p].X > 0) s.Points[p].Height = 1500;
+    EXPECT_EQ(Frame(), before);  // not yet told
+    vh::UpdateTerrainMesh(s);    // the hook the tools call
+    EXPECT_NE(Frame(), before);
+}
+
+TEST_F(TerrainViewGl, MissingGroundImageDrawsAGreyPlaceholder) {
+    s.GroundTexture = dir.File("missing.jpg");
+    view->LoadGroundTexture();
+    EXPECT_TRUE(view->GroundIsPlaceholder());
+    const QRgb c = Frame().pixel(kW / 2, kH / 2);
+    EXPECT_LT(std::abs(qRed(c) - qBlue(c)), 10) << std::hex << c;
+    EXPECT_GT(qRed(c), 100);
+}
+
+TEST_F(TerrainViewGl, InfoPanelAndFrameRateTextsFollowTheirSwitches) {
+    const QRect panel(4, 4, 210, 68), corner(kW - 110, 4, 106, 16);
+    EXPECT_EQ(Count(Frame(), Light, panel), 0);
+    s.Commands.cmdInfo.Checked = true;
+    EXPECT_GT(Count(Frame(), Light, panel), 50);
+    EXPECT_EQ(Count(Frame(), Light, corner), 0);
+    s.Commands.cmdFPS.Checked = true;
+    EXPECT_GT(Count(Frame(), Light, corner), 10);
+}
+
+TEST_F(TerrainViewGl, ResetLeavesOnlyTheSceneColour) {
+    s.OnReset();
+    const QImage f = Frame();
+    EXPECT_EQ(Count(f, Scene), kW * kH);
+    EXPECT_EQ(view->PickSquare(kW / 2, kH / 2), 0);
 }
 
 }  // namespace
