@@ -1,0 +1,67 @@
+// One mountain/valley pass and each whole-map pass on the largest grid the
+// model holds (181 x 181 points), with the mesh hook's core-side call.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "core/editor_state.h"
+#include "core/grid.h"
+#include "core/lifecycle.h"
+#include "core/rules.h"
+#include "tools/map_passes.h"
+#include "tools/mountain.h"
+
+namespace {
+
+void MakeBigTerrain(vh::EditorState& s) {
+    vh::SetDefaults(s, "/nonexistent");
+    s.LogPath.clear();
+    vh::ResetEditor(s);
+    s.X = 181;
+    s.Y = 181;
+    s.Size = 256;
+    vh::BuildGrid(s);
+    for (int i = 1; i <= s.PointTotal(); ++i)
+        s.Points[i].Height = 16.0f * std::round(8.0f * std::sin(0.05f * i) + 4.0f * std::cos(0.013f * i));
+    s.Rnd.Seed(1);
+}
+
+void BM_MountainValleyPass(benchmark::State& state) {
+    vh::EditorState s;
+    MakeBigTerrain(s);
+    s.MountVallRadius = 20;
+    s.MountVallSmoothOuter = vh::kTrue;
+    s.PickedSquare = static_cast<float>(90 * 180 + 90);
+    s.ToolActive = vh::kTrue;
+    s.MouseY = 300;
+    vh::MountVallTool(s);  // first pass of the stroke only records the mouse
+    int y = 300;
+    for (auto _ : state) {
+        // Alternate up and down so the strength stays non-zero and the heights bounded.
+        y += (y == 300) ? -10 : 10;
+        s.MouseY = y;
+        if (s.MountVallStep == 0) s.MountVallStep = 5;
+        vh::MountVallTool(s);
+        benchmark::DoNotOptimize(s.Points[1].Height);
+    }
+}
+BENCHMARK(BM_MountainValleyPass)->Unit(benchmark::kMillisecond);
+
+template <void (*Pass)(vh::EditorState&)>
+void BM_WholeMapPass(benchmark::State& state) {
+    vh::EditorState s;
+    MakeBigTerrain(s);
+    s.SmoothToolThreshold = 8;
+    s.ScalePassFactor = 0.75f;
+    for (auto _ : state) {
+        Pass(s);
+        benchmark::DoNotOptimize(s.Points[1].Height);
+    }
+}
+BENCHMARK(BM_WholeMapPass<vh::SmoothingPass>)->Name("BM_SmoothingPass")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholeMapPass<vh::NoisePass>)->Name("BM_NoisePass")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholeMapPass<vh::ScalingPass>)->Name("BM_ScalingPass")->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
