@@ -1,0 +1,141 @@
+// Runs the built varnholm-cli generate (beside this test program) and reads
+// the documents it writes.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "core/document.h"
+#include "core/settings.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+std::string CliPath() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return (exe.parent_path() / "varnholm-cli").string();
+}
+
+int RunCli(const std::string& args, const std::string& log) {
+    const std::string cmd = "\"" + CliPath() + "\" " + args + " >\"" + log + "\" 2>&1";
+    const int rc = std::system(cmd.c_str());
+    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+}
+
+// A 24-bit BMP of one colour, written byte by byte.
+void WriteBmp(const std::string& path, int w, int h, uint8_t grey) {
+    const int row = (w * 3 + 3) / 4 * 4;
+    const uint32_t size = 54 + static_cast<uint32_t>(row * h);
+    std::string b(size, '\0');
+    auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>((v >> (8 * i)) & 255);
+    };
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(2, size);
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, static_cast<uint32_t>(w));
+    put32(22, static_cast<uint32_t>(h));
+    b[26] = 1;
+    b[28] = 24;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w * 3; ++x) b[54 + y * row + x] = static_cast<char>(grey);
+    vhtest::WriteFileBytes(path, b);
+}
+
+struct GenerateVerb : ::testing::Test {
+    vhtest::TempDir dir;
+    std::string out, log;
+
+    void SetUp() override {
+        ASSERT_TRUE(std::filesystem::exists(CliPath())) << "build varnholm-cli first: " << CliPath();
+        out = dir.File("new.vhm");
+        log = dir.File("log.txt");
+    }
+
+    int Generate(const std::string& args) { return RunCli("generate --out \"" + out + "\" " + args, log); }
+
+    vh::EditorState Result() {
+        vh::EditorState r;
+        vh::SetDefaults(r, "/nonexistent");
+        r.LogPath.clear();
+        std::string error;
+        EXPECT_TRUE(vh::LoadDocumentInto(r, out, &error)) << error;
+        return r;
+    }
+};
+
+}  // namespace
+
+TEST_F(GenerateVerb, DefaultsGiveAFlatSeventeenBySeventeenTerrain) {
+    ASSERT_EQ(Generate(""), 0) << vhtest::ReadFileBytes(log);
+    const auto r = Result();
+    EXPECT_EQ(r.PointCount, 289);
+    for (int i = 1; i <= 289; ++i) EXPECT_EQ(r.Points[i].Height, 0);
+    const std::string text = vhtest::ReadFileBytes(log);
+    EXPECT_NE(text.find("Generating Points..."), std::string::npos);
+    EXPECT_NE(text.find("Building Mesh..."), std::string::npos);
+}
+
+TEST_F(GenerateVerb, SeedMakesDiamondSquareReproducible) {
+    const std::string args = "--seed 9 --set Fractal=1 --set DiamondSquare=1 --set X=33 --set Y=33";
+    ASSERT_EQ(Generate(args), 0) << vhtest::ReadFileBytes(log);
+    const std::string first = vhtest::ReadFileBytes(out);
+    ASSERT_EQ(Generate(args), 0);
+    EXPECT_EQ(vhtest::ReadFileBytes(out), first);
+    const auto r = Result();
+    EXPECT_EQ(r.PointCount, 33 * 33);
+    int nonZero = 0;
+    for (int i = 1; i <= r.PointTotal(); ++i) nonZero += r.Points[i].Height != 0;
+    EXPECT_GT(nonZero, 0);
+    EXPECT_NE(vhtest::ReadFileBytes(log).find("Running Diamond-Square Algorithm ..."), std::string::npos);
+    ASSERT_EQ(Generate("--seed 10 --set Fractal=1 --set DiamondSquare=1 --set X=33 --set Y=33"), 0);
+    EXPECT_NE(vhtest::ReadFileBytes(out), first);
+}
+
+TEST_F(GenerateVerb, SettingsFileThenOverrides) {
+    vh::EditorState s;
+    vh::SetDefaults(s, "/nonexistent");
+    s.Slope = 1;
+    s.SlopeDir = "PX";
+    s.SlopeSteepness = 512;
+    s.X = 9;
+    s.Y = 5;
+    const std::string ini = dir.File("Varnholm.ini");
+    std::string error;
+    ASSERT_TRUE(vh::WriteSettingsFile(s, ini, &error)) << error;
+    ASSERT_EQ(Generate("--settings \"" + ini + "\" --set X=17"), 0) << vhtest::ReadFileBytes(log);
+    const auto r = Result();
+    ASSERT_EQ(r.PointCount, 17 * 5);
+    EXPECT_EQ(r.Points[1].Height, -448);
+    EXPECT_EQ(r.Points[9].Height, 0);
+    EXPECT_EQ(r.Points[17].Height, 448);
+}
+
+TEST_F(GenerateVerb, HeightImageFromItsPath) {
+    const std::string bmp = dir.File("white.bmp");
+    WriteBmp(bmp, 6, 4, 255);
+    ASSERT_EQ(Generate("--set BitMap=1 --set BitMapHeightMulti=8 --set X=5 --set Y=5 --set \"BitMapPath=" +
+                       bmp + "\""),
+              0)
+        << vhtest::ReadFileBytes(log);
+    const auto r = Result();
+    for (int i = 1; i <= 25; ++i) EXPECT_EQ(r.Points[i].Height, 1024) << i;
+}
+
+TEST_F(GenerateVerb, BadRequestsWriteNothing) {
+    EXPECT_EQ(Generate("--set Bogus=1"), 2);
+    EXPECT_EQ(Generate("--set X"), 2);
+    EXPECT_EQ(Generate("--seed -3"), 2);
+    EXPECT_EQ(Generate("--settings \"" + dir.File("missing.ini") + "\""), 1);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("missing.ini")));
+    EXPECT_EQ(Generate("--set X=300 --set Y=300"), 1);
+    EXPECT_NE(vhtest::ReadFileBytes(log).find("32767"), std::string::npos);
+    EXPECT_EQ(RunCli("generate --out \"" + dir.File("new.txt") + "\"", log), 2);
+    EXPECT_EQ(RunCli("generate", log), 2);
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
