@@ -82,13 +82,21 @@ constexpr BrushTable kTopTables[] = {
 constexpr size_t kBlock = 1 << 20;
 constexpr char kEight[] = "        ( ";
 constexpr char kNine[] = "         ( ";
+// Padded copies of the fixed pieces, so they copy in whole words.
+constexpr char kEightPad[16] = "        ( ";
+constexpr char kNinePad[16] = "         ( ";
+constexpr char kBetweenPad[8] = " ) ( ";
 
-// A point's text, formatted once: "x z " and the height.
+// A point's text, formatted once: "x z " followed by the height. Copies of
+// it and of the levels are fixed-size (the buffer has room past every line)
+// and the write position then moves by the real length.
+constexpr size_t kXzCopy = 32;     // "x z " is at most 2 * 13 + 2 chars
+constexpr size_t kPointCopy = 48;  // and the height at most 13 more
+static_assert(2 * kNumberTextLongest + 2 <= kXzCopy && 3 * kNumberTextLongest + 2 <= kPointCopy);
 struct PointText {
-    char xz[2 * kNumberTextMax + 2];
+    char text[kPointCopy];
     uint8_t xzLen;
-    char h[kNumberTextMax];
-    uint8_t hLen;
+    uint8_t len;
 };
 
 class MapWriter {
@@ -99,12 +107,13 @@ public:
         for (int i = 1; i <= np; ++i) {
             const TerrainPoint& p = s.Points[i];
             PointText& t = points_[i];
-            size_t n = WriteNumberText(t.xz, p.X);
-            t.xz[n++] = ' ';
-            n += WriteNumberText(t.xz + n, p.Z);
-            t.xz[n++] = ' ';
+            size_t n = WriteNumberText(t.text, p.X);
+            t.text[n++] = ' ';
+            n += WriteNumberText(t.text + n, p.Z);
+            t.text[n++] = ' ';
             t.xzLen = static_cast<uint8_t>(n);
-            t.hLen = static_cast<uint8_t>(WriteNumberText(t.h, p.Height));
+            n += WriteNumberText(t.text + n, p.Height);
+            t.len = static_cast<uint8_t>(n);
         }
         lowLen_ = WriteNumberText(low_, levels.Low);
         highLen_ = WriteNumberText(high_, levels.High);
@@ -115,8 +124,8 @@ public:
         skip_ = s.SkipTexture + " 0 0 0 1 1\r\n";
         sky_ = s.SkyTexture + " 0 0 0 1 1\r\n";
         size_t suffix = std::max({top_.size(), side_.size(), hint_.size(), skip_.size(), sky_.size()});
-        // Nine spaces, three points of two numbers and a level, the brackets.
-        lineMax_ = sizeof kNine + 3 * (sizeof(PointText::xz) + kNumberTextMax + 8) + suffix + 16;
+        // Prefix, three points with their separators and over-copies, suffix.
+        lineMax_ = sizeof kNinePad + 3 * (kPointCopy + sizeof kBetweenPad) + kPointCopy + suffix + 64;
         buf_.resize(kBlock + lineMax_);
     }
 
@@ -196,22 +205,23 @@ private:
 
     void WriteFace(const Face& face, const int corners[4], bool nine, const std::string& suffix) {
         char* out = buf_.data() + pos_;
-        char* p = nine ? Put(out, kNine, sizeof kNine - 1) : Put(out, kEight, sizeof kEight - 1);
+        std::memcpy(out, nine ? kNinePad : kEightPad, sizeof kNinePad);
+        char* p = out + (nine ? sizeof kNine - 1 : sizeof kEight - 1);
         for (int k = 0; k < 3; ++k) {
-            if (k > 0) p = Put(p, " ) ( ", 5);
+            if (k > 0) {
+                std::memcpy(p, kBetweenPad, sizeof kBetweenPad);
+                p += 5;
+            }
             const FacePoint fp = face.p[k];
             const PointText& t = points_[corners[fp.corner]];
-            p = Put(p, t.xz, t.xzLen);
-            switch (fp.level) {
-                case kOwn:
-                    p = Put(p, t.h, t.hLen);
-                    break;
-                case kLow:
-                    p = Put(p, low_, lowLen_);
-                    break;
-                case kHigh:
-                    p = Put(p, high_, highLen_);
-                    break;
+            if (fp.level == kOwn) {
+                std::memcpy(p, t.text, kPointCopy);
+                p += t.len;
+            } else {
+                std::memcpy(p, t.text, kXzCopy);
+                p += t.xzLen;
+                std::memcpy(p, fp.level == kLow ? low_ : high_, kNumberTextMax);
+                p += fp.level == kLow ? lowLen_ : highLen_;
             }
         }
         p = Put(p, " ) ", 3);

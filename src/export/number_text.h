@@ -7,7 +7,9 @@
 
 namespace vh {
 
-// Longest text this can produce ("-1.234568E+07", "-0.0001234568", ...).
+// Longest text this can produce: 13 chars ("-1.234568E+07", "-0.0001234568").
+constexpr size_t kNumberTextLongest = 13;
+// Room to leave for one number (a little more than the longest).
 constexpr size_t kNumberTextMax = 16;
 
 // Writes NumberText(v) at out (room for kNumberTextMax chars) and returns

@@ -29,6 +29,8 @@ TEST(NumberTextWriter, WritesTheFamiliarForms) {
     EXPECT_EQ(Text(-0.0f), "0");
     EXPECT_EQ(Text(4096.0f), "4096");
     EXPECT_EQ(Text(1234567.0f), "1234567");
+    EXPECT_EQ(Text(-1.2345678e7f), "-1.234568E+07");
+    EXPECT_EQ(Text(-0.0001234568f), "-0.0001234568");
 }
 
 TEST(NumberTextWriter, MatchesTheSharedRuleOnSpecialValues) {
@@ -75,6 +77,6 @@ TEST(NumberTextWriter, NeverExceedsItsStatedLength) {
         uint32_t b = bits(gen);
         float v;
         std::memcpy(&v, &b, sizeof v);
-        ASSERT_LE(vh::WriteNumberText(buf, v), vh::kNumberTextMax);
+        ASSERT_LE(vh::WriteNumberText(buf, v), vh::kNumberTextLongest);
     }
 }
