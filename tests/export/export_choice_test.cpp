@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "core/lifecycle.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
 #include "support/terrain_fixture.h"
@@ -92,6 +93,13 @@ TEST_F(ExportChoice, ExportAgainWithoutAPreviousExportAsksForAFile) {
     EXPECT_EQ(ExportAgainPath(s, prompts), "/maps/first.map");
     EXPECT_EQ(prompts.SaveRequests.size(), 1u);
     EXPECT_EQ(s.LastExportPath, "/maps/first.map");
+}
+
+TEST_F(ExportChoice, ExportAgainAfterANewMapAsksAgain) {
+    s.LastExportPath = "/maps/old.map";
+    vh::ResetEditor(s);  // as when a new terrain is generated
+    EXPECT_EQ(ExportAgainPath(s, prompts), "");
+    EXPECT_EQ(prompts.SaveRequests.size(), 1u);
 }
 
 TEST_F(ExportChoice, ExportAgainReusesTheLastPathWithoutAsking) {

@@ -350,3 +350,19 @@ TEST(MapExport, LargeTerrainStaysWholeAcrossWriteBlocks) {
                     l == "    \"classname\" \"worldspawn\"")
             << l;
 }
+
+TEST(MapExport, RandomDrawsOncePerSquareAndOtherStylesNever) {
+    vh::EditorState s;
+    vhtest::MakeTerrain(s, 6, 4);
+    s.Rnd.Seed(1);
+    s.ExportType = "Random";
+    uint64_t before = s.Rnd.Draws();
+    ExportToText(s);
+    EXPECT_EQ(s.Rnd.Draws() - before, 15u);
+    for (const char* style : {"Best Fit", "//", "\\", "X"}) {
+        s.ExportType = style;
+        before = s.Rnd.Draws();
+        ExportToText(s);
+        EXPECT_EQ(s.Rnd.Draws(), before) << style;
+    }
+}
