@@ -55,9 +55,10 @@ bool CommandOpen(EditorState& s, Prompts& prompts) {
 
 bool CommandOpenRecent(EditorState& s, Prompts& prompts, int k) {
     if (k < 1 || k > 8) return false;
-    if (!AskToSaveChanges(s, prompts)) return false;
-    // The save above may have reordered the list; the entry is read now.
+    // Taken before the prompt: saving there reorders the list, and the user
+    // asked for the document the item showed.
     const std::string path = s.Recent[k];
+    if (!AskToSaveChanges(s, prompts)) return false;
     if (path.empty()) return false;
     return ReadDocument(s, path, FileTitleOf(path), prompts);
 }

@@ -210,6 +210,19 @@ TEST_F(Commands, RecentItemOpensItsEntryWithTheFileTitle) {
     EXPECT_EQ(s.Commands.cmdRM[1].Caption, vh::RecentCaption(1, path));
 }
 
+TEST_F(Commands, RecentItemOpensTheClickedDocumentEvenWhenSavingFirstReordersTheList) {
+    std::string path = OtherDocument("r.vhm");
+    s.Recent = {"", "/a.vhm", path};
+    s.DocPath = dir.File("current.vhm");
+    s.DocClean = vh::kFalse;
+    prompts.Answers = {PromptAnswer::Yes};
+    EXPECT_TRUE(vh::CommandOpenRecent(s, prompts, 2));
+    EXPECT_EQ(s.DocPath, path);
+    EXPECT_EQ(s.Recent[1], path);
+    EXPECT_EQ(s.Recent[2], dir.File("current.vhm"));
+    EXPECT_EQ(s.Recent[3], "/a.vhm");
+}
+
 TEST_F(Commands, EmptyRecentItemDoesNothing) {
     EXPECT_FALSE(vh::CommandOpenRecent(s, prompts, 3));
     EXPECT_FALSE(vh::CommandOpenRecent(s, prompts, 9));
