@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
 
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
@@ -109,6 +113,56 @@ TEST(DesktopWebShellTest, MissingLocalPageIsNotOpened) {
     vhtest::TempDir dir;
     vh::ui::DesktopWebShell desktop;
     EXPECT_FALSE(desktop.OpenAddress(vh::ui::HelpPageAddress(dir.Path().string())));
+}
+
+// The manual ships in the source tree's assets and is copied beside the
+// program; check the copy the build installs from.
+class ManualTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* data = std::getenv("VH_TEST_DATA");
+        if (!data) GTEST_SKIP() << "VH_TEST_DATA not set";
+        // Lexically, since the data folder itself may not exist in a clean checkout.
+        folder = (std::filesystem::path(data) / ".." / ".." / "assets" / "help").lexically_normal();
+    }
+    std::string Read(const char* name) {
+        std::ifstream in(folder / name, std::ios::binary);
+        std::ostringstream all;
+        all << in.rdbuf();
+        return all.str();
+    }
+    std::filesystem::path folder;
+};
+
+TEST_F(ManualTest, PagesAndStyleSheetExistWithoutExternalResources) {
+    for (const char* page : {"index.html", "about.html", "style.css"}) {
+        const std::string text = Read(page);
+        ASSERT_FALSE(text.empty()) << page;
+        EXPECT_EQ(text.find("http://"), std::string::npos) << page;
+        EXPECT_EQ(text.find("https://"), std::string::npos) << page;
+    }
+    EXPECT_NE(Read("index.html").find("href=\"style.css\""), std::string::npos);
+}
+
+TEST_F(ManualTest, EveryInPageLinkHasItsTarget) {
+    const std::string text = Read("index.html");
+    const std::regex href("href=\"#([^\"]+)\"");
+    int links = 0;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), href); it != std::sregex_iterator();
+         ++it, ++links)
+        EXPECT_NE(text.find("id=\"" + (*it)[1].str() + "\""), std::string::npos) << (*it)[1].str();
+    EXPECT_GT(links, 20);
+}
+
+TEST_F(ManualTest, CoversEveryMenuToolAndDialog) {
+    const std::string text = Read("index.html");
+    for (const char* topic :
+         {"File menu", "Edit menu", "View menu", "Tool menu", "Map menu", "Help menu", "Generate New Terrain",
+          "Raise / Lower Tool Configuration", "Mountain / Vally Tool Configuration",
+          "Smooth Tool Configuration", "Noise Tool Config", "Scale Tool Configuration", "Properties dialog",
+          "Exportation Options", "Cammera Options", "Specift Editor Textures", "Flatten", "Touch Up",
+          ".BMP export"})
+        EXPECT_NE(text.find(topic), std::string::npos) << topic;
 }
 
 }  // namespace
