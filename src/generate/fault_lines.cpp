@@ -1,3 +1,5 @@
+#include <vector>
+
 #include "core/rules.h"
 #include "generate/generators.h"
 
@@ -12,9 +14,26 @@ constexpr int8_t kThree[8][3] = {{1, 1, 1},   {-1, -1, -1}, {1, 1, -1},  {-1, 1,
                                  {-1, -1, 1}, {1, -1, -1},  {-1, 1, -1}, {1, -1, 1}};
 
 struct Line {
-    float dx, dz, c;
-    int8_t side;
+    double dx, dz;
+    float c;
+    float side;
 };
+
+// Adds dh to every point strictly inside the region of N lines. The side
+// tests are combined without branching (v > c is (v - c) > 0 for floats) over
+// plain coordinate arrays, so the loop can run on vector registers.
+template <int N>
+void RaiseRegion(const float* xs, const float* zs, float* hs, int count, const Line* lines, float dh) {
+    for (int j = 0; j < count; ++j) {
+        bool inside = true;
+        for (int l = 0; l < N; ++l) {
+            const Line& ln = lines[l];
+            const float v = static_cast<float>(ln.dx * zs[j] - ln.dz * xs[j]);
+            inside &= ln.side * (v - ln.c) > 0.0f;
+        }
+        hs[j] = inside ? hs[j] + dh : hs[j];
+    }
+}
 
 }  // namespace
 
@@ -34,6 +53,12 @@ void FaultLines(EditorState& s, Progress& progress) {
     if (n < 1 || n > 3) return;
     const int pc = s.PointTotal();
     TerrainPoint* pts = s.Points.data();
+    std::vector<float> xs(pc), zs(pc), hs(pc);
+    for (int j = 0; j < pc; ++j) {
+        xs[j] = pts[j + 1].X;
+        zs[j] = pts[j + 1].Z;
+        hs[j] = pts[j + 1].Height;
+    }
 
     for (int i = 1; i <= iterations; ++i) {
         float dh = s.Rnd.Next() * s.FaultMaxChange;
@@ -47,8 +72,7 @@ void FaultLines(EditorState& s, Progress& progress) {
             Line& ln = lines[l];
             ln.dx = pts[a].X - pts[b].X;
             ln.dz = pts[a].Z - pts[b].Z;
-            ln.c = static_cast<float>(static_cast<double>(ln.dx) * pts[a].Z -
-                                      static_cast<double>(ln.dz) * pts[a].X);
+            ln.c = static_cast<float>(ln.dx * pts[a].Z - ln.dz * pts[a].X);
         }
         const int region =
             static_cast<int>(RoundHalfEven(static_cast<double>(((1 << n) - 1) * s.Rnd.Next())));
@@ -56,20 +80,13 @@ void FaultLines(EditorState& s, Progress& progress) {
         for (int l = 0; l < n; ++l) lines[l].side = sides[l];
 
         if (dh != 0.0f) {
-            for (int j = 1; j <= pc; ++j) {
-                TerrainPoint& p = pts[j];
-                bool inside = true;
-                for (int l = 0; l < n && inside; ++l) {
-                    const Line& ln = lines[l];
-                    const float v = static_cast<float>(static_cast<double>(ln.dx) * p.Z -
-                                                       static_cast<double>(ln.dz) * p.X);
-                    inside = ln.side > 0 ? v > ln.c : v < ln.c;
-                }
-                if (inside) p.Height += dh;
-            }
+            if (n == 1) RaiseRegion<1>(xs.data(), zs.data(), hs.data(), pc, lines, dh);
+            if (n == 2) RaiseRegion<2>(xs.data(), zs.data(), hs.data(), pc, lines, dh);
+            if (n == 3) RaiseRegion<3>(xs.data(), zs.data(), hs.data(), pc, lines, dh);
         }
         progress.Value(i);
     }
+    for (int j = 0; j < pc; ++j) pts[j + 1].Height = hs[j];
 }
 
 }  // namespace vh

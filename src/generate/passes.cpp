@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/rules.h"
+#include "generate/snap.h"
 
 namespace vh {
 
@@ -148,7 +149,7 @@ void SmoothingPass(EditorState& s, SmoothOption option, int passNumber, std::vec
                      0};
     const float t = s.SmoothThreshold;
     for (int i = 1; i <= n; ++i) {
-        const float a = SnapToGrid(nb.Average(i), s.Grid);
+        const float a = SnapHeight(nb.Average(i), s.Grid);
         const float h = start[i];
         work[i] = (h - t <= a && a <= h + t) ? h : a;
         progress.Value(i);

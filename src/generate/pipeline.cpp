@@ -8,6 +8,7 @@
 #include "core/lifecycle.h"
 #include "core/rules.h"
 #include "generate/passes.h"
+#include "generate/snap.h"
 
 namespace vh {
 
@@ -110,7 +111,7 @@ void RunFractalGenerators(EditorState& s, const NewMapValues& v, Progress& progr
     if (v.chkFault) FaultLines(s, progress);
     const int n = s.PointTotal();
     const float multi = s.HeightMulti;
-    for (int i = 1; i <= n; ++i) s.Points[i].Height = SnapToGrid(s.Points[i].Height * multi, s.Grid);
+    for (int i = 1; i <= n; ++i) s.Points[i].Height = SnapHeight(s.Points[i].Height * multi, s.Grid);
 }
 
 // Only a terrain that something generated is post-processed.
