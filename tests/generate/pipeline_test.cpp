@@ -282,3 +282,40 @@ TEST(NewMapValuesFromSettings, LoadsThePreviewOfTheImagePath) {
     s.BitMapPath = dir.File("missing.bmp");
     EXPECT_TRUE(NewMapValuesFromSettings(s).Preview.isNull());
 }
+
+TEST(RunNewMap, FlatteningRunsOnlyInsideNormalisation) {
+    EditorState s;
+    Fresh(s);
+    NewMapValues v;
+    v.X = v.Y = 5;
+    v.chkSlope = true;
+    v.chkFlatten = true;  // normalisation off
+    v.chkSmooth = true;
+    v.Smoothing = SmoothOption::Linear;
+    v.SmoothPasses = 1;
+    vhtest::RecordingProgress p;
+    RunNewMap(s, v, p);
+    EXPECT_EQ(std::count(p.statuses.begin(), p.statuses.end(), "Flattening Pass ..."), 0);
+    EXPECT_EQ(std::count(p.statuses.begin(), p.statuses.end(), "Neutralization Pass ..."), 0);
+    EXPECT_EQ(std::count(p.statuses.begin(), p.statuses.end(), "Linear Smoothing Pass 1..."), 1);
+
+    EditorState n;
+    Fresh(n);
+    v.chkNormal = true;
+    v.chkSmooth = false;
+    vhtest::RecordingProgress q;
+    RunNewMap(n, v, q);
+    const std::vector<std::string> tail(q.statuses.end() - 4, q.statuses.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"Generating Sloped Values...", "Neutralization Pass ...",
+                                              "Flattening Pass ...", "Building Mesh..."}));
+}
+
+TEST(CheckNewMapValues, SteepnessMustDoubleWithin16Bits) {
+    NewMapValues v;
+    v.SlopeSteepness = 20000;
+    EXPECT_FALSE(CheckNewMapValues(v));  // slope not selected
+    v.chkSlope = true;
+    EXPECT_TRUE(CheckNewMapValues(v));
+    v.SlopeSteepness = 4096;
+    EXPECT_FALSE(CheckNewMapValues(v));
+}
