@@ -141,7 +141,7 @@ std::optional<std::string> CheckNewMapValues(const NewMapValues& v) {
          {Named{"X Axes Length In Triangles", v.X}, Named{"Y Axes Length In Triangles", v.Y}})
         if (!Fits16(axis.value))
             return std::string("The value of \"") + axis.name + "\" (" + std::to_string(axis.value - 1) +
-                   ") is too large. Please enter a value between -32768 and 32766.";
+                   ") is out of range. Please enter a value between -32768 and 32766.";
     const Named wholes[] = {{"Triangle Length In Units", v.Size},
                             {"Smoothing Passes", v.SmoothPasses},
                             {"Flattening Factor", v.FlattenToZeroFactor},
@@ -155,7 +155,7 @@ std::optional<std::string> CheckNewMapValues(const NewMapValues& v) {
     for (const Named& w : wholes)
         if (!Fits16(w.value))
             return std::string("The value of \"") + w.name + "\" (" + std::to_string(w.value) +
-                   ") is too large. Please enter a value between -32768 and 32767.";
+                   ") is out of range. Please enter a value between -32768 and 32767.";
     const int x = CorrectedPoints(v.X), y = CorrectedPoints(v.Y);
     const long long points = static_cast<long long>(x) * y;
     if (points > kMaxPoints)
