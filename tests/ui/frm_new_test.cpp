@@ -545,3 +545,29 @@ TEST_F(FrmNewTest, CancelChangesNothing) {
     EXPECT_EQ(services.state.PointTotal(), 9);
     EXPECT_TRUE(services.prompts.Messages.empty());
 }
+
+TEST_F(FrmNewTest, AlgorithmBoxesDoNothingWithFractalGenerationOff) {
+    auto d = Open();
+    SmallGrid(*d, "8");
+    Check(*d, "chkFractal")->click();
+    Check(*d, "chkDiamond")->click();
+    Check(*d, "chkFault")->click();
+    Check(*d, "chkFractal")->click();  // off again; the two boxes stay ticked
+    Check(*d, "chkSmooth")->click();
+    Check(*d, "chkNormal")->click();
+    Ok(*d);
+    const EditorState& s = services.state;
+    ASSERT_EQ(s.PointTotal(), 81);
+    EXPECT_EQ(s.DiamondSquare, 1);
+    EXPECT_EQ(s.Fractal, 0);
+    for (int i = 1; i <= s.PointTotal(); ++i) EXPECT_FLOAT_EQ(s.Points[i].Height, 0.0f) << i;
+}
+
+TEST_F(FrmNewTest, StoredImageThatCannotLoadLeavesTheBlankPreview) {
+    vhtest::TempDir dir;
+    services.state.BitMap = 1;
+    services.state.BitMapPath = dir.File("missing.jpg");
+    auto d = Open();
+    EXPECT_EQ(Text(*d, "txtBM")->text().toStdString(), services.state.BitMapPath);
+    EXPECT_TRUE(d->Preview().isNull());
+}
