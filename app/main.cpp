@@ -1,12 +1,29 @@
 // The Varnholm editor.
 #include <QApplication>
-#include <QMainWindow>
+#include <memory>
+
+#include "ui/frm_splash.h"
+#include "ui/main_window.h"
+#include "ui/qt_prompts.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Varnholm");
-    window.resize(1024, 768);
+    QApplication::setApplicationName("Varnholm");
+    // The window ends the program itself, after its quit flow.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // The splash stays up, painted, while the window starts.
+    auto splash = std::make_unique<vh::ui::FrmSplash>();
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+
+    vh::ui::QtPrompts prompts;
+    vh::ui::MainWindow window(prompts, QCoreApplication::applicationDirPath().toStdString());
+    prompts.SetParent(&window);
+    QObject::connect(&window, &vh::ui::MainWindow::ProgramEnded, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     window.show();
+    splash.reset();
     return app.exec();
 }

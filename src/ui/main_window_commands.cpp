@@ -1,0 +1,154 @@
+// The window's own commands: file, edit, view and export; and the command
+// groups other windows install.
+#include <QDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QScreen>
+
+#include "core/document_commands.h"
+#include "core/lifecycle.h"
+#include "core/recent.h"
+#include "core/settings.h"
+#include "core/undo.h"
+#include "export/export_choice.h"
+#include "export/height_image.h"
+#include "export/map_export.h"
+#include "ui/main_window.h"
+#include "ui/tool_commands.h"
+#include "ui/view_commands.h"
+
+namespace vh::ui {
+
+namespace {
+
+// The render modes are one exclusive choice.
+void CheckRenderMode(CommandStates& c, ControlState CommandStates::*mode) {
+    for (ControlState CommandStates::*m : {&CommandStates::cmdSolid, &CommandStates::cmdSolidWire,
+                                           &CommandStates::cmdWireframe, &CommandStates::cmdPoints})
+        (c.*m).Checked = (m == mode);
+}
+
+}  // namespace
+
+void MainWindow::InstallWindowCommands() {
+    EditorState& s = state_;
+    CommandStates& c = s.Commands;
+
+    Prompts& prompts = prompts_;
+
+    // ---- File ----
+    RegisterCommand("cmdNew", [this, &s, &prompts] {
+        if (CommandNew(s, prompts)) OpenNewMapDialog();
+    });
+    RegisterCommand("cmdOpen", [&s, &prompts] { CommandOpen(s, prompts); });
+    RegisterCommand("cmdSave", [&s, &prompts] { CommandSave(s, prompts); });
+    RegisterCommand("cmdSaveAs", [&s, &prompts] { CommandSaveAs(s, prompts); });
+    for (int k = 1; k <= 8; ++k)
+        RegisterCommand("cmdRM" + std::to_string(k), [&s, &prompts, k] { CommandOpenRecent(s, prompts, k); });
+    RegisterCommand("cmdQuit", [this] {
+        if (Quit()) close();
+    });
+
+    // ---- Export ----
+    RegisterCommand("cmdExport", [this, &s, &prompts] {
+        const std::string path = ChooseMapExportPath(s, prompts);
+        if (!path.empty()) ExportMapTo(path);
+    });
+    RegisterCommand("cmdExportAgain", [this, &s, &prompts] {
+        const std::string path = ExportAgainPath(s, prompts);
+        if (!path.empty()) ExportMapTo(path);
+    });
+    RegisterCommand("cmdExportOptions", [this] { OpenExportOptionsDialog(); });
+    RegisterCommand("cmdExportBMP", [this, &s, &prompts] {
+        const std::string path = ChooseBmpExportPath(s, prompts);
+        if (!path.empty()) ExportHeightImageTo(path);
+    });
+
+    // ---- Edit ----
+    RegisterCommand("cmdUndo", [&s] { Undo(s); });
+    RegisterCommand("cmdRedo", [&s] { Redo(s); });
+
+    // ---- View ----
+    RegisterCommand("cmdSolid", [&c] { CheckRenderMode(c, &CommandStates::cmdSolid); });
+    RegisterCommand("cmdSolidWire", [&c] { CheckRenderMode(c, &CommandStates::cmdSolidWire); });
+    RegisterCommand("cmdWireframe", [&c] { CheckRenderMode(c, &CommandStates::cmdWireframe); });
+    RegisterCommand("cmdPoints", [&c] { CheckRenderMode(c, &CommandStates::cmdPoints); });
+    RegisterCommand("cmdHighlight", [&c] {
+        c.cmdHighlight.Checked = !c.cmdHighlight.Checked;
+        c.cmdHighlightEffected.Enabled = c.cmdHighlight.Checked;
+    });
+    RegisterCommand("cmdShowLocked", [&c] {
+        c.cmdShowLocked.Checked = !c.cmdShowLocked.Checked;
+        c.cmdPointInfo.Enabled = c.cmdShowLocked.Checked;
+    });
+    for (const auto& [name, item] : std::vector<std::pair<std::string, ControlState CommandStates::*>>{
+             {"cmdHighlightEffected", &CommandStates::cmdHighlightEffected},
+             {"cmdPointInfo", &CommandStates::cmdPointInfo},
+             {"cmdFPS", &CommandStates::cmdFPS},
+             {"cmdSky", &CommandStates::cmdSky},
+             {"cmdMip", &CommandStates::cmdMip},
+             {"cmdInfo", &CommandStates::cmdInfo}}) {
+        ControlState& toggle = c.*item;
+        RegisterCommand(name, [&toggle] { toggle.Checked = !toggle.Checked; });
+    }
+}
+
+void MainWindow::InstallOtherCommands() {
+    InstallToolCommands(*this);
+    InstallViewCommands(*this);
+}
+
+void MainWindow::OpenNewMapDialog() {}
+
+void MainWindow::OpenExportOptionsDialog() {}
+
+void MainWindow::ExportMapTo(const std::string& path) {
+    // The export runs to its end without yielding; the status line and the
+    // bar are painted as it goes.
+    SetWaitCursor(true);
+    repaint();
+    std::string error;
+    const bool written = ExportMap(state_, path, *progress_, &error);
+    progBar_->hide();
+    SetWaitCursor(false);
+    if (!written)
+        prompts_.Message("The map could not be exported.\n" + error, "Varnholm", PromptButtons::Ok,
+                         PromptIcon::Exclamation);
+}
+
+void MainWindow::ExportHeightImageTo(const std::string& path) {
+    SetWaitCursor(true);
+    std::string error;
+    const bool written = ExportHeightImage(state_, path, &error);
+    SetWaitCursor(false);
+    if (!written)
+        prompts_.Message("The height image could not be exported.\n" + error, "Varnholm", PromptButtons::Ok,
+                         PromptIcon::Exclamation);
+}
+
+void MainWindow::StartUp() {
+    SetDefaults(state_, state_.ProgramFolder);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        state_.ScreenWidthTwips = screen->geometry().width() * kTwipsPerPixel;
+        state_.ScreenHeightTwips = screen->geometry().height() * kTwipsPerPixel;
+    }
+    std::string error;
+    if (!ReadSettingsFile(state_, SettingsPath(state_), &error))
+        prompts_.Message("The settings could not be read. " + error, "Varnholm", PromptButtons::Ok,
+                         PromptIcon::Exclamation);
+    RefreshRecentMenu(state_);
+    resize(1024, 768);
+    ApplyWindowPlacement();
+    RefreshControls();
+}
+
+bool MainWindow::Quit() {
+    if (ended_) return true;
+    StoreWindowPlacement();
+    if (!vh::Quit(state_, prompts_)) return false;
+    EndProgram();
+    return true;
+}
+
+}  // namespace vh::ui

@@ -1,0 +1,32 @@
+// One pass of the main loop, run by the per-frame tick while LoopRunning.
+#include <QLineEdit>
+
+#include "ui/main_window.h"
+#include "view/terrain_view.h"
+
+namespace vh::ui {
+
+void MainWindow::LoopPass() {
+    if (!state_.LoopRunning || ended_) return;
+    auto* view = qobject_cast<TerrainView*>(pic3D_);
+    if (view) {
+        const InputState input = view->TakeInput();
+        view->UpdateCamera(input);
+        const int hit = input.CursorInView ? view->PickSquare(input.CursorX, input.CursorY) : 0;
+        (void)hit;
+        const QString status = QString::fromStdString(view->StatusLineText());
+        if (txtCoord_->text() != status) txtCoord_->setText(status);
+    }
+    RefreshControls();
+    if (!state_.LoopRunning || ended_) return;
+    if (view && view->isVisible() && !isMinimized()) {
+        // The next pass follows the frame (frameSwapped); the timer only
+        // stands in when no frame comes, e.g. while the view is covered.
+        view->update();
+        loopTimer_.start(250);
+    } else {
+        loopTimer_.start(16);
+    }
+}
+
+}  // namespace vh::ui

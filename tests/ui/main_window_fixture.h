@@ -1,0 +1,49 @@
+// A main window on a scripted Prompts and a fresh program folder, for the
+// window's tests.
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <filesystem>
+#include <memory>
+
+#include "support/scripted_prompts.h"
+#include "support/temp_dir.h"
+#include "ui/main_window.h"
+
+namespace vhtest {
+
+// The one QApplication of the test program (created on first use).
+inline QApplication& TestApp() {
+    static int argc = 1;
+    static char name[] = "ui_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance()) new QApplication(argc, argv);
+    return *static_cast<QApplication*>(QApplication::instance());
+}
+
+// Lets deleteLater() and queued work of the window run.
+inline void FlushEvents() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+struct WindowRig {
+    TempDir folder;
+    ScriptedPrompts prompts;
+    std::unique_ptr<vh::ui::MainWindow> window;
+
+    // settings: the text of the settings file found at start-up, if any.
+    explicit WindowRig(const std::string& settings = std::string()) {
+        TestApp();
+        if (!settings.empty()) {
+            std::filesystem::create_directories(folder.Path() / "config");
+            WriteFileBytes(SettingsPath(), settings);
+        }
+        window = std::make_unique<vh::ui::MainWindow>(prompts, folder.Path().string());
+    }
+    vh::EditorState& State() { return window->State(); }
+    std::string SettingsPath() const { return folder.File("config/Varnholm.ini"); }
+};
+
+}  // namespace vhtest
