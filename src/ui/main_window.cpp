@@ -109,7 +109,7 @@ void MainWindow::BuildCentre() {
     view->installEventFilter(this);
     view->WatchKeysOf(this);
     pic3D_ = view;
-    layout->addWidget(pic3D_, 1);
+    layout->addWidget(view, 1);
 
     auto* bottom = new QHBoxLayout;
     txtCoord_ = new QLineEdit(centre);
@@ -211,11 +211,7 @@ void MainWindow::SyncLoop() {
 }
 
 void MainWindow::ClearPickFromWindow() {
-    if (!state_.LoopRunning) return;
-    if (auto* view = qobject_cast<TerrainView*>(pic3D_))
-        view->ClearSelection();
-    else
-        state_.PickedSquare = 0;
+    pic3D_->ClearSelection();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -26,6 +26,7 @@ class QMenu;
 class QProgressBar;
 class QToolBar;
 class QToolButton;
+class TerrainView;
 
 namespace vh::ui {
 
@@ -85,7 +86,7 @@ public:
     QLineEdit* StatusLine() const { return txtCoord_; }
     QProgressBar* ProgressBar() const { return progBar_; }
     QToolBar* Toolbar() const { return tBar_; }
-    QWidget* View() const { return pic3D_; }
+    TerrainView* View() const { return pic3D_; }
 
     // The status line and the progress bar as a Progress for long operations.
     Progress& StatusProgress();
@@ -140,7 +141,7 @@ private:
     QToolBar* tBar_ = nullptr;
     QLineEdit* txtCoord_ = nullptr;
     QProgressBar* progBar_ = nullptr;
-    QWidget* pic3D_ = nullptr;
+    TerrainView* pic3D_ = nullptr;
     QActionGroup* toolGroup_ = nullptr;
     QPointer<QDialog> dialog_;
     std::unique_ptr<Progress> progress_;

@@ -14,6 +14,8 @@
 #include "export/export_choice.h"
 #include "export/height_image.h"
 #include "export/map_export.h"
+#include "ui/frm_export_options.h"
+#include "ui/frm_new.h"
 #include "ui/main_window.h"
 #include "ui/tool_commands.h"
 #include "ui/view_commands.h"
@@ -99,9 +101,14 @@ void MainWindow::InstallOtherCommands() {
     InstallViewCommands(*this);
 }
 
-void MainWindow::OpenNewMapDialog() {}
+void MainWindow::OpenNewMapDialog() {
+    OpenDialog(new FrmNew(*this, this));
+}
 
-void MainWindow::OpenExportOptionsDialog() {}
+void MainWindow::OpenExportOptionsDialog() {
+    StopMainLoop(state_);
+    OpenDialog(new FrmExportOptions(*this, this));
+}
 
 void MainWindow::ExportMapTo(const std::string& path) {
     // The export runs to its end without yielding; the status line and the

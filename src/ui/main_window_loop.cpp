@@ -1,6 +1,7 @@
 // One pass of the main loop, run by the per-frame tick while LoopRunning.
 #include <QLineEdit>
 
+#include "tools/edit_pass.h"
 #include "ui/main_window.h"
 #include "view/terrain_view.h"
 
@@ -8,18 +9,16 @@ namespace vh::ui {
 
 void MainWindow::LoopPass() {
     if (!state_.LoopRunning || ended_) return;
-    auto* view = qobject_cast<TerrainView*>(pic3D_);
-    if (view) {
-        const InputState input = view->TakeInput();
-        view->UpdateCamera(input);
-        const int hit = input.CursorInView ? view->PickSquare(input.CursorX, input.CursorY) : 0;
-        (void)hit;
-        const QString status = QString::fromStdString(view->StatusLineText());
-        if (txtCoord_->text() != status) txtCoord_->setText(status);
-    }
+    TerrainView* view = pic3D_;
+    const InputState input = view->TakeInput();
+    view->UpdateCamera(input);
+    const int hit = input.CursorInView ? view->PickSquare(input.CursorX, input.CursorY) : 0;
+    RunEditPass(state_, input, hit);
+    const QString status = QString::fromStdString(view->StatusLineText());
+    if (txtCoord_->text() != status) txtCoord_->setText(status);
     RefreshControls();
     if (!state_.LoopRunning || ended_) return;
-    if (view && view->isVisible() && !isMinimized()) {
+    if (view->isVisible() && !isMinimized()) {
         // The next pass follows the frame (frameSwapped); the timer only
         // stands in when no frame comes, e.g. while the view is covered.
         view->update();
