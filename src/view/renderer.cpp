@@ -270,7 +270,9 @@ void Renderer::Impl::SetFilters(bool mip) {
 void Renderer::Impl::DrawSky(const ViewCamera& cam) {
     QMatrix4x4 rotation = cam.View;
     rotation.setColumn(3, QVector4D(0, 0, 0, 1));
-    gl->glDisable(GL_DEPTH_TEST);
+    // Drawn after the terrain at the far plane, so only uncovered pixels
+    // are filled (software GL pays for every fragment).
+    gl->glDepthFunc(GL_LEQUAL);
     gl->glDepthMask(GL_FALSE);
     skyProgram.bind();
     skyProgram.setUniformValue("rotationProjection", cam.Projection * rotation);
@@ -283,7 +285,6 @@ void Renderer::Impl::DrawSky(const ViewCamera& cam) {
     }
     skyVao.release();
     gl->glDepthMask(GL_TRUE);
-    gl->glEnable(GL_DEPTH_TEST);
 }
 
 void Renderer::Impl::DrawTerrain(const EditorState& s, const ViewCamera& cam) {
@@ -402,8 +403,8 @@ void Renderer::Draw(const EditorState& s, double fps) {
     d.UploadTextures();
     d.SetFilters(s.Commands.cmdMip.Checked);
     const ViewCamera cam = MakeViewCamera(s, w, h);
-    if (SkyVisible(s)) d.DrawSky(cam);
     d.DrawTerrain(s, cam);
+    if (SkyVisible(s)) d.DrawSky(cam);
     const OverlayScene overlay = BuildOverlay(s);
     d.DrawOverlayLines(overlay, cam);
     d.DrawTexts(s, overlay, cam, fps);

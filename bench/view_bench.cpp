@@ -1,0 +1,123 @@
+// Frames per second of the 3D view in each render mode at 1024 x 768 with a
+// 181 x 181 terrain (run under Xvfb: software OpenGL), and the time of one
+// raise/lower pass with its mesh update. Needs a display:
+//   xvfb-run -a -s '-screen 0 1280x1024x24' build-*/bin/view_bench
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <cmath>
+#include <memory>
+
+#include "core/grid.h"
+#include "core/lifecycle.h"
+#include "tools/edit_pass.h"
+#include "view/terrain_view.h"
+
+namespace {
+
+vh::EditorState* gState = nullptr;
+TerrainView* gView = nullptr;
+
+void MakeBigTerrain(vh::EditorState& s) {
+    vh::SetDefaults(s, QCoreApplication::applicationDirPath().toStdString());
+    s.LogPath.clear();
+    vh::ResetEditor(s);
+    s.X = 181;
+    s.Y = 181;
+    s.Size = 256;
+    vh::BuildGrid(s);
+    for (int p = 1; p <= s.PointTotal(); ++p) {
+        const float x = s.Points[p].X, z = s.Points[p].Z;
+        s.Points[p].Height = std::round(600 * std::sin(x / 3000.0f) * std::cos(z / 2300.0f) / 16) * 16;
+    }
+    // Over one corner, looking across most of the map.
+    s.CameraPos = {-20000, 6000, -20000};
+    s.CameraTarget = {0, 0, 0};
+    s.LoopRunning = -1;
+}
+
+// One frame through the Qt loop: ask for it and wait until it is presented.
+void DrawOneFrame() {
+    QEventLoop loop;
+    QObject::connect(gView, &QOpenGLWidget::frameSwapped, &loop, &QEventLoop::quit);
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    gView->update();
+    loop.exec();
+}
+
+void SetMode(vh::ControlState vh::CommandStates::*item) {
+    auto& c = gState->Commands;
+    c.cmdSolid.Checked = c.cmdSolidWire.Checked = c.cmdWireframe.Checked = c.cmdPoints.Checked = false;
+    (c.*item).Checked = true;
+}
+
+void RenderMode(benchmark::State& st, vh::ControlState vh::CommandStates::*mode) {
+    SetMode(mode);
+    gState->PickedSquare = static_cast<float>(gState->SquareTotal() / 2 + 90);
+    DrawOneFrame();  // uploads
+    for (auto _ : st) DrawOneFrame();
+    st.counters["fps"] =
+        benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);
+}
+
+void BM_Solid(benchmark::State& st) {
+    RenderMode(st, &vh::CommandStates::cmdSolid);
+}
+void BM_SolidWire(benchmark::State& st) {
+    RenderMode(st, &vh::CommandStates::cmdSolidWire);
+}
+void BM_Wireframe(benchmark::State& st) {
+    RenderMode(st, &vh::CommandStates::cmdWireframe);
+}
+void BM_Points(benchmark::State& st) {
+    RenderMode(st, &vh::CommandStates::cmdPoints);
+}
+
+// A raise/lower stroke step on a picked square, which ends in the mesh update.
+void BM_RaiseLowerPassWithMeshUpdate(benchmark::State& st) {
+    vh::EditorState& s = *gState;
+    const int square = s.SquareTotal() / 2 + 90;
+    vh::InputState in;
+    in.Button1 = true;
+    in.CursorInView = true;
+    int y = 400;
+    for (auto _ : st) {
+        y = y == 400 ? 380 : 400;  // alternate up and down so heights stay bounded
+        in.CursorY = y;
+        vh::RunEditPass(s, in, square);
+    }
+}
+
+void BM_UpdateTerrainMeshOnly(benchmark::State& st) {
+    for (auto _ : st) vh::UpdateTerrainMesh(*gState);
+}
+
+BENCHMARK(BM_Solid)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
+BENCHMARK(BM_SolidWire)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
+BENCHMARK(BM_Wireframe)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
+BENCHMARK(BM_Points)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
+BENCHMARK(BM_RaiseLowerPassWithMeshUpdate)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_UpdateTerrainMeshOnly)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    auto state = std::make_unique<vh::EditorState>();
+    gState = state.get();
+    MakeBigTerrain(*state);
+    auto view = std::make_unique<TerrainView>(*state);
+    gView = view.get();
+    view->resize(1024, 768);
+    view->show();
+    view->TerrainReplaced();
+    DrawOneFrame();
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    view.reset();
+    return 0;
+}
