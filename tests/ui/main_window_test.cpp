@@ -5,12 +5,16 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QProgressBar>
+#include <QToolBar>
+#include <QToolButton>
 #include <filesystem>
 
 #include "main_window_fixture.h"
 #include "support/terrain_fixture.h"
+#include "view/terrain_view.h"
 
 using vh::PromptAnswer;
 using vhtest::FlushEvents;
@@ -320,4 +324,40 @@ TEST(MainWindowQuit, SettingsWrittenAtTheEndAreReadBackByTheNextStart) {
     EXPECT_EQ(second.window->size(), QSize(700, 500));
     EXPECT_EQ(second.window->pos(), QPoint(60, 90));
     EXPECT_FALSE(second.window->Action("cmdInfo")->isChecked());
+}
+
+TEST(MainWindowQuit, MaximisedWindowIsWrittenWithTheMaximisedPlacement) {
+    WindowRig rig;
+    rig.window->setWindowState(Qt::WindowMaximized);
+    ASSERT_TRUE(rig.window->Quit());
+    const std::string text = vhtest::ReadFileBytes(rig.SettingsPath());
+    for (const char* line : {"WindowState=2", "Height=7410", "Width=8115"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+}
+
+TEST(MainWindowSelection, MovingOverTheToolbarOrLeavingTheViewDropsThePick) {
+    WindowRig rig;
+    GiveTerrain(rig);
+    rig.State().PickedSquare = 4;
+    QWidget* button = rig.window->ToolButton("tbGrid");
+    ASSERT_NE(button, nullptr);
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), button->mapToGlobal(QPointF(3, 3)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(button, &move);
+    EXPECT_EQ(rig.State().PickedSquare, 0);
+
+    rig.State().PickedSquare = 6;
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(rig.window->View(), &leave);
+    EXPECT_EQ(rig.State().PickedSquare, 0);
+}
+
+TEST(MainWindowSelection, WithTheLoopStoppedThePickIsLeftAlone) {
+    WindowRig rig;
+    GiveTerrain(rig);
+    rig.State().LoopRunning = 0;
+    rig.State().PickedSquare = 4;
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(rig.window->Toolbar(), &enter);
+    EXPECT_EQ(rig.State().PickedSquare, 4);
 }
