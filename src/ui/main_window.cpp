@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "core/lifecycle.h"
+#include "tools/tool_selection.h"
 #include "view/terrain_view.h"
 
 namespace vh::ui {
@@ -155,8 +156,7 @@ bool MainWindow::RunToolbarKey(const std::string& key) {
     const std::string command = CommandForToolbarKey(key);
     if (command.empty()) return false;
     // Every toolbar click drops the pick first.
-    state_.PickedSquare = 0;
-    state_.ToolActive = 0;
+    ToolbarClearPick(state_);
     return RunCommand(command);
 }
 

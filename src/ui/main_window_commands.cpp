@@ -106,7 +106,6 @@ void MainWindow::OpenNewMapDialog() {
 }
 
 void MainWindow::OpenExportOptionsDialog() {
-    StopMainLoop(state_);
     OpenDialog(new FrmExportOptions(*this, this));
 }
 
