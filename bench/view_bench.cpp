@@ -65,6 +65,12 @@ void RenderMode(benchmark::State& st, vh::ControlState vh::CommandStates::*mode)
 void BM_Solid(benchmark::State& st) {
     RenderMode(st, &vh::CommandStates::cmdSolid);
 }
+// Without the info panel and frame-rate text (the painter's share of a frame).
+void BM_SolidWithoutTexts(benchmark::State& st) {
+    gState->Commands.cmdInfo.Checked = gState->Commands.cmdFPS.Checked = false;
+    RenderMode(st, &vh::CommandStates::cmdSolid);
+    gState->Commands.cmdInfo.Checked = gState->Commands.cmdFPS.Checked = true;
+}
 void BM_SolidWire(benchmark::State& st) {
     RenderMode(st, &vh::CommandStates::cmdSolidWire);
 }
@@ -95,6 +101,7 @@ void BM_UpdateTerrainMeshOnly(benchmark::State& st) {
 }
 
 BENCHMARK(BM_Solid)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
+BENCHMARK(BM_SolidWithoutTexts)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
 BENCHMARK(BM_SolidWire)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
 BENCHMARK(BM_Wireframe)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
 BENCHMARK(BM_Points)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
