@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <algorithm>
@@ -111,4 +112,25 @@ TEST(MainWindowEndToEnd, NewDiamondSquareMapSavedAndExported) {
     w.Action("cmdExportAgain")->trigger();
     EXPECT_EQ(rig.prompts.SaveRequests.size(), 2u);
     EXPECT_TRUE(std::filesystem::exists(map));
+
+    // Export To .BMP: one grey pixel per point.
+    const std::string bmp = rig.folder.File("valley.bmp");
+    rig.prompts.FileAnswers.push_back(ScriptedPrompts::Choose(bmp));
+    w.Action("cmdExportBMP")->trigger();
+    const QImage image(QString::fromStdString(bmp));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(33, 33));
+
+    // An unsaved change, then the recent item: "No" drops the change and the
+    // saved map comes back, with the loop running again.
+    const float savedHeight = s.Points[17].Height;
+    s.Points[17].Height = savedHeight + 512;
+    s.DocClean = 0;
+    rig.prompts.Answers = {vh::PromptAnswer::No};
+    w.Action("cmdRM1")->trigger();
+    EXPECT_EQ(rig.prompts.Messages.size(), 1u);
+    EXPECT_EQ(s.Points[17].Height, savedHeight);
+    EXPECT_TRUE(s.DocClean);
+    EXPECT_EQ(w.windowTitle(), "valley.vhm - Varnholm");
+    EXPECT_TRUE(w.LoopTicking());
 }
