@@ -186,3 +186,29 @@ TEST_F(TerrainViewGl, ResetLeavesOnlyTheSceneColour) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TerrainViewHooks, StateHooksBuildTheMeshAndSelectionClearsOnlyWhileTheLoopRuns) {
+    viewtest::App();
+    vh::EditorState s;
+    vhtest::MakeTerrain(s, 5, 4, 256);
+    TerrainView view(s);
+    EXPECT_TRUE(view.Mesh().Empty());
+    s.OnTerrainReplaced();  // what opening a document or generating does
+    EXPECT_EQ(view.Mesh().VertexCount(), 20);
+    EXPECT_EQ(view.StatusLineText(), "No Selection.");
+
+    s.PickedSquare = 3;
+    s.LoopRunning = 0;
+    view.ClearSelection();
+    EXPECT_EQ(s.PickedSquare, 3.0f);
+    s.LoopRunning = -1;
+    view.ClearSelection();
+    EXPECT_EQ(s.PickedSquare, 0.0f);
+
+    s.OnReset();
+    EXPECT_TRUE(view.Mesh().Empty());
+}
+
+}  // namespace
