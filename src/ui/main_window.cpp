@@ -94,6 +94,9 @@ MainWindow::MainWindow(Prompts& prompts, const std::string& programFolder, QWidg
 MainWindow::~MainWindow() {
     loopTimer_.stop();
     if (dialog_) delete dialog_.data();
+    // The view unhooks itself from the state, so it goes while the state lives.
+    delete pic3D_;
+    pic3D_ = nullptr;
 }
 
 void MainWindow::BuildCentre() {
@@ -211,7 +214,7 @@ void MainWindow::SyncLoop() {
 }
 
 void MainWindow::ClearPickFromWindow() {
-    pic3D_->ClearSelection();
+    if (pic3D_) pic3D_->ClearSelection();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
