@@ -38,12 +38,12 @@ void Register(MainWindowServices& sv, const std::string& name, std::function<voi
     });
 }
 
-void RunPass(MainWindowServices& sv, void (*pass)(EditorState&), bool changesNothing) {
+// The passes rebuild the view's mesh themselves through the state's hook.
+void RunPass(MainWindowServices& sv, void (*pass)(EditorState&)) {
     EditorState& s = sv.State();
     if (!s.TerrainExists) return;
     WaitCursor busy(sv);
     pass(s);
-    if (!changesNothing) sv.TerrainChanged();
 }
 
 void OpenToolConfiguration(MainWindowServices& sv) {
@@ -100,12 +100,9 @@ void InstallToolCommands(MainWindowServices& services, WebShell& shell) {
     Register(sv, "cmdUnlockAll", [&sv] { UnlockAll(sv.State()); });
     Register(sv, "cmdIgnoreLocked", [&sv] { ToggleIgnoreLocked(sv.State()); });
 
-    Register(sv, "cmdSmoothingPass", [&sv] { RunPass(sv, &SmoothingPass, false); });
-    Register(sv, "cmdNoisePass", [&sv] { RunPass(sv, &NoisePass, false); });
-    Register(sv, "cmdScalingPass", [&sv] {
-        const float f = sv.State().ScalePassFactor;
-        RunPass(sv, &ScalingPass, f == 0.0f || f == 1.0f);
-    });
+    Register(sv, "cmdSmoothingPass", [&sv] { RunPass(sv, &SmoothingPass); });
+    Register(sv, "cmdNoisePass", [&sv] { RunPass(sv, &NoisePass); });
+    Register(sv, "cmdScalingPass", [&sv] { RunPass(sv, &ScalingPass); });
 
     Register(sv, "cmdSmoothPassConfig",
              [&sv] { sv.OpenDialog(new FrmSmoothConfig(sv.State(), sv.Window())); });

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 
+#include "core/lifecycle.h"
+
 namespace vhtest {
 
 void EnsureQtApp() {
@@ -17,6 +19,7 @@ FakeServices::FakeServices() {
     EnsureQtApp();
     vh::SetDefaults(state, "/nonexistent-program-folder");
     state.LogPath.clear();
+    state.OnTerrainMeshUpdate = [this] { ++meshUpdates; };
 }
 
 FakeServices::~FakeServices() {
@@ -24,6 +27,7 @@ FakeServices::~FakeServices() {
 }
 
 void FakeServices::OpenDialog(QDialog* dialog) {
+    vh::StopMainLoop(state);
     openedDialogs.emplace_back(dialog);
 }
 

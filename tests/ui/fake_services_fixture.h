@@ -19,7 +19,8 @@ void EnsureQtApp();
 
 class FakeServices : public vh::ui::MainWindowServices {
 public:
-    // Default settings, logging off, no terrain; makes the QApplication.
+    // Default settings, logging off, no terrain, the mesh hook counted;
+    // makes the QApplication.
     FakeServices();
     ~FakeServices() override;
 
@@ -27,7 +28,8 @@ public:
     vh::Prompts& UserPrompts() override { return prompts; }
     QWidget* Window() override { return window; }
 
-    // Records the dialog and takes ownership of it; nothing is shown.
+    // Stops the loop as the window would, records the dialog and takes
+    // ownership of it; nothing is shown.
     void OpenDialog(QDialog* dialog) override;
     void RefreshControls() override { ++refreshCount; }
     void SetWaitCursor(bool on) override { waitCursorCalls.push_back(on); }
@@ -43,6 +45,7 @@ public:
 
     int refreshCount = 0;
     int terrainChangedCount = 0;
+    int meshUpdates = 0;  // calls of the state's mesh hook
     std::vector<bool> waitCursorCalls;
     std::vector<QPointer<QDialog>> openedDialogs;
     std::map<std::string, std::function<void()>> commands;

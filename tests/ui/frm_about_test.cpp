@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "dialog_test_helpers.h"
-#include "dialogs_services_fixture.h"
+#include "fake_services_fixture.h"
 #include "support/temp_dir.h"
 #include "ui/frm_splash.h"
 
@@ -24,7 +24,7 @@ public:
 
 class AboutTest : public ::testing::Test {
 protected:
-    vhtest::DialogServices services;
+    vhtest::FakeServices services;
     vhtest::TempDir dir;
     RecordingShell shell;
 };
@@ -68,7 +68,7 @@ TEST_F(AboutTest, LogoIsDrawn) {
 }
 
 TEST(SplashTest, VersionLabelShowsTheVersion) {
-    vhtest::EnsureDialogsApp();
+    vhtest::EnsureQtApp();
     vh::ui::FrmSplash splash;
     EXPECT_EQ(splash.VersionLabel()->text().toStdString(), "v 2.2.0");
     EXPECT_EQ(splash.objectName().toStdString(), "frmSplash");

@@ -7,7 +7,7 @@
 #include "core/input_state.h"
 #include "core/rules.h"
 #include "dialog_test_helpers.h"
-#include "dialogs_services_fixture.h"
+#include "fake_services_fixture.h"
 #include "support/terrain_fixture.h"
 #include "tools/edit_pass.h"
 #include "tools/tool_selection.h"
@@ -20,7 +20,7 @@ using vhtest::Control;
 
 class MountainConfigTest : public ::testing::Test {
 protected:
-    vhtest::DialogServices services;
+    vhtest::FakeServices services;
     vh::EditorState& s = services.state;
 };
 

@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "dialog_test_helpers.h"
-#include "dialogs_services_fixture.h"
+#include "fake_services_fixture.h"
 #include "support/terrain_fixture.h"
 
 namespace {
@@ -15,7 +15,7 @@ using vhtest::Control;
 
 class PropertiesTest : public ::testing::Test {
 protected:
-    vhtest::DialogServices services;
+    vhtest::FakeServices services;
     vh::EditorState& s = services.state;
 
     std::string Shown(QWidget& dlg, const char* label) {

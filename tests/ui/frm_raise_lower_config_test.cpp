@@ -4,7 +4,7 @@
 #include <QSlider>
 
 #include "dialog_test_helpers.h"
-#include "dialogs_services_fixture.h"
+#include "fake_services_fixture.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ using vhtest::Control;
 
 class RaiseLowerConfigTest : public ::testing::Test {
 protected:
-    vhtest::DialogServices services;
+    vhtest::FakeServices services;
     vh::EditorState& s = services.state;
 };
 

@@ -3,7 +3,7 @@
 #include <QGroupBox>
 
 #include "dialog_test_helpers.h"
-#include "dialogs_services_fixture.h"
+#include "fake_services_fixture.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ using vhtest::Control;
 
 class ScaleConfigTest : public ::testing::Test {
 protected:
-    vhtest::DialogServices services;
+    vhtest::FakeServices services;
     vh::EditorState& s = services.state;
 
     void Enter(const char* text) {

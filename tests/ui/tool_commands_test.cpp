@@ -8,7 +8,7 @@
 
 #include "core/rules.h"
 #include "core/undo.h"
-#include "dialogs_services_fixture.h"
+#include "fake_services_fixture.h"
 #include "support/terrain_fixture.h"
 
 namespace {
@@ -51,7 +51,7 @@ protected:
         return h;
     }
 
-    vhtest::DialogServices services;
+    vhtest::FakeServices services;
     vh::EditorState& s = services.state;
     FakeShell shell;
 };
@@ -146,7 +146,7 @@ TEST_F(ToolCommandsTest, ScalingPassIsOneUndoStepUnderTheWaitCursor) {
     EXPECT_FLOAT_EQ(s.Points[2].Height, 80);
     EXPECT_FLOAT_EQ(s.Points[3].Height, -48);
     EXPECT_EQ(services.waitCursorCalls, (std::vector<bool>{true, false}));
-    EXPECT_EQ(services.terrainChangedCount, 1);
+    EXPECT_EQ(services.meshUpdates, 1);
     EXPECT_EQ(s.UndoLevels, 1);
     vh::Undo(s);
     EXPECT_EQ(Heights(), before);
@@ -158,7 +158,7 @@ TEST_F(ToolCommandsTest, ScalingByOneHundredPercentLeavesNothingToUndo) {
     Run("cmdScalingPass");
     EXPECT_FLOAT_EQ(s.Points[1].Height, 48);
     EXPECT_EQ(s.UndoLevels, 0);
-    EXPECT_EQ(services.terrainChangedCount, 0);
+    EXPECT_EQ(services.meshUpdates, 0);
 }
 
 TEST_F(ToolCommandsTest, SmoothingPassSmoothsASpikeAndUndoes) {
@@ -168,7 +168,7 @@ TEST_F(ToolCommandsTest, SmoothingPassSmoothsASpikeAndUndoes) {
     Run("cmdSmoothingPass");
     EXPECT_LT(s.Points[13].Height, 160);
     EXPECT_EQ(services.waitCursorCalls, (std::vector<bool>{true, false}));
-    EXPECT_EQ(services.terrainChangedCount, 1);
+    EXPECT_EQ(services.meshUpdates, 1);
     vh::Undo(s);
     EXPECT_EQ(Heights(), before);
 }
@@ -181,18 +181,18 @@ TEST_F(ToolCommandsTest, NoisePassAddsGridStepsAndUndoes) {
     EXPECT_FLOAT_EQ(s.Points[1].Height, -48);
     EXPECT_FLOAT_EQ(s.Points[2].Height, 48);
     EXPECT_FLOAT_EQ(s.Points[3].Height, 0);
-    EXPECT_EQ(services.terrainChangedCount, 1);
+    EXPECT_EQ(services.meshUpdates, 1);
     vh::Undo(s);
     EXPECT_EQ(Heights(), before);
 }
 
 TEST_F(ToolCommandsTest, PassesDoNothingWithoutATerrain) {
-    vhtest::DialogServices empty;
+    vhtest::FakeServices empty;
     vh::ui::InstallToolCommands(empty, shell);
     for (const char* pass : {"cmdSmoothingPass", "cmdNoisePass", "cmdScalingPass"}) {
         ASSERT_TRUE(empty.Run(pass));
         EXPECT_TRUE(empty.waitCursorCalls.empty());
-        EXPECT_EQ(empty.terrainChangedCount, 0);
+        EXPECT_EQ(empty.meshUpdates, 0);
         EXPECT_EQ(empty.state.UndoLevels, 0);
     }
 }
