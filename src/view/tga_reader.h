@@ -1,4 +1,4 @@
-// A reader for Truevision TGA images: uncompressed and run-length encoded
+// A reader for TGA images: uncompressed and run-length encoded
 // true-colour (types 2 and 10) and grey (types 3 and 11), either origin.
 #pragma once
 
