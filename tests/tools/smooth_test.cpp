@@ -14,24 +14,13 @@ struct Smooth : ::testing::Test {
     void SetUp() override {
         centre = t.P(3, 3);
         t.s.SmoothType = 1;
+        t.s.SmoothToolThreshold = 48;
     }
     void Setup(float h, float neighbours) {
         t.SetAll(neighbours);
         t.H(centre) = h;
     }
 };
-
-TEST_F(Smooth, AverageCountsTheRadialAndLinearNeighbourhoods) {
-    t.SetAll(0);
-    t.H(2, 2) = 90;  // diagonal of the centre
-    t.H(3, 2) = 45;  // edge neighbour
-    t.s.SmoothType = 0;
-    EXPECT_EQ(*vh::NeighbourhoodAverage(t.s, centre), 15);  // 135 / 9
-    t.s.SmoothType = 1;
-    EXPECT_EQ(*vh::NeighbourhoodAverage(t.s, centre), 9);  // 45 / 5
-    t.s.SmoothType = 2;
-    EXPECT_FALSE(vh::NeighbourhoodAverage(t.s, centre).has_value());
-}
 
 TEST_F(Smooth, RowEndsHaveNoNeighboursInTheOtherRow) {
     t.SetAll(0);
@@ -48,7 +37,6 @@ TEST_F(Smooth, RowEndsHaveNoNeighboursInTheOtherRow) {
 }
 
 TEST_F(Smooth, GradualMovesOneGridStepOrStays) {
-    t.s.SmoothToolThreshold = 48;
     const struct {
         float offset, result;
     } table[] = {{48, 32}, {60, 44}, {32, 32}, {-32, -16}, {20, 20}, {-20, -20}, {0, 0}};
@@ -63,26 +51,7 @@ TEST_F(Smooth, GradualMovesOneGridStepOrStays) {
     }
 }
 
-TEST_F(Smooth, GradualWithThresholdZero) {
-    t.s.SmoothToolThreshold = 0;
-    const struct { float offset, result; } table[] = {{10, 10}, {-10, -10}, {20, 4}, {-20, -4}};
-    for (const auto& row : table) {
-        Setup(1000 + row.offset * 5 / 4, 1000);
-        const float a = *vh::NeighbourhoodAverage(t.s, centre);
-        vh::SmoothPointByStep(t.s, centre);
-        EXPECT_EQ(t.H(centre) - a, row.result) << "offset " << row.offset;
-    }
-}
-
-TEST_F(Smooth, GradualStepDoublesWhenFarOffInRatio) {
-    t.s.SmoothToolThreshold = 48;
-    Setup(60, 0);  // A = 12, ratio 5
-    vh::SmoothPointByStep(t.s, centre);
-    EXPECT_EQ(t.H(centre), 28);
-}
-
 TEST_F(Smooth, JumpKeepsPointsWithinTheThresholdAndSnapsTheRest) {
-    t.s.SmoothToolThreshold = 48;
     // Neighbours b give A = (h + 4 b) / 5.
     const struct {
         float h, b, result;
@@ -94,84 +63,25 @@ TEST_F(Smooth, JumpKeepsPointsWithinTheThresholdAndSnapsTheRest) {
     }
 }
 
-TEST_F(Smooth, LockedPointsAndIndexZeroAreLeftAlone) {
-    Setup(500, 0);
-    t.s.Points[centre].Locked = vh::kTrue;
-    vh::SmoothPointJump(t.s, centre);
-    vh::SmoothPointByStep(t.s, centre);
-    EXPECT_EQ(t.H(centre), 500);
-    vh::SmoothPointJump(t.s, 0);
-    t.s.IgnoreLocked = vh::kTrue;
-    vh::SmoothPointJump(t.s, centre);
-    EXPECT_EQ(t.H(centre), 96);  // 100 to the grid
-}
-
-struct SmoothTool : ::testing::Test {
+TEST(SmoothTool, JumpWithLargeRadiusActsOncePerClick) {
     vhtools::ToolTerrain t;
-    void SetUp() override {
-        t.s.PickedSquare = 6;
-        t.s.ToolActive = vh::kTrue;
-        t.s.SmoothStyle = 1;
-        t.s.SmoothToolThreshold = 0;
-    }
-    void Spikes() {
+    t.s.PickedSquare = 6;
+    t.s.ToolActive = vh::kTrue;
+    t.s.SmoothStyle = 1;
+    t.s.SmoothToolThreshold = 0;
+    const auto spikes = [&t] {
         for (int r = 1; r <= 4; ++r)
             for (int c = 1; c <= 4; ++c) t.H(c, r) = static_cast<float>(160 * ((c + r) % 2));
-    }
-};
-
-TEST_F(SmoothTool, JumpWithLargeRadiusActsOncePerClick) {
-    Spikes();
+    };
+    spikes();
     const auto start = t.Heights();
     vh::SmoothTool(t.s);
     EXPECT_EQ(t.s.SmoothJumpDone, vh::kTrue);
     EXPECT_GT(t.Changed(start), 8);
-    Spikes();
+    spikes();
     vh::SmoothTool(t.s);
     EXPECT_EQ(t.Changed(start), 0);
     EXPECT_EQ(t.rebuilds, 2);
-}
-
-TEST_F(SmoothTool, JumpWithSmallRadiusRepeatsEveryPass) {
-    t.s.SmoothRadius = 1;
-    Spikes();
-    vh::SmoothTool(t.s);
-    EXPECT_EQ(t.s.SmoothJumpDone, vh::kFalse);
-    Spikes();
-    const auto before = t.Heights();
-    vh::SmoothTool(t.s);
-    EXPECT_EQ(t.Changed(before), 4);
-}
-
-TEST_F(SmoothTool, LargeRadiusOnACornerSquareSmoothsTheExistingBlock) {
-    t.s.PickedSquare = 1;
-    t.s.SmoothStyle = 0;
-    t.SetAll(0);
-    for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 5; ++c)
-            if (c <= 3 && r <= 3) t.H(c, r) = 160;
-    const auto before = t.Heights();
-    vh::SmoothTool(t.s);
-    // The 3 x 3 block of points that exist around square 1, nothing else.
-    int changedInBlock = 0;
-    for (int r = 1; r <= 5; ++r)
-        for (int c = 1; c <= 5; ++c) {
-            const bool changed = t.H(c, r) != before[t.P(c, r) - 1];
-            if (c <= 3 && r <= 3)
-                changedInBlock += changed;
-            else
-                EXPECT_FALSE(changed) << c << "," << r;
-        }
-    EXPECT_GT(changedInBlock, 0);
-}
-
-TEST_F(SmoothTool, InactiveToolDoesNothing) {
-    Spikes();
-    t.s.ToolActive = vh::kFalse;
-    const auto before = t.Heights();
-    vh::SmoothTool(t.s);
-    EXPECT_EQ(t.Changed(before), 0);
-    EXPECT_EQ(t.rebuilds, 0);
 }
 
 }  // namespace

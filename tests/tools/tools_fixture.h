@@ -37,8 +37,7 @@ struct ToolTerrain {
     // Number of points whose height differs from before.
     int Changed(const std::vector<float>& before) const {
         int n = 0;
-        for (int i = 1; i <= s.PointTotal(); ++i)
-            if (s.Points[i].Height != before[i - 1]) ++n;
+        for (int i = 1; i <= s.PointTotal(); ++i) n += s.Points[i].Height != before[i - 1];
         return n;
     }
 };
