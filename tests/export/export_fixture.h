@@ -1,39 +1,58 @@
-// Helpers for the export tests: small terrains, exporting to text, and a
-// progress recorder.
+// Helpers for the export tests: a one-square terrain and exporting to text.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "core/editor_state.h"
-#include "core/progress.h"
+#include "export/map_export.h"
+#include "support/temp_dir.h"
+#include "support/terrain_fixture.h"
 
 namespace vhtest {
 
 // A 2 x 2 point terrain with spacing 64 (x and z at -32 and 32) and the given
 // heights of the square's corners C0 (x -32, z 32), C1 (32, 32), C2 (-32, -32)
 // and C3 (32, -32). Hint and sky off, grid 16, default textures.
-void MakeOneSquare(vh::EditorState& s, float h0, float h1, float h2, float h3);
+inline void MakeOneSquare(vh::EditorState& s, float h0, float h1, float h2, float h3) {
+    MakeTerrain(s, 2, 2, 64);
+    const vh::TerrainSquare& q = s.Squares[1];
+    s.Points[static_cast<int>(q.CornerNextLeft)].Height = h0;
+    s.Points[static_cast<int>(q.CornerNextRight)].Height = h1;
+    s.Points[static_cast<int>(q.CornerLeft)].Height = h2;
+    s.Points[static_cast<int>(q.CornerRight)].Height = h3;
+    s.AddHint = 0;
+    s.AddSky = 0;
+    s.Grid = 16;
+}
 
 // Exports to a temporary file and returns its bytes; fails the test on error.
-std::string ExportToText(vh::EditorState& s);
+inline std::string ExportToText(vh::EditorState& s) {
+    TempDir dir;
+    std::string error;
+    EXPECT_TRUE(vh::ExportMap(s, dir.File("out.map"), vh::NoProgress(), &error)) << error;
+    return ReadFileBytes(dir.File("out.map"));
+}
 
 // Lines joined, each ended by CR LF.
-std::string CrLf(const std::vector<std::string>& lines);
+inline std::string CrLf(const std::vector<std::string>& lines) {
+    std::string t;
+    for (const auto& l : lines) t += l + "\r\n";
+    return t;
+}
 
 // All lines of a CR LF text (without their ends).
-std::vector<std::string> SplitCrLf(const std::string& text);
-
-struct RecordingProgress : vh::Progress {
-    struct Event {
-        char Kind;  // 'S' status, 'M' maximum, 'V' value
-        std::string Text;
-        int Number = 0;
-    };
-    std::vector<Event> Events;
-    void Status(const std::string& text) override { Events.push_back({'S', text, 0}); }
-    void Maximum(int max) override { Events.push_back({'M', {}, max}); }
-    void Value(int value) override { Events.push_back({'V', {}, value}); }
-};
+inline std::vector<std::string> SplitCrLf(const std::string& text) {
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
 
 }  // namespace vhtest

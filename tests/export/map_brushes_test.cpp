@@ -89,9 +89,29 @@ const std::string kForwardTop = CrLf({
     "    }",
 });
 
-class OneSquareExport : public ::testing::Test {
-protected:
-    void SetUp() override {
+struct StyleCase {
+    const char* Style;
+    int Position;
+    float Draw;  // scripted random draw, or -1
+    const std::string& Expected;
+};
+
+}  // namespace
+
+// Top texture GRASS 0.5 0.25, side ROCK 1 3. "Best Fit" follows the lower
+// product; a single "X" square is the "\\" pair; "Random" rounds 1 + draw
+// half to even, so 0.5 gives the "//" pair.
+TEST(OneSquareExport, EveryStyleAndPositionIsByteExact) {
+    const StyleCase cases[] = {
+        {"\\", 0, -1, kBackslashBottom},     {"//", 0, -1, kForwardBottom},
+        {"\\", 1, -1, kBackslashTop},        {"//", 1, -1, kForwardTop},
+        {"Best Fit", 0, -1, kForwardBottom}, {"Best Fit", 1, -1, kForwardTop},
+        {"X", 0, -1, kBackslashBottom},      {"Random", 0, 0.25f, kBackslashBottom},
+        {"Random", 0, 0.5f, kForwardBottom}, {"Random", 0, 0.4999f, kBackslashBottom},
+        {"Random", 1, 0.99f, kForwardTop},
+    };
+    for (const auto& c : cases) {
+        vh::EditorState s;
         Sloped(s);
         s.TopTexture = "GRASS";
         s.TopScaleX = 0.5f;
@@ -99,112 +119,47 @@ protected:
         s.SideTexture = "ROCK";
         s.SideScaleX = 1;
         s.SideScaleY = 3;
+        if (c.Draw >= 0) s.Rnd.Script({c.Draw});
+        s.ExportType = c.Style;
+        s.ExportPosition = static_cast<int16_t>(c.Position);
+        EXPECT_EQ(ExportToText(s), kOpen + c.Expected + kClose)
+            << c.Style << " " << c.Position << " " << c.Draw;
     }
-    std::string Export(const std::string& style, int position) {
-        s.ExportType = style;
+}
+
+// A plane square (C0 = C1 = 40, C2 = C3 = 8): one quad brush, L = -8, H = 56.
+TEST(PlaneSquareExport, BestFitWritesOneQuadBrush) {
+    const std::vector<std::string> bottom = {
+        "    {",
+        "        ( -32 32 40 ) ( 32 32 40 ) ( 32 -32 8 ) OUT_DIRT1 0 0 0 2 2",
+        "        ( 32 -32 -8 ) ( 32 32 -8 ) ( -32 32 -8 ) OUT_RK3 0 0 0 2 2",
+        "        ( 32 32 40 ) ( -32 32 40 ) ( -32 32 -8 ) OUT_RK3 0 0 0 2 2",
+        "        ( 32 -32 8 ) ( 32 32 40 ) ( 32 32 -8 ) OUT_RK3 0 0 0 2 2",
+        "        ( -32 -32 8 ) ( 32 -32 8 ) ( 32 -32 -8 ) OUT_RK3 0 0 0 2 2",
+        "        ( -32 32 40 ) ( -32 -32 8 ) ( -32 -32 -8 ) OUT_RK3 0 0 0 2 2",
+        "    }",
+    };
+    const std::vector<std::string> top = {
+        "    {",
+        "        ( -32 32 56 ) ( 32 32 56 ) ( 32 -32 56 ) OUT_RK3 0 0 0 2 2",
+        "        ( 32 -32 8 ) ( 32 32 40 ) ( -32 32 40 ) OUT_DIRT1 0 0 0 2 2",
+        "        ( 32 32 56 ) ( -32 32 56 ) ( -32 32 40 ) OUT_RK3 0 0 0 2 2",
+        "        ( 32 -32 56 ) ( 32 32 56 ) ( 32 32 40 ) OUT_RK3 0 0 0 2 2",
+        "        ( -32 -32 56 ) ( 32 -32 56 ) ( 32 -32 8 ) OUT_RK3 0 0 0 2 2",
+        "        ( -32 32 56 ) ( -32 -32 56 ) ( -32 -32 8 ) OUT_RK3 0 0 0 2 2",
+        "    }",
+    };
+    for (int position : {0, 1}) {
+        vh::EditorState s;
+        MakeOneSquare(s, 40, 40, 8, 8);
+        s.ExportType = "Best Fit";
         s.ExportPosition = static_cast<int16_t>(position);
-        return ExportToText(s);
+        EXPECT_EQ(ExportToText(s), kOpen + CrLf(position ? top : bottom) + kClose) << position;
     }
-    vh::EditorState s;
-};
-
-}  // namespace
-
-TEST_F(OneSquareExport, BackslashFlattenBottom) {
-    EXPECT_EQ(Export("\\", 0), kOpen + kBackslashBottom + kClose);
-}
-
-TEST_F(OneSquareExport, ForwardFlattenBottom) {
-    EXPECT_EQ(Export("//", 0), kOpen + kForwardBottom + kClose);
-}
-
-TEST_F(OneSquareExport, BackslashFlattenTop) {
-    EXPECT_EQ(Export("\\", 1), kOpen + kBackslashTop + kClose);
-}
-
-TEST_F(OneSquareExport, ForwardFlattenTop) {
-    EXPECT_EQ(Export("//", 1), kOpen + kForwardTop + kClose);
-}
-
-TEST_F(OneSquareExport, BestFitFollowsTheLowerProduct) {
-    EXPECT_EQ(Export("Best Fit", 0), kOpen + kForwardBottom + kClose);
-    EXPECT_EQ(Export("Best Fit", 1), kOpen + kForwardTop + kClose);
-}
-
-TEST_F(OneSquareExport, BestFitTakesBackslashWhenItsProductIsHigher) {
-    // Swap C0 and C1: h0*h3 = 8.5*48 = 408 > h1*h2 = -32*16.
-    s.Points[static_cast<int>(s.Squares[1].CornerNextLeft)].Height = 8.5f;
-    s.Points[static_cast<int>(s.Squares[1].CornerNextRight)].Height = -32;
-    const auto lines = vhtest::SplitCrLf(Export("Best Fit", 0));
-    ASSERT_GT(lines.size(), 3u);
-    EXPECT_EQ(lines[3], "        ( 32 -32 48 ) ( -32 -32 16 ) ( -32 32 8.5 ) GRASS 0 0 0 0.5 0.25");
-}
-
-TEST_F(OneSquareExport, SingleSquareXStyleIsTheBackslashPair) {
-    EXPECT_EQ(Export("X", 0), kOpen + kBackslashBottom + kClose);
-}
-
-TEST_F(OneSquareExport, RandomRoundsHalfUpToTheForwardPair) {
-    s.Rnd.Script({0.25f});
-    EXPECT_EQ(Export("Random", 0), kOpen + kBackslashBottom + kClose);
-    s.Rnd.Script({0.5f});  // 1.5 rounds to even 2
-    EXPECT_EQ(Export("Random", 0), kOpen + kForwardBottom + kClose);
-    s.Rnd.Script({0.4999f});
-    EXPECT_EQ(Export("Random", 0), kOpen + kBackslashBottom + kClose);
-    s.Rnd.Script({0.99f});
-    EXPECT_EQ(Export("Random", 1), kOpen + kForwardTop + kClose);
-}
-
-// A plane square (C0 = C1 = 40, C2 = C3 = 8): L = 8 - 16 = -8, H = 56.
-TEST(PlaneSquareExport, BestFitWritesOneQuadBrushFlattenBottom) {
-    vh::EditorState s;
-    MakeOneSquare(s, 40, 40, 8, 8);
-    s.ExportType = "Best Fit";
-    s.ExportPosition = 0;
-    EXPECT_EQ(ExportToText(s), kOpen +
-                                   CrLf({
-                                       "    {",
-                                       "        ( -32 32 40 ) ( 32 32 40 ) ( 32 -32 8 ) OUT_DIRT1 0 0 0 2 2",
-                                       "        ( 32 -32 -8 ) ( 32 32 -8 ) ( -32 32 -8 ) OUT_RK3 0 0 0 2 2",
-                                       "        ( 32 32 40 ) ( -32 32 40 ) ( -32 32 -8 ) OUT_RK3 0 0 0 2 2",
-                                       "        ( 32 -32 8 ) ( 32 32 40 ) ( 32 32 -8 ) OUT_RK3 0 0 0 2 2",
-                                       "        ( -32 -32 8 ) ( 32 -32 8 ) ( 32 -32 -8 ) OUT_RK3 0 0 0 2 2",
-                                       "        ( -32 32 40 ) ( -32 -32 8 ) ( -32 -32 -8 ) OUT_RK3 0 0 0 2 2",
-                                       "    }",
-                                   }) +
-                                   kClose);
-}
-
-TEST(PlaneSquareExport, BestFitWritesOneQuadBrushFlattenTop) {
-    vh::EditorState s;
-    MakeOneSquare(s, 40, 40, 8, 8);
-    s.ExportType = "Best Fit";
-    s.ExportPosition = 1;
-    EXPECT_EQ(ExportToText(s), kOpen +
-                                   CrLf({
-                                       "    {",
-                                       "        ( -32 32 56 ) ( 32 32 56 ) ( 32 -32 56 ) OUT_RK3 0 0 0 2 2",
-                                       "        ( 32 -32 8 ) ( 32 32 40 ) ( -32 32 40 ) OUT_DIRT1 0 0 0 2 2",
-                                       "        ( 32 32 56 ) ( -32 32 56 ) ( -32 32 40 ) OUT_RK3 0 0 0 2 2",
-                                       "        ( 32 -32 56 ) ( 32 32 56 ) ( 32 32 40 ) OUT_RK3 0 0 0 2 2",
-                                       "        ( -32 -32 56 ) ( 32 -32 56 ) ( 32 -32 8 ) OUT_RK3 0 0 0 2 2",
-                                       "        ( -32 32 56 ) ( -32 -32 56 ) ( -32 -32 8 ) OUT_RK3 0 0 0 2 2",
-                                       "    }",
-                                   }) +
-                                   kClose);
-}
-
-TEST(PlaneSquareExport, AConstantSlopeAlongXIsAlsoAQuad) {
-    vh::EditorState s;
-    MakeOneSquare(s, 0, 32, 0, 32);  // h0 = h2 and h1 = h3; both products 0
-    s.ExportType = "Best Fit";
-    std::string text = ExportToText(s);
-    EXPECT_EQ(vhtest::SplitCrLf(text).size(), 2u + 8u + 1u);
 }
 
 TEST(BestFitSplitRule, EqualProductsWithoutAPlaneGiveBackslash) {
-    // 2*8 = 4*4 but neither pair of sides is level.
-    EXPECT_EQ(vh::BestFitSplit(2, 4, 4, 8), vh::SquareSplit::Backslash);
+    EXPECT_EQ(vh::BestFitSplit(2, 4, 4, 8), vh::SquareSplit::Backslash);  // 2*8 = 4*4, no level sides
     EXPECT_EQ(vh::BestFitSplit(0, 0, 5, 7), vh::SquareSplit::Backslash);
     EXPECT_EQ(vh::BestFitSplit(3, 3, 3, 3), vh::SquareSplit::Quad);
     EXPECT_EQ(vh::BestFitSplit(1, 2, 3, 4), vh::SquareSplit::Forward);    // 4 < 6
