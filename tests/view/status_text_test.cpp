@@ -19,11 +19,16 @@ protected:
     vh::EditorState s;
 };
 
-TEST_F(StatusText, NothingPickedSaysNoSelection) {
+TEST_F(StatusText, NothingOrAnIndexOutsideTheTerrainSaysNoSelection) {
     EXPECT_EQ(vh::view::StatusLineText(s), "No Selection.");
     const auto lines = vh::view::InfoOverlayLines(s);
+    EXPECT_EQ(lines[0], "Tool: Raise\\Lower");
+    EXPECT_EQ(lines[1], "Radius: Large");
     EXPECT_EQ(lines[2], "Block: No Selection.");
     EXPECT_EQ(lines[3], "Origin: No Selection.");
+    EXPECT_EQ(lines[4], "Grid: 16");
+    s.PickedSquare = 9999;
+    EXPECT_EQ(vh::view::StatusLineText(s), "No Selection.");
 }
 
 TEST_F(StatusText, OriginIsTheCornerAverageRoundedHalfToEven) {
@@ -37,7 +42,7 @@ TEST_F(StatusText, OriginIsTheCornerAverageRoundedHalfToEven) {
 
 TEST_F(StatusText, TouchUpShowsTheCornerPointInsteadOfTheCentre) {
     Tool(&vh::CommandStates::cmdTouchUp);
-    s.PickedSquare = 18;  // row 2, column 2
+    s.PickedSquare = 18;
     s.TouchUpCorner = 2;  // CornerNextLeft
     const int p = int(s.Squares[18].CornerNextLeft);
     s.Points[p].Height = 33.5f;
@@ -46,48 +51,19 @@ TEST_F(StatusText, TouchUpShowsTheCornerPointInsteadOfTheCentre) {
     EXPECT_EQ(lines[0], "Tool: Touch Up");
     EXPECT_EQ(lines[1], "Radius: N/A");
     EXPECT_EQ(lines[2], "Block: 18 Point: " + std::to_string(p));
-    EXPECT_EQ(lines[3], "Origin: -1792 -1536 34");
 }
 
-TEST_F(StatusText, InfoLinesNameTheToolRadiusAndGrid) {
-    auto lines = vh::view::InfoOverlayLines(s);
-    EXPECT_EQ(lines[0], "Tool: Raise\\Lower");
-    EXPECT_EQ(lines[1], "Radius: Large");
-    EXPECT_EQ(lines[4], "Grid: 16");
-    s.RaiseLowerRadius = 1;
-    s.Grid = 64;
-    lines = vh::view::InfoOverlayLines(s);
-    EXPECT_EQ(lines[1], "Radius: Small");
-    EXPECT_EQ(lines[4], "Grid: 64");
-}
-
-TEST_F(StatusText, FlattenRadiiHaveTheirOwnNames) {
+TEST_F(StatusText, RadiusNamesPerTool) {
     Tool(&vh::CommandStates::cmdFlatten);
     const char* names[] = {"Radius: Small", "Radius: Large", "Radius: X Axes Large", "Radius: Y Axes Large"};
     for (int r = 1; r <= 4; ++r) {
         s.FlattenRadius = static_cast<int16_t>(r);
         EXPECT_EQ(vh::view::InfoOverlayLines(s)[1], names[r - 1]);
     }
-    EXPECT_EQ(vh::view::InfoOverlayLines(s)[0], "Tool: Flatten");
-}
-
-TEST_F(StatusText, MountainRadiusCountsBlocksAndOtherToolsUseTheirOwnSetting) {
     Tool(&vh::CommandStates::cmdMountain);
     s.MountVallRadius = 12;
     EXPECT_EQ(vh::view::InfoOverlayLines(s)[0], "Tool: Mountain\\Valley");
     EXPECT_EQ(vh::view::InfoOverlayLines(s)[1], "Radius: 12 Blocks");
-    Tool(&vh::CommandStates::cmdSmooth);
-    s.SmoothRadius = 1;
-    EXPECT_EQ(vh::view::InfoOverlayLines(s)[1], "Radius: Small");
-    Tool(&vh::CommandStates::cmdNoise);
-    s.NoiseRadius = 2;
-    EXPECT_EQ(vh::view::InfoOverlayLines(s)[0], "Tool: Noise");
-    EXPECT_EQ(vh::view::InfoOverlayLines(s)[1], "Radius: Large");
-}
-
-TEST_F(StatusText, PickedIndexOutsideTheTerrainCountsAsNoSelection) {
-    s.PickedSquare = 9999;
-    EXPECT_EQ(vh::view::StatusLineText(s), "No Selection.");
 }
 
 }  // namespace

@@ -4,70 +4,14 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <algorithm>
 #include <cmath>
-#include <map>
-#include <tuple>
 
 #include "view_test_fixture.h"
 
 namespace {
 
 using vh::view::SkyFace;
-
-TEST(EditorImages, MissingOrBrokenFilesGiveThePlaceholder) {
-    vhtest::TempDir dir;
-    vhtest::WriteFileBytes(dir.File("bad.jpg"), "not a picture");
-    vhtest::WriteFileBytes(dir.File("bad.tga"), "short");
-    for (const std::string& path :
-         {dir.File("none.bmp"), dir.File("bad.jpg"), dir.File("bad.tga"), std::string()}) {
-        const vh::view::EditorImage img = vh::view::LoadEditorImage(path);
-        EXPECT_TRUE(img.Placeholder) << path;
-        EXPECT_FALSE(img.Image.isNull());
-        EXPECT_FALSE(img.Error.empty());
-    }
-}
-
-TEST(EditorImages, BitmapsLoadThroughQtAndTargaThroughOurReader) {
-    vhtest::TempDir dir;
-    const std::string bmp = viewtest::SolidImage(dir, "a.bmp", QColor(10, 20, 30), 8);
-    const vh::view::EditorImage a = vh::view::LoadEditorImage(bmp);
-    EXPECT_FALSE(a.Placeholder);
-    EXPECT_EQ(a.Image.pixel(3, 3), qRgb(10, 20, 30));
-
-    std::string tga(18, '\0');
-    tga[2] = 2, tga[12] = 1, tga[14] = 1, tga[16] = 24;
-    tga += std::string("\x05\x06\x07", 3);
-    vhtest::WriteFileBytes(dir.File("b.TGA"), tga);
-    const vh::view::EditorImage b = vh::view::LoadEditorImage(dir.File("b.TGA"));
-    EXPECT_FALSE(b.Placeholder) << b.Error;
-    EXPECT_EQ(b.Image.pixel(0, 0), qRgb(7, 6, 5));
-}
-
-TEST(SkyFaces, SettingsPairWithFacesInTheSkyBoxOrder) {
-    vh::EditorState s;
-    s.SkyUP = "up", s.SkyDN = "dn", s.SkyFT = "ft", s.SkyBK = "bk", s.SkyRT = "rt", s.SkyLF = "lf";
-    const auto paths = vh::view::SkyFacePaths(s);
-    EXPECT_EQ(paths[int(SkyFace::Right)], "ft");
-    EXPECT_EQ(paths[int(SkyFace::Left)], "bk");
-    EXPECT_EQ(paths[int(SkyFace::Back)], "lf");
-    EXPECT_EQ(paths[int(SkyFace::Front)], "rt");
-    EXPECT_EQ(paths[int(SkyFace::Bottom)], "dn");
-    EXPECT_EQ(paths[int(SkyFace::Top)], "up");
-}
-
-TEST(SkyFaces, FaceCornersCoverEachCubeCornerThreeTimes) {
-    std::map<std::tuple<int, int, int>, int> seen;
-    for (int f = 0; f < vh::view::kSkyFaces; ++f)
-        for (float u : {0.0f, 1.0f})
-            for (float v : {0.0f, 1.0f}) {
-                float d[3];
-                vh::view::SkyDirection(static_cast<SkyFace>(f), u, v, d);
-                for (float c : d) ASSERT_FLOAT_EQ(std::fabs(c), 1.0f);
-                ++seen[{int(d[0]), int(d[1]), int(d[2])}];
-            }
-    EXPECT_EQ(seen.size(), 8u);
-    for (const auto& [corner, count] : seen) EXPECT_EQ(count, 3);
-}
 
 // Face and pixel a direction falls on: the inverse of SkyDirection.
 void PixelOf(const float d[3], int size, SkyFace& face, int& x, int& y) {
