@@ -1,7 +1,10 @@
 // Helpers for the generator tests: a progress recorder and height access.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/editor_state.h"
@@ -23,11 +26,14 @@ inline float& H(vh::EditorState& s, int point) {
     return s.Points[point].Height;
 }
 
-// Every height, index 0 unused.
-inline std::vector<float> Heights(const vh::EditorState& s) {
-    std::vector<float> h;
-    for (const auto& p : s.Points) h.push_back(p.Height);
-    return h;
+using Heights = std::initializer_list<std::pair<int, float>>;
+
+inline void SetHeights(vh::EditorState& s, Heights hs) {
+    for (auto [i, h] : hs) s.Points[i].Height = h;
+}
+
+inline void ExpectHeights(const vh::EditorState& s, Heights hs) {
+    for (auto [i, h] : hs) EXPECT_EQ(s.Points[i].Height, h) << "point " << i;
 }
 
 }  // namespace vhtest

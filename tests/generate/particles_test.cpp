@@ -24,11 +24,6 @@ void ParticleGrid(EditorState& s, int side, const char* style, float lim, int it
 
 }  // namespace
 
-TEST(ParticleWalkStep, DirectionsMoveByRowsAndColumns) {
-    const int expected[8] = {1, -1, 17, -17, 2, -2, 34, -34};
-    for (int d = 0; d < 8; ++d) EXPECT_EQ(ParticleWalkStep(d, 17), expected[d]) << d;
-}
-
 TEST(ParticleDeposition, AugmentAtLimitOneDepositsTheSameAmountAndWalks) {
     EditorState s;
     ParticleGrid(s, 3, "Augment", 1.0f, 2);
@@ -46,37 +41,42 @@ TEST(ParticleDeposition, AugmentAtLimitOneDepositsTheSameAmountAndWalks) {
     for (int i = 1; i <= 9; ++i) EXPECT_EQ(H(s, i), expected[i]) << i;
 }
 
-TEST(ParticleDeposition, AmountOutsideWindowDropsANewParticleEachIteration) {
-    EditorState s;
-    ParticleGrid(s, 2, "Augment", 1.0f, 2);
-    s.MaxNormal = 8;                                    // below Grid: no amount fits the window
-    s.Rnd.Script({0.1f, 0.5f, 0.9f,                     // first particle, -48
-                  0.25f, 0.3f, 0.1f, 0.0f, 0.0f, 0.7f,  // new +24, factor, walk off, back
-                  0.75f, 0.3f, 0.2f, 0.0f, 0.0f, 0.7f});
-    ParticleDeposition(s, vh::NoProgress());
-    EXPECT_EQ(s.Rnd.Draws(), 15u);
-    // One square: every deposit lands on all four points.
-    for (int i = 1; i <= 4; ++i) EXPECT_EQ(H(s, i), 24 + 72) << i;
-}
-
-TEST(ParticleDeposition, DiminishShrinksTheAmount) {
-    EditorState s;
-    ParticleGrid(s, 2, "DIMINISH", 1.75f, 2);
-    s.MaxSeed = 64;
-    s.Rnd.Script({0.0f, 0.5f, 0.0f,    // 64
-                  0.5f, 0.0f, 0.0f,    // x0.5 = 32, walk +1 off, back to 1
-                  0.1f, 0.0f, 0.0f});  // x0.25 (raised to 2 - lim) = 8
-    ParticleDeposition(s, vh::NoProgress());
-    for (int i = 1; i <= 4; ++i) EXPECT_EQ(H(s, i), 40) << i;
-}
-
-TEST(ParticleDeposition, RandomStyleDrawsTwiceForItsFactor) {
-    EditorState s;
-    ParticleGrid(s, 2, "random", 1.75f, 1);
-    s.Rnd.Script({0.0f, 0.5f, 0.0f, 0.5f, 0.25f, 0.0f, 0.0f});
-    ParticleDeposition(s, vh::NoProgress());
-    EXPECT_EQ(s.Rnd.Draws(), 7u);
-    for (int i = 1; i <= 4; ++i) EXPECT_EQ(H(s, i), 36) << i;  // 48 x 0.75
+// One-square grids: every deposit lands on all four points.
+TEST(ParticleDeposition, OneSquareGridTotalsPerStyleAndWindow) {
+    struct Row {
+        const char* style;
+        float lim, maxNormal, seed;
+        int iterations;
+        std::vector<float> draws;
+        unsigned drawCount;
+        float each;
+    };
+    const Row rows[] = {
+        // MaxNormal below Grid: no amount fits the window, so every iteration
+        // drops a new particle (-48 refused, +24, then +72).
+        {"Augment",
+         1.0f,
+         8,
+         48,
+         2,
+         {0.1f, 0.5f, 0.9f, 0.25f, 0.3f, 0.1f, 0.0f, 0.0f, 0.7f, 0.75f, 0.3f, 0.2f, 0.0f, 0.0f, 0.7f},
+         15u,
+         96},
+        // 64, x0.5 = 32, then x0.25 (raised to 2 - lim) = 8.
+        {"DIMINISH", 1.75f, 0, 64, 2, {0.0f, 0.5f, 0.0f, 0.5f, 0.0f, 0.0f, 0.1f, 0.0f, 0.0f}, 9u, 40},
+        // Random draws twice for its factor: 48 x 0.75.
+        {"random", 1.75f, 0, 48, 1, {0.0f, 0.5f, 0.0f, 0.5f, 0.25f, 0.0f, 0.0f}, 7u, 36},
+    };
+    for (const Row& r : rows) {
+        EditorState s;
+        ParticleGrid(s, 2, r.style, r.lim, r.iterations);
+        s.MaxSeed = r.seed;
+        if (r.maxNormal != 0) s.MaxNormal = r.maxNormal;
+        s.Rnd.Script(r.draws);
+        ParticleDeposition(s, vh::NoProgress());
+        EXPECT_EQ(s.Rnd.Draws(), r.drawCount) << r.style;
+        for (int i = 1; i <= 4; ++i) EXPECT_EQ(H(s, i), r.each) << r.style << " " << i;
+    }
 }
 
 TEST(ParticleDeposition, UnknownStyleOnlyDrawsTheFirstParticle) {
