@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
+
 namespace {
 
 vh::InputState Keys(std::initializer_list<int> codes, float ms = 10.0f) {
@@ -46,23 +49,13 @@ TEST(CameraVelocity, DecayStepIsSpeedOverTwentyWhenAccelerationExceedsHalfTheSpe
 
 TEST(CameraTurning, PitchStaysWithinLimitsWhileHomeOrEndIsHeld) {
     vh::EditorState s;
-    for (int i = 0; i < 1000; ++i) {
-        vh::UpdateCamera(s, Keys({vh::Key::Home}));
-        ASSERT_LE(s.CameraPitch, 1.3f);
+    for (const auto& [key, limit] : {std::pair{vh::Key::Home, 1.3f}, std::pair{vh::Key::End, -1.3f}}) {
+        for (int i = 0; i < 1000; ++i) {
+            vh::UpdateCamera(s, Keys({key}));
+            ASSERT_LE(std::fabs(s.CameraPitch), 1.3f);
+        }
+        EXPECT_FLOAT_EQ(s.CameraPitch, limit);
     }
-    EXPECT_FLOAT_EQ(s.CameraPitch, 1.3f);
-    for (int i = 0; i < 1000; ++i) {
-        vh::UpdateCamera(s, Keys({vh::Key::End}));
-        ASSERT_GE(s.CameraPitch, -1.3f);
-    }
-    EXPECT_FLOAT_EQ(s.CameraPitch, -1.3f);
-}
-
-TEST(CameraMovement, LongStallsAreCappedSoTheCameraDoesNotJump) {
-    vh::EditorState a, b;
-    vh::UpdateCamera(a, Keys({vh::Key::Up}, 5000.0f));
-    vh::UpdateCamera(b, Keys({vh::Key::Up}, 100.0f));
-    EXPECT_FLOAT_EQ(a.CameraPos.x, b.CameraPos.x);
 }
 
 TEST(SensitivitySlider, EndsAndTruncationToTens) {

@@ -14,13 +14,10 @@ TEST(EditorTextures, AutoFillReplacesTheTwoCharactersBeforeTheExtension) {
     EXPECT_FALSE(vh::view::AutoFillSkyPaths("a.bmp").has_value());
 }
 
-TEST(EditorTextures, ShortcutsAndEmptyNamesAreNotAccepted) {
+TEST(EditorTextures, ShortcutsAndEmptyNamesAreRefusedAndOneEmptySkyBoxResetsAllSix) {
     EXPECT_FALSE(vh::view::AcceptChosenFile(""));
     EXPECT_FALSE(vh::view::AcceptChosenFile("/home/me/sky.LnK"));
     EXPECT_TRUE(vh::view::AcceptChosenFile("/home/me/sky.bmp"));
-}
-
-TEST(EditorTextures, OneEmptySkyBoxResetsAllSixToTheDefaults) {
     vh::EditorState s;
     s.ProgramFolder = "/opt/vh";
     vh::view::EditorTextureChoice c;
