@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "core/lifecycle.h"
 #include "support/scripted_prompts.h"
@@ -13,60 +14,56 @@ using vhtest::ScriptedPrompts;
 
 namespace {
 
+// What is known before the dialog, and the folder and name it proposes.
+struct Proposal {
+    const char *LastExport, *Doc, *Recent1, *Folder, *Name;
+};
+
 class ExportChoice : public ::testing::Test {
 protected:
-    void SetUp() override { Reset(); }
-    void Reset() {
-        s = {};
+    void SetUp() override {
         vhtest::MakeTerrain(s, 3, 3);
         s.ProgramFolder = "/opt/varnholm";
         s.DocPath.clear();
         s.Recent = {};
         s.LastExportPath.clear();
         s.Commands.cmdExportAgain.Enabled = false;
-        prompts.FileAnswers.clear();
-        prompts.SaveRequests.clear();
-        prompts.Messages.clear();
+    }
+    // Opens the dialog (cancelled) from each known state and checks what it proposes.
+    void ExpectProposals(const std::function<std::string(vh::EditorState&, vh::Prompts&)>& choose,
+                         const std::string& title, const std::string& filter,
+                         std::initializer_list<Proposal> cases) {
+        for (const auto& c : cases) {
+            vh::EditorState e = s;
+            e.LastExportPath = c.LastExport;
+            e.DocPath = c.Doc;
+            e.Recent[1] = c.Recent1;
+            ScriptedPrompts p;
+            EXPECT_EQ(choose(e, p), "");
+            ASSERT_EQ(p.SaveRequests.size(), 1u);
+            EXPECT_EQ(p.SaveRequests[0].Title, title);
+            EXPECT_EQ(p.SaveRequests[0].Filter, filter);
+            EXPECT_EQ(p.SaveRequests[0].InitialFolder, c.Folder) << c.LastExport << " " << c.Doc;
+            EXPECT_EQ(p.SaveRequests[0].FileName, c.Name) << c.LastExport << " " << c.Doc;
+            EXPECT_EQ(e.LastExportPath, c.LastExport);
+        }
     }
     vh::EditorState s;
     ScriptedPrompts prompts;
 };
 
-// What is known before the dialog, and the folder and name it proposes.
-struct Proposal {
-    const char* LastExport;
-    const char* Doc;
-    const char* Recent1;
-    const char* Folder;
-    const char* Name;
-};
-
 }  // namespace
 
 TEST_F(ExportChoice, ExportMap) {
-    const Proposal cases[] = {
-        {"", "", "", "/opt/varnholm", ""},
-        {"/maps/out/Valley.MAP", "/docs/valley.vhm", "/docs/other.vhm", "/maps/out/", "Valley.map"},
-        {"/maps/out/valley.txt", "/docs/Valley.VHM", "", "/docs/", "/docs/Valley.map"},
-        {"", "newmap.txt", "/work/recent/hills.vhm", "/work/recent/", "untitled.map"},
-    };
-    for (const auto& c : cases) {
-        Reset();
-        s.LastExportPath = c.LastExport;
-        s.DocPath = c.Doc;
-        s.Recent[1] = c.Recent1;
-        EXPECT_EQ(ChooseMapExportPath(s, prompts), "");  // cancelled
-        ASSERT_EQ(prompts.SaveRequests.size(), 1u);
-        EXPECT_EQ(prompts.SaveRequests[0].Title, "Export Map File.");
-        EXPECT_EQ(prompts.SaveRequests[0].Filter, "Map Files (*.map)|*.map");
-        EXPECT_EQ(prompts.SaveRequests[0].InitialFolder, c.Folder) << c.LastExport << c.Doc;
-        EXPECT_EQ(prompts.SaveRequests[0].FileName, c.Name) << c.LastExport << c.Doc;
-        EXPECT_EQ(s.LastExportPath, c.LastExport);
-    }
+    ExpectProposals(
+        vh::ChooseMapExportPath, "Export Map File.", "Map Files (*.map)|*.map",
+        {{"", "", "", "/opt/varnholm", ""},
+         {"/maps/out/Valley.MAP", "/docs/valley.vhm", "/docs/other.vhm", "/maps/out/", "Valley.map"},
+         {"/maps/out/valley.txt", "/docs/Valley.VHM", "", "/docs/", "/docs/Valley.map"},
+         {"", "newmap.txt", "/work/recent/hills.vhm", "/work/recent/", "untitled.map"}});
     // Another extension does nothing, silently; a map is remembered.
-    prompts.FileAnswers.push_back(ScriptedPrompts::Choose("/maps/noext"));
-    prompts.FileAnswers.push_back(ScriptedPrompts::Choose("/maps/a.bmp"));
-    prompts.FileAnswers.push_back(ScriptedPrompts::Choose("/maps/a.Map"));
+    for (const char* path : {"/maps/noext", "/maps/a.bmp", "/maps/a.Map"})
+        prompts.FileAnswers.push_back(ScriptedPrompts::Choose(path));
     EXPECT_EQ(ChooseMapExportPath(s, prompts), "");
     EXPECT_EQ(ChooseMapExportPath(s, prompts), "");
     EXPECT_FALSE(s.Commands.cmdExportAgain.Enabled);
@@ -88,23 +85,10 @@ TEST_F(ExportChoice, ExportAgain) {
 }
 
 TEST_F(ExportChoice, ExportBitmap) {
-    const Proposal cases[] = {
-        {"/maps/out/valley.map", "", "", "/maps/out/", "valley.bmp"},
-        {"", "/docs/dunes.vhm", "", "/docs/", "/docs/dunes.bmp"},
-        {"", "", "/r/x.VHM", "/r/", "untitled.bmp"},
-    };
-    for (const auto& c : cases) {
-        Reset();
-        s.LastExportPath = c.LastExport;
-        s.DocPath = c.Doc;
-        s.Recent[1] = c.Recent1;
-        ChooseBmpExportPath(s, prompts);
-        ASSERT_EQ(prompts.SaveRequests.size(), 1u);
-        EXPECT_EQ(prompts.SaveRequests[0].Title, "Export Bitmap File.");
-        EXPECT_EQ(prompts.SaveRequests[0].Filter, "Bitmap Files (*.bmp)|*.bmp");
-        EXPECT_EQ(prompts.SaveRequests[0].InitialFolder, c.Folder) << c.LastExport << c.Doc;
-        EXPECT_EQ(prompts.SaveRequests[0].FileName, c.Name) << c.LastExport << c.Doc;
-    }
+    ExpectProposals(vh::ChooseBmpExportPath, "Export Bitmap File.", "Bitmap Files (*.bmp)|*.bmp",
+                    {{"/maps/out/valley.map", "", "", "/maps/out/", "valley.bmp"},
+                     {"", "/docs/dunes.vhm", "", "/docs/", "/docs/dunes.bmp"},
+                     {"", "", "/r/x.VHM", "/r/", "untitled.bmp"}});
     // The choice is not remembered; another extension is refused.
     prompts.FileAnswers.push_back(ScriptedPrompts::Choose("/img/h.BMP"));
     prompts.FileAnswers.push_back(ScriptedPrompts::Choose("/img/h.png"));
@@ -119,8 +103,7 @@ TEST_F(ExportChoice, FailedExportsAreShownInAMessageBoxAndSuccessesNot) {
     EXPECT_TRUE(vh::RunMapExport(s, dir.File("ok.map"), vh::NoProgress(), prompts));
     EXPECT_TRUE(vh::RunHeightImageExport(s, dir.File("ok.bmp"), prompts));
     EXPECT_TRUE(prompts.Messages.empty());
-    EXPECT_TRUE(std::filesystem::exists(dir.File("ok.map")));
-    EXPECT_TRUE(std::filesystem::exists(dir.File("ok.bmp")));
+    EXPECT_TRUE(std::filesystem::exists(dir.File("ok.map")) && std::filesystem::exists(dir.File("ok.bmp")));
     const std::string path = dir.File("missing/out.map");
     EXPECT_FALSE(vh::RunMapExport(s, path, vh::NoProgress(), prompts));
     EXPECT_FALSE(vh::RunHeightImageExport(s, dir.File("missing/out.bmp"), prompts));

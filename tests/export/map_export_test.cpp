@@ -89,25 +89,6 @@ TEST(MapExport, FlatTerrainIsOneQuadPerSquareFromZeroDownToMinus16) {
     }
 }
 
-TEST(MapExport, FloorAndCeilingStayInsideTheClamp) {
-    const struct {
-        float Height;
-        int Position;
-        size_t Line;
-        const char* Expected;
-    } cases[] = {
-        {5000, 0, 4, "        ( -32 32 4080 ) ( -32 -32 4080 ) ( 32 -32 4080 ) OUT_RK3 0 0 0 2 2"},
-        {-5000, 1, 3, "        ( 32 -32 -4080 ) ( -32 -32 -4080 ) ( -32 32 -4080 ) OUT_RK3 0 0 0 2 2"},
-    };
-    for (const auto& c : cases) {
-        vh::EditorState s;
-        vhtest::MakeOneSquare(s, c.Height, c.Height, c.Height, c.Height);
-        s.ExportType = "\\";
-        s.ExportPosition = static_cast<int16_t>(c.Position);
-        EXPECT_EQ(SplitCrLf(ExportToText(s))[c.Line], c.Expected);
-    }
-}
-
 TEST(MapExport, XStyleIsACheckerboardAlongAndBetweenRows) {
     vh::EditorState s;
     vhtest::MakeTerrain(s, 17, 17);
@@ -232,17 +213,4 @@ TEST(MapExport, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(vhtest::ReadFileBytes(path), "previous export");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
-}
-
-TEST(MapExport, ADamagedSquareIsRefusedBeforeWriting) {
-    vh::EditorState s;
-    vhtest::MakeTerrain(s, 3, 3);
-    s.Squares[2].CornerRight = 99;
-    vhtest::TempDir dir;
-    const std::string path = dir.File("keep.map");
-    vhtest::WriteFileBytes(path, "old");
-    std::string error;
-    EXPECT_FALSE(vh::ExportMap(s, path, vh::NoProgress(), &error));
-    EXPECT_NE(error.find("square 2"), std::string::npos) << error;
-    EXPECT_EQ(vhtest::ReadFileBytes(path), "old");
 }
