@@ -22,17 +22,13 @@ struct Mountain : ::testing::Test {
     }
 };
 
-TEST_F(Mountain, FirstPassOfAStrokeChangesNothing) {
+TEST_F(Mountain, FirstPassOnlyRecordsThenOneUpwardMoveRaisesACornerAtTheBaseBy48) {
     const auto before = t.Heights();
     Pass(300);
     EXPECT_EQ(t.s.MountVallStep, 0);
     EXPECT_EQ(t.s.LastMouseY, 300);
     EXPECT_EQ(t.Changed(before), 0);
     EXPECT_EQ(t.rebuilds, 0);
-}
-
-TEST_F(Mountain, OneUpwardMoveRaisesACornerAtTheBaseBy48) {
-    Pass(300);
     Pass(290);
     EXPECT_EQ(t.s.MountVallStep, 5);
     EXPECT_EQ(t.H(kCorner), 48);

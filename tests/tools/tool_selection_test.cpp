@@ -6,6 +6,7 @@
 #include "tools_fixture.h"
 
 using vh::Tool;
+using Flags = std::vector<bool>;
 
 namespace {
 
@@ -14,18 +15,14 @@ TEST(SelectTool, FlattenWithRadiusThreeShowsXAxesLargeAndDisablesConfiguration) 
     t.s.FlattenRadius = 3;
     vh::SelectTool(t.s, Tool::Flatten);
     const auto& c = t.s.Commands;
-    EXPECT_TRUE(c.cmdRadXLarge.Checked);
-    EXPECT_FALSE(c.cmdRadSmall.Checked);
-    EXPECT_FALSE(c.cmdRadLarge.Checked);
-    EXPECT_FALSE(c.cmdRadYLarge.Checked);
-    EXPECT_FALSE(c.tbXLarge.Enabled);
-    EXPECT_TRUE(c.tbSmall.Enabled);
-    EXPECT_TRUE(c.tbLarge.Enabled);
-    EXPECT_TRUE(c.tbYLarge.Enabled);
-    EXPECT_FALSE(c.cmdConfiguration.Enabled);
-    EXPECT_FALSE(c.tbDetails.Enabled);
-    EXPECT_TRUE(c.cmdRadious.Enabled);
-    EXPECT_TRUE(c.cmdRadXLarge.Enabled);
+    EXPECT_EQ(
+        (Flags{c.cmdRadXLarge.Checked, c.cmdRadSmall.Checked, c.cmdRadLarge.Checked, c.cmdRadYLarge.Checked}),
+        (Flags{true, false, false, false}));
+    EXPECT_EQ((Flags{c.tbXLarge.Enabled, c.tbSmall.Enabled, c.tbLarge.Enabled, c.tbYLarge.Enabled}),
+              (Flags{false, true, true, true}));
+    EXPECT_EQ((Flags{c.cmdConfiguration.Enabled, c.tbDetails.Enabled, c.cmdRadious.Enabled,
+                     c.cmdRadXLarge.Enabled}),
+              (Flags{false, false, true, true}));
 }
 
 TEST(SelectTool, TouchUpAlwaysStartsAtCornerOne) {
@@ -53,7 +50,7 @@ TEST(ToolbarRadius, TogglesSmallAndLargeAndFromYAxesLargeGoesToLarge) {
     EXPECT_TRUE(t.s.Commands.cmdRadLarge.Checked);
 }
 
-TEST(ToolbarGrid, StepsFrom128BackToOne) {
+TEST(ToolbarGrid, StepsFrom128BackToOneAndIgnoresAGridThatIsNoChoice) {
     vhtools::ToolTerrain t;
     vh::GridCommand(t.s, 8);
     vh::ToolbarGridClick(t.s);
@@ -62,10 +59,7 @@ TEST(ToolbarGrid, StepsFrom128BackToOne) {
     EXPECT_FALSE(t.s.Commands.cmdGrid[8].Checked);
     vh::ToolbarGridClick(t.s);
     EXPECT_EQ(t.s.Grid, 2);
-}
 
-TEST(ToolbarGrid, AGridThatIsNoChoiceMakesTheClickDoNothing) {
-    vhtools::ToolTerrain t;
     t.s.Grid = 12;
     const auto before = t.s.Commands.cmdGrid;
     vh::ToolbarGridClick(t.s);
@@ -73,22 +67,57 @@ TEST(ToolbarGrid, AGridThatIsNoChoiceMakesTheClickDoNothing) {
     for (int k = 1; k <= 8; ++k) EXPECT_EQ(t.s.Commands.cmdGrid[k].Checked, before[k].Checked);
 }
 
-TEST(LockedPoints, UnlockAllThenAStrokeMovesFormerlyLockedPoints) {
+struct EditPass : ::testing::Test {
     vhtools::ToolTerrain t;
+    vh::InputState in;
+    void Pass(bool held, int hit, int y) {
+        in.Button1 = held;
+        in.CursorY = y;
+        vh::RunEditPass(t.s, in, hit);
+    }
+};
+
+TEST_F(EditPass, UnlockAllThenAStrokeMovesFormerlyLockedPoints) {
     const int corner = t.P(2, 2);  // CornerLeft of square 6
     t.s.Points[corner].Locked = vh::kTrue;
     t.s.RaiseLowerRadius = 1;
     vh::UnlockAll(t.s);
     EXPECT_EQ(t.s.IgnoreLocked, 0);
-
-    vh::InputState in;
-    in.CursorY = 300;
-    vh::RunEditPass(t.s, in, 6);  // hover picks the square
-    in.Button1 = true;
-    vh::RunEditPass(t.s, in, 6);
-    in.CursorY = 296;
-    vh::RunEditPass(t.s, in, 6);
+    Pass(false, 6, 300);  // hover picks the square
+    Pass(true, 6, 300);
+    Pass(true, 6, 296);
     EXPECT_EQ(t.H(corner), 16);
+}
+
+TEST_F(EditPass, OneStrokeIsOneUndoStepAndKeepsItsSquare) {
+    t.SetAll(1000);
+    t.s.DocClean = vh::kTrue;
+    Pass(false, 5, 300);
+    EXPECT_EQ(t.s.PickedSquare, 5);
+    EXPECT_EQ(t.s.DocClean, vh::kTrue);
+
+    Pass(true, 5, 300);
+    EXPECT_EQ(t.s.UndoLevels, 1);
+    EXPECT_EQ(t.s.ToolActive, vh::kTrue);
+    EXPECT_EQ(t.s.DocClean, vh::kFalse);
+    const auto atPress = t.Heights();
+    // Up 5 pixels over three passes, crossing into square 6.
+    Pass(true, 5, 299);
+    Pass(true, 6, 297);
+    Pass(true, 6, 295);
+    EXPECT_EQ(t.s.PickedSquare, 5);
+    EXPECT_EQ(t.s.UndoLevels, 1);
+    // Square 5's corners moved (two steps of 16); square 6's far corners did not.
+    EXPECT_EQ(t.H(1, 2), 1032);
+    EXPECT_EQ(t.H(4, 3), 1000);
+    EXPECT_GT(t.Changed(atPress), 0);
+    EXPECT_EQ(t.s.UndoHeights1[t.P(1, 2)], 1000);
+
+    Pass(false, 6, 295);
+    EXPECT_EQ(t.s.PickedSquare, 6);
+    EXPECT_EQ(t.s.UndoLevels, 1);
+    EXPECT_EQ(t.s.StrokeUndoTaken, vh::kFalse);
+    EXPECT_EQ(t.s.LastMouseY, 0);
 }
 
 }  // namespace

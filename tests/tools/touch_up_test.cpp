@@ -35,15 +35,11 @@ TEST_F(TouchUp, DragOfFourPixelsRaisesTheCornerOneGridStep) {
 
 TEST_F(TouchUp, PageUpStepsAtOnceThenRepeatsAfter250Ms) {
     in.Keys[vh::Key::PageUp] = true;
-    Keys(100);
-    EXPECT_EQ(t.H(2, 2), 16);
-    Keys(100);  // held 100 ms
-    Keys(100);  // held 200 ms
-    EXPECT_EQ(t.H(2, 2), 16);
-    Keys(100);  // held 300 ms: past the wait
-    EXPECT_EQ(t.H(2, 2), 32);
-    Keys(100);
-    EXPECT_EQ(t.H(2, 2), 48);
+    // Passes of 100 ms: a step at once, none while held 100 and 200 ms, then every pass.
+    for (float expected : {16, 16, 16, 32, 48}) {
+        Keys(100);
+        EXPECT_EQ(t.H(2, 2), expected);
+    }
     in.Keys[vh::Key::PageUp] = false;
     Keys(100);
     EXPECT_EQ(t.s.TouchUpKeyTime, 0);
