@@ -7,10 +7,10 @@
 
 namespace {
 
-vh::InputState Keys(std::initializer_list<int> codes, float ms = 10.0f) {
+vh::InputState Keys(std::initializer_list<int> codes) {
     vh::InputState in;
     for (int c : codes) in.Keys[c] = true;
-    in.ElapsedMs = ms;
+    in.ElapsedMs = 10.0f;
     return in;
 }
 

@@ -21,12 +21,9 @@ protected:
 
 TEST_F(StatusText, NothingOrAnIndexOutsideTheTerrainSaysNoSelection) {
     EXPECT_EQ(vh::view::StatusLineText(s), "No Selection.");
-    const auto lines = vh::view::InfoOverlayLines(s);
-    EXPECT_EQ(lines[0], "Tool: Raise\\Lower");
-    EXPECT_EQ(lines[1], "Radius: Large");
-    EXPECT_EQ(lines[2], "Block: No Selection.");
-    EXPECT_EQ(lines[3], "Origin: No Selection.");
-    EXPECT_EQ(lines[4], "Grid: 16");
+    EXPECT_EQ(vh::view::InfoOverlayLines(s),
+              (std::array<std::string, 5>{"Tool: Raise\\Lower", "Radius: Large", "Block: No Selection.",
+                                          "Origin: No Selection.", "Grid: 16"}));
     s.PickedSquare = 9999;
     EXPECT_EQ(vh::view::StatusLineText(s), "No Selection.");
 }
@@ -47,10 +44,10 @@ TEST_F(StatusText, TouchUpShowsTheCornerPointInsteadOfTheCentre) {
     const int p = int(s.Squares[18].CornerNextLeft);
     s.Points[p].Height = 33.5f;
     EXPECT_EQ(vh::view::StatusLineText(s), "Block: 18 Origin: -1792 -1536 34");
-    const auto lines = vh::view::InfoOverlayLines(s);
-    EXPECT_EQ(lines[0], "Tool: Touch Up");
-    EXPECT_EQ(lines[1], "Radius: N/A");
-    EXPECT_EQ(lines[2], "Block: 18 Point: " + std::to_string(p));
+    EXPECT_EQ(
+        vh::view::InfoOverlayLines(s),
+        (std::array<std::string, 5>{"Tool: Touch Up", "Radius: N/A", "Block: 18 Point: " + std::to_string(p),
+                                    "Origin: -1792 -1536 34", "Grid: 16"}));
 }
 
 TEST_F(StatusText, RadiusNamesPerTool) {
