@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "generate/snap.h"
 #include "generate_fixture.h"
 #include "support/terrain_fixture.h"
 
@@ -46,4 +49,13 @@ TEST(SmoothingPass, RadialSpikeDropsAndNeighboursStay) {
     EXPECT_EQ(p.maxima, std::vector<int>{25});
     EXPECT_EQ(p.LastValue(), 25);
     for (int i = 1; i <= 25; ++i) EXPECT_EQ(H(s, i), i == 13 ? 48 : 0) << i;  // 480 / 9 snaps to 48
+}
+
+TEST(SnapHeight, HalvesGoToTheEvenStep) {
+    EXPECT_EQ(SnapHeight(8, 16), 0);      // 0.5 -> 0
+    EXPECT_EQ(SnapHeight(24, 16), 32);    // 1.5 -> 2
+    EXPECT_EQ(SnapHeight(40, 16), 32);    // 2.5 -> 2
+    EXPECT_EQ(SnapHeight(-40, 16), -32);  // -2.5 -> -2
+    EXPECT_EQ(SnapHeight(-1000, 16), -992);
+    EXPECT_TRUE(std::signbit(SnapHeight(-3, 16)));  // -0.19 rounds to -0
 }
