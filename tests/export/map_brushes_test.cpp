@@ -97,11 +97,15 @@ struct StyleCase {
 // half to even, so 0.5 gives the "//" pair.
 TEST(OneSquareExport, EveryStyleAndPositionIsByteExact) {
     const StyleCase cases[] = {
-        {"\\", 0, -1, kBackslashBottom},     {"//", 0, -1, kForwardBottom},
-        {"\\", 1, -1, kBackslashTop},        {"//", 1, -1, kForwardTop},
-        {"Best Fit", 0, -1, kForwardBottom}, {"Best Fit", 1, -1, kForwardTop},
-        {"X", 0, -1, kBackslashBottom},      {"Random", 0, 0.25f, kBackslashBottom},
-        {"Random", 0, 0.5f, kForwardBottom}, {"Random", 0, 0.4999f, kBackslashBottom},
+        {"\\", 0, -1, kBackslashBottom},
+        {"//", 0, -1, kForwardBottom},
+        {"\\", 1, -1, kBackslashTop},
+        {"//", 1, -1, kForwardTop},
+        {"Best Fit", 0, -1, kForwardBottom},
+        {"Best Fit", 1, -1, kForwardTop},
+        {"X", 0, -1, kBackslashBottom},
+        {"Random", 0, 0.5f, kForwardBottom},
+        {"Random", 0, 0.4999f, kBackslashBottom},
         {"Random", 1, 0.99f, kForwardTop},
     };
     for (const auto& c : cases) {

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <limits>
 #include <random>
+#include <regex>
 
 #include "core/rules.h"
 #include "export/number_text.h"
@@ -23,28 +24,6 @@ namespace {
 
 size_t Count(const std::vector<std::string>& lines, const std::string& line) {
     return static_cast<size_t>(std::count(lines.begin(), lines.end(), line));
-}
-
-// The first point of the first face of brush number k (0-based), as text.
-std::string FirstPointOfBrush(const std::vector<std::string>& lines, size_t k) {
-    size_t seen = 0;
-    for (size_t i = 0; i + 1 < lines.size(); ++i) {
-        if (lines[i] != "    {" || seen++ != k) continue;
-        const std::string& face = lines[i + 1];
-        const size_t open = face.find("( ");
-        return face.substr(open + 2, face.find(" )") - open - 2);
-    }
-    return {};
-}
-
-// The third number of each of a face line's three points.
-std::vector<std::string> FaceHeights(const std::string& face) {
-    std::vector<std::string> h;
-    for (size_t pos = 0; (pos = face.find(" )", pos)) != std::string::npos; pos += 2) {
-        const size_t blank = face.rfind(' ', pos - 1);
-        h.push_back(face.substr(blank + 1, pos - blank - 1));
-    }
-    return h;
 }
 
 std::string NumberWriterText(float v) {
@@ -80,11 +59,12 @@ TEST(MapExport, FlatTerrainIsOneQuadPerSquareFromZeroDownToMinus16) {
     s.AddSky = 0;
     const auto lines = SplitCrLf(ExportToText(s));
     ASSERT_EQ(lines.size(), 2u + 256u * 8u + 1u);
+    const std::regex top(R"(        (\( \S+ \S+ 0 \) ){3}OUT_DIRT1 .*)");
+    const std::regex floor(R"(        (\( \S+ \S+ -16 \) ){3}OUT_RK3 .*)");
     for (size_t at = 2; at + 1 < lines.size(); at += 8) {
         ASSERT_EQ(lines[at], "    {");
-        EXPECT_EQ(FaceHeights(lines[at + 1]), (std::vector<std::string>{"0", "0", "0"}));
-        EXPECT_NE(lines[at + 1].find("OUT_DIRT1"), std::string::npos);
-        EXPECT_EQ(FaceHeights(lines[at + 2]), (std::vector<std::string>{"-16", "-16", "-16"}));
+        EXPECT_TRUE(std::regex_match(lines[at + 1], top)) << lines[at + 1];
+        EXPECT_TRUE(std::regex_match(lines[at + 2], floor)) << lines[at + 2];
         EXPECT_EQ(lines[at + 7], "    }");
     }
 }
@@ -97,14 +77,15 @@ TEST(MapExport, XStyleIsACheckerboardAlongAndBetweenRows) {
     s.AddHint = 0;
     s.AddSky = 0;
     const auto lines = SplitCrLf(ExportToText(s));
-    ASSERT_EQ(Count(lines, "    {"), 512u);
+    ASSERT_EQ(lines.size(), 2u + 512u * 7u + 1u);  // two 7-line brushes per square
     for (int sq = 1; sq <= 256; ++sq) {
         const vh::TerrainSquare& q = s.Squares[sq];
         // "\\" starts with the top face C3, C2, C0; "//" with C2, C0, C1.
         const bool backslash = ((sq - 1) / 16 + (sq - 1) % 16) % 2 == 0;
         const auto& p = s.Points[static_cast<int>(backslash ? q.CornerRight : q.CornerLeft)];
-        EXPECT_EQ(FirstPointOfBrush(lines, static_cast<size_t>(2 * (sq - 1))),
-                  vh::NumberText(p.X) + " " + vh::NumberText(p.Z) + " " + vh::NumberText(p.Height))
+        const std::string first = "        ( " + vh::NumberText(p.X) + " " + vh::NumberText(p.Z) + " " +
+                                  vh::NumberText(p.Height) + " ) ";
+        EXPECT_EQ(lines[static_cast<size_t>(14 * (sq - 1) + 3)].substr(0, first.size()), first)
             << "square " << sq;
     }
 }
