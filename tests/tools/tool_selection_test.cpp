@@ -100,7 +100,6 @@ TEST_F(EditPass, OneStrokeIsOneUndoStepAndKeepsItsSquare) {
     EXPECT_EQ(t.s.UndoLevels, 1);
     EXPECT_EQ(t.s.ToolActive, vh::kTrue);
     EXPECT_EQ(t.s.DocClean, vh::kFalse);
-    const auto atPress = t.Heights();
     // Up 5 pixels over three passes, crossing into square 6.
     Pass(true, 5, 299);
     Pass(true, 6, 297);
@@ -110,7 +109,6 @@ TEST_F(EditPass, OneStrokeIsOneUndoStepAndKeepsItsSquare) {
     // Square 5's corners moved (two steps of 16); square 6's far corners did not.
     EXPECT_EQ(t.H(1, 2), 1032);
     EXPECT_EQ(t.H(4, 3), 1000);
-    EXPECT_GT(t.Changed(atPress), 0);
     EXPECT_EQ(t.s.UndoHeights1[t.P(1, 2)], 1000);
 
     Pass(false, 6, 295);
