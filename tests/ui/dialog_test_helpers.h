@@ -17,11 +17,6 @@ T* Control(QWidget& dialog, const char* name) {
     return w;
 }
 
-inline std::string TextOf(QWidget& dialog, const char* name) {
-    QLineEdit* e = Control<QLineEdit>(dialog, name);
-    return e ? e->text().toStdString() : std::string();
-}
-
 inline void Type(QWidget& dialog, const char* name, const char* text) {
     if (QLineEdit* e = Control<QLineEdit>(dialog, name)) e->setText(QString::fromUtf8(text));
 }
@@ -29,8 +24,5 @@ inline void Type(QWidget& dialog, const char* name, const char* text) {
 inline void Click(QWidget& dialog, const char* name) {
     if (QAbstractButton* b = Control<QAbstractButton>(dialog, name)) b->click();
 }
-
-// The text of the label that names a control (its buddy).
-std::string LabelFor(QWidget& dialog, const QWidget* control);
 
 }  // namespace vhtest

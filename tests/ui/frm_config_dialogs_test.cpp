@@ -1,0 +1,208 @@
+// The small settings dialogs: what Okey stores from odd input, and that
+// Cancel stores nothing.
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+#include "core/input_state.h"
+#include "dialog_test_helpers.h"
+#include "fake_services_fixture.h"
+#include "support/terrain_fixture.h"
+#include "tools/edit_pass.h"
+#include "tools/tool_selection.h"
+#include "ui/frm_about.h"
+#include "ui/frm_cammera.h"
+#include "ui/frm_ed_textures.h"
+#include "ui/frm_export_options.h"
+#include "ui/frm_mountain_config.h"
+#include "ui/frm_noise_config.h"
+#include "ui/frm_properties.h"
+#include "ui/frm_raise_lower_config.h"
+#include "ui/frm_scale_config.h"
+#include "ui/frm_smooth_config.h"
+
+namespace {
+
+using namespace vh::ui;
+using vhtest::Click;
+using vhtest::Control;
+using vhtest::Type;
+
+// Opens a dialog on the state, types into one box and presses a button.
+template <class D>
+void Enter(vh::EditorState& s, const char* box, const char* text, const char* button) {
+    D dlg(s);
+    Type(dlg, box, text);
+    Click(dlg, button);
+    EXPECT_EQ(dlg.result(), button[3] == 'O' ? QDialog::Accepted : QDialog::Rejected);
+}
+
+struct Row {
+    void (*enter)(vh::EditorState&, const char*, const char*, const char*);
+    const char* box;
+    const char* text;
+    float vh::EditorState::*field;
+    float expected;
+};
+
+TEST(ConfigDialogs, OkeyStoresTheLeadingNumberWithinItsRules) {
+    const Row rows[] = {
+        {&Enter<FrmRaiseLowerConfig>, "txtRaiseLowerPercet", "-50", &vh::EditorState::RaiseLowerPercent,
+         0.5f},
+        {&Enter<FrmRaiseLowerConfig>, "txtRaiseLowerPercet", "flat", &vh::EditorState::RaiseLowerPercent,
+         0.01f},
+        {&Enter<FrmSmoothConfig>, "txtSmoothThreshold", "-30", &vh::EditorState::SmoothToolThreshold, 30},
+        {&Enter<FrmNoiseConfig>, "txtNoise", "-20", &vh::EditorState::MaxNoise, 20},
+        {&Enter<FrmScaleConfig>, "txtScale", "50%", &vh::EditorState::ScalePassFactor, 0.5f},
+        {&Enter<FrmScaleConfig>, "txtScale", "half", &vh::EditorState::ScalePassFactor, 0},
+        {&Enter<FrmProperties>, "txtTopX", "-3", &vh::EditorState::TopScaleX, 3},
+        {&Enter<FrmProperties>, "txtTopY", "2.5abc", &vh::EditorState::TopScaleY, 2.5f},
+        {&Enter<FrmProperties>, "txtSideX", "abc", &vh::EditorState::SideScaleX, 0},
+    };
+    for (const Row& r : rows) {
+        vhtest::FakeServices services;
+        r.enter(services.state, r.box, r.text, "cmdOkey");
+        EXPECT_FLOAT_EQ(services.state.*r.field, r.expected) << r.box << " " << r.text;
+    }
+}
+
+TEST(ConfigDialogs, CancelStoresNothing) {
+    const Row rows[] = {
+        {&Enter<FrmRaiseLowerConfig>, "txtRaiseLowerPercet", "20", &vh::EditorState::RaiseLowerPercent, 0},
+        {&Enter<FrmMountainConfig>, "txtMountainPercet", "300", &vh::EditorState::MountVallPercent, 0},
+        {&Enter<FrmSmoothConfig>, "txtSmoothThreshold", "5", &vh::EditorState::SmoothToolThreshold, 0},
+        {&Enter<FrmNoiseConfig>, "txtNoise", "99", &vh::EditorState::MaxNoise, 0},
+        {&Enter<FrmScaleConfig>, "txtScale", "10", &vh::EditorState::ScalePassFactor, 0},
+        {&Enter<FrmProperties>, "txtTopX", "9", &vh::EditorState::TopScaleX, 0},
+    };
+    for (const Row& r : rows) {
+        vhtest::FakeServices services;
+        const float before = services.state.*r.field;
+        r.enter(services.state, r.box, r.text, "cmdCancel");
+        EXPECT_FLOAT_EQ(services.state.*r.field, before) << r.box;
+    }
+}
+
+TEST(ConfigDialogs, MountainRadiusTwoBecomesTwentyInTheNextPass) {
+    vhtest::FakeServices services;
+    vh::EditorState& s = services.state;
+    vhtest::MakeTerrain(s, 5, 5);
+    vh::SelectTool(s, vh::Tool::Mountain);
+    FrmMountainConfig dlg(s);
+    Control<QSlider>(dlg, "sldMountainRadius")->setValue(2);
+    Click(dlg, "cmdOkey");
+    EXPECT_EQ(s.MountVallRadius, 2);
+    vh::InputState still;
+    still.Wheel = s.PreviousWheel;
+    vh::RunEditPass(s, still, 0);
+    EXPECT_EQ(s.MountVallRadius, 20);
+}
+
+TEST(ConfigDialogs, PropertiesTrimNamesAndShowZeroFacesWithoutSquares) {
+    vhtest::FakeServices services;
+    vh::EditorState& s = services.state;
+    FrmProperties dlg(s);
+    EXPECT_EQ(Control<QLabel>(dlg, "lblFaces")->text(), "0");
+    Type(dlg, "txtTexTop", "  GRASS1 ");
+    Type(dlg, "txtTexSide", "\tROCK 2\t");
+    Type(dlg, "txtSky", "   ");
+    Click(dlg, "cmdOkey");
+    EXPECT_EQ(s.TopTexture, "GRASS1");
+    EXPECT_EQ(s.SideTexture, "ROCK 2");
+    EXPECT_EQ(s.SkyTexture, "");
+}
+
+TEST(ConfigDialogs, AboutShowsTheVersionLine) {
+    struct NoShell : WebShell {
+        int FindBrowser(const std::string&, const std::string&) override { return 33; }
+        bool OpenAddress(const std::string&) override { return true; }
+    } shell;
+    vhtest::FakeServices services;
+    FrmAbout dlg("/nonexistent", services.prompts, shell);
+    EXPECT_EQ(Control<QLabel>(dlg, "lblVersion")->text(), "Varnholm v2.2.0  for Linux.");
+}
+
+TEST(ConfigDialogs, ExportOptionsOkeyStoresAndCancelDiscards) {
+    vhtest::FakeServices services;
+    vh::EditorState& s = services.state;
+    for (const char* button : {"cmdCancel", "cmdOk"}) {
+        FrmExportOptions d(services, nullptr);
+        Click(d, "opRandom");
+        Click(d, "opTop");
+        Click(d, "chkHint");
+        Click(d, "chkSky");
+        Click(d, "opForward");
+        Click(d, button);
+        const bool ok = button[3] == 'O';
+        EXPECT_EQ(s.ExportType, ok ? "//" : "Best Fit");
+        EXPECT_EQ(s.ExportPosition, ok ? 1 : 0);
+        EXPECT_EQ(s.AddHint, ok ? 0 : -1);
+        EXPECT_EQ(s.AddSky, ok ? 0 : -1);
+    }
+}
+
+TEST(ConfigDialogs, CammeraRoundsHalvesToEvenAndMapsTheSensitivitySlider) {
+    vhtest::FakeServices services;
+    vh::EditorState& s = services.state;
+    s.WalkSpeed = 12.5f;
+    s.StrafeSpeed = 13.5f;
+    s.Sensitivity = 105;
+    {
+        FrmCammera d(s);
+        EXPECT_EQ(Control<QSlider>(d, "sldWalkSpeed")->value(), 12);
+        EXPECT_EQ(Control<QSlider>(d, "sldStrafeSpeed")->value(), 14);
+        EXPECT_EQ(Control<QSlider>(d, "sldDiv")->value(), 41);
+        Control<QSlider>(d, "sldWalkSpeed")->setValue(1);
+        Click(d, "cmdCancel");
+        EXPECT_FLOAT_EQ(s.WalkSpeed, 12.5f);
+    }
+    for (const auto& [position, sensitivity] : {std::pair{41, 100.0f}, {50, 10.0f}, {0, 510.0f}}) {
+        FrmCammera d(s);
+        Control<QSlider>(d, "sldDiv")->setValue(position);
+        Click(d, "cmdOkey");
+        EXPECT_FLOAT_EQ(s.Sensitivity, sensitivity) << position;
+    }
+}
+
+class EdTextures : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sv.state.ProgramFolder = "/opt/vh";
+        sv.state.SkyUP = "/old/up.bmp";
+        d = std::make_unique<FrmEdTextures>(sv);
+    }
+    QLineEdit* Sky(int i) { return d->findChild<QLineEdit*>(QStringLiteral("txtSky%1").arg(i)); }
+    void Browse(const char* button, const std::string& answer) {
+        sv.prompts.FileAnswers.push_back(vhtest::ScriptedPrompts::Choose(answer));
+        Click(*d, button);
+    }
+    vhtest::FakeServices sv;
+    std::unique_ptr<FrmEdTextures> d;
+};
+
+TEST_F(EdTextures, AutoFillSetsAllSixBoxesAndShortcutsAreRefused) {
+    Browse("cmdSky1", "/pics/link.LNK");
+    EXPECT_EQ(Sky(1)->text(), "/old/up.bmp");
+    Control<QCheckBox>(*d, "chkAuto")->setChecked(true);
+    Browse("cmdSky5", "/pics/x_up.tga");
+    const char* expected[6] = {"/pics/x_up.tga", "/pics/x_dn.tga", "/pics/x_ft.tga",
+                               "/pics/x_bk.tga", "/pics/x_rt.tga", "/pics/x_lf.tga"};
+    for (int i = 1; i <= 6; ++i) EXPECT_EQ(Sky(i)->text(), expected[i - 1]);
+}
+
+TEST_F(EdTextures, DefaultsLockTheBoxesAndAnEmptySkyBoxStoresAllSixDefaults) {
+    Control<QCheckBox>(*d, "chkDefault")->setChecked(true);
+    EXPECT_TRUE(Sky(1)->isReadOnly());
+    EXPECT_FALSE(Control<QPushButton>(*d, "cmdSky2")->isEnabled());
+    Control<QCheckBox>(*d, "chkDefault")->setChecked(false);
+    Sky(2)->setText("");
+    Type(*d, "txtTex", "  /new/ground.tga  ");
+    Click(*d, "cmdOkey");
+    EXPECT_EQ(sv.state.SkyUP, "/opt/vh/sky/top.bmp");
+    EXPECT_EQ(sv.state.SkyLF, "/opt/vh/sky/back.bmp");
+    EXPECT_EQ(sv.state.GroundTexture, "/new/ground.tga");
+}
+
+}  // namespace
