@@ -7,35 +7,25 @@
 
 namespace {
 
-TEST(Passes, ScalingSnapsEachProductToTheGrid) {
+TEST(Passes, ScalingSnapsEachProductToTheGridAndSkipsFactorsOneAndZero) {
     const struct {
         float factor, before, after;
+        int undo;
     } table[] = {
-        {0.75f, 256, 192}, {0.75f, 100, 80},  // 75 to the grid
-        {0.75f, -64, -48}, {0.75f, 5, 0},     //
-        {-1, 256, -256},   {-1, -40, 32},     // 40 to the grid: 2.5 rounds to 2
-        {-1, 7, 0},
+        {0.75f, 256, 192, 1}, {0.75f, 100, 80, 1},  // 75 to the grid
+        {0.75f, -64, -48, 1}, {0.75f, 5, 0, 1},     //
+        {-1, 256, -256, 1},   {-1, -40, 32, 1},     // 40 to the grid: 2.5 rounds to 2
+        {-1, 7, 0, 1},        {1, 100, 100, 0},     // 100% and 0% do nothing at all
+        {0, 100, 100, 0},
     };
     for (const auto& row : table) {
         vhtools::ToolTerrain t;
-        if (row.factor != 0.75f) t.s.ScalePassFactor = row.factor;
+        if (row.factor != 0.75f) t.s.ScalePassFactor = row.factor;  // 75% is the default
         t.H(1) = row.before;
         vh::ScalingPass(t.s);
         EXPECT_EQ(t.H(1), row.after) << row.factor << " x " << row.before;
-        EXPECT_EQ(t.s.UndoLevels, 1);
-        EXPECT_EQ(t.rebuilds, 1);
-    }
-}
-
-TEST(Passes, ScalingByHundredOrZeroPercentDoesNothingAtAll) {
-    vhtools::ToolTerrain t;
-    t.H(1) = 100;
-    for (float f : {1.0f, 0.0f}) {
-        t.s.ScalePassFactor = f;
-        vh::ScalingPass(t.s);
-        EXPECT_EQ(t.H(1), 100);
-        EXPECT_EQ(t.s.UndoLevels, 0);
-        EXPECT_EQ(t.rebuilds, 0);
+        EXPECT_EQ(t.s.UndoLevels, row.undo);
+        EXPECT_EQ(t.rebuilds, row.undo);
     }
 }
 
