@@ -73,21 +73,9 @@ TEST(DiamondSquare, FiveByFiveProcessesLevelTwoCellsBandByBand) {
     // Corner seeds in the order 1, 25, 5, 21; the sign draws keep them positive.
     s.Rnd.Script({0.25f, 0.0f, 0.5f, 0.0f, 0.75f, 0.0f, 0.125f, 0.0f});
     DiamondSquare(s, vh::NoProgress());
-    vhtest::ExpectHeights(s, {{1, 64},
-                              {25, 128},
-                              {5, 192},
-                              {21, 32},  // corners
-                              {13, 104},
-                              {3, 116},
-                              {15, 132},
-                              {23, 92},
-                              {11, 76},  // first cell
-                              {7, 90},
-                              {9, 136},
-                              {17, 76},
-                              {19, 114},
-                              {2, 90},
-                              {24, 112}});
+    vhtest::ExpectHeights(s, {{1, 64}, {25, 128}, {5, 192}, {21, 32}});              // corners
+    vhtest::ExpectHeights(s, {{13, 104}, {3, 116}, {15, 132}, {23, 92}, {11, 76}});  // first cell
+    vhtest::ExpectHeights(s, {{7, 90}, {9, 136}, {17, 76}, {19, 114}, {2, 90}, {24, 112}});
     // Shared edges keep the value of the cell processed later: (1, 3, 13, 11),
     // then (3, 5, 15, 13), (11, 13, 23, 21), (13, 15, 25, 23).
     vhtest::ExpectHeights(s, {{8, 123}, {12, 83}, {14, 116}, {18, 106}});

@@ -43,17 +43,17 @@ TEST(Slope, PositiveYUsesRowsPlusOneInTheDivisor) {
 
 TEST(HeightImage, GreysMapOntoHeights) {
     vhtest::TempDir dir;
-    struct Row {
+    // Grey 128 gives 4, which snaps to 0.
+    const struct {
         QColor colour;
         int16_t invert;
         float height;
-    };
-    const Row rows[] = {{Qt::white, 1, 1024},
-                        {Qt::black, 1, -1024},
-                        {QColor(128, 128, 128), 1, 0},  // 4 snaps to 0
-                        {Qt::white, -1, -1024},
-                        {Qt::black, -1, 1024}};
-    for (const Row& r : rows) {
+    } rows[] = {{Qt::white, 1, 1024},
+                {Qt::black, 1, -1024},
+                {QColor(128, 128, 128), 1, 0},
+                {Qt::white, -1, -1024},
+                {Qt::black, -1, 1024}};
+    for (const auto& r : rows) {
         QImage img(40, 30, QImage::Format_RGB32);
         img.fill(r.colour);
         const std::string path = dir.File("plain.bmp");
