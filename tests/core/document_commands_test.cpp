@@ -43,42 +43,28 @@ struct Commands : ::testing::Test {
     }
 };
 
-TEST_F(Commands, CleanDocumentRunsTheCommandWithoutAsking) {
-    EXPECT_TRUE(vh::AskToSaveChanges(s, prompts));
+TEST_F(Commands, UnsavedChangesPromptNamesTheDocumentAndCancelStopsNew) {
+    EXPECT_TRUE(vh::AskToSaveChanges(s, prompts));  // clean: no question
     EXPECT_TRUE(prompts.Messages.empty());
-}
-
-TEST_F(Commands, UnsavedChangesPromptNamesTheDocument) {
     s.DocClean = vh::kFalse;
-    prompts.Answers = {PromptAnswer::No};
-    EXPECT_TRUE(vh::AskToSaveChanges(s, prompts));
+    prompts.Answers = {PromptAnswer::Cancel};
+    EXPECT_FALSE(vh::CommandNew(s, prompts));
+    EXPECT_EQ(s.LoopRunning, vh::kTrue);
     ASSERT_EQ(prompts.Messages.size(), 1u);
     EXPECT_EQ(prompts.Messages[0].Text, "Save changes to newmap.vhm");
     EXPECT_EQ(prompts.Messages[0].Title, "Save File?");
     EXPECT_EQ(prompts.Messages[0].Buttons, vh::PromptButtons::YesNoCancel);
     EXPECT_EQ(prompts.Messages[0].Icon, vh::PromptIcon::None);
-    EXPECT_EQ(s.DocClean, vh::kFalse);
-}
-
-TEST_F(Commands, NewAfterCancelDoesNothing) {
-    s.DocClean = vh::kFalse;
-    prompts.Answers = {PromptAnswer::Cancel};
-    EXPECT_FALSE(vh::CommandNew(s, prompts));
-    EXPECT_EQ(s.LoopRunning, vh::kTrue);
-}
-
-TEST_F(Commands, NewAfterNoStopsTheLoopForTheDialog) {
-    s.DocClean = vh::kFalse;
     s.PickedSquare = 3;
     prompts.Answers = {PromptAnswer::No};
     EXPECT_TRUE(vh::CommandNew(s, prompts));
-    EXPECT_EQ(s.LoopRunning, vh::kFalse);
+    EXPECT_EQ(s.LoopRunning, vh::kFalse);  // stopped for the dialog
     EXPECT_EQ(s.PickedSquare, 0.0f);
+    EXPECT_EQ(s.DocClean, vh::kFalse);
 }
 
 TEST_F(Commands, YesSavesToTheDocumentPathBeforeTheCommand) {
     s.DocPath = dir.File("mine.vhm");
-    s.DocTitle = "mine.vhm";
     s.DocClean = vh::kFalse;
     prompts.Answers = {PromptAnswer::Yes};
     EXPECT_TRUE(vh::CommandNew(s, prompts));
@@ -87,42 +73,27 @@ TEST_F(Commands, YesSavesToTheDocumentPathBeforeTheCommand) {
     EXPECT_TRUE(prompts.SaveRequests.empty());
 }
 
-TEST_F(Commands, OpenShowsTheMapDialogAndReadsTheChosenFile) {
-    std::string path = OtherDocument("hills.vhm");
-    prompts.FileAnswers = {ScriptedPrompts::Choose(path)};
-    EXPECT_TRUE(vh::CommandOpen(s, prompts));
-    ASSERT_EQ(prompts.OpenRequests.size(), 1u);
-    EXPECT_EQ(prompts.OpenRequests[0].Title, "Open Varnholm Map File.");
-    EXPECT_EQ(prompts.OpenRequests[0].Filter, "Varnholm Map Files (*.vhm)|*.vhm");
-    EXPECT_EQ(prompts.OpenRequests[0].FileName, "");
-    EXPECT_EQ(s.PointCount, 18.0f);
-    EXPECT_EQ(s.Points[2].Height, 160.0f);
-    EXPECT_EQ(s.Caption, "hills.vhm - Varnholm");
-    EXPECT_EQ(s.LoopRunning, vh::kTrue);
-}
-
-TEST_F(Commands, OpenIgnoresANameWithoutTheMapEnding) {
+TEST_F(Commands, OpenShowsTheMapDialogAndReadsOnlyMapFiles) {
     std::string path = OtherDocument("hills.vhm");
     std::filesystem::copy_file(path, dir.File("hills.txt"));
+    std::filesystem::copy_file(path, dir.File("LOUD.VhM"));
+    EXPECT_FALSE(vh::CommandOpen(s, prompts));  // cancelled
     prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("hills.txt"))};
     EXPECT_FALSE(vh::CommandOpen(s, prompts));
     EXPECT_TRUE(prompts.Messages.empty());
     EXPECT_EQ(s.PointCount, 20.0f);
     EXPECT_EQ(s.Points[3].Height, 64.0f);
-}
-
-TEST_F(Commands, OpenAcceptsTheEndingInAnyCase) {
-    std::string path = OtherDocument("hills.vhm");
-    std::filesystem::copy_file(path, dir.File("LOUD.VhM"));
+    EXPECT_EQ(s.LoopRunning, vh::kTrue);
     prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("LOUD.VhM"))};
     EXPECT_TRUE(vh::CommandOpen(s, prompts));
+    ASSERT_EQ(prompts.OpenRequests.size(), 3u);
+    EXPECT_EQ(prompts.OpenRequests[0].Title, "Open Varnholm Map File.");
+    EXPECT_EQ(prompts.OpenRequests[0].Filter, "Varnholm Map Files (*.vhm)|*.vhm");
+    EXPECT_EQ(prompts.OpenRequests[0].FileName, "");
+    EXPECT_EQ(s.PointCount, 18.0f);
+    EXPECT_EQ(s.Points[2].Height, 160.0f);
     EXPECT_EQ(s.DocTitle, "LOUD.VhM");
-}
-
-TEST_F(Commands, CancelledOpenDialogChangesNothing) {
-    EXPECT_FALSE(vh::CommandOpen(s, prompts));
-    EXPECT_EQ(prompts.OpenRequests.size(), 1u);
-    EXPECT_EQ(s.PointCount, 20.0f);
+    EXPECT_EQ(s.Caption, "LOUD.VhM - Varnholm");
     EXPECT_EQ(s.LoopRunning, vh::kTrue);
 }
 
@@ -139,14 +110,18 @@ TEST_F(Commands, DialogFolderFollowsDocumentThenRecentThenProgramFolder) {
     EXPECT_EQ(prompts.OpenRequests.back().InitialFolder, dir.File("prog"));
 }
 
-TEST_F(Commands, SaveAsCancelKeepsNameAndWritesNothing) {
-    s.DocPath = "";
+TEST_F(Commands, SaveAsCancelOrANameWithoutTheEndingKeepsNameAndWritesNothing) {
     s.Caption = "newmap.vhm - Varnholm";
     s.DocClean = vh::kFalse;
     EXPECT_FALSE(vh::CommandSaveAs(s, prompts));
-    ASSERT_EQ(prompts.SaveRequests.size(), 1u);
+    prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("plain"))};
+    EXPECT_FALSE(vh::CommandSaveAs(s, prompts));
+    ASSERT_EQ(prompts.SaveRequests.size(), 2u);
     EXPECT_EQ(prompts.SaveRequests[0].Title, "Save Varnholm Map File.");
     EXPECT_EQ(prompts.SaveRequests[0].Filter, "Varnholm Map Files (*.vhm)|*.vhm");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("plain")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("plain.vhm")));
+    EXPECT_TRUE(prompts.Messages.empty());
     EXPECT_EQ(s.DocPath, "");
     EXPECT_EQ(s.DocTitle, "newmap.vhm");
     EXPECT_EQ(s.Caption, "newmap.vhm - Varnholm");
@@ -168,46 +143,24 @@ TEST_F(Commands, SaveAsWritesUnderTheNewNameAndRenamesTheDocument) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("old.vhm")));
 }
 
-TEST_F(Commands, SaveAsIgnoresANameWithoutTheEndingAndAddsNone) {
-    prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("plain"))};
-    EXPECT_FALSE(vh::CommandSaveAs(s, prompts));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("plain")));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("plain.vhm")));
-    EXPECT_TRUE(prompts.Messages.empty());
-}
-
-TEST_F(Commands, SaveWithoutAPathAsksForOne) {
+TEST_F(Commands, SaveAsksForAPathAndAFailedSaveIsReported) {
     prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("first.vhm"))};
     EXPECT_TRUE(vh::CommandSave(s, prompts));
     EXPECT_EQ(prompts.SaveRequests.size(), 1u);
     EXPECT_EQ(s.DocPath, dir.File("first.vhm"));
-}
 
-TEST_F(Commands, FailedSaveIsReportedAndKeepsTheDocumentUnsaved) {
     s.DocPath = dir.File("missing-folder/x.vhm");
     s.DocClean = vh::kFalse;
     EXPECT_FALSE(vh::CommandSave(s, prompts));
     ASSERT_EQ(prompts.Messages.size(), 1u);
     EXPECT_EQ(prompts.Messages[0].Title, "Varnholm");
     EXPECT_EQ(s.DocClean, vh::kFalse);
-
     prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("nope/y.vhm"))};
     s.DocTitle = "x.vhm";
     s.Caption = "x.vhm - Varnholm";
     EXPECT_FALSE(vh::CommandSaveAs(s, prompts));
     EXPECT_EQ(s.DocPath, dir.File("missing-folder/x.vhm"));
     EXPECT_EQ(s.Caption, "x.vhm - Varnholm");
-}
-
-TEST_F(Commands, RecentItemOpensItsEntryWithTheFileTitle) {
-    std::string path = OtherDocument("r.vhm");
-    s.Recent = {"", "/a.vhm", "/b.vhm", "/c.vhm", path};
-    EXPECT_TRUE(vh::CommandOpenRecent(s, prompts, 4));
-    EXPECT_EQ(s.DocTitle, "r.vhm");
-    EXPECT_EQ(s.Recent[1], path);
-    EXPECT_EQ(s.Recent[2], "/a.vhm");
-    EXPECT_EQ(s.Recent[4], "/c.vhm");
-    EXPECT_EQ(s.Commands.cmdRM[1].Caption, vh::RecentCaption(1, path));
 }
 
 TEST_F(Commands, RecentItemOpensTheClickedDocumentEvenWhenSavingFirstReordersTheList) {
@@ -218,19 +171,17 @@ TEST_F(Commands, RecentItemOpensTheClickedDocumentEvenWhenSavingFirstReordersThe
     prompts.Answers = {PromptAnswer::Yes};
     EXPECT_TRUE(vh::CommandOpenRecent(s, prompts, 2));
     EXPECT_EQ(s.DocPath, path);
+    EXPECT_EQ(s.DocTitle, "r.vhm");
     EXPECT_EQ(s.Recent[1], path);
     EXPECT_EQ(s.Recent[2], dir.File("current.vhm"));
     EXPECT_EQ(s.Recent[3], "/a.vhm");
+    EXPECT_EQ(s.Commands.cmdRM[1].Caption, vh::RecentCaption(1, path));
 }
 
-TEST_F(Commands, EmptyRecentItemDoesNothing) {
+TEST_F(Commands, EmptyOrMissingRecentEntryOpensNothing) {
     EXPECT_FALSE(vh::CommandOpenRecent(s, prompts, 3));
     EXPECT_FALSE(vh::CommandOpenRecent(s, prompts, 9));
     EXPECT_TRUE(prompts.Messages.empty());
-    EXPECT_EQ(s.PointCount, 20.0f);
-}
-
-TEST_F(Commands, RecentEntryThatIsGoneGivesAMessage) {
     s.Recent[1] = dir.File("gone.vhm");
     EXPECT_FALSE(vh::CommandOpenRecent(s, prompts, 1));
     ASSERT_EQ(prompts.Messages.size(), 1u);
@@ -239,11 +190,11 @@ TEST_F(Commands, RecentEntryThatIsGoneGivesAMessage) {
 }
 
 TEST_F(Commands, QuitWhenCleanWritesSettingsWithoutAsking) {
-    std::string ini = dir.File("prog/config/Varnholm.ini");
     EXPECT_TRUE(vh::Quit(s, prompts));
     EXPECT_TRUE(prompts.Messages.empty());
     EXPECT_EQ(s.LoopRunning, vh::kFalse);
-    EXPECT_NE(vhtest::ReadFileBytes(ini).find("[RecentMemory]"), std::string::npos);
+    EXPECT_NE(vhtest::ReadFileBytes(dir.File("prog/config/Varnholm.ini")).find("[RecentMemory]"),
+              std::string::npos);
 }
 
 TEST_F(Commands, QuitCancelLeavesProgramAndTerrainAlone) {
@@ -266,21 +217,20 @@ TEST_F(Commands, QuitNoWritesSettingsButNotTheDocument) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("doc.vhm")));
 }
 
-TEST_F(Commands, QuitYesSavesThenWritesSettingsWithTheNewRecentEntry) {
+TEST_F(Commands, QuitYesSavesThenWritesSettingsAndEndsEvenWhenSaveAsIsCancelled) {
     s.DocPath = dir.File("doc.vhm");
     s.DocClean = vh::kFalse;
     prompts.Answers = {PromptAnswer::Yes};
     EXPECT_TRUE(vh::Quit(s, prompts, dir.File("q.ini")));
     EXPECT_TRUE(std::filesystem::exists(dir.File("doc.vhm")));
     EXPECT_NE(vhtest::ReadFileBytes(dir.File("q.ini")).find("RM1=" + dir.File("doc.vhm")), std::string::npos);
-}
 
-TEST_F(Commands, QuitYesEndsEvenWhenSaveAsIsCancelled) {
+    s.DocPath.clear();  // no path: Save As is offered and cancelled
     s.DocClean = vh::kFalse;
     prompts.Answers = {PromptAnswer::Yes};
-    EXPECT_TRUE(vh::Quit(s, prompts, dir.File("q.ini")));
+    EXPECT_TRUE(vh::Quit(s, prompts, dir.File("q2.ini")));
     EXPECT_EQ(prompts.SaveRequests.size(), 1u);
-    EXPECT_TRUE(std::filesystem::exists(dir.File("q.ini")));
+    EXPECT_TRUE(std::filesystem::exists(dir.File("q2.ini")));
 }
 
 }  // namespace

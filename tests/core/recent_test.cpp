@@ -2,93 +2,50 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 using vh::EditorState;
 
-void Fill(EditorState& s, int n) {
-    for (int k = 1; k <= 8; ++k) s.Recent[k] = k <= n ? "/maps/m" + std::to_string(k) + ".vhm" : "";
+std::string M(int k) {
+    return "/maps/m" + std::to_string(k) + ".vhm";
 }
 
-TEST(AddRecent, NewPathGoesFirstAndEverythingMovesDown) {
-    EditorState s;
-    Fill(s, 3);
-    vh::AddRecent(s, "/maps/new.vhm");
-    EXPECT_EQ(s.Recent[1], "/maps/new.vhm");
-    EXPECT_EQ(s.Recent[2], "/maps/m1.vhm");
-    EXPECT_EQ(s.Recent[4], "/maps/m3.vhm");
-    EXPECT_EQ(s.Recent[5], "");
+TEST(AddRecent, PathMovesToTheTopWithoutDuplicatesOrLosses) {
+    const struct {
+        int filled;
+        std::string added;
+        std::vector<std::string> expected;  // entries 1..8
+    } cases[] = {
+        {3, "/maps/new.vhm", {"/maps/new.vhm", M(1), M(2), M(3), "", "", "", ""}},
+        {8, "/maps/new.vhm", {"/maps/new.vhm", M(1), M(2), M(3), M(4), M(5), M(6), M(7)}},
+        {6, M(4), {M(4), M(1), M(2), M(3), M(5), M(6), "", ""}},
+        {3, M(1), {M(1), M(2), M(3), "", "", "", "", ""}},
+        {8, M(8), {M(8), M(1), M(2), M(3), M(4), M(5), M(6), M(7)}},
+        {2, "/maps/M2.vhm", {"/maps/M2.vhm", M(1), M(2), "", "", "", "", ""}},  // case-sensitive
+    };
+    for (const auto& c : cases) {
+        EditorState s;
+        for (int k = 1; k <= 8; ++k) s.Recent[k] = k <= c.filled ? M(k) : "";
+        vh::AddRecent(s, c.added);
+        for (int k = 1; k <= 8; ++k) EXPECT_EQ(s.Recent[k], c.expected[k - 1]) << c.added << " entry " << k;
+    }
 }
 
-TEST(AddRecent, FullListDropsTheOldestEntry) {
-    EditorState s;
-    Fill(s, 8);
-    vh::AddRecent(s, "/maps/new.vhm");
-    EXPECT_EQ(s.Recent[1], "/maps/new.vhm");
-    EXPECT_EQ(s.Recent[8], "/maps/m7.vhm");
-    for (int k = 1; k <= 8; ++k) EXPECT_NE(s.Recent[k], "/maps/m8.vhm");
-}
-
-TEST(AddRecent, EntryFourReopenedBecomesFirstWithoutDuplicatesOrLosses) {
-    EditorState s;
-    Fill(s, 6);
-    vh::AddRecent(s, "/maps/m4.vhm");
-    EXPECT_EQ(s.Recent[1], "/maps/m4.vhm");
-    EXPECT_EQ(s.Recent[2], "/maps/m1.vhm");
-    EXPECT_EQ(s.Recent[3], "/maps/m2.vhm");
-    EXPECT_EQ(s.Recent[4], "/maps/m3.vhm");
-    EXPECT_EQ(s.Recent[5], "/maps/m5.vhm");
-    EXPECT_EQ(s.Recent[6], "/maps/m6.vhm");
-    EXPECT_EQ(s.Recent[7], "");
-}
-
-TEST(AddRecent, FirstEntryAgainChangesNothing) {
-    EditorState s;
-    Fill(s, 3);
-    auto before = s.Recent;
-    vh::AddRecent(s, "/maps/m1.vhm");
-    EXPECT_EQ(s.Recent, before);
-}
-
-TEST(AddRecent, ComparisonIsCaseSensitive) {
-    EditorState s;
-    Fill(s, 2);
-    vh::AddRecent(s, "/maps/M2.vhm");
-    EXPECT_EQ(s.Recent[1], "/maps/M2.vhm");
-    EXPECT_EQ(s.Recent[3], "/maps/m2.vhm");
-}
-
-TEST(AddRecent, LastEntryMovesToTheTop) {
-    EditorState s;
-    Fill(s, 8);
-    vh::AddRecent(s, "/maps/m8.vhm");
-    EXPECT_EQ(s.Recent[1], "/maps/m8.vhm");
-    EXPECT_EQ(s.Recent[8], "/maps/m7.vhm");
-}
-
-TEST(RecentCaption, PathOf31CharactersIsShownWhole) {
-    std::string p = "/home/user/maps/valley_one.vhm";
-    p.insert(1, "x");
-    ASSERT_EQ(p.size(), 31u);
-    EXPECT_EQ(vh::RecentCaption(1, p), p);
-}
-
-TEST(RecentCaption, PathOf32CharactersIsShortened) {
-    std::string p = "/home/user/maps/valley_one2.vhm";
-    p.insert(1, "x");
-    ASSERT_EQ(p.size(), 32u);
-    EXPECT_EQ(vh::RecentCaption(2, p), "&2. /xh.../user/maps/valley_one2.vhm");
-}
-
-TEST(RecentCaption, ThirtySevenCharactersKeepTheTailFromItsFirstSlash) {
-    std::string p = "/home/levels/quake/base/mountains.vhm";
-    ASSERT_EQ(p.size(), 37u);
-    EXPECT_EQ(vh::RecentCaption(1, p), "&1. /ho.../quake/base/mountains.vhm");
-}
-
-TEST(RecentCaption, TailWithoutSlashKeepsAll26Characters) {
-    std::string p = "/x/abcdefghijabcdefghijabcdefghijabcdefghij.vhm";
-    EXPECT_EQ(vh::RecentCaption(8, p), "&8. /x/...ijabcdefghijabcdefghij.vhm");
+TEST(RecentCaption, ShortPathsWholeLongerOnesShortenedToTheTailFromASlash) {
+    const std::string p31 = "/xhome/user/maps/valley_one.vhm", p32 = "/xhome/user/maps/valley_one2.vhm",
+                      p37 = "/home/levels/quake/base/mountains.vhm";
+    ASSERT_EQ(p31.size(), 31u);
+    ASSERT_EQ(p32.size(), 32u);
+    ASSERT_EQ(p37.size(), 37u);
+    EXPECT_EQ(vh::RecentCaption(1, p31), p31);
+    EXPECT_EQ(vh::RecentCaption(2, p32), "&2. /xh.../user/maps/valley_one2.vhm");
+    EXPECT_EQ(vh::RecentCaption(1, p37), "&1. /ho.../quake/base/mountains.vhm");
+    // A tail without a slash keeps all 26 characters.
+    EXPECT_EQ(vh::RecentCaption(8, "/x/abcdefghijabcdefghijabcdefghijabcdefghij.vhm"),
+              "&8. /x/...ijabcdefghijabcdefghij.vhm");
 }
 
 TEST(RefreshRecentMenu, HidesEmptyItemsTrimsEntriesAndShowsSeparator) {
@@ -99,22 +56,18 @@ TEST(RefreshRecentMenu, HidesEmptyItemsTrimsEntriesAndShowsSeparator) {
     EXPECT_EQ(s.Recent[1], "/a.vhm");
     EXPECT_TRUE(s.Commands.cmdRM[1].Visible);
     EXPECT_EQ(s.Commands.cmdRM[1].Caption, "/a.vhm");
-    EXPECT_FALSE(s.Commands.cmdRM[2].Visible);
     EXPECT_TRUE(s.Commands.cmdRM[3].Visible);
     EXPECT_EQ(s.Commands.cmdRM[3].Caption, "&3. /ho.../quake/base/mountains.vhm");
-    for (int k = 4; k <= 8; ++k) EXPECT_FALSE(s.Commands.cmdRM[k].Visible) << k;
+    for (int k : {2, 4, 5, 6, 7, 8}) EXPECT_FALSE(s.Commands.cmdRM[k].Visible) << k;
     EXPECT_TRUE(s.Commands.cmdRmbSpace.Visible);
-}
 
-TEST(RefreshRecentMenu, BlankEntriesOnlyHideTheSeparator) {
-    EditorState s;
-    s.Recent[2] = "   ";
-    s.Commands.cmdRmbSpace.Visible = true;
-    s.Commands.cmdRM[2].Visible = true;
-    vh::RefreshRecentMenu(s);
-    EXPECT_EQ(s.Recent[2], "");
-    EXPECT_FALSE(s.Commands.cmdRM[2].Visible);
-    EXPECT_FALSE(s.Commands.cmdRmbSpace.Visible);
+    EditorState t;  // blank entries only: the separator goes too
+    t.Recent[2] = "   ";
+    t.Commands.cmdRmbSpace.Visible = t.Commands.cmdRM[2].Visible = true;
+    vh::RefreshRecentMenu(t);
+    EXPECT_EQ(t.Recent[2], "");
+    EXPECT_FALSE(t.Commands.cmdRM[2].Visible);
+    EXPECT_FALSE(t.Commands.cmdRmbSpace.Visible);
 }
 
 }  // namespace

@@ -14,29 +14,29 @@ void Stroke(EditorState& s, float newHeight) {
     s.Points[1].Height = newHeight;
 }
 
-bool UndoOn(const EditorState& s) { return s.Commands.cmdUndo.Enabled && s.Commands.tbUndo.Enabled; }
-bool UndoOff(const EditorState& s) { return !s.Commands.cmdUndo.Enabled && !s.Commands.tbUndo.Enabled; }
-bool RedoOn(const EditorState& s) { return s.Commands.cmdRedo.Enabled && s.Commands.tbRedo.Enabled; }
-bool RedoOff(const EditorState& s) { return !s.Commands.cmdRedo.Enabled && !s.Commands.tbRedo.Enabled; }
+// Menu entry and toolbar button must agree: 1 both on, 0 both off, -1 mixed.
+int UndoState(const EditorState& s) {
+    bool m = s.Commands.cmdUndo.Enabled, t = s.Commands.tbUndo.Enabled;
+    return m != t ? -1 : m;
+}
+int RedoState(const EditorState& s) {
+    bool m = s.Commands.cmdRedo.Enabled, t = s.Commands.tbRedo.Enabled;
+    return m != t ? -1 : m;
+}
 
 }  // namespace
 
 TEST(Undo, FourStrokesThenFourUndosKeepTheFirstStroke) {
     EditorState s;
     vhtest::MakeTerrain(s, 3, 3);
-    EXPECT_TRUE(UndoOff(s));
-    Stroke(s, 10);
-    Stroke(s, 20);
-    Stroke(s, 30);
-    Stroke(s, 40);
+    EXPECT_EQ(UndoState(s), 0);
+    for (float h : {10, 20, 30, 40}) Stroke(s, h);
     EXPECT_EQ(s.UndoLevels, 3);
-    Undo(s);
-    EXPECT_EQ(s.Points[1].Height, 30);
-    Undo(s);
-    EXPECT_EQ(s.Points[1].Height, 20);
-    Undo(s);
-    EXPECT_EQ(s.Points[1].Height, 10);
-    EXPECT_TRUE(UndoOff(s));
+    for (float h : {30, 20, 10}) {
+        Undo(s);
+        EXPECT_EQ(s.Points[1].Height, h);
+    }
+    EXPECT_EQ(UndoState(s), 0);
     Undo(s);  // not available: stroke 1 stays
     EXPECT_EQ(s.Points[1].Height, 10);
     EXPECT_EQ(s.UndoLevels, 0);
@@ -48,12 +48,12 @@ TEST(Undo, StrokeUndoRedoReturnsToTheStrokeAndDisablesRedo) {
     Stroke(s, 48);
     Undo(s);
     EXPECT_EQ(s.Points[1].Height, 0);
-    EXPECT_TRUE(RedoOn(s));
-    EXPECT_TRUE(UndoOff(s));
+    EXPECT_EQ(RedoState(s), 1);
+    EXPECT_EQ(UndoState(s), 0);
     Redo(s);
     EXPECT_EQ(s.Points[1].Height, 48);
-    EXPECT_TRUE(RedoOff(s));
-    EXPECT_TRUE(UndoOn(s));
+    EXPECT_EQ(RedoState(s), 0);
+    EXPECT_EQ(UndoState(s), 1);
     EXPECT_EQ(s.UndoLevels, 1);
     Undo(s);
     EXPECT_EQ(s.Points[1].Height, 0);
@@ -62,9 +62,7 @@ TEST(Undo, StrokeUndoRedoReturnsToTheStrokeAndDisablesRedo) {
 TEST(Undo, ThreeSnapshotsUndoRedoLeavesThreeAvailable) {
     EditorState s;
     vhtest::MakeTerrain(s, 3, 3);
-    Stroke(s, 1);
-    Stroke(s, 2);
-    Stroke(s, 3);
+    for (float h : {1, 2, 3}) Stroke(s, h);
     Undo(s);
     EXPECT_EQ(s.UndoLevels, 2);
     Redo(s);
@@ -80,35 +78,28 @@ TEST(Undo, PushLeavesRedoEnabledAndRedoKeepsTheNewEditReachable) {
     EditorState s;
     vhtest::MakeTerrain(s, 3, 3);
     Stroke(s, 16);
-    Undo(s);           // back to 0, redo holds 16
-    Stroke(s, 32);     // new edit from 0
-    EXPECT_TRUE(RedoOn(s));
-    Redo(s);           // puts back 16, snapshot of 32 is newest
+    Undo(s);        // back to 0, redo holds 16
+    Stroke(s, 32);  // new edit from 0
+    EXPECT_EQ(RedoState(s), 1);
+    Redo(s);  // puts back 16, snapshot of 32 is newest
     EXPECT_EQ(s.Points[1].Height, 16);
     Undo(s);
     EXPECT_EQ(s.Points[1].Height, 32);
 }
 
-TEST(Undo, LockFlagsAreNotRestored) {
-    EditorState s;
-    vhtest::MakeTerrain(s, 3, 3);
-    PushUndo(s);
-    s.Points[2].Locked = -1;
-    s.Points[2].Height = 64;
-    Undo(s);
-    EXPECT_EQ(s.Points[2].Height, 0);
-    EXPECT_EQ(s.Points[2].Locked, -1);
-}
-
-TEST(Undo, UndoAndRedoCallTheMeshHookButNotDocClean) {
+TEST(Undo, LocksStayAndOnlyUndoRedoRedrawWithoutTouchingDocClean) {
     EditorState s;
     vhtest::MakeTerrain(s, 3, 3);
     int rebuilds = 0;
     s.OnTerrainMeshUpdate = [&] { ++rebuilds; };
     s.DocClean = -1;
-    Stroke(s, 5);
+    PushUndo(s);
+    s.Points[2].Locked = -1;
+    s.Points[2].Height = 64;
     EXPECT_EQ(rebuilds, 0);  // a push does not redraw
     Undo(s);
+    EXPECT_EQ(s.Points[2].Height, 0);
+    EXPECT_EQ(s.Points[2].Locked, -1);
     Redo(s);
     EXPECT_EQ(rebuilds, 2);
     EXPECT_EQ(s.DocClean, -1);
