@@ -148,9 +148,7 @@ TEST(FaultLines, LineAlongARowLeavesTheRowAndChangesOneSide) {
         const bool lowSide = regionDraw < 0.6f;
         for (int i = 1; i <= 25; ++i) {
             const int row = (i - 1) / 5 + 1;
-            float expected = 0;
-            if (row < 3 && lowSide) expected = 128;
-            if (row > 3 && !lowSide) expected = 128;
+            const float expected = (lowSide ? row < 3 : row > 3) ? 128 : 0;
             EXPECT_EQ(H(s, i), expected) << "point " << i << " region draw " << regionDraw;
         }
     }
