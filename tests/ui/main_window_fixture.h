@@ -1,5 +1,4 @@
-// A main window on a scripted Prompts and a fresh program folder, for the
-// window's tests.
+// A main window on a scripted Prompts and a fresh program folder, for the window's tests.
 #pragma once
 
 #include <QApplication>
@@ -12,15 +11,6 @@
 #include "ui/main_window.h"
 
 namespace vhtest {
-
-// The one QApplication of the test program (created on first use).
-inline QApplication& TestApp() {
-    static int argc = 1;
-    static char name[] = "ui_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
-    return *static_cast<QApplication*>(QApplication::instance());
-}
 
 // Lets deleteLater() and queued work of the window run.
 inline void FlushEvents() {
@@ -35,7 +25,10 @@ struct WindowRig {
 
     // settings: the text of the settings file found at start-up, if any.
     explicit WindowRig(const std::string& settings = std::string()) {
-        TestApp();
+        static int argc = 1;
+        static char name[] = "ui_tests";
+        static char* argv[] = {name, nullptr};
+        if (!QApplication::instance()) new QApplication(argc, argv);
         if (!settings.empty()) {
             std::filesystem::create_directories(folder.Path() / "config");
             WriteFileBytes(SettingsPath(), settings);
