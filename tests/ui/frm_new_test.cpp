@@ -59,6 +59,26 @@ TEST_F(FrmNewTest, SizeReadOutsAndTheirColours) {
     EXPECT_EQ(Colour(Label(*d, "lblFaces")), QColor(0, 0, 0));
 }
 
+TEST_F(FrmNewTest, LeavingABoxCorrectsItsValue) {
+    const char* rows[][3] = {
+        {"txtCircleMaxRad", "2.5", "2"},
+        {"txtCircleMaxRad", "3.5", "4"},
+        {"txtCircleMaxRad", "0", "2"},
+        {"txtDiamondPerLimiter", "50", "100"},
+        {"txtParticlePerLimiter", "250", "200"},
+        {"txtMaxSeed", "-64", "64"},
+        {"txtMaxSeed", "lots", "48"},
+        {"txtCircleMaxChange", "0", "512"},
+        {"txtLength", "100", "96"},
+        {"txtLength", "136", "128"},
+    };
+    auto d = Open();
+    for (const auto& r : rows) {
+        Type(*d, r[0], r[1]);
+        EXPECT_EQ(Text(*d, r[0])->text(), r[2]) << r[0] << " " << r[1];
+    }
+}
+
 TEST_F(FrmNewTest, UncheckingNormalizeDisablesFlatteningWhateverItsState) {
     s.Normalize = 1;
     s.FlattenToZero = 1;

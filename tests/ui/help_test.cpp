@@ -61,4 +61,14 @@ TEST(OpenWebPage, EachFailureEndsInItsMessage) {
     }
 }
 
+TEST(OpenWebPage, UnwritableFolderEndsInAMessageNotACrash) {
+    vhtest::TempDir dir;
+    vhtest::ScriptedPrompts prompts;
+    vh::ui::DesktopWebShell desktop;
+    EXPECT_FALSE(vh::ui::OpenWebPage((dir.Path() / "missing" / "folder").string(), "file:///page.html",
+                                     desktop, prompts));
+    ASSERT_EQ(prompts.Messages.size(), 1u);
+    EXPECT_EQ(prompts.Messages[0].Text, "Error Number: 2");
+}
+
 }  // namespace

@@ -55,6 +55,38 @@ TEST_F(ToolCommandsTest, EachToolItemMakesItsToolCurrent) {
     }
 }
 
+TEST_F(ToolCommandsTest, ConfigurationOpensTheCurrentToolsDialogOrNothing) {
+    const std::pair<const char*, const char*> tools[] = {
+        {"cmdRaiseLower", "frmRaiseLowerConfig"},
+        {"cmdMountain", "frmMountainConfig"},
+        {"cmdSmooth", "frmSmoothConfig"},
+        {"cmdNoise", "frmNoiseConfig"},
+        {"cmdFlatten", nullptr},
+        {"cmdTouchUp", nullptr},
+    };
+    for (const auto& [tool, dialog] : tools) {
+        const size_t opened = services.openedDialogs.size();
+        Run(tool);
+        EXPECT_EQ(s.Commands.cmdConfiguration.Enabled, dialog != nullptr) << tool;
+        Run("cmdConfiguration");
+        ASSERT_EQ(services.openedDialogs.size(), opened + (dialog ? 1 : 0)) << tool;
+        if (dialog) {
+            EXPECT_EQ(services.openedDialogs.back()->objectName().toStdString(), dialog);
+        }
+    }
+}
+
+TEST_F(ToolCommandsTest, GridItemsAndToolbarGridSetTheGrid) {
+    const int expected[] = {0, 1, 2, 4, 8, 16, 32, 64, 128};
+    for (int i = 1; i <= 8; ++i) {
+        Run("cmdGrid" + std::to_string(i));
+        EXPECT_EQ(s.Grid, expected[i]);
+        EXPECT_TRUE(s.Commands.cmdGrid[i].Checked);
+    }
+    Run("tbGrid");
+    EXPECT_EQ(s.Grid, 1);
+}
+
 TEST_F(ToolCommandsTest, EachPassIsOneUndoStepUnderTheWaitCursor) {
     for (const char* pass : {"cmdSmoothingPass", "cmdNoisePass", "cmdScalingPass"}) {
         vhtest::FakeServices sv;
