@@ -63,16 +63,6 @@ TEST_F(Commands, UnsavedChangesPromptNamesTheDocumentAndCancelStopsNew) {
     EXPECT_EQ(s.DocClean, vh::kFalse);
 }
 
-TEST_F(Commands, YesSavesToTheDocumentPathBeforeTheCommand) {
-    s.DocPath = dir.File("mine.vhm");
-    s.DocClean = vh::kFalse;
-    prompts.Answers = {PromptAnswer::Yes};
-    EXPECT_TRUE(vh::CommandNew(s, prompts));
-    EXPECT_TRUE(std::filesystem::exists(dir.File("mine.vhm")));
-    EXPECT_EQ(s.DocClean, vh::kTrue);
-    EXPECT_TRUE(prompts.SaveRequests.empty());
-}
-
 TEST_F(Commands, OpenShowsTheMapDialogAndReadsOnlyMapFiles) {
     std::string path = OtherDocument("hills.vhm");
     std::filesystem::copy_file(path, dir.File("hills.txt"));
@@ -223,6 +213,8 @@ TEST_F(Commands, QuitYesSavesThenWritesSettingsAndEndsEvenWhenSaveAsIsCancelled)
     prompts.Answers = {PromptAnswer::Yes};
     EXPECT_TRUE(vh::Quit(s, prompts, dir.File("q.ini")));
     EXPECT_TRUE(std::filesystem::exists(dir.File("doc.vhm")));
+    EXPECT_TRUE(prompts.SaveRequests.empty());  // saved to the document's own path
+    EXPECT_EQ(s.DocClean, vh::kTrue);
     EXPECT_NE(vhtest::ReadFileBytes(dir.File("q.ini")).find("RM1=" + dir.File("doc.vhm")), std::string::npos);
 
     s.DocPath.clear();  // no path: Save As is offered and cancelled

@@ -8,26 +8,6 @@
 
 using namespace vh;
 
-TEST(InitialStates, MatchTheMenuTable) {
-    CommandStates c = InitialCommandStates();
-    for (const ControlState* on :
-         {&c.cmdNew, &c.cmdOpen, &c.cmdQuit, &c.cmdOnlineHelp, &c.cmdAbout, &c.tbNew, &c.tbOpen})
-        EXPECT_TRUE(on->Enabled);
-    for (const ControlState* off :
-         {&c.cmdSave, &c.cmdSaveAs, &c.cmdExportMenu, &c.cmdUndo, &c.cmdRedo, &c.cmdRadXLarge,
-          &c.cmdRadYLarge, &c.cmdProperties, &c.tbSave, &c.tbRaiseLower})
-        EXPECT_FALSE(off->Enabled);
-    for (const ControlState* m : {&c.cmdSolid, &c.cmdHighlight, &c.cmdHighlightEffected, &c.cmdShowLocked,
-                                  &c.cmdFPS, &c.cmdSky, &c.cmdMip, &c.cmdInfo, &c.cmdRaiseLower}) {
-        EXPECT_TRUE(m->Checked);
-        EXPECT_FALSE(m->Enabled);
-    }
-    EXPECT_TRUE(c.cmdRadLarge.Checked);
-    EXPECT_FALSE(c.cmdWireframe.Checked || c.cmdPointInfo.Checked || c.cmdRadSmall.Checked ||
-                 c.cmdMountain.Checked);
-    for (int k = 1; k <= 8; ++k) EXPECT_EQ(c.cmdGrid[k].Checked, k == 5);
-}
-
 TEST(Reset, BringsControlsIntoTheEditingStateLogsAndCallsTheHook) {
     vhtest::TempDir dir;
     EditorState s;
