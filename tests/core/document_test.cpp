@@ -118,22 +118,6 @@ TEST(DocumentWrite, SeventeenBySeventeenFileLayout) {
     for (const auto& f : square1) EXPECT_EQ(FloatAt(bytes, sq1 + 4 * size_t(f[0])), f[1]) << f[0];
 }
 
-TEST(DocumentWrite, SaveLogsEnablesSaveMarksCleanAndAddsRecent) {
-    TempDir dir;
-    EditorState s;
-    MakeDistinctTerrain(s);
-    s.LogPath = dir.File("log.txt");
-    s.DocClean = vh::kFalse;
-    s.Recent[1] = "/older.vhm";
-    std::string path = dir.File("saved.vhm"), error;
-    ASSERT_TRUE(vh::WriteDocument(s, path, &error)) << error;
-    EXPECT_EQ(vhtest::ReadFileBytes(dir.File("log.txt")), "VHM SAVE : Saving File " + path + "\n");
-    EXPECT_TRUE(s.Commands.cmdSave.Enabled);
-    EXPECT_EQ(s.DocClean, vh::kTrue);
-    EXPECT_EQ(s.Recent[1], path);
-    EXPECT_EQ(s.Recent[2], "/older.vhm");
-}
-
 TEST(DocumentWrite, FailedWritesReportAndLeaveTheOldFileWhole) {
     TempDir dir;
     EditorState s;
@@ -164,13 +148,21 @@ TEST(DocumentRoundTrip, SaveAndReopenRestoresEveryStoredValue) {
     TempDir dir;
     EditorState a;
     MakeDistinctTerrain(a);
-    std::string error;
-    ASSERT_TRUE(vh::WriteDocument(a, dir.File("round.vhm"), &error)) << error;
+    a.LogPath = dir.File("log.txt");
+    a.DocClean = vh::kFalse;
+    a.Recent[1] = "/older.vhm";
+    std::string path = dir.File("round.vhm"), error;
+    ASSERT_TRUE(vh::WriteDocument(a, path, &error)) << error;
+    EXPECT_EQ(vhtest::ReadFileBytes(a.LogPath), "VHM SAVE : Saving File " + path + "\n");
+    EXPECT_TRUE(a.Commands.cmdSave.Enabled);
+    EXPECT_EQ(a.DocClean, vh::kTrue);
+    EXPECT_EQ(a.Recent[1], path);
+    EXPECT_EQ(a.Recent[2], "/older.vhm");
     EditorState b;
     vh::SetDefaults(b, "/elsewhere");
     b.LogPath.clear();
     ScriptedPrompts prompts;
-    ASSERT_TRUE(vh::ReadDocument(b, dir.File("round.vhm"), "round.vhm", prompts));
+    ASSERT_TRUE(vh::ReadDocument(b, path, "round.vhm", prompts));
     EXPECT_TRUE(prompts.Messages.empty());
     ExpectSameTerrain(a, b);
     for (auto field :
