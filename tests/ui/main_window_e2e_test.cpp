@@ -17,15 +17,11 @@ using vhtest::FlushEvents;
 using vhtest::ScriptedPrompts;
 using vhtest::WindowRig;
 
-namespace {
-
-int CountLines(const std::string& text, const std::string& line) {
+static int CountLines(const std::string& text, const std::string& line) {
     int n = 0;
-    for (size_t p = text.find(line); p != std::string::npos; p = text.find(line, p + line.size())) ++n;
+    for (size_t p = text.find(line); p != std::string::npos; p = text.find(line, p + 1)) ++n;
     return n;
 }
-
-}  // namespace
 
 TEST(MainWindowEndToEnd, NewDiamondSquareMapSavedAndExported) {
     WindowRig rig;

@@ -4,8 +4,6 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPointer>
-#include <QProgressBar>
-#include <QToolBar>
 
 #include "main_window_fixture.h"
 #include "support/terrain_fixture.h"
@@ -33,16 +31,6 @@ bool Contains(const std::string& text, const char* line) {
 }
 
 }  // namespace
-
-TEST(MainWindowStartUp, NoTerrainNoLoopAndDefaultsFromTheProgramFolder) {
-    WindowRig rig;
-    EXPECT_FALSE(rig.State().TerrainExists);
-    EXPECT_FALSE(rig.window->LoopTicking());
-    EXPECT_EQ(rig.window->windowTitle(), "Varnholm");
-    EXPECT_FALSE(rig.window->ProgressBar()->isVisibleTo(rig.window.get()));
-    EXPECT_EQ(rig.State().SkyUP, rig.folder.File("sky/top.bmp"));
-    EXPECT_EQ(rig.State().GroundTexture, rig.folder.File("tex/ground.jpg"));
-}
 
 TEST(MainWindowStartUp, SettingsFileSetsPlacementViewItemsAndRecentMenu) {
     WindowRig rig(
@@ -73,6 +61,7 @@ TEST(MainWindowDialogs, DialogBeforeAnyTerrainDoesNotStartTheLoop) {
     EXPECT_EQ(rig.window->OpenedDialog(), nullptr);
     EXPECT_FALSE(rig.State().LoopRunning);
     EXPECT_FALSE(rig.window->LoopTicking());
+    EXPECT_EQ(rig.window->windowTitle(), "Varnholm");
 }
 
 TEST(MainWindowDialogs, OpeningStopsTheLoopAndDropsThePickClosingByTheFrameRestartsIt) {
@@ -164,18 +153,4 @@ TEST(MainWindowQuit, MaximisedWindowIsWrittenWithTheMaximisedPlacement) {
     const std::string text = vhtest::ReadFileBytes(rig.SettingsPath());
     for (const char* line : {"WindowState=2", "Height=7410", "Width=8115"})
         EXPECT_TRUE(Contains(text, line)) << line;
-}
-
-TEST(MainWindowSelection, LeavingTheViewDropsThePickOnlyWhileTheLoopRuns) {
-    WindowRig rig;
-    GiveTerrain(rig);
-    rig.State().PickedSquare = 6;
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(rig.window->View(), &leave);
-    EXPECT_EQ(rig.State().PickedSquare, 0);
-    rig.State().LoopRunning = 0;
-    rig.State().PickedSquare = 4;
-    QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(rig.window->Toolbar(), &enter);
-    EXPECT_EQ(rig.State().PickedSquare, 4);
 }
