@@ -28,24 +28,18 @@ void MakeDistinctTerrain(EditorState& s) {
         s.Points[i].Height = static_cast<float>((i * 37) % 101) * 16.0f - 512.0f;
         s.Points[i].Locked = (i % 7 == 0) ? vh::kTrue : vh::kFalse;
     }
-    s.LastExportPath = "/maps/out/last.map";
-    s.ExportType = "Rows";
     s.ExportPosition = 3;
     s.AddHint = vh::kFalse;
     s.AddSky = vh::kTrue;
-    s.TopTexture = "GRASS1";
-    s.SideTexture = "ROCK7";
-    s.HintTexture = "hint2";
-    s.SkipTexture = "skip2";
-    s.SkyTexture = "sky4";
     s.TopScaleX = 0.5f;
     s.TopScaleY = 1.25f;
     s.SideScaleX = 3;
     s.SideScaleY = 4.5f;
     int k = 0;
-    for (std::string* sky : {&s.SkyUP, &s.SkyDN, &s.SkyFT, &s.SkyBK, &s.SkyRT, &s.SkyLF})
-        *sky = "/sky/" + std::to_string(++k) + ".tga";
-    s.GroundTexture = "/tex/mud.jpg";
+    for (std::string* text :
+         {&s.LastExportPath, &s.ExportType, &s.TopTexture, &s.SideTexture, &s.HintTexture, &s.SkipTexture,
+          &s.SkyTexture, &s.SkyUP, &s.SkyDN, &s.SkyFT, &s.SkyBK, &s.SkyRT, &s.SkyLF, &s.GroundTexture})
+        *text = "/t/" + std::to_string(++k) + ".x";
 }
 
 std::string DistinctBytes() {

@@ -195,11 +195,9 @@ TEST(SettingsWrite, MaximisedWindowWritesTheStandardPlacement) {
         s.WindowState = state;
         std::vector<std::string> e = SectionLines(vh::SettingsText(s), "Editor");
         ASSERT_GE(e.size(), 13u);
-        EXPECT_EQ(e[0], "Top=2025");
-        EXPECT_EQ(e[1], "Left=3600");
-        EXPECT_EQ(e[2], "Height=7410");
-        EXPECT_EQ(e[3], "Width=8115");
-        EXPECT_EQ(e[12], "WindowState=2");
+        EXPECT_EQ((std::vector<std::string>{e[0], e[1], e[2], e[3], e[12]}),
+                  (std::vector<std::string>{"Top=2025", "Left=3600", "Height=7410", "Width=8115",
+                                            "WindowState=2"}));
     }
 }
 
