@@ -73,12 +73,8 @@ struct Mutator {
             case 3: {
                 std::string g(static_cast<size_t>(Int(0, 2000)), '\0');
                 for (char& c : g) c = Byte();
-                b = Int(0, 1) ? std::string(
-                                    "\x03\x00"
-                                    "200",
-                                    5) +
-                                    g
-                              : g;
+                if (Int(0, 1)) g.insert(0, std::string{'\3', '\0', '2', '0', '0'});  // a believable version
+                b = g;
                 break;
             }
             case 4:
