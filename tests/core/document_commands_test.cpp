@@ -187,20 +187,15 @@ TEST_F(Commands, QuitWhenCleanWritesSettingsWithoutAsking) {
               std::string::npos);
 }
 
-TEST_F(Commands, QuitCancelLeavesProgramAndTerrainAlone) {
+TEST_F(Commands, QuitCancelLeavesEverythingAloneAndNoWritesOnlySettings) {
+    s.DocPath = dir.File("doc.vhm");
     s.DocClean = vh::kFalse;
-    prompts.Answers = {PromptAnswer::Cancel};
+    prompts.Answers = {PromptAnswer::Cancel, PromptAnswer::No};
     EXPECT_FALSE(vh::Quit(s, prompts, dir.File("q.ini")));
     EXPECT_EQ(s.LoopRunning, vh::kTrue);
     EXPECT_EQ(s.DocClean, vh::kFalse);
     EXPECT_EQ(s.Points[3].Height, 64.0f);
     EXPECT_FALSE(std::filesystem::exists(dir.File("q.ini")));
-}
-
-TEST_F(Commands, QuitNoWritesSettingsButNotTheDocument) {
-    s.DocPath = dir.File("doc.vhm");
-    s.DocClean = vh::kFalse;
-    prompts.Answers = {PromptAnswer::No};
     EXPECT_TRUE(vh::Quit(s, prompts, dir.File("q.ini")));
     EXPECT_EQ(s.LoopRunning, vh::kFalse);
     EXPECT_TRUE(std::filesystem::exists(dir.File("q.ini")));
