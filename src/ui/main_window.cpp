@@ -170,10 +170,6 @@ void MainWindow::SetWaitCursor(bool on) {
         QApplication::restoreOverrideCursor();
 }
 
-void MainWindow::TerrainChanged() {
-    UpdateTerrainMesh(state_);
-}
-
 Progress& MainWindow::StatusProgress() {
     return *progress_;
 }

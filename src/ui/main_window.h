@@ -58,7 +58,6 @@ public:
     void OpenDialog(QDialog* dialog) override;
     void RefreshControls() override;
     void SetWaitCursor(bool on) override;
-    void TerrainChanged() override;
     void RegisterCommand(const std::string& name, std::function<void()> handler) override;
 
     // Runs the handler registered under a command name, then refreshes the

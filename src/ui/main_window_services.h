@@ -33,10 +33,6 @@ public:
     // Hourglass pointer over the main window during long operations.
     virtual void SetWaitCursor(bool on) = 0;
 
-    // The heights changed: rebuild the view's mesh (also reached through
-    // EditorState::OnTerrainMeshUpdate).
-    virtual void TerrainChanged() = 0;
-
     // Handler for a menu item or toolbar key; a later registration replaces
     // an earlier one.
     virtual void RegisterCommand(const std::string& name, std::function<void()> handler) = 0;

@@ -33,7 +33,6 @@ public:
     void OpenDialog(QDialog* dialog) override;
     void RefreshControls() override { ++refreshCount; }
     void SetWaitCursor(bool on) override { waitCursorCalls.push_back(on); }
-    void TerrainChanged() override { ++terrainChangedCount; }
     void RegisterCommand(const std::string& name, std::function<void()> handler) override;
 
     // Runs a registered command; false when none has that name.
@@ -44,7 +43,6 @@ public:
     QWidget* window = nullptr;  // no main window unless a test sets one
 
     int refreshCount = 0;
-    int terrainChangedCount = 0;
     int meshUpdates = 0;  // calls of the state's mesh hook
     std::vector<bool> waitCursorCalls;
     std::vector<QPointer<QDialog>> openedDialogs;
