@@ -19,6 +19,14 @@ using vh::EditorState;
 using vhtest::ScriptedPrompts;
 using vhtest::TempDir;
 
+// The document's text fields, in file order.
+constexpr std::string EditorState::*kTexts[] = {
+    &EditorState::LastExportPath, &EditorState::ExportType,   &EditorState::TopTexture,
+    &EditorState::SideTexture,    &EditorState::HintTexture,  &EditorState::SkipTexture,
+    &EditorState::SkyTexture,     &EditorState::SkyUP,        &EditorState::SkyDN,
+    &EditorState::SkyFT,          &EditorState::SkyBK,        &EditorState::SkyRT,
+    &EditorState::SkyLF,          &EditorState::GroundTexture};
+
 // A 17 x 17 terrain with a different height at every point, some locked
 // points and every document setting moved off its default.
 void MakeDistinctTerrain(EditorState& s) {
@@ -36,10 +44,7 @@ void MakeDistinctTerrain(EditorState& s) {
     s.SideScaleX = 3;
     s.SideScaleY = 4.5f;
     int k = 0;
-    for (std::string* text :
-         {&s.LastExportPath, &s.ExportType, &s.TopTexture, &s.SideTexture, &s.HintTexture, &s.SkipTexture,
-          &s.SkyTexture, &s.SkyUP, &s.SkyDN, &s.SkyFT, &s.SkyBK, &s.SkyRT, &s.SkyLF, &s.GroundTexture})
-        *text = "/t/" + std::to_string(++k) + ".x";
+    for (auto field : kTexts) s.*field = "/t/" + std::to_string(++k) + ".x";
 }
 
 std::string DistinctBytes() {
@@ -88,10 +93,7 @@ TEST(DocumentWrite, SeventeenBySeventeenFileLayout) {
     MakeDistinctTerrain(s);
     std::string bytes = DistinctBytes();
     size_t strings = 0;
-    for (const std::string* t :
-         {&s.LastExportPath, &s.ExportType, &s.TopTexture, &s.SideTexture, &s.HintTexture, &s.SkipTexture,
-          &s.SkyTexture, &s.SkyUP, &s.SkyDN, &s.SkyFT, &s.SkyBK, &s.SkyRT, &s.SkyLF, &s.GroundTexture})
-        strings += 2 + t->size();
+    for (auto field : kTexts) strings += 2 + (s.*field).size();
     const size_t header = (2 + 3) + strings + 3 * 4 + 3 * 2 + 4 * 4;
     ASSERT_EQ(bytes.size(), header + 289u * 14u + 256u * 48u);
     // Version string, then the three counts as little-endian floats.
@@ -159,12 +161,7 @@ TEST(DocumentRoundTrip, SaveAndReopenRestoresEveryStoredValue) {
     ASSERT_TRUE(vh::ReadDocument(b, path, "round.vhm", prompts));
     EXPECT_TRUE(prompts.Messages.empty());
     ExpectSameTerrain(a, b);
-    for (auto field :
-         {&EditorState::LastExportPath, &EditorState::ExportType, &EditorState::TopTexture,
-          &EditorState::SideTexture, &EditorState::HintTexture, &EditorState::SkipTexture,
-          &EditorState::SkyTexture, &EditorState::SkyUP, &EditorState::SkyDN, &EditorState::SkyFT,
-          &EditorState::SkyBK, &EditorState::SkyRT, &EditorState::SkyLF, &EditorState::GroundTexture})
-        EXPECT_EQ(b.*field, a.*field);
+    for (auto field : kTexts) EXPECT_EQ(b.*field, a.*field);
     EXPECT_EQ(b.ExportPosition, 3);
     EXPECT_EQ(b.AddHint, vh::kFalse);
     EXPECT_EQ(b.AddSky, vh::kTrue);
