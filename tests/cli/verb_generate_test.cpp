@@ -7,23 +7,15 @@
 #include <filesystem>
 #include <string>
 
+#include "cli_fixture.h"
 #include "core/document.h"
 #include "core/settings.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-std::string CliPath() {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return (exe.parent_path() / "varnholm-cli").string();
-}
-
-int RunCli(const std::string& args, const std::string& log) {
-    const std::string cmd = "\"" + CliPath() + "\" " + args + " >\"" + log + "\" 2>&1";
-    const int rc = std::system(cmd.c_str());
-    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-}
+using vhtest::CliPath;
+using vhtest::RunCli;
 
 // A 24-bit BMP of one colour, written byte by byte.
 void WriteBmp(const std::string& path, int w, int h, uint8_t grey) {

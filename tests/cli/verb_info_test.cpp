@@ -4,20 +4,19 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "cli_fixture.h"
 #include "core/document.h"
 #include "support/temp_dir.h"
 #include "support/terrain_fixture.h"
 
 namespace {
 
+using vhtest::CliPath;
+
 struct CliRun {
     int Status = -1;
     std::string Out, Err;
 };
-
-std::string CliPath() {
-    return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "varnholm-cli").string();
-}
 
 CliRun RunCli(const std::string& args, const vhtest::TempDir& dir) {
     CliRun r;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "cli_fixture.h"
 #include "core/document.h"
 #include "core/rules.h"
 #include "support/temp_dir.h"
@@ -13,21 +14,8 @@
 
 namespace {
 
-std::string CliPath() {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return (exe.parent_path() / "varnholm-cli").string();
-}
-
-// Exit status of the CLI with the given arguments; output goes to `log`.
-int RunCli(const std::string& args, const std::string& log) {
-    std::string cmd;
-    for (const std::string& part : {std::string("\""), CliPath(), std::string("\" "), args,
-                                    std::string(" >\""), log, std::string("\" 2>&1")})
-        cmd.append(part);
-    const int rc = std::system(cmd.c_str());
-    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-}
+using vhtest::CliPath;
+using vhtest::RunCli;
 
 struct PassVerb : ::testing::Test {
     vhtest::TempDir dir;

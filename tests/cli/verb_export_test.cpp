@@ -1,0 +1,74 @@
+// varnholm-cli export-map and export-bmp on a document made here.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "cli_fixture.h"
+#include "core/document.h"
+#include "support/temp_dir.h"
+#include "support/terrain_fixture.h"
+
+namespace {
+
+using vhtest::RunCli;
+
+struct ExportVerb : ::testing::Test {
+    vhtest::TempDir dir;
+    std::string doc, log;
+
+    void SetUp() override {
+        ASSERT_TRUE(std::filesystem::exists(vhtest::CliPath())) << "build varnholm-cli first";
+        doc = dir.File("m.vhm");
+        log = dir.File("log.txt");
+        vh::EditorState s;
+        vhtest::MakeTerrain(s, 3, 3);
+        s.Points[5].Height = 64;
+        std::string error;
+        ASSERT_TRUE(vh::WriteDocument(s, doc, &error)) << error;
+    }
+    std::string Q(const std::string& path) const { return "\"" + path + "\""; }
+};
+
+size_t Count(const std::string& text, const std::string& what) {
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
+int32_t Int32At(const std::string& bytes, size_t at) {
+    int32_t v = 0;
+    std::memcpy(&v, bytes.data() + at, sizeof v);
+    return v;
+}
+
+}  // namespace
+
+TEST_F(ExportVerb, MapWithOptionsWritesOneBrushPerTriangle) {
+    const std::string out = dir.File("m.map");
+    ASSERT_EQ(RunCli("export-map " + Q(doc) + " " + Q(out) + " --style // --hint 0 --sky 0", log), 0)
+        << vhtest::ReadFileBytes(log);
+    const std::string map = vhtest::ReadFileBytes(out);
+    EXPECT_EQ(map.rfind("{\r\n    \"classname\" \"worldspawn\"\r\n", 0), 0u);
+    EXPECT_EQ(Count(map, "\r\n    {\r\n"), 8u);  // 4 squares, 2 triangles each
+    EXPECT_EQ(Count(map, "hint"), 0u);
+}
+
+TEST_F(ExportVerb, BmpHasOnePixelPerPoint) {
+    const std::string out = dir.File("m.bmp");
+    ASSERT_EQ(RunCli("export-bmp " + Q(doc) + " " + Q(out), log), 0) << vhtest::ReadFileBytes(log);
+    const std::string bmp = vhtest::ReadFileBytes(out);
+    ASSERT_GT(bmp.size(), 26u);
+    EXPECT_EQ(bmp.substr(0, 2), "BM");
+    EXPECT_EQ(Int32At(bmp, 18), 3);
+    EXPECT_EQ(std::abs(Int32At(bmp, 22)), 3);
+}
+
+TEST_F(ExportVerb, BadArgumentsAndMissingDocumentsWriteNothing) {
+    const std::string out = dir.File("x.map");
+    EXPECT_EQ(RunCli("export-map " + Q(doc) + " " + Q(out) + " --position 7x", log), 2);
+    EXPECT_EQ(RunCli("export-map " + Q(dir.File("none.vhm")) + " " + Q(out), log), 1);
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
