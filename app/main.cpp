@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "core/app_paths.h"
 #include "ui/frm_splash.h"
 #include "ui/main_window.h"
 #include "ui/qt_prompts.h"
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Varnholm");
     // The window ends the program itself, after its quit flow.
     QApplication::setQuitOnLastWindowClosed(false);
+    const vh::AppPaths paths = vh::ResolveAppPaths(vh::ProcessEnvironment(vh::ExecutableFolder()));
+    vh::CreateStateFolder(paths);
 
     // The splash stays up, painted, while the window starts.
     auto splash = std::make_unique<vh::ui::FrmSplash>();
@@ -19,7 +22,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
 
     vh::ui::QtPrompts prompts;
-    vh::ui::MainWindow window(prompts, QCoreApplication::applicationDirPath().toStdString());
+    vh::ui::MainWindow window(prompts, paths);
     prompts.SetParent(&window);
     QObject::connect(&window, &vh::ui::MainWindow::ProgramEnded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);

@@ -1,7 +1,6 @@
 // varnholm-cli: the headless front end to the editor core.
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,11 +13,8 @@ std::vector<Verb>& Verbs() {
     return verbs;
 }
 
-std::string ProgramFolder() {
-    std::error_code ec;
-    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return ".";
-    return exe.parent_path().string();
+vh::AppPaths Paths() {
+    return vh::ResolveAppPaths(vh::ProcessEnvironment(vh::ExecutableFolder()));
 }
 
 }  // namespace vhcli

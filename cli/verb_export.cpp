@@ -21,7 +21,7 @@ std::optional<long long> WholeNumber(const std::string& text) {
 }
 
 bool LoadDocument(vh::EditorState& s, const std::string& verb, const std::string& path) {
-    vh::SetDefaults(s, vhcli::ProgramFolder());
+    vh::SetDefaults(s, vhcli::Paths());
     s.LogPath.clear();
     std::string error;
     if (!vh::LoadDocumentInto(s, path, &error)) {

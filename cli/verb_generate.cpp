@@ -68,7 +68,7 @@ int RunGenerate(const std::vector<std::string>& args) {
     if (auto err = Parse(args, o)) return Fail(*err + "\nusage: varnholm-cli " + kUsage);
 
     vh::EditorState s;
-    vh::SetDefaults(s, vhcli::ProgramFolder());
+    vh::SetDefaults(s, vhcli::Paths());
     s.LogPath.clear();
     if (!o.Settings.empty()) {
         // The reader would create a missing file; a typo should not do that.

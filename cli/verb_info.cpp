@@ -13,7 +13,7 @@ int RunInfo(const std::vector<std::string>& args) {
         return 2;
     }
     vh::EditorState s;
-    vh::SetDefaults(s, vhcli::ProgramFolder());
+    vh::SetDefaults(s, vhcli::Paths());
     s.LogPath.clear();
     std::string error;
     if (!vh::LoadDocumentInto(s, args[0], &error)) {

@@ -83,7 +83,7 @@ int RunPass(const std::vector<std::string>& args) {
     if (auto err = Parse(args, o)) return Fail(*err + "\nusage: varnholm-cli " + kUsage);
 
     vh::EditorState s;
-    vh::SetDefaults(s, vhcli::ProgramFolder());
+    vh::SetDefaults(s, vhcli::Paths());
     s.LogPath.clear();
     std::string error;
     if (!vh::LoadDocumentInto(s, o.In, &error)) return Fail(error, 1);

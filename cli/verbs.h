@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/app_paths.h"
+
 namespace vhcli {
 
 using VerbFn = std::function<int(const std::vector<std::string>& args)>;
@@ -22,7 +24,7 @@ struct VerbRegistrar {
     VerbRegistrar(Verb verb) { Verbs().push_back(std::move(verb)); }
 };
 
-// The program folder: the folder of the running executable.
-std::string ProgramFolder();
+// The editor's paths for this executable (default texture paths in documents).
+vh::AppPaths Paths();
 
 }  // namespace vhcli

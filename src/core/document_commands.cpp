@@ -37,7 +37,7 @@ bool AskToSaveChanges(EditorState& s, Prompts& prompts) {
 std::string DocumentDialogFolder(const EditorState& s) {
     if (EndsWithNoCase(s.DocPath, ".VHM")) return FolderOf(s.DocPath);
     if (EndsWithNoCase(s.Recent[1], ".VHM")) return FolderOf(s.Recent[1]);
-    return s.ProgramFolder;
+    return s.Paths.DialogFolder;
 }
 
 bool CommandNew(EditorState& s, Prompts& prompts) {

@@ -20,8 +20,8 @@ constexpr const char* kSaveMapTitle = "Save Varnholm Map File.";
 bool AskToSaveChanges(EditorState& s, Prompts& prompts);
 
 // Folder the open and save dialogs start in: the folder of DocPath when it
-// names a .vhm file, else that of recent entry 1 when it does, else the
-// program folder.
+// names a .vhm file, else that of recent entry 1 when it does, else
+// Paths.DialogFolder.
 std::string DocumentDialogFolder(const EditorState& s);
 
 // New: after the prompt the main loop is stopped. True when the New Map

@@ -3,9 +3,14 @@
 namespace vh {
 
 void SetDefaults(EditorState& s, const std::string& programFolder) {
+    SetDefaults(s, PortablePaths(programFolder));
+}
+
+void SetDefaults(EditorState& s, const AppPaths& paths) {
     // Keep the services and terrain; reset every setting by copying a fresh record's.
     EditorState fresh;
-    s.ProgramFolder = programFolder;
+    s.Paths = paths;
+    const std::string& assets = paths.AssetsFolder;
     s.X = fresh.X;
     s.Y = fresh.Y;
     s.Size = fresh.Size;
@@ -81,20 +86,20 @@ void SetDefaults(EditorState& s, const std::string& programFolder) {
     s.Inverse = fresh.Inverse;
     s.ScalePassFactor = fresh.ScalePassFactor;
 
-    s.SkyUP = programFolder + "/sky/top.bmp";
-    s.SkyDN = programFolder + "/sky/bottom.bmp";
-    s.SkyFT = programFolder + "/sky/right.bmp";
-    s.SkyBK = programFolder + "/sky/left.bmp";
-    s.SkyRT = programFolder + "/sky/front.bmp";
-    s.SkyLF = programFolder + "/sky/back.bmp";
-    s.GroundTexture = programFolder + "/tex/ground.jpg";
+    s.SkyUP = assets + "/sky/top.bmp";
+    s.SkyDN = assets + "/sky/bottom.bmp";
+    s.SkyFT = assets + "/sky/right.bmp";
+    s.SkyBK = assets + "/sky/left.bmp";
+    s.SkyRT = assets + "/sky/front.bmp";
+    s.SkyLF = assets + "/sky/back.bmp";
+    s.GroundTexture = assets + "/tex/ground.jpg";
 
     s.DocClean = -1;
     s.UndoLevels = 0;
     s.CameraPos = {0, 200, 0};
     s.CameraTarget = {0, 20, 50};
     s.PickedSquare = 0;
-    s.LogPath = programFolder + "/debugVH.txt";
+    s.LogPath = paths.LogFile;
 }
 
 void UpdateTerrainMesh(EditorState& s) {

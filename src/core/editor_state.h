@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app_paths.h"
 #include "core/command_states.h"
 #include "core/random.h"
 #include "core/terrain.h"
@@ -19,7 +20,7 @@ struct Vec3f {
 
 struct EditorState {
     // ---- program ----
-    std::string ProgramFolder;  // folder of the executable, no trailing '/'
+    AppPaths Paths;  // assets, settings file, log, dialog folder
 
     // ---- document and terrain ----
     std::string DocPath;
@@ -159,8 +160,11 @@ struct EditorState {
     int SquareTotal() const { return static_cast<int>(SquareCount); }
 };
 
-// Every setting back to its default; editor texture paths under the program
-// folder; DocClean true, no undo, camera at its start, nothing picked.
+// Every setting back to its default; editor texture paths under the assets
+// folder, the log at paths.LogFile; DocClean true, no undo, camera at its
+// start, nothing picked.
+void SetDefaults(EditorState& s, const AppPaths& paths);
+// The same for the portable layout below programFolder.
 void SetDefaults(EditorState& s, const std::string& programFolder);
 
 // Rebuild the view's mesh from the heights (the hook called after every

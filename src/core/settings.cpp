@@ -240,7 +240,7 @@ std::string EntryText(const EditorState& s, const Entry& e) {
 }  // namespace
 
 std::string SettingsPath(const EditorState& s) {
-    return s.ProgramFolder + "/config/Varnholm.ini";
+    return s.Paths.SettingsFile;
 }
 
 bool ApplySetting(EditorState& s, const std::string& key, const std::string& value, bool inToolsSection) {

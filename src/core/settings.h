@@ -1,5 +1,5 @@
-// The settings file: config/Varnholm.ini below the program folder, read once
-// at start-up and written once when the program ends.
+// The settings file (where AppPaths puts it), read once at start-up and
+// written once when the program ends.
 #pragma once
 
 #include <string>
@@ -9,7 +9,7 @@
 
 namespace vh {
 
-// ProgramFolder + "/config/Varnholm.ini".
+// Paths.SettingsFile.
 std::string SettingsPath(const EditorState& s);
 
 // Apply one key as the settings reader does: the key is compared in upper

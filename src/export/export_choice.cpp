@@ -20,7 +20,7 @@ FileDialogRequest ProposeExportFile(const EditorState& s, const std::string& tit
     FileDialogRequest r;
     r.Title = title;
     r.Filter = filter;
-    r.InitialFolder = s.ProgramFolder;
+    r.InitialFolder = s.Paths.DialogFolder;
     if (!s.LastExportPath.empty() && EndsWithNoCase(s.LastExportPath, ".MAP")) {
         r.InitialFolder = FolderOf(s.LastExportPath);
         r.FileName = WithExtension(FileTitleOf(s.LastExportPath), ext);

@@ -13,7 +13,7 @@ namespace vh {
 // The save-file dialog proposed for an export: from the last export path when
 // it ends in ".map", else from the document path when it ends in ".vhm", else
 // "untitled" in the folder of the most recent document; otherwise nothing
-// proposed in the program folder. ext is ".map" or ".bmp".
+// proposed in Paths.DialogFolder. ext is ".map" or ".bmp".
 FileDialogRequest ProposeExportFile(const EditorState& s, const std::string& title, const std::string& filter,
                                     const std::string& ext);
 

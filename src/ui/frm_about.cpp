@@ -71,8 +71,8 @@ void AboutLogo::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
 }
 
-FrmAbout::FrmAbout(std::string programFolder, Prompts& prompts, WebShell& shell, QWidget* parent)
-    : QDialog(parent), programFolder_(std::move(programFolder)), prompts_(prompts), shell_(shell) {
+FrmAbout::FrmAbout(AppPaths paths, Prompts& prompts, WebShell& shell, QWidget* parent)
+    : QDialog(parent), paths_(std::move(paths)), prompts_(prompts), shell_(shell) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Varnholm"));
 
@@ -91,8 +91,9 @@ FrmAbout::FrmAbout(std::string programFolder, Prompts& prompts, WebShell& shell,
     grid->addWidget(ok, 2, 1, Qt::AlignRight);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(logo, &AboutLogo::clicked, this,
-            [this] { OpenWebPage(programFolder_, ProjectPageAddress(programFolder_), shell_, prompts_); });
+    connect(logo, &AboutLogo::clicked, this, [this] {
+        OpenWebPage(paths_.StateFolder, ProjectPageAddress(paths_.AssetsFolder), shell_, prompts_);
+    });
 }
 
 }  // namespace vh::ui

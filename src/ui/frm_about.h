@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <string>
 
+#include "core/app_paths.h"
 #include "core/prompts.h"
 #include "ui/help.h"
 
@@ -34,10 +35,10 @@ protected:
 class FrmAbout : public QDialog {
     Q_OBJECT
 public:
-    FrmAbout(std::string programFolder, Prompts& prompts, WebShell& shell, QWidget* parent = nullptr);
+    FrmAbout(AppPaths paths, Prompts& prompts, WebShell& shell, QWidget* parent = nullptr);
 
 private:
-    std::string programFolder_;
+    AppPaths paths_;
     Prompts& prompts_;
     WebShell& shell_;
 };

@@ -50,25 +50,25 @@ bool DesktopWebShell::OpenAddress(const std::string& address) {
     return QDesktopServices::openUrl(url);
 }
 
-std::string HelpPageAddress(const std::string& programFolder) {
-    return LocalAddress(programFolder, "index.html");
+std::string HelpPageAddress(const std::string& assetsFolder) {
+    return LocalAddress(assetsFolder, "index.html");
 }
 
-std::string ProjectPageAddress(const std::string& programFolder) {
-    return LocalAddress(programFolder, "about.html");
+std::string ProjectPageAddress(const std::string& assetsFolder) {
+    return LocalAddress(assetsFolder, "about.html");
 }
 
-bool OpenWebPage(const std::string& programFolder, const std::string& address, WebShell& shell,
+bool OpenWebPage(const std::string& probeFolder, const std::string& address, WebShell& shell,
                  Prompts& prompts) {
     const QString probe =
-        QString::fromStdString(programFolder) + QLatin1Char('/') + QString::fromLatin1(kProbeFileName);
+        QString::fromStdString(probeFolder) + QLatin1Char('/') + QString::fromLatin1(kProbeFileName);
     {
         // A folder we cannot write to only means the lookup reports the
         // missing probe; nothing else depends on it.
         QFile file(probe);
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.close();
     }
-    const int code = shell.FindBrowser(probe.toStdString(), programFolder);
+    const int code = shell.FindBrowser(probe.toStdString(), probeFolder);
     QFile::remove(probe);
 
     bool opened = false;

@@ -27,17 +27,19 @@ public:
     bool OpenAddress(const std::string& address) override;
 };
 
-// The probe page created (empty) in the program folder during the lookup.
+// The probe page created (empty) in a writable folder (AppPaths::StateFolder)
+// during the lookup.
 constexpr const char* kProbeFileName = "x27z42j.html";
 
-// file:// addresses of the manual and of the project page, beside the program.
-std::string HelpPageAddress(const std::string& programFolder);
-std::string ProjectPageAddress(const std::string& programFolder);
+// file:// addresses of the manual and of the project page in help/ below the
+// assets folder.
+std::string HelpPageAddress(const std::string& assetsFolder);
+std::string ProjectPageAddress(const std::string& assetsFolder);
 
 // Finds the browser through an empty probe page, removes the probe, and opens
 // the address; every failure is one message box titled "Varnholm". Returns
 // true when the page was handed to the browser.
-bool OpenWebPage(const std::string& programFolder, const std::string& address, WebShell& shell,
+bool OpenWebPage(const std::string& probeFolder, const std::string& address, WebShell& shell,
                  Prompts& prompts);
 
 }  // namespace vh::ui

@@ -66,10 +66,10 @@ int Pixels(float twips) {
 
 }  // namespace
 
-MainWindow::MainWindow(Prompts& prompts, const std::string& programFolder, QWidget* parent)
+MainWindow::MainWindow(Prompts& prompts, const AppPaths& paths, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts) {
     setObjectName("frmMain");
-    state_.ProgramFolder = programFolder;
+    state_.Paths = paths;
     BuildMenus();
     BuildToolbar();
     BuildCentre();

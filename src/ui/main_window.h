@@ -45,10 +45,10 @@ constexpr int kTwipsPerPixel = 15;
 class MainWindow : public QMainWindow, public MainWindowServices {
     Q_OBJECT
 public:
-    // Start-up: defaults for programFolder, the settings file, the recent
-    // menu and the window placement. Message boxes and file dialogs go
-    // through prompts (QtPrompts in the program, scripted in tests).
-    MainWindow(Prompts& prompts, const std::string& programFolder, QWidget* parent = nullptr);
+    // Start-up: defaults for paths, the settings file, the recent menu and
+    // the window placement. Message boxes and file dialogs go through
+    // prompts (QtPrompts in the program, scripted in tests).
+    MainWindow(Prompts& prompts, const AppPaths& paths, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // MainWindowServices

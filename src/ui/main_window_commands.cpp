@@ -134,7 +134,7 @@ void MainWindow::ExportHeightImageTo(const std::string& path) {
 }
 
 void MainWindow::StartUp() {
-    SetDefaults(state_, state_.ProgramFolder);
+    SetDefaults(state_, state_.Paths);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         state_.ScreenWidthTwips = screen->geometry().width() * kTwipsPerPixel;
         state_.ScreenHeightTwips = screen->geometry().height() * kTwipsPerPixel;

@@ -112,11 +112,11 @@ void InstallToolCommands(MainWindowServices& services, WebShell& shell) {
 
     WebShell* web = &shell;
     Register(sv, "cmdOnlineHelp", [&sv, web] {
-        const std::string& folder = sv.State().ProgramFolder;
-        OpenWebPage(folder, HelpPageAddress(folder), *web, sv.UserPrompts());
+        const AppPaths& paths = sv.State().Paths;
+        OpenWebPage(paths.StateFolder, HelpPageAddress(paths.AssetsFolder), *web, sv.UserPrompts());
     });
     Register(sv, "cmdAbout", [&sv, web] {
-        sv.OpenDialog(new FrmAbout(sv.State().ProgramFolder, sv.UserPrompts(), *web, sv.Window()));
+        sv.OpenDialog(new FrmAbout(sv.State().Paths, sv.UserPrompts(), *web, sv.Window()));
     });
 }
 

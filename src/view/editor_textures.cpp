@@ -48,9 +48,9 @@ std::optional<SkyPaths> AutoFillSkyPaths(const std::string& chosen) {
 
 void ApplyEditorTextures(EditorState& s, const EditorTextureChoice& c) {
     const std::string ground = Trim(c.Ground);
-    s.GroundTexture = c.GroundDefault || ground.empty() ? DefaultGroundPath(s.ProgramFolder) : ground;
+    s.GroundTexture = c.GroundDefault || ground.empty() ? DefaultGroundPath(s.Paths.AssetsFolder) : ground;
 
-    SkyPaths sky = DefaultSkyPaths(s.ProgramFolder);
+    SkyPaths sky = DefaultSkyPaths(s.Paths.AssetsFolder);
     if (!c.SkyDefault) {
         SkyPaths typed;
         bool complete = true;

@@ -25,7 +25,7 @@ struct Commands : ::testing::Test {
 
     void SetUp() override {
         vhtest::MakeTerrain(s, 5, 4);
-        s.ProgramFolder = dir.File("prog");
+        s.Paths = vh::PortablePaths(dir.File("prog"));
         s.Points[3].Height = 64;
         s.DocTitle = "newmap.vhm";
         s.DocClean = vh::kTrue;

@@ -23,7 +23,7 @@ class ExportChoice : public ::testing::Test {
 protected:
     void SetUp() override {
         vhtest::MakeTerrain(s, 3, 3);
-        s.ProgramFolder = "/opt/varnholm";
+        s.Paths = vh::PortablePaths("/opt/varnholm");
         s.DocPath.clear();
         s.Recent = {};
         s.LastExportPath.clear();

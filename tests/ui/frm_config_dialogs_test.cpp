@@ -120,7 +120,7 @@ TEST(ConfigDialogs, AboutShowsTheVersionLine) {
         bool OpenAddress(const std::string&) override { return true; }
     } shell;
     vhtest::FakeServices services;
-    FrmAbout dlg("/nonexistent", services.prompts, shell);
+    FrmAbout dlg(vh::PortablePaths("/nonexistent"), services.prompts, shell);
     EXPECT_EQ(Control<QLabel>(dlg, "lblVersion")->text(), "Varnholm v2.2.0  for Linux.");
 }
 
@@ -169,7 +169,7 @@ TEST(ConfigDialogs, CammeraRoundsHalvesToEvenAndMapsTheSensitivitySlider) {
 class EdTextures : public ::testing::Test {
 protected:
     void SetUp() override {
-        sv.state.ProgramFolder = "/opt/vh";
+        sv.state.Paths = vh::PortablePaths("/opt/vh");
         sv.state.SkyUP = "/old/up.bmp";
         d = std::make_unique<FrmEdTextures>(sv);
     }

@@ -33,7 +33,7 @@ struct WindowRig {
             std::filesystem::create_directories(folder.Path() / "config");
             WriteFileBytes(SettingsPath(), settings);
         }
-        window = std::make_unique<vh::ui::MainWindow>(prompts, folder.Path().string());
+        window = std::make_unique<vh::ui::MainWindow>(prompts, vh::PortablePaths(folder.Path().string()));
     }
     vh::EditorState& State() { return window->State(); }
     std::string SettingsPath() const { return folder.File("config/Varnholm.ini"); }

@@ -17,9 +17,9 @@ namespace {
 
 // A terrain in the window's state, as a generated one leaves it: loop running, unsaved.
 void GiveTerrain(WindowRig& rig) {
-    const std::string folder = rig.State().ProgramFolder;
+    const vh::AppPaths paths = rig.State().Paths;
     vhtest::MakeTerrain(rig.State(), 9, 9);
-    rig.State().ProgramFolder = folder;
+    rig.State().Paths = paths;
     rig.State().DocTitle = "newmap.vhm";
     rig.State().LoopRunning = -1;
     rig.State().DocClean = 0;

@@ -19,7 +19,7 @@ TEST(EditorTextures, ShortcutsAndEmptyNamesAreRefusedAndOneEmptySkyBoxResetsAllS
     EXPECT_FALSE(vh::view::AcceptChosenFile("/home/me/sky.LnK"));
     EXPECT_TRUE(vh::view::AcceptChosenFile("/home/me/sky.bmp"));
     vh::EditorState s;
-    s.ProgramFolder = "/opt/vh";
+    s.Paths = vh::PortablePaths("/opt/vh");
     vh::view::EditorTextureChoice c;
     for (int i = 0; i < 6; ++i) c.Sky[i] = "  /my/sky" + std::to_string(i) + ".bmp ";
     c.Ground = " /my/ground.tga ";
