@@ -1,18 +1,51 @@
 // The Varnholm editor.
 #include <QApplication>
+#include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "core/app_paths.h"
+#include "core/command_line.h"
+#include "core/version.h"
 #include "ui/frm_splash.h"
 #include "ui/main_window.h"
 #include "ui/qt_prompts.h"
+#include "ui/quit_signals.h"
+
+namespace {
+
+std::vector<std::string> Arguments(const QStringList& list) {
+    std::vector<std::string> out;
+    for (qsizetype i = 1; i < list.size(); ++i) out.push_back(list[i].toStdString());
+    return out;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    const vh::AppPaths paths = vh::ResolveAppPaths(vh::ProcessEnvironment(vh::ExecutableFolder()));
+    // --help and --version answer before Qt looks for a display.
+    const vh::StartRequest early = vh::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (early.Action == vh::StartAction::Help || early.Action == vh::StartAction::Version) {
+        const std::string text =
+            early.Action == vh::StartAction::Help ? vh::HelpText(paths) : vh::VersionText();
+        std::fputs(text.c_str(), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Varnholm");
+    QApplication::setApplicationVersion(vh::kVersionString);
+    QGuiApplication::setDesktopFileName("varnholm");
+    // Qt has taken its own options (-platform, -style, ...) out by now.
+    const vh::StartRequest request = vh::ParseCommandLine(Arguments(QCoreApplication::arguments()));
+    if (request.Action == vh::StartAction::Error) {
+        std::fprintf(stderr, "varnholm: %s (try --help)\n", request.Message.c_str());
+        return 2;
+    }
     // The window ends the program itself, after its quit flow.
     QApplication::setQuitOnLastWindowClosed(false);
-    const vh::AppPaths paths = vh::ResolveAppPaths(vh::ProcessEnvironment(vh::ExecutableFolder()));
     vh::CreateStateFolder(paths);
 
     // The splash stays up, painted, while the window starts.
@@ -26,7 +59,9 @@ int main(int argc, char** argv) {
     prompts.SetParent(&window);
     QObject::connect(&window, &vh::ui::MainWindow::ProgramEnded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    vh::ui::QuitSignals quitSignals([&window] { window.close(); });
     window.show();
     splash.reset();
+    if (!request.File.empty()) window.OpenDocument(request.File);
     return app.exec();
 }

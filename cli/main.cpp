@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/verbs.h"
+#include "core/version.h"
 
 namespace vhcli {
 
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (first == "--version") {
-        std::printf("varnholm-cli 2.2.0\n");
+        std::printf("varnholm-cli %s\n", vh::kVersionString);
         return 0;
     }
     for (const auto& v : vhcli::Verbs()) {

@@ -4,14 +4,11 @@
 
 #include <QWidget>
 
+#include "core/version.h"
+
 class QLabel;
 
 namespace vh::ui {
-
-// The program's three-part version.
-constexpr int kVersionMajor = 2;
-constexpr int kVersionMinor = 2;
-constexpr int kVersionRevision = 0;
 
 // "v 2.2.0" for version 2.2.0.
 QString SplashVersionText();

@@ -71,6 +71,10 @@ public:
     // True while the per-frame tick is scheduled.
     bool LoopTicking() const { return loopTimer_.isActive(); }
 
+    // Opens a document named on the command line as "&Open" would: a bad or
+    // missing file gets Open's message and leaves the editor as it was.
+    bool OpenDocument(const std::string& path);
+
     // The quit flow of "&Close" and the close box: unsaved-changes prompt,
     // settings written, program ended. False when the user cancelled.
     bool Quit();

@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QScreen>
 
+#include "core/document.h"
 #include "core/document_commands.h"
 #include "core/lifecycle.h"
 #include "core/recent.h"
@@ -147,6 +148,15 @@ void MainWindow::StartUp() {
     resize(1024, 768);
     ApplyWindowPlacement();
     RefreshControls();
+}
+
+bool MainWindow::OpenDocument(const std::string& path) {
+    if (ended_) return false;
+    ++handlerDepth_;
+    const bool opened = ReadDocument(state_, path, FileTitleOf(path), prompts_);
+    --handlerDepth_;
+    RefreshControls();
+    return opened;
 }
 
 bool MainWindow::Quit() {
