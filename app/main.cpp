@@ -1,5 +1,6 @@
 // The Varnholm editor.
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -37,7 +38,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Varnholm");
     QApplication::setApplicationVersion(vh::kVersionString);
-    QGuiApplication::setDesktopFileName("varnholm");
+    // The installed launcher and icon (a build folder has neither; no harm).
+    QGuiApplication::setDesktopFileName(QStringLiteral(VH_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(VH_APP_ID)));
     // Qt has taken its own options (-platform, -style, ...) out by now.
     const vh::StartRequest request = vh::ParseCommandLine(Arguments(QCoreApplication::arguments()));
     if (request.Action == vh::StartAction::Error) {
