@@ -1,7 +1,6 @@
 #include "core/document.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstring>
@@ -121,11 +120,10 @@ TEST(DocumentWrite, FailedWritesReportAndLeaveTheOldFileWhole) {
     std::string path = dir.File("keep.vhm"), error;
     vhtest::WriteFileBytes(path, "old contents");
     s.DocClean = vh::kFalse;
-    // The temporary file cannot be created when a folder stands in its place.
-    std::filesystem::create_directory(path + ".tmp-" + std::to_string(::getpid()));
-    EXPECT_FALSE(vh::WriteDocument(s, path, &error));
-    EXPECT_FALSE(error.empty());
-    std::filesystem::remove(path + ".tmp-" + std::to_string(::getpid()));
+    // A folder where the file should be is not replaced.
+    std::filesystem::create_directory(dir.File("folder.vhm"));
+    EXPECT_FALSE(vh::WriteDocument(s, dir.File("folder.vhm"), &error));
+    EXPECT_NE(error.find("folder"), std::string::npos) << error;
     EXPECT_FALSE(vh::WriteDocument(s, dir.File("no/such/folder/x.vhm"), &error));
     EXPECT_NE(error.find("x.vhm"), std::string::npos);
     // A terrain that could not be reopened is not written.

@@ -14,6 +14,7 @@
 #include <regex>
 
 #include "core/rules.h"
+#include "export/height_image.h"
 #include "export/number_text.h"
 #include "export_fixture.h"
 
@@ -194,4 +195,23 @@ TEST(MapExport, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(vhtest::ReadFileBytes(path), "previous export");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
+TEST(MapExport, MapAndBitmapExportsWriteThroughALinkIntoTheGameFolder) {
+    vh::EditorState s;
+    vhtest::MakeTerrain(s, 3, 3);
+    vhtest::TempDir dir;
+    std::filesystem::create_directories(dir.Path() / "game/maps");
+    const std::string names[] = {"valley.map", "valley.bmp"};
+    for (const std::string& name : names) {
+        vhtest::WriteFileBytes(dir.File("game/maps/" + name), "old");
+        std::filesystem::create_symlink(dir.File("game/maps/" + name), dir.Path() / name);
+    }
+    std::string error;
+    ASSERT_TRUE(vh::ExportMap(s, dir.File("valley.map"), vh::NoProgress(), &error)) << error;
+    ASSERT_TRUE(vh::ExportHeightImage(s, dir.File("valley.bmp"), &error)) << error;
+    for (const std::string& name : names) EXPECT_TRUE(std::filesystem::is_symlink(dir.Path() / name)) << name;
+    EXPECT_EQ(vhtest::ReadFileBytes(dir.File("game/maps/valley.map")).substr(0, 3), "{\r\n");
+    EXPECT_EQ(vhtest::ReadFileBytes(dir.File("game/maps/valley.bmp")).substr(0, 2), "BM");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path() / "game/maps"), {}), 2);
 }
