@@ -83,7 +83,7 @@ int RunGenerate(const std::vector<std::string>& args) {
     if (o.Seed) s.Rnd.Seed(*o.Seed);
 
     const vh::NewMapValues values = vh::NewMapValuesFromSettings(s);
-    if (auto message = vh::CheckNewMapValues(values)) return Fail(*message, 1);
+    if (auto message = vh::CheckNewMapValues(values, s.Grid)) return Fail(*message, 1);
     if (values.chkBM && !values.txtBM.empty() && values.Preview.isNull())
         std::fprintf(stderr,
                      "varnholm-cli generate: warning: height image \"%s\" did not load; "

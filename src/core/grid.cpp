@@ -2,6 +2,36 @@
 
 namespace vh {
 
+namespace {
+
+// Coordinate of point `index` (from 0) on an axis of `count` points `size`
+// apart, centred on 0. Exact in double; see AxisIsExact for why the float of
+// it is also what a float counter stepping by size from the low end reaches.
+double AxisCoordinate(int index, int count, int size) {
+    return static_cast<double>(index) * size - static_cast<double>(count - 1) * size / 2.0;
+}
+
+// True when every coordinate of the axis is a float. Then the low end, the
+// product behind it and every sum of a coordinate and the step that is
+// itself a coordinate are exact in float arithmetic, so the float-counting
+// loop the grid was always built with met exactly these values and stopped
+// after exactly `count` of them: grids that pass keep their old coordinates.
+bool AxisIsExact(int count, int size) {
+    for (int i = 0; i < count; ++i) {
+        const double v = AxisCoordinate(i, count, size);
+        if (static_cast<double>(static_cast<float>(v)) != v) return false;
+    }
+    return true;
+}
+
+std::string InexactSide(int points, int size) {
+    return "A side of " + std::to_string(points - 1) + " triangles of " + std::to_string(size) +
+           " units is too long for its points to be placed exactly. Use fewer triangles or a shorter "
+           "triangle length.";
+}
+
+}  // namespace
+
 std::optional<std::string> CheckGridSize(int x, int y, int size) {
     if (x < 2 || y < 2) return "The terrain needs at least 2 points along each side.";
     if (size <= 0) return "The distance between points must be greater than 0.";
@@ -10,6 +40,8 @@ std::optional<std::string> CheckGridSize(int x, int y, int size) {
         return "A terrain of " + std::to_string(x) + " x " + std::to_string(y) + " points (" +
                std::to_string(points) +
                " points) is too large. Varnholm holds at most 32767 points, for example 181 x 181.";
+    if (!AxisIsExact(x, size)) return InexactSide(x, size);
+    if (!AxisIsExact(y, size)) return InexactSide(y, size);
     return std::nullopt;
 }
 
@@ -25,30 +57,27 @@ void SizeTerrainArrays(EditorState& s) {
 }
 
 void BuildGrid(EditorState& s, Progress& progress) {
-    const int nx = s.X, ny = s.Y;
-    const float size = s.Size;
+    const int nx = s.X, ny = s.Y, size = s.Size;
     s.PointCount = static_cast<float>(nx * ny);
     s.SquareCount = static_cast<float>((nx - 1) * (ny - 1));
     s.PointsPerRow = static_cast<float>(nx);
     SizeTerrainArrays(s);
 
-    // Points: float-counted loops, so an odd count puts the middle exactly on 0.
+    // Points, counted by index so nothing can run past the arrays.
     progress.Maximum(ny);
     progress.Value(0);
     progress.Status("Generating Points...");
-    const float halfX = (nx - 1) * size / 2.0f;
-    const float halfZ = (ny - 1) * size / 2.0f;
-    int index = 0, row = 0;
-    for (float z = -halfZ; z <= halfZ; z += size) {
-        for (float x = -halfX; x <= halfX; x += size) {
-            ++index;
-            TerrainPoint& p = s.Points[index];
-            p.X = x;
+    int index = 0;
+    for (int row = 0; row < ny; ++row) {
+        const float z = static_cast<float>(AxisCoordinate(row, ny, size));
+        for (int col = 0; col < nx; ++col) {
+            TerrainPoint& p = s.Points[++index];
+            p.X = static_cast<float>(AxisCoordinate(col, nx, size));
             p.Z = z;
             p.Height = 0;
             p.Locked = 0;
         }
-        progress.Value(++row);
+        progress.Value(row + 1);
     }
 
     // Squares: corners, counted by row start point.
@@ -56,15 +85,15 @@ void BuildGrid(EditorState& s, Progress& progress) {
     progress.Value(0);
     progress.Status("Building Squares...");
     int sq = 0;
-    const float lastRowStart = static_cast<float>(nx * (ny - 1));
-    for (float r = 1; r <= lastRowStart; r += nx) {
-        progress.Value(static_cast<int>(r));
-        for (float c = 1; c <= nx - 1; c += 1) {
+    const int lastRowStart = nx * (ny - 1);
+    for (int r = 1; r <= lastRowStart; r += nx) {
+        progress.Value(r);
+        for (int c = 1; c <= nx - 1; ++c) {
             TerrainSquare& q = s.Squares[++sq];
-            q.CornerNextLeft = r + nx + c - 1;
-            q.CornerNextRight = r + nx + c;
-            q.CornerLeft = r + c - 1;
-            q.CornerRight = r + c;
+            q.CornerNextLeft = static_cast<float>(r + nx + c - 1);
+            q.CornerNextRight = static_cast<float>(r + nx + c);
+            q.CornerLeft = static_cast<float>(r + c - 1);
+            q.CornerRight = static_cast<float>(r + c);
         }
     }
 
@@ -72,22 +101,23 @@ void BuildGrid(EditorState& s, Progress& progress) {
     progress.Maximum(s.SquareTotal());
     progress.Value(0);
     progress.Status("Sorting Squares...");
-    const float w = static_cast<float>(nx - 1);
-    const float lastFull = w * (ny - 2);
+    const int w = nx - 1;
+    const int lastFull = w * (ny - 2);
+    const int squares = s.SquareTotal();
     int n = 0;
-    for (float st = 1; st <= s.SquareCount; st += w) {
-        for (float c = 1; c <= w; c += 1) {
+    for (int st = 1; w > 0 && st <= squares; st += w) {
+        for (int c = 1; c <= w; ++c) {
             ++n;
             TerrainSquare& q = s.Squares[n];
-            const float fn = static_cast<float>(n);
-            if (st > w) q.SqPrev = fn - w;
-            if (st <= lastFull) q.SqNext = fn + w;
-            if (!(st > lastFull || c == 1)) q.SqNextLeft = fn + w - 1;
-            if (!(st > lastFull || c == w)) q.SqNextRight = fn + w + 1;
-            if (!(st <= w || c == 1)) q.SqPrevLeft = fn - w - 1;
-            if (!(st <= w || c == w)) q.SqPrevRight = fn - w + 1;
-            if (c < w) q.SqRight = fn + 1;
-            if (c > 1) q.SqLeft = fn - 1;
+            auto f = [](int v) { return static_cast<float>(v); };
+            if (st > w) q.SqPrev = f(n - w);
+            if (st <= lastFull) q.SqNext = f(n + w);
+            if (!(st > lastFull || c == 1)) q.SqNextLeft = f(n + w - 1);
+            if (!(st > lastFull || c == w)) q.SqNextRight = f(n + w + 1);
+            if (!(st <= w || c == 1)) q.SqPrevLeft = f(n - w - 1);
+            if (!(st <= w || c == w)) q.SqPrevRight = f(n - w + 1);
+            if (c < w) q.SqRight = f(n + 1);
+            if (c > 1) q.SqLeft = f(n - 1);
         }
         progress.Value(n);
     }

@@ -1,5 +1,6 @@
 #include "core/settings.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cstdio>
 #include <filesystem>
@@ -276,6 +277,11 @@ bool ApplySetting(EditorState& s, const std::string& key, const std::string& val
         s.Recent[r] = v;
     } else if (const Entry* e = FindEntry(k, inToolsSection)) {
         ApplyEntry(s, *e, v);
+        // The height grid is one of the Grid menu's choices; anything else
+        // (a typo reads as 0) would leave nothing to snap to.
+        if (k == "GRID" &&
+            std::find(kGridChoices.begin() + 1, kGridChoices.end(), s.Grid) == kGridChoices.end())
+            s.Grid = 16;
     }
     return true;
 }

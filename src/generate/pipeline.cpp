@@ -131,7 +131,7 @@ void RunGenerationPasses(EditorState& s, const NewMapValues& v, Progress& progre
 
 }  // namespace
 
-std::optional<std::string> CheckNewMapValues(const NewMapValues& v) {
+std::optional<std::string> CheckNewMapValues(const NewMapValues& v, int grid) {
     struct Named {
         const char* name;
         long long value;
@@ -162,16 +162,19 @@ std::optional<std::string> CheckNewMapValues(const NewMapValues& v) {
         return "A terrain of " + std::to_string(x - 1) + " x " + std::to_string(y - 1) + " triangles needs " +
                std::to_string(points) +
                " points. Varnholm holds at most 32767 points, for example 180 x 180 triangles.";
+    // The spacing and the sides as the grid will be built, after the corrections.
+    const int size = CorrectedSize(v.Size, grid);
+    if (std::optional<std::string> problem = CheckGridSize(x, y, size)) return problem;
     for (float f :
          {v.MinNormal, v.MaxNormal, v.MaxSeed, v.FaultMaxChange, v.CircleMaxChange, v.SmoothThreshold,
           v.DiamondSquarePercentLimiter, v.ParticlePercentLimiter, v.BitMapHeightMulti})
         if (!std::isfinite(f)) return std::string("A value of the new map is not a usable number.");
     if (v.chkFractal && v.chkCircle) {
         // The circle radius in map units is a 16-bit product.
-        const long long radius = static_cast<long long>(v.CircleMaxRad) * v.Size;
+        const long long radius = static_cast<long long>(v.CircleMaxRad) * size;
         if (!Fits16(radius))
             return "A circle radius of " + std::to_string(v.CircleMaxRad) + " triangles of " +
-                   std::to_string(v.Size) + " units (" + std::to_string(radius) +
+                   std::to_string(size) + " units (" + std::to_string(radius) +
                    " units) is too large. The radius can be at most 32767 units.";
     }
     if (v.chkSlope && !Fits16(2LL * v.SlopeSteepness))

@@ -68,10 +68,11 @@ struct NewMapValues {
     QImage Preview;
 };
 
-// A message when the values cannot be generated (more than 32767 points, or
-// a value that does not fit its 16-bit setting); nullopt when fine. Called
-// before anything is reset, so a rejected run leaves the editor untouched.
-std::optional<std::string> CheckNewMapValues(const NewMapValues& v);
+// A message when the values cannot be generated (more than 32767 points, a
+// value that does not fit its 16-bit setting, or a grid that cannot be built
+// as asked with the height grid `grid`); nullopt when fine. Called before
+// anything is reset, so a rejected run leaves the editor untouched.
+std::optional<std::string> CheckNewMapValues(const NewMapValues& v, int grid);
 
 // The whole generation: reset, copy into the settings, corrections, grid,
 // generators, passes, "Building Mesh..." (s.OnTerrainReplaced), and the new

@@ -415,7 +415,7 @@ void FrmNew::Generate() {
     Prompts& prompts = services_.UserPrompts();
     NewMapValues values;
     std::optional<std::string> problem = NewMapValuesFromForm(Form(), values);
-    if (!problem) problem = CheckNewMapValues(values);
+    if (!problem) problem = CheckNewMapValues(values, services_.State().Grid);
     if (problem) {
         // Nothing has been reset yet: the current terrain stays.
         prompts.Message(*problem, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);

@@ -131,3 +131,17 @@ TEST_F(GenerateVerb, BadRequestsWriteNothing) {
     EXPECT_EQ(RunCli("generate", log), 2);
     EXPECT_FALSE(std::filesystem::exists(out));
 }
+
+TEST_F(GenerateVerb, GridsThatCannotBeBuiltAsAskedAreRefused) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"--set Grid=1 --set X=2 --set Y=14358 --set Size=9729", "exactly"},
+        {"--set X=3 --set Y=8200 --set Size=32752", "exactly"},
+        // 50 units become one grid step of 128, and 256 of those are 32768 units.
+        {"--set Grid=128 --set Size=50 --set Fractal=1 --set Circle=1 --set CircleMaxRad=256", "32768"},
+    };
+    for (const auto& [args, word] : cases) {
+        EXPECT_EQ(Generate(args), 1) << args;
+        EXPECT_NE(vhtest::ReadFileBytes(log).find(word), std::string::npos) << vhtest::ReadFileBytes(log);
+        EXPECT_FALSE(std::filesystem::exists(out)) << args;
+    }
+}

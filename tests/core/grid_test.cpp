@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -63,6 +65,7 @@ TEST(Grid, SizeLimitAcceptsOneEightyOneSquaredOnly) {
     EXPECT_NE(msg->find("32767"), std::string::npos);
     EXPECT_TRUE(CheckGridSize(1, 5, 256).has_value());
     EXPECT_TRUE(CheckGridSize(5, 5, 0).has_value());
+    EXPECT_TRUE(CheckGridSize(5, 5, -16).has_value());
     EditorState s;
     vhtest::MakeTerrain(s, 181, 181);
     EXPECT_EQ(s.PointCount, 32761);
@@ -89,4 +92,87 @@ TEST(Grid, ReportsItsThreeStepsWithTheirMaxima) {
                                                     "Sorting Squares..."}));
     EXPECT_EQ(p.maxima, (std::vector<int>{9, 17 * 8, 128}));
     EXPECT_EQ(p.last, 128);
+}
+
+namespace {
+
+// The points of one axis as the grid was always built: a float counter from
+// -(n - 1) x size / 2 up to +(n - 1) x size / 2 in steps of size. Documents
+// and exports hold these values, so the builder must keep them.
+std::vector<float> AccumulatedAxis(int n, int size) {
+    std::vector<float> out;
+    const float step = static_cast<float>(size);
+    const float half = (n - 1) * step / 2.0f;
+    for (float v = -half; v <= half && out.size() <= static_cast<size_t>(n); v += step) out.push_back(v);
+    return out;
+}
+
+}  // namespace
+
+TEST(Grid, AcceptedGridsKeepTheCoordinatesOfTheFloatCountingLoop) {
+    const int counts[] = {2,   3,   4,   5,    16,   17,   33,   100,  129,  181,
+                          182, 256, 257, 1000, 1025, 2049, 4097, 8193, 16383};
+    int accepted = 0, refused = 0;
+    for (int n : counts) {
+        std::vector<int> sizes = {1,    2,    3,    7,    16,   100,  255,   256,   257,  1000,
+                                  1024, 1025, 2048, 4095, 4096, 8192, 16383, 16384, 32767};
+        // And the sizes around the lengths where floats stop holding every half unit.
+        for (double limit : {16777216.0, 33554432.0, 67108864.0})
+            for (int d = -2; d <= 2; ++d) sizes.push_back(static_cast<int>(limit / (n - 1)) + d);
+        for (int size : sizes) {
+            if (size < 1 || size > 32767) continue;
+            const std::vector<float> old = AccumulatedAxis(n, size);
+            if (CheckGridSize(n, 2, size)) {
+                // Refused only where the old loop did not place every point exactly.
+                ++refused;
+                bool drifted = old.size() != static_cast<size_t>(n);
+                for (size_t i = 0; !drifted && i < old.size(); ++i)
+                    drifted =
+                        old[i] != static_cast<double>(i) * size - (n - 1) * static_cast<double>(size) / 2;
+                EXPECT_TRUE(drifted) << n << " x " << size;
+                continue;
+            }
+            ++accepted;
+            EditorState s;
+            s.X = static_cast<int16_t>(n);
+            s.Y = 2;
+            s.Size = static_cast<int16_t>(size);
+            BuildGrid(s);
+            ASSERT_EQ(old.size(), static_cast<size_t>(n)) << n << " x " << size;
+            for (int i = 0; i < n; ++i) {
+                ASSERT_EQ(s.Points[i + 1].X, old[i]) << n << " x " << size << " column " << i;
+                ASSERT_EQ(s.Points[n + i + 1].Z, -s.Points[1].Z) << n << " x " << size;
+            }
+        }
+    }
+    EXPECT_GT(accepted, 300);
+    EXPECT_GT(refused, 10);
+}
+
+TEST(Grid, SidesAFloatCannotPlaceExactlyAreRefusedWithAMessage) {
+    // One row too many (past the end of the arrays) or one too few (a row
+    // left at 0, 0) with the float counter.
+    const int sides[][3] = {{2, 14358, 9729}, {3, 8200, 32752}, {14358, 2, 9729}};
+    for (const auto& g : sides) {
+        const auto message = CheckGridSize(g[0], g[1], g[2]);
+        ASSERT_TRUE(message.has_value()) << g[1];
+        EXPECT_NE(message->find("exactly"), std::string::npos) << *message;
+    }
+    // The longest sides that stay exact: every coordinate a whole or half unit.
+    EXPECT_FALSE(CheckGridSize(2, 1025, 16384).has_value());  // +/- 8388608
+    EXPECT_FALSE(CheckGridSize(2, 16383, 1024).has_value());  // +/- 8387584
+    EXPECT_TRUE(CheckGridSize(2, 1026, 16383).has_value());   // +/- 8388607.5 needs 25 bits
+}
+
+TEST(Grid, AnyGridIsBuiltInsideItsArrays) {
+    // Sizes the check refuses still must not run past the arrays or forever.
+    for (const auto& g : {std::array<int, 3>{2, 14358, 9729}, {3, 8200, 32752}, {4, 4, 0}, {4, 4, -32}}) {
+        EditorState s;
+        s.X = static_cast<int16_t>(g[0]);
+        s.Y = static_cast<int16_t>(g[1]);
+        s.Size = static_cast<int16_t>(g[2]);
+        BuildGrid(s);
+        EXPECT_EQ(s.Points.size(), static_cast<size_t>(g[0]) * g[1] + 1);
+        EXPECT_EQ(s.Squares[s.SquareTotal()].CornerNextRight, static_cast<float>(g[0] * g[1]));
+    }
 }

@@ -82,11 +82,17 @@ TEST(SettingsRead, NumbersRoundHalvesToEvenClampAndReadLeniently) {
     EXPECT_EQ(s.X, 32767);
     EXPECT_EQ(s.Y, -32768);
     EXPECT_EQ(s.particleIterations, 32767);
-    EXPECT_EQ(s.Grid, 0);
     EXPECT_EQ(s.MaxSeed, 12.5f);
     EXPECT_TRUE(std::isfinite(s.WalkSpeed));
     EXPECT_GT(s.WalkSpeed, 1e38f);
     EXPECT_EQ(s.Sensitivity, 0.0f);
+}
+
+TEST(SettingsRead, AGridThatIsNotAMenuChoiceReadsAsSixteen) {
+    const std::pair<const char*, int> cases[] = {{"abc", 16}, {"0", 16}, {"-16", 16}, {"3", 16},
+                                                 {"256", 16}, {"1", 1},  {"32", 32},  {"128", 128}};
+    for (const auto& [text, grid] : cases)
+        EXPECT_EQ(ReadText(std::string("Grid=") + text + "\n").Grid, grid) << text;
 }
 
 TEST(SettingsRead, EmptyValueKeepsTheDefaultAndBooleansFollowTheFalseWord) {

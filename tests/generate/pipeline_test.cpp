@@ -90,9 +90,32 @@ TEST(RunNewMap, FlatteningRunsOnlyInsideNormalisation) {
 TEST(CheckNewMapValues, CircleRadiusMustFit16BitsOnlyWhenCirclesRun) {
     NewMapValues v;
     v.CircleMaxRad = 128;  // 128 x 256 = 32768
-    EXPECT_FALSE(CheckNewMapValues(v));
+    EXPECT_FALSE(CheckNewMapValues(v, 16));
     v.chkFractal = v.chkCircle = true;
-    EXPECT_TRUE(CheckNewMapValues(v));
+    EXPECT_TRUE(CheckNewMapValues(v, 16));
     v.CircleMaxRad = 127;
-    EXPECT_FALSE(CheckNewMapValues(v));
+    EXPECT_FALSE(CheckNewMapValues(v, 16));
+    // The radius counts in triangles of the corrected length: 50 units
+    // become 128 on a grid of 128, and 256 of them are 32768 units.
+    v.Size = 50;
+    v.CircleMaxRad = 256;
+    EXPECT_FALSE(CheckNewMapValues(v, 16));
+    const auto message = CheckNewMapValues(v, 128);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_NE(message->find("32768"), std::string::npos) << *message;
+}
+
+TEST(CheckNewMapValues, TheSpacingAndTheSidesAreCheckedAsTheGridWillBeBuilt) {
+    NewMapValues v;
+    v.Size = 0;
+    EXPECT_FALSE(CheckNewMapValues(v, 16));  // raised to one grid step
+    const auto none = CheckNewMapValues(v, 0);
+    ASSERT_TRUE(none.has_value());
+    EXPECT_NE(none->find("greater than 0"), std::string::npos) << *none;
+    v.X = 2;
+    v.Y = 14358;
+    v.Size = 9729;
+    const auto drift = CheckNewMapValues(v, 16);
+    ASSERT_TRUE(drift.has_value());
+    EXPECT_NE(drift->find("exactly"), std::string::npos) << *drift;
 }

@@ -149,6 +149,18 @@ TEST_F(FrmNewTest, OversizedGridOrLengthIsRefusedAndKeepsTheTerrain) {
     }
 }
 
+TEST_F(FrmNewTest, AGridWithoutSpacingIsRefusedInsteadOfBuilt) {
+    vhtest::MakeTerrain(s, 5, 5);
+    s.Grid = 0;  // what an unreadable stored grid once gave
+    auto d = Open();
+    Type(*d, "txtLength", "0");
+    Ok(*d);
+    ASSERT_EQ(services.prompts.Messages.size(), 1u);
+    EXPECT_NE(services.prompts.Messages[0].Text.find("greater than 0"), std::string::npos);
+    EXPECT_NE(d->result(), QDialog::Accepted);
+    EXPECT_EQ(s.PointTotal(), 25);
+}
+
 TEST_F(FrmNewTest, CancelChangesNothing) {
     vhtest::MakeTerrain(s, 3, 3);
     const float maxSeed = s.MaxSeed;
