@@ -16,12 +16,10 @@ namespace vh {
 
 namespace {
 
-// No grid the editor can build has coordinates beyond a few 10^8; anything
-// far past that is a damaged file, not a terrain.
-constexpr double kMaxCoordinate = 1.0e9;
 // Header strings cost at most 25 x 65537 bytes and the arrays about 2 MB, so
-// a larger file cannot be a document; it is refused before being read.
-constexpr uintmax_t kMaxDocumentBytes = 8u << 20;
+// a document always lies within the first 8 MB of its file; whatever
+// follows the last square is not read.
+constexpr size_t kMaxDocumentBytes = 8u << 20;
 
 // ---- encoding ----
 
@@ -101,10 +99,6 @@ bool IsWholeCount(float v) {
     return std::isfinite(v) && v >= 1 && v <= kMaxPoints && v == std::floor(v);
 }
 
-bool IsSaneCoordinate(float v) {
-    return std::isfinite(v) && std::fabs(v) <= kMaxCoordinate;
-}
-
 // The square records the grid builder makes for w + 1 points per row; a
 // document must hold exactly these.
 TerrainSquare ExpectedSquare(int n, int w, int rows) {
@@ -143,24 +137,14 @@ DocumentLoad Damaged(const std::string& name, const std::string& why) {
     return r;
 }
 
-// Points lie on a regular grid: one z per row, one x per column, both rising.
-std::string CheckPointGeometry(const DocumentData& d) {
-    const int w = static_cast<int>(d.PointsPerRow);
-    const int rows = d.Rows();
+// Any finite coordinate and height can be shown, edited and exported; the
+// grid's shape is fixed by the square records, not by the coordinates.
+std::string CheckPointValues(const DocumentData& d) {
     const auto& pts = d.Points;
-    for (int i = 1; i < static_cast<int>(pts.size()); ++i) {
+    for (size_t i = 1; i < pts.size(); ++i) {
         const TerrainPoint& p = pts[i];
-        if (!IsSaneCoordinate(p.X) || !IsSaneCoordinate(p.Z) || !IsSaneCoordinate(p.Height))
-            return "point " + std::to_string(i) + " has an impossible coordinate or height";
-    }
-    for (int j = 1; j <= rows; ++j) {
-        const int rowStart = (j - 1) * w + 1;
-        if (j > 1 && !(pts[rowStart].Z > pts[rowStart - w].Z)) return "the rows of points are out of order";
-        for (int i = 1; i <= w; ++i) {
-            const TerrainPoint& p = pts[rowStart + i - 1];
-            if (p.Z != pts[rowStart].Z || p.X != pts[i].X) return "the points do not form a regular grid";
-            if (i > 1 && !(p.X > pts[rowStart + i - 2].X)) return "the columns of points are out of order";
-        }
+        if (!std::isfinite(p.X) || !std::isfinite(p.Z) || !std::isfinite(p.Height))
+            return "point " + std::to_string(i) + " has a coordinate or height that is not a number";
     }
     return {};
 }
@@ -268,7 +252,6 @@ DocumentLoad DecodeDocument(std::string_view bytes, const std::string& name) {
     const size_t need =
         static_cast<size_t>(np) * kPointRecordBytes + static_cast<size_t>(ns) * kSquareRecordBytes;
     if (in.Remaining() < need) return Damaged(name, "it is shorter than its counts say");
-    if (in.Remaining() > need) return Damaged(name, "it holds data after the last square");
 
     d.Points.assign(static_cast<size_t>(np) + 1, TerrainPoint{});
     for (int i = 1; i <= np; ++i) {
@@ -288,7 +271,7 @@ DocumentLoad DecodeDocument(std::string_view bytes, const std::string& name) {
     }
     if (in.Failed()) return Damaged(name, "it is shorter than its counts say");
 
-    if (std::string why = CheckPointGeometry(d); !why.empty()) return Damaged(name, why);
+    if (std::string why = CheckPointValues(d); !why.empty()) return Damaged(name, why);
     const int rows = np / w;
     for (int i = 1; i <= ns; ++i)
         if (!SameSquare(d.Squares[i], ExpectedSquare(i, w - 1, rows)))
@@ -310,19 +293,12 @@ DocumentLoad LoadDocumentFile(const std::string& path) {
     if (!f) return unreadable(std::strerror(errno));
     std::string bytes;
     char buf[65536];
-    bool tooLarge = false;
     size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
+    while (bytes.size() < kMaxDocumentBytes && (n = std::fread(buf, 1, sizeof buf, f)) > 0)
         bytes.append(buf, n);
-        if (bytes.size() > kMaxDocumentBytes) {
-            tooLarge = true;
-            break;
-        }
-    }
     const bool readError = std::ferror(f) != 0;
     std::fclose(f);
     if (readError) return unreadable("the file could not be read");
-    if (tooLarge) return Damaged(path, "it is far too large to be a map document");
     return DecodeDocument(bytes, path);
 }
 

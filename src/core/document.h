@@ -1,6 +1,7 @@
 // The .vhm map document: a little-endian binary file holding the header
 // (version "200", counts, export settings, brush and editor textures), every
-// point (14 bytes) and every square (48 bytes), and nothing after them.
+// point (14 bytes) and every square (48 bytes). A reader ignores anything
+// after the last square.
 #pragma once
 
 #include <cstdint>
@@ -54,8 +55,10 @@ struct DocumentLoad {
 // than 65535 bytes or arrays that disagree with the counts.
 bool EncodeDocument(const EditorState& s, std::string* bytes, std::string* error);
 
-// Decode and fully validate document bytes; nothing outside the result is
-// touched. `name` only appears in messages.
+// Decode and validate document bytes; nothing outside the result is touched.
+// Refused only what cannot be used: a cut-off file, impossible counts,
+// square records that do not match the grid, and coordinates or heights
+// that are not finite numbers. `name` only appears in messages.
 DocumentLoad DecodeDocument(std::string_view bytes, const std::string& name);
 
 // Read and decode a file without touching any editor state.

@@ -1,5 +1,10 @@
 #include "core/editor_state.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "core/rules.h"
+
 namespace vh {
 
 void SetDefaults(EditorState& s, const std::string& programFolder) {
@@ -102,7 +107,16 @@ void SetDefaults(EditorState& s, const AppPaths& paths) {
     s.LogPath = paths.LogFile;
 }
 
+void KeepHeightsFinite(EditorState& s) {
+    const size_t n = std::min(s.Points.size(), static_cast<size_t>(std::max(s.PointTotal(), 0)) + 1);
+    for (size_t i = 1; i < n; ++i) {
+        float& h = s.Points[i].Height;
+        if (!std::isfinite(h)) h = ClampToFloat(h);
+    }
+}
+
 void UpdateTerrainMesh(EditorState& s) {
+    KeepHeightsFinite(s);
     if (s.OnTerrainMeshUpdate) s.OnTerrainMeshUpdate();
 }
 

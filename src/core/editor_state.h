@@ -167,8 +167,14 @@ void SetDefaults(EditorState& s, const AppPaths& paths);
 // The same for the portable layout below programFolder.
 void SetDefaults(EditorState& s, const std::string& programFolder);
 
+// Heights beyond the float range become the largest float of their sign and
+// heights that are not numbers become 0, so every terrain stays one that a
+// document can keep and an export can write.
+void KeepHeightsFinite(EditorState& s);
+
 // Rebuild the view's mesh from the heights (the hook called after every
-// height change the tools, passes, undo and redo make).
+// height change the tools, passes, undo and redo make). The heights are
+// kept finite first.
 void UpdateTerrainMesh(EditorState& s);
 
 enum class Tool { None = 0, RaiseLower, Mountain, Smooth, Noise, Flatten, TouchUp };

@@ -28,10 +28,18 @@ int32_t RoundToInt32(double v) {
     return static_cast<int32_t>(r);
 }
 
+float ClampToFloat(double v) {
+    constexpr double kMax = std::numeric_limits<float>::max();
+    if (std::isnan(v)) return 0.0f;
+    if (v > kMax) return static_cast<float>(kMax);
+    if (v < -kMax) return static_cast<float>(-kMax);
+    return static_cast<float>(v);
+}
+
 float SnapToGrid(float v, int grid) {
-    if (grid == 0) return static_cast<float>(RoundHalfEven(v));
+    if (grid == 0) return ClampToFloat(RoundHalfEven(v));
     double q = RoundHalfEven(static_cast<double>(v) / grid);
-    return static_cast<float>(q * grid);
+    return ClampToFloat(q * grid);
 }
 
 std::string NumberText(float v) {

@@ -22,8 +22,13 @@ int16_t RoundToInt16(double v);
 // RoundHalfEven clamped into a 32-bit signed integer.
 int32_t RoundToInt32(double v);
 
-// v / grid rounded half to even, times grid, as a 32-bit float. A grid of 0
-// (never offered by the editor) leaves v rounded to a whole number.
+// The nearest 32-bit float inside the finite range: values beyond it become
+// the largest float of their sign, NaN becomes 0.
+float ClampToFloat(double v);
+
+// v / grid rounded half to even, times grid, as a 32-bit float kept inside
+// the finite range. A grid of 0 (never offered by the editor) leaves v
+// rounded to a whole number.
 float SnapToGrid(float v, int grid);
 
 // Shortest text of a 32-bit float with at most 7 significant digits:

@@ -1,7 +1,6 @@
 #include "core/settings.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cstdio>
 #include <filesystem>
 #include <unordered_map>
@@ -185,10 +184,7 @@ bool ReadBool(const std::string& v) {
 // Lenient number, kept inside the float range so nothing downstream sees an
 // infinity from a value such as 1e999.
 float ReadFloat(const std::string& v) {
-    double d = ReadNumber(v);
-    if (d > FLT_MAX) return FLT_MAX;
-    if (d < -FLT_MAX) return -FLT_MAX;
-    return static_cast<float>(d);
+    return ClampToFloat(ReadNumber(v));
 }
 
 void SetRenderMode(CommandStates& c, const std::string& value) {

@@ -1,6 +1,7 @@
 #include "export/map_export.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -244,13 +245,27 @@ private:
     size_t pos_ = 0;
 };
 
-// Checks that every square names existing points before anything is written.
+// Checks that every square names existing points and that every number the
+// file would hold is finite, before anything is written.
 bool TerrainIsWhole(const EditorState& s, std::string* why) {
     const int np = s.PointTotal(), nq = s.SquareTotal();
     if (np < 1 || s.Points.size() < static_cast<size_t>(np) + 1 ||
         s.Squares.size() < static_cast<size_t>(nq) + 1) {
         *why = "There is no terrain to export.";
         return false;
+    }
+    for (int i = 1; i <= np; ++i) {
+        const TerrainPoint& p = s.Points[i];
+        if (!std::isfinite(p.X) || !std::isfinite(p.Z) || !std::isfinite(p.Height)) {
+            *why = "The terrain is damaged: point " + std::to_string(i) + " is not at a finite place.";
+            return false;
+        }
+    }
+    for (float scale : {s.TopScaleX, s.TopScaleY, s.SideScaleX, s.SideScaleY}) {
+        if (!std::isfinite(scale)) {
+            *why = "A texture scale is not a finite number.";
+            return false;
+        }
     }
     for (int i = 1; i <= nq; ++i) {
         const TerrainSquare& q = s.Squares[i];

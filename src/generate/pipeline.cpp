@@ -193,11 +193,16 @@ void RunNewMap(EditorState& s, const NewMapValues& v, Progress& progress) {
 
     BuildGrid(s, progress);
 
+    // Huge parameters can carry heights past the float range; each step
+    // hands the next one finite heights.
     if (v.chkFractal) RunFractalGenerators(s, v, progress);
+    KeepHeightsFinite(s);
     if (v.chkSlope) SlopeTerrain(s, v.SlopeDirection, progress);
     if (v.chkBM && !v.txtBM.empty())
         HeightImage(s, v.Preview.isNull() ? BlankHeightImagePreview() : v.Preview, progress);
+    KeepHeightsFinite(s);
     RunGenerationPasses(s, v, progress);
+    KeepHeightsFinite(s);
 
     progress.Status("Building Mesh...");
     if (s.OnTerrainReplaced) s.OnTerrainReplaced();

@@ -17,11 +17,11 @@ std::string FactorPercentText(float factor) {
 }
 
 float AbsoluteValueFromText(std::string_view text) {
-    return static_cast<float>(std::fabs(ReadNumber(text)));
+    return ClampToFloat(std::fabs(ReadNumber(text)));
 }
 
 float ScaleFactorFromText(std::string_view text) {
-    return static_cast<float>(ReadNumber(text) / 100.0);
+    return ClampToFloat(ReadNumber(text) / 100.0);
 }
 
 int SliderPosition(int setting, int lo, int hi) {

@@ -21,7 +21,8 @@ float PercentFactorFromText(std::string_view text);
 std::string FactorPercentText(float factor);
 
 // "Smoothing Threshold:" and "Maximum Noise:": |number at the start of the
-// text|; text that is not a number gives 0. "-30" -> 30.
+// text|; text that is not a number gives 0. "-30" -> 30. Like every number
+// typed into a dialog, kept inside the float range.
 float AbsoluteValueFromText(std::string_view text);
 
 // "Scale Percentage:": number at the start of the text / 100, sign kept and

@@ -14,7 +14,7 @@ namespace vh::ui {
 namespace {
 
 float ScaleFromText(const std::string& text) {
-    return static_cast<float>(std::fabs(ReadNumber(text)));
+    return ClampToFloat(std::fabs(ReadNumber(text)));
 }
 
 QGroupBox* Frame(QWidget* parent, const char* name, const char* caption, QGridLayout** grid) {

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <random>
 #include <regex>
@@ -214,4 +215,32 @@ TEST(MapExport, MapAndBitmapExportsWriteThroughALinkIntoTheGameFolder) {
     EXPECT_EQ(vhtest::ReadFileBytes(dir.File("game/maps/valley.map")).substr(0, 3), "{\r\n");
     EXPECT_EQ(vhtest::ReadFileBytes(dir.File("game/maps/valley.bmp")).substr(0, 2), "BM");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path() / "game/maps"), {}), 2);
+}
+
+TEST(MapExport, OnlyFiniteNumbersAreWritten) {
+    constexpr float kMax = std::numeric_limits<float>::max();
+    vh::EditorState s;
+    vhtest::MakeTerrain(s, 3, 3);
+    s.Points[1].Height = kMax;
+    s.Points[9].Height = -kMax;
+    const std::string text = ExportToText(s);
+    EXPECT_EQ(text.find("Inf"), std::string::npos);
+    EXPECT_EQ(text.find("NaN"), std::string::npos);
+    EXPECT_NE(text.find("3.402823E+38"), std::string::npos);
+
+    const std::function<void(vh::EditorState&)> damage[] = {
+        [](vh::EditorState& t) { t.Points[5].Height = std::numeric_limits<float>::infinity(); },
+        [](vh::EditorState& t) { t.Points[5].Height = std::numeric_limits<float>::quiet_NaN(); },
+        [](vh::EditorState& t) { t.SideScaleY = std::numeric_limits<float>::infinity(); },
+    };
+    for (const auto& d : damage) {
+        vh::EditorState t;
+        vhtest::MakeTerrain(t, 3, 3);
+        d(t);
+        vhtest::TempDir dir;
+        std::string error;
+        EXPECT_FALSE(vh::ExportMap(t, dir.File("x.map"), vh::NoProgress(), &error));
+        EXPECT_FALSE(error.empty());
+        EXPECT_FALSE(std::filesystem::exists(dir.File("x.map")));
+    }
 }

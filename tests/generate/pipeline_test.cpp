@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
 
 #include "core/lifecycle.h"
 #include "generate_fixture.h"
@@ -85,6 +87,37 @@ TEST(RunNewMap, FlatteningRunsOnlyInsideNormalisation) {
     const std::vector<std::string> tail(q.statuses.end() - 4, q.statuses.end());
     EXPECT_EQ(tail, (std::vector<std::string>{"Generating Sloped Values...", "Neutralization Pass ...",
                                               "Flattening Pass ...", "Building Mesh..."}));
+}
+
+TEST(RunNewMap, HugeParametersGiveHeightsInsideTheFloatRange) {
+    const struct {
+        const char* what;
+        std::function<void(NewMapValues&)> set;
+    } cases[] = {
+        {"seeding", [](NewMapValues& v) { v.MaxSeed = 3e38f, v.HeightMulti = 32; }},
+        {"diamond-square",
+         [](NewMapValues& v) { v.MaxSeed = 3e38f, v.chkDiamond = true, v.HeightMulti = 32; }},
+        {"circles",
+         [](NewMapValues& v) { v.chkCircle = true, v.CircleMaxChange = 3e38f, v.CircleMaxRad = 4; }},
+        {"fault lines", [](NewMapValues& v) { v.chkFault = true, v.FaultMaxChange = 3e38f; }},
+        {"particles", [](NewMapValues& v) { v.chkParticle = true, v.MaxSeed = 3e38f; }},
+    };
+    for (const auto& c : cases) {
+        EditorState s;
+        Fresh(s);
+        s.Rnd.Seed(11);
+        NewMapValues v;
+        v.chkFractal = v.chkSmooth = true;
+        c.set(v);
+        ASSERT_FALSE(CheckNewMapValues(v, s.Grid)) << c.what;
+        RunNewMap(s, v, vh::NoProgress());
+        int extreme = 0;
+        for (int i = 1; i <= s.PointTotal(); ++i) {
+            ASSERT_TRUE(std::isfinite(H(s, i))) << c.what << " point " << i;
+            extreme += std::fabs(H(s, i)) > 1e30f;
+        }
+        EXPECT_GT(extreme, 0) << c.what;
+    }
 }
 
 TEST(CheckNewMapValues, CircleRadiusMustFit16BitsOnlyWhenCirclesRun) {

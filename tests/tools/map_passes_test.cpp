@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <limits>
+
 #include "core/undo.h"
 #include "tools_fixture.h"
 
@@ -61,6 +65,34 @@ TEST(Passes, UndoAfterAPassRestoresEveryHeight) {
         EXPECT_EQ(t.Changed(before), 0);
         EXPECT_EQ(t.s.DocClean, vh::kFalse);
     }
+}
+
+TEST(Passes, HeightsStayInsideTheFloatRange) {
+    constexpr float kMax = std::numeric_limits<float>::max();
+    const struct {
+        const char* what;
+        std::function<void(vh::EditorState&)> run;
+    } cases[] = {
+        {"scaling up", [](vh::EditorState& s) { s.ScalePassFactor = 1e38f, vh::ScalingPass(s); }},
+        {"scaling down", [](vh::EditorState& s) { s.ScalePassFactor = -1e38f, vh::ScalingPass(s); }},
+        {"noise", [](vh::EditorState& s) { s.MaxNoise = kMax, vh::NoisePass(s); }},
+        {"smoothing", [](vh::EditorState& s) { s.SmoothToolThreshold = 0, vh::SmoothingPass(s); }},
+    };
+    for (const auto& c : cases) {
+        vhtools::ToolTerrain t;
+        t.s.Rnd.Seed(5);
+        for (int i = 1; i <= t.s.PointTotal(); ++i) t.H(i) = i % 2 ? kMax / 2 : 256;
+        c.run(t.s);
+        for (int i = 1; i <= t.s.PointTotal(); ++i) ASSERT_TRUE(std::isfinite(t.H(i))) << c.what << " " << i;
+    }
+    // Clamped to the range, not zeroed.
+    vhtools::ToolTerrain t;
+    t.H(1) = 256;
+    t.H(2) = -256;
+    t.s.ScalePassFactor = 1e38f;
+    vh::ScalingPass(t.s);
+    EXPECT_EQ(t.H(1), kMax);
+    EXPECT_EQ(t.H(2), -kMax);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <cmath>
+#include <limits>
 
 #include "core/input_state.h"
 #include "dialog_test_helpers.h"
@@ -39,6 +41,8 @@ void Enter(vh::EditorState& s, const char* box, const char* text, const char* bu
     EXPECT_EQ(dlg.result(), button[3] == 'O' ? QDialog::Accepted : QDialog::Rejected);
 }
 
+constexpr float kFloatMax = std::numeric_limits<float>::max();
+
 struct Row {
     void (*enter)(vh::EditorState&, const char*, const char*, const char*);
     const char* box;
@@ -60,11 +64,18 @@ TEST(ConfigDialogs, OkeyStoresTheLeadingNumberWithinItsRules) {
         {&Enter<FrmProperties>, "txtTopX", "-3", &vh::EditorState::TopScaleX, 3},
         {&Enter<FrmProperties>, "txtTopY", "2.5abc", &vh::EditorState::TopScaleY, 2.5f},
         {&Enter<FrmProperties>, "txtSideX", "abc", &vh::EditorState::SideScaleX, 0},
+        // Numbers past the float range are kept at its end.
+        {&Enter<FrmScaleConfig>, "txtScale", "1e41", &vh::EditorState::ScalePassFactor, kFloatMax},
+        {&Enter<FrmNoiseConfig>, "txtNoise", "-1e39", &vh::EditorState::MaxNoise, kFloatMax},
+        {&Enter<FrmSmoothConfig>, "txtSmoothThreshold", "1e300", &vh::EditorState::SmoothToolThreshold,
+         kFloatMax},
+        {&Enter<FrmProperties>, "txtSideY", "1e40", &vh::EditorState::SideScaleY, kFloatMax},
     };
     for (const Row& r : rows) {
         vhtest::FakeServices services;
         r.enter(services.state, r.box, r.text, "cmdOkey");
         EXPECT_FLOAT_EQ(services.state.*r.field, r.expected) << r.box << " " << r.text;
+        EXPECT_TRUE(std::isfinite(services.state.*r.field)) << r.box << " " << r.text;
     }
 }
 
