@@ -48,6 +48,32 @@ bool PutString(std::string& out, const std::string& text, const char* what, std:
     return true;
 }
 
+// Header fields 1 to 25.
+bool EncodeHeader(const EditorState& s, std::string& out, std::string* error) {
+    bool ok = PutString(out, kDocumentVersion, "version", error);
+    PutF32(out, s.PointCount);
+    PutF32(out, s.SquareCount);
+    PutF32(out, s.PointsPerRow);
+    ok = ok && PutString(out, s.LastExportPath, "last export path", error);
+    ok = ok && PutString(out, s.ExportType, "export type", error);
+    PutI16(out, s.ExportPosition);
+    PutI16(out, s.AddHint);
+    PutI16(out, s.AddSky);
+    ok = ok && PutString(out, s.TopTexture, "top texture name", error);
+    ok = ok && PutString(out, s.SideTexture, "side texture name", error);
+    ok = ok && PutString(out, s.HintTexture, "hint texture name", error);
+    ok = ok && PutString(out, s.SkipTexture, "skip texture name", error);
+    ok = ok && PutString(out, s.SkyTexture, "sky texture name", error);
+    PutF32(out, s.TopScaleX);
+    PutF32(out, s.TopScaleY);
+    PutF32(out, s.SideScaleX);
+    PutF32(out, s.SideScaleY);
+    for (const std::string* t :
+         {&s.SkyUP, &s.SkyDN, &s.SkyFT, &s.SkyBK, &s.SkyRT, &s.SkyLF, &s.GroundTexture})
+        ok = ok && PutString(out, *t, "editor texture path", error);
+    return ok;
+}
+
 // ---- decoding ----
 
 class Reader {
@@ -159,6 +185,14 @@ std::string DocumentCaption(const std::string& title) {
     return title + " - Varnholm";
 }
 
+void EditDocumentSettings(EditorState& s, const std::function<void(EditorState&)>& edit) {
+    std::string before, after;
+    const bool hadBefore = EncodeHeader(s, before, nullptr);
+    edit(s);
+    // A header that cannot be encoded compares as a change.
+    if (!hadBefore || !EncodeHeader(s, after, nullptr) || before != after) MarkDocumentChanged(s);
+}
+
 bool EncodeDocument(const EditorState& s, std::string* bytes, std::string* error) {
     const int np = s.PointTotal(), ns = s.SquareTotal();
     if (np <= 0 || ns <= 0 || static_cast<int>(s.Points.size()) != np + 1 ||
@@ -169,28 +203,7 @@ bool EncodeDocument(const EditorState& s, std::string* bytes, std::string* error
     std::string out;
     out.reserve(2048 + static_cast<size_t>(np) * kPointRecordBytes +
                 static_cast<size_t>(ns) * kSquareRecordBytes);
-    bool ok = PutString(out, kDocumentVersion, "version", error);
-    PutF32(out, s.PointCount);
-    PutF32(out, s.SquareCount);
-    PutF32(out, s.PointsPerRow);
-    ok = ok && PutString(out, s.LastExportPath, "last export path", error);
-    ok = ok && PutString(out, s.ExportType, "export type", error);
-    PutI16(out, s.ExportPosition);
-    PutI16(out, s.AddHint);
-    PutI16(out, s.AddSky);
-    ok = ok && PutString(out, s.TopTexture, "top texture name", error);
-    ok = ok && PutString(out, s.SideTexture, "side texture name", error);
-    ok = ok && PutString(out, s.HintTexture, "hint texture name", error);
-    ok = ok && PutString(out, s.SkipTexture, "skip texture name", error);
-    ok = ok && PutString(out, s.SkyTexture, "sky texture name", error);
-    PutF32(out, s.TopScaleX);
-    PutF32(out, s.TopScaleY);
-    PutF32(out, s.SideScaleX);
-    PutF32(out, s.SideScaleY);
-    for (const std::string* t :
-         {&s.SkyUP, &s.SkyDN, &s.SkyFT, &s.SkyBK, &s.SkyRT, &s.SkyLF, &s.GroundTexture})
-        ok = ok && PutString(out, *t, "editor texture path", error);
-    if (!ok) return false;
+    if (!EncodeHeader(s, out, error)) return false;
     for (int i = 1; i <= np; ++i) {
         const TerrainPoint& p = s.Points[i];
         PutF32(out, p.X);

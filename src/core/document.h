@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,6 +85,11 @@ bool WriteDocument(EditorState& s, const std::string& path, std::string* error);
 // (OnTerrainReplaced), the path added to the recent list and LoopRunning set.
 // True when the document was opened.
 bool ReadDocument(EditorState& s, const std::string& path, const std::string& title, Prompts& prompts);
+
+// Runs an edit of the settings a document stores (export options, brush and
+// editor textures, last export path) and marks the document changed when
+// any of them changed.
+void EditDocumentSettings(EditorState& s, const std::function<void(EditorState&)>& edit);
 
 // The caption for a document title: title + " - Varnholm".
 std::string DocumentCaption(const std::string& title);

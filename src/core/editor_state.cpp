@@ -107,6 +107,10 @@ void SetDefaults(EditorState& s, const AppPaths& paths) {
     s.LogPath = paths.LogFile;
 }
 
+void MarkDocumentChanged(EditorState& s) {
+    s.DocClean = 0;
+}
+
 void KeepHeightsFinite(EditorState& s) {
     const size_t n = std::min(s.Points.size(), static_cast<size_t>(std::max(s.PointTotal(), 0)) + 1);
     for (size_t i = 1; i < n; ++i) {

@@ -167,6 +167,10 @@ void SetDefaults(EditorState& s, const AppPaths& paths);
 // The same for the portable layout below programFolder.
 void SetDefaults(EditorState& s, const std::string& programFolder);
 
+// The document's content (heights, locks, or a setting the document stores)
+// changed: it now has unsaved changes. Every such change calls this.
+void MarkDocumentChanged(EditorState& s);
+
 // Heights beyond the float range become the largest float of their sign and
 // heights that are not numbers become 0, so every terrain stays one that a
 // document can keep and an export can write.

@@ -14,7 +14,7 @@ void ResetEditor(EditorState& s) {
     s.CameraPitch = 0;
     s.CameraYaw = 0;
     s.UndoLevels = 0;
-    s.DocClean = 0;
+    MarkDocumentChanged(s);  // the coming terrain is not saved anywhere yet
     s.LastExportPath.clear();
 
     CommandStates& c = s.Commands;
@@ -24,7 +24,8 @@ void ResetEditor(EditorState& s) {
     c.tbUndo.Enabled = false;
     c.tbRedo.Enabled = false;
 
-    c.cmdSave.Enabled = false;
+    // Save works from the start; without a file it asks for one.
+    c.cmdSave.Enabled = true;
     c.cmdUndo.Enabled = false;
     c.cmdRedo.Enabled = false;
     for (ControlState* m :

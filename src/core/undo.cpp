@@ -44,6 +44,8 @@ void Undo(EditorState& s) {
     SetRedoEnabled(s, true);
     s.UndoLevels = static_cast<int16_t>(n - 1);
     if (s.UndoLevels == 0) SetUndoEnabled(s, false);
+    // Even back at the saved heights: counting it as a change is the safe side.
+    MarkDocumentChanged(s);
     UpdateTerrainMesh(s);
 }
 
@@ -60,6 +62,7 @@ void Redo(EditorState& s) {
         s.Points[i].Height = s.RedoHeights[i];
     }
     s.UndoLevels = static_cast<int16_t>(std::min(n + 1, 3));
+    MarkDocumentChanged(s);
     UpdateTerrainMesh(s);
 }
 

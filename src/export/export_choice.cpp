@@ -1,5 +1,6 @@
 #include "export/export_choice.h"
 
+#include "core/document.h"
 #include "core/rules.h"
 #include "export/height_image.h"
 #include "export/map_export.h"
@@ -38,7 +39,8 @@ std::string ChooseMapExportPath(EditorState& s, Prompts& prompts) {
     FileChoice c =
         prompts.SaveFile(ProposeExportFile(s, "Export Map File.", "Map Files (*.map)|*.map", ".map"));
     if (c.Path.empty() || !EndsWithNoCase(c.Path, ".MAP")) return {};
-    s.LastExportPath = c.Path;
+    // The document keeps its export path, so a new one is a change to it.
+    EditDocumentSettings(s, [&](EditorState& e) { e.LastExportPath = c.Path; });
     s.Commands.cmdExportAgain.Enabled = true;
     return c.Path;
 }

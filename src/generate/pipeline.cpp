@@ -212,7 +212,7 @@ void RunNewMap(EditorState& s, const NewMapValues& v, Progress& progress) {
     s.DocPath.clear();
     s.Caption = s.DocTitle + " - Varnholm";
     LogLine(s, "NEW MAP : New Map Started");
-    s.DocClean = 0;
+    MarkDocumentChanged(s);
 }
 
 }  // namespace vh

@@ -36,7 +36,7 @@ void UpdateStroke(EditorState& s, const InputState& in, int hitSquare) {
             s.MountVallBase = 0;
         }
     }
-    if (s.ToolActive != 0) s.DocClean = kFalse;
+    if (s.ToolActive != 0) MarkDocumentChanged(s);
 
     // The selection is frozen during a stroke; a miss keeps the last square.
     if (hitSquare != 0 && s.ToolActive == 0 && SquareIndex(s, static_cast<float>(hitSquare)) != 0)

@@ -22,8 +22,8 @@ void TouchUpKeys(EditorState& s, const InputState& in);
 // each kept in its cycle; then PreviousWheel = in.Wheel.
 void WheelStep(EditorState& s, const InputState& in);
 
-// ToolActive, DocClean, the frozen selection, the per-stroke undo snapshot
-// and the resets on release.
+// ToolActive (the document changes while it is set), the frozen selection,
+// the per-stroke undo snapshot and the resets on release.
 void UpdateStroke(EditorState& s, const InputState& in, int hitSquare);
 
 // The checked tool's pass, when a square is picked.

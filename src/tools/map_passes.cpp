@@ -22,6 +22,7 @@ void SmoothingPass(EditorState& s) {
     // In place, in index order: each average already sees the points smoothed before it.
     const int n = s.PointTotal();
     for (int i = 1; i <= n; ++i) SmoothPointJump(s, i);
+    MarkDocumentChanged(s);
     UpdateTerrainMesh(s);
 }
 
@@ -30,6 +31,7 @@ void NoisePass(EditorState& s) {
     PushUndo(s);
     const int n = s.PointTotal();
     for (int i = 1; i <= n; ++i) NoisePoint(s, i);
+    MarkDocumentChanged(s);
     UpdateTerrainMesh(s);
 }
 
@@ -43,6 +45,7 @@ void ScalingPass(EditorState& s) {
         if (PointProtected(s, i)) continue;
         s.Points[i].Height = SnapToGrid(f * s.Points[i].Height, s.Grid);
     }
+    MarkDocumentChanged(s);
     UpdateTerrainMesh(s);
 }
 

@@ -1,5 +1,6 @@
-// The three whole-map passes of the Map menu. Each is one undo step and ends
-// with the mesh rebuild; the caller shows the busy cursor around it.
+// The three whole-map passes of the Map menu. Each is one undo step, marks
+// the document changed and ends with the mesh rebuild; the caller shows the
+// busy cursor around it.
 #pragma once
 
 #include "core/editor_state.h"

@@ -190,7 +190,12 @@ void ToolbarGridClick(EditorState& s) {
 
 void UnlockAll(EditorState& s) {
     const int n = s.PointTotal();
-    for (int i = 1; i <= n && i < static_cast<int>(s.Points.size()); ++i) s.Points[i].Locked = kFalse;
+    bool changed = false;
+    for (int i = 1; i <= n && i < static_cast<int>(s.Points.size()); ++i) {
+        changed = changed || s.Points[i].Locked != kFalse;
+        s.Points[i].Locked = kFalse;
+    }
+    if (changed) MarkDocumentChanged(s);
 }
 
 void ToggleIgnoreLocked(EditorState& s) {

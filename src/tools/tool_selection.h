@@ -33,7 +33,7 @@ void ToolbarRadiusClick(EditorState& s);
 // of the eight choices makes it do nothing. Includes ToolbarClearPick.
 void ToolbarGridClick(EditorState& s);
 
-// "cmdUnlockAll": every point unlocked.
+// "cmdUnlockAll": every point unlocked (a change to the document when one was locked).
 void UnlockAll(EditorState& s);
 
 // "cmdIgnoreLocked": toggles the check mark and IgnoreLocked with it.

@@ -60,6 +60,7 @@ void TouchUpToggleLock(EditorState& s) {
     const int p = TouchUpPoint(s);
     if (p == 0) return;
     s.Points[p].Locked = s.Points[p].Locked == 0 ? kTrue : kFalse;
+    MarkDocumentChanged(s);  // locks are kept in the document
 }
 
 void TouchUpPageAndLockKeys(EditorState& s, const InputState& in) {

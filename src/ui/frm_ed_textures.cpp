@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "core/document.h"
 #include "ui/frm_config_parts.h"
 #include "view/editor_textures.h"
 
@@ -127,7 +128,7 @@ void FrmEdTextures::Okey() {
     c.SkyDefault = chkDefault_->isChecked();
     c.Ground = Ss(txtTex_->text());
     c.GroundDefault = chkTexDefault_->isChecked();
-    view::ApplyEditorTextures(services_.State(), c);
+    EditDocumentSettings(services_.State(), [&c](EditorState& s) { view::ApplyEditorTextures(s, c); });
 }
 
 }  // namespace vh::ui

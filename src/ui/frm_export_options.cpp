@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/document.h"
+
 namespace vh::ui {
 
 namespace {
@@ -124,7 +126,7 @@ void FrmExportOptions::Show() {
 }
 
 void FrmExportOptions::Okey() {
-    ApplyExportOptions(working_, services_.State());
+    EditDocumentSettings(services_.State(), [this](EditorState& s) { ApplyExportOptions(working_, s); });
     accept();
 }
 

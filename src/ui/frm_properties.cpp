@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <cmath>
 
+#include "core/document.h"
 #include "core/rules.h"
 #include "ui/frm_config_parts.h"
 
@@ -120,7 +121,7 @@ void FrmProperties::Okey() {
     v.HintTexture = Ss(txtHint_->text());
     v.SkipTexture = Ss(txtSkip_->text());
     v.SkyTexture = Ss(txtSky_->text());
-    ApplyPropertiesValues(state_, v);
+    EditDocumentSettings(state_, [&](EditorState& s) { ApplyPropertiesValues(s, v); });
 }
 
 }  // namespace vh::ui

@@ -6,10 +6,25 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "core/document.h"
 #include "ui/icons.h"
 #include "ui/main_window.h"
 
 namespace vh::ui {
+
+namespace {
+
+// The caption with Qt's modified-mark placeholder after the document's name
+// ("valley.vhm[*] - Varnholm"); a "[*]" in the name itself is doubled so
+// that Qt shows it as written.
+QString WindowTitleTemplate(const std::string& caption) {
+    QString title = QString::fromStdString(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    const QString suffix = QString::fromStdString(DocumentCaption(""));
+    if (title.endsWith(suffix)) return title.insert(title.size() - suffix.size(), QStringLiteral("[*]"));
+    return title + QStringLiteral("[*]");
+}
+
+}  // namespace
 
 ControlState* FindControl(CommandStates& c, const std::string& name) {
     static const std::map<std::string, ControlState CommandStates::*> kNamed = {
@@ -329,8 +344,9 @@ void MainWindow::RefreshControls() {
     }
     if (shownCaption_ != state_.Caption) {
         shownCaption_ = state_.Caption;
-        setWindowTitle(QString::fromStdString(shownCaption_));
+        setWindowTitle(WindowTitleTemplate(shownCaption_));
     }
+    setWindowModified(!state_.DocClean);
     SyncLoop();
 }
 

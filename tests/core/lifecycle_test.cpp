@@ -27,9 +27,9 @@ TEST(Reset, BringsControlsIntoTheEditingStateLogsAndCallsTheHook) {
     ResetEditor(s);
     const CommandStates& c = s.Commands;
     for (const ControlState* on :
-         {&c.tbSave, &c.cmdSaveAs, &c.cmdExportMenu, &c.cmdPointInfo, &c.tbSmall, &c.cmdProperties})
+         {&c.tbSave, &c.cmdSave, &c.cmdSaveAs, &c.cmdExportMenu, &c.cmdPointInfo, &c.tbSmall, &c.cmdProperties})
         EXPECT_TRUE(on->Enabled);
-    for (const ControlState* off : {&c.tbUndo, &c.cmdSave, &c.cmdHighlightEffected, &c.cmdRadXLarge,
+    for (const ControlState* off : {&c.tbUndo, &c.cmdHighlightEffected, &c.cmdRadXLarge,
                                     &c.tbXLarge, &c.tbYLarge, &c.tbLarge})
         EXPECT_FALSE(off->Enabled);
     EXPECT_TRUE(c.tbRaiseLower.Checked && c.cmdRaiseLower.Checked && c.cmdRadLarge.Checked);

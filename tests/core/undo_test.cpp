@@ -87,7 +87,7 @@ TEST(Undo, PushLeavesRedoEnabledAndRedoKeepsTheNewEditReachable) {
     EXPECT_EQ(s.Points[1].Height, 32);
 }
 
-TEST(Undo, LocksStayAndOnlyUndoRedoRedrawWithoutTouchingDocClean) {
+TEST(Undo, LocksStayAndUndoAndRedoRedrawAndMarkTheDocumentChanged) {
     EditorState s;
     vhtest::MakeTerrain(s, 3, 3);
     int rebuilds = 0;
@@ -97,10 +97,13 @@ TEST(Undo, LocksStayAndOnlyUndoRedoRedrawWithoutTouchingDocClean) {
     s.Points[2].Locked = -1;
     s.Points[2].Height = 64;
     EXPECT_EQ(rebuilds, 0);  // a push does not redraw
+    EXPECT_EQ(s.DocClean, -1);
     Undo(s);
     EXPECT_EQ(s.Points[2].Height, 0);
     EXPECT_EQ(s.Points[2].Locked, -1);
+    EXPECT_EQ(s.DocClean, 0);
+    s.DocClean = -1;  // saved in between
     Redo(s);
     EXPECT_EQ(rebuilds, 2);
-    EXPECT_EQ(s.DocClean, -1);
+    EXPECT_EQ(s.DocClean, 0);
 }

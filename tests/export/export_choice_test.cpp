@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "core/lifecycle.h"
+#include "core/rules.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
 #include "support/terrain_fixture.h"
@@ -67,9 +68,15 @@ TEST_F(ExportChoice, ExportMap) {
     EXPECT_EQ(ChooseMapExportPath(s, prompts), "");
     EXPECT_EQ(ChooseMapExportPath(s, prompts), "");
     EXPECT_FALSE(s.Commands.cmdExportAgain.Enabled);
+    s.DocClean = vh::kTrue;
     EXPECT_EQ(ChooseMapExportPath(s, prompts), "/maps/a.Map");
     EXPECT_EQ(s.LastExportPath, "/maps/a.Map");
     EXPECT_TRUE(s.Commands.cmdExportAgain.Enabled);
+    EXPECT_EQ(s.DocClean, vh::kFalse);  // the document keeps its export path
+    s.DocClean = vh::kTrue;
+    prompts.FileAnswers.push_back(ScriptedPrompts::Choose("/maps/a.Map"));
+    EXPECT_EQ(ChooseMapExportPath(s, prompts), "/maps/a.Map");
+    EXPECT_EQ(s.DocClean, vh::kTrue);
     EXPECT_TRUE(prompts.Messages.empty());
 }
 

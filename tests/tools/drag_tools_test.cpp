@@ -121,9 +121,11 @@ TEST_F(TouchUp, PageUpStepsAtOnceThenRepeatsAfter250Ms) {
 
 TEST_F(TouchUp, LockKeyTogglesOncePerPress) {
     const int p = t.P(2, 2);
+    t.s.DocClean = vh::kTrue;
     in.Keys[vh::Key::L] = true;
     Keys(16);
     EXPECT_EQ(t.s.Points[p].Locked, vh::kTrue);
+    EXPECT_EQ(t.s.DocClean, vh::kFalse);  // the lock is kept in the document
     Keys(16);
     Keys(16);
     EXPECT_EQ(t.s.Points[p].Locked, vh::kTrue);

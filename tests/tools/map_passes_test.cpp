@@ -67,6 +67,21 @@ TEST(Passes, UndoAfterAPassRestoresEveryHeight) {
     }
 }
 
+TEST(Passes, APassThatChangesHeightsMarksTheDocumentChanged) {
+    for (auto pass : {vh::SmoothingPass, vh::NoisePass, vh::ScalingPass}) {
+        vhtools::ToolTerrain t;
+        for (int i = 1; i <= t.s.PointTotal(); ++i) t.H(i) = static_cast<float>(64 * (i % 3));
+        t.s.DocClean = vh::kTrue;
+        pass(t.s);
+        EXPECT_EQ(t.s.DocClean, vh::kFalse);
+    }
+    vhtools::ToolTerrain t;  // scaling by 100 % changes nothing
+    t.s.ScalePassFactor = 1;
+    t.s.DocClean = vh::kTrue;
+    vh::ScalingPass(t.s);
+    EXPECT_EQ(t.s.DocClean, vh::kTrue);
+}
+
 TEST(Passes, HeightsStayInsideTheFloatRange) {
     constexpr float kMax = std::numeric_limits<float>::max();
     const struct {

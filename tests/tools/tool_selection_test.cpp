@@ -81,8 +81,13 @@ TEST_F(EditPass, UnlockAllThenAStrokeMovesFormerlyLockedPoints) {
     const int corner = t.P(2, 2);  // CornerLeft of square 6
     t.s.Points[corner].Locked = vh::kTrue;
     t.s.RaiseLowerRadius = 1;
+    t.s.DocClean = vh::kTrue;
     vh::UnlockAll(t.s);
     EXPECT_EQ(t.s.IgnoreLocked, 0);
+    EXPECT_EQ(t.s.DocClean, vh::kFalse);
+    t.s.DocClean = vh::kTrue;
+    vh::UnlockAll(t.s);  // nothing left to unlock: nothing changed
+    EXPECT_EQ(t.s.DocClean, vh::kTrue);
     Pass(false, 6, 300);  // hover picks the square
     Pass(true, 6, 300);
     Pass(true, 6, 296);

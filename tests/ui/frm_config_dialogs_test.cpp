@@ -6,9 +6,12 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <cmath>
+#include <functional>
+#include <tuple>
 #include <limits>
 
 #include "core/input_state.h"
+#include "core/rules.h"
 #include "dialog_test_helpers.h"
 #include "fake_services_fixture.h"
 #include "support/terrain_fixture.h"
@@ -151,6 +154,42 @@ TEST(ConfigDialogs, ExportOptionsOkeyStoresAndCancelDiscards) {
         EXPECT_EQ(s.ExportPosition, ok ? 1 : 0);
         EXPECT_EQ(s.AddHint, ok ? 0 : -1);
         EXPECT_EQ(s.AddSky, ok ? 0 : -1);
+    }
+}
+
+TEST(ConfigDialogs, OkeyOnValuesTheDocumentKeepsMarksItChangedOnlyWhenOneChanged) {
+    const struct {
+        const char* what;
+        std::function<void(vhtest::FakeServices&, bool change, const char* button)> run;
+    } dialogs[] = {
+        {"properties",
+         [](vhtest::FakeServices& sv, bool change, const char* button) {
+             FrmProperties d(sv.state);
+             if (change) Type(d, "txtTopX", "5");
+             Click(d, button);
+         }},
+        {"export options",
+         [](vhtest::FakeServices& sv, bool change, const char* button) {
+             FrmExportOptions d(sv, nullptr);
+             if (change) Click(d, "opX");
+             Click(d, button[3] == 'O' ? "cmdOk" : "cmdCancel");
+         }},
+        {"editor textures",
+         [](vhtest::FakeServices& sv, bool change, const char* button) {
+             FrmEdTextures d(sv);
+             if (change) Type(d, "txtTex", "/new/ground.tga");
+             Click(d, button);
+         }},
+    };
+    for (const auto& dialog : dialogs) {
+        for (const auto& [change, button, clean] :
+             {std::tuple{true, "cmdOkey", false}, {false, "cmdOkey", true}, {true, "cmdCancel", true}}) {
+            vhtest::FakeServices sv;
+            vhtest::MakeTerrain(sv.state, 3, 3);
+            sv.state.DocClean = vh::kTrue;
+            dialog.run(sv, change, button);
+            EXPECT_EQ(sv.state.DocClean != 0, clean) << dialog.what << " " << change << " " << button;
+        }
     }
 }
 

@@ -45,7 +45,9 @@ TEST(MainWindowEndToEnd, NewDiamondSquareMapSavedAndExported) {
     EXPECT_EQ(w.OpenedDialog(), nullptr);
     ASSERT_EQ(s.PointTotal(), 33 * 33);
     ASSERT_EQ(s.SquareTotal(), 32 * 32);
-    EXPECT_EQ(w.windowTitle(), "newmap.vhm - Varnholm");
+    EXPECT_EQ(w.windowTitle(), "newmap.vhm[*] - Varnholm");
+    EXPECT_TRUE(w.isWindowModified());
+    EXPECT_TRUE(w.Action("cmdSave")->isEnabled());
     EXPECT_TRUE(w.LoopTicking());
     const auto differs = [&](const vh::TerrainPoint& p) { return p.Height != s.Points[1].Height; };
     EXPECT_TRUE(std::any_of(s.Points.begin() + 2, s.Points.end(), differs))
@@ -58,7 +60,8 @@ TEST(MainWindowEndToEnd, NewDiamondSquareMapSavedAndExported) {
     ASSERT_EQ(rig.prompts.SaveRequests.size(), 1u);
     EXPECT_EQ(rig.prompts.SaveRequests[0].Title, "Save Varnholm Map File.");
     ASSERT_TRUE(std::filesystem::exists(vhm));
-    EXPECT_EQ(w.windowTitle(), "valley.vhm - Varnholm");
+    EXPECT_EQ(w.windowTitle(), "valley.vhm[*] - Varnholm");
+    EXPECT_FALSE(w.isWindowModified());
     EXPECT_TRUE(s.DocClean);
     EXPECT_EQ(w.Action("cmdRM1")->text().toStdString(), vh::RecentCaption(1, vhm));
 
@@ -79,6 +82,7 @@ TEST(MainWindowEndToEnd, NewDiamondSquareMapSavedAndExported) {
     ASSERT_TRUE(std::filesystem::exists(map));
     EXPECT_EQ(s.LastExportPath, map);
     EXPECT_TRUE(w.Action("cmdExportAgain")->isEnabled());
+    EXPECT_TRUE(w.isWindowModified());  // the document now remembers its export
     EXPECT_FALSE(w.ProgressBar()->isVisibleTo(&w));
     EXPECT_TRUE(w.LoopTicking());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);

@@ -129,7 +129,7 @@ TEST(MainWindowMenus, RefreshControlsMirrorsStatesAndAClickedCheckMarkIsPutBack)
     EXPECT_EQ(rig.window->Action("cmdRM2")->text(), "/maps/valley.vhm");
     EXPECT_TRUE(rig.window->Action("tbSmooth")->isChecked());
     EXPECT_FALSE(rig.window->Action("tbRaiseLower")->isChecked());
-    EXPECT_EQ(rig.window->windowTitle(), "valley.vhm - Varnholm");
+    EXPECT_EQ(rig.window->windowTitle(), "valley.vhm[*] - Varnholm");
 
     // A click on the checked render mode would uncheck it in Qt; the mode stays.
     c.cmdPoints.Enabled = true;

@@ -26,7 +26,8 @@ TEST(MainWindowCommandLine, NamedMapOpensWithItsTitleInTheRecentListAndTheLoopRu
     EXPECT_TRUE(rig.prompts.Messages.empty());
     EXPECT_TRUE(rig.State().TerrainExists);
     EXPECT_EQ(rig.State().PointTotal(), 12);
-    EXPECT_EQ(rig.window->windowTitle(), "hills.vhm - Varnholm");
+    EXPECT_EQ(rig.window->windowTitle(), "hills.vhm[*] - Varnholm");
+    EXPECT_FALSE(rig.window->isWindowModified());
     EXPECT_EQ(rig.State().Recent[1], path);
     EXPECT_TRUE(rig.window->LoopTicking());
 }
@@ -41,7 +42,7 @@ TEST(MainWindowCommandLine, MissingOrBadMapGetsOpensMessageAndAnEmptyEditor) {
         ASSERT_EQ(rig.prompts.Messages.size(), 1u) << name;
         EXPECT_FALSE(rig.State().TerrainExists) << name;
         EXPECT_FALSE(rig.window->LoopTicking()) << name;
-        EXPECT_EQ(rig.window->windowTitle(), "Varnholm") << name;
+        EXPECT_EQ(rig.window->windowTitle(), "Varnholm[*]") << name;
 
         // "&Open" on the same file (renamed to pass its .vhm filter) says the same.
         const std::string asMap = rig.folder.File("same.vhm");

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPointer>
+#include <QToolButton>
 
 #include "main_window_fixture.h"
 #include "support/terrain_fixture.h"
@@ -31,6 +32,28 @@ bool Contains(const std::string& text, const char* line) {
 }
 
 }  // namespace
+
+TEST(MainWindowDocument, TheTitleShowsUnsavedChangesAndSaveWorksForANewMap) {
+    WindowRig rig;
+    GiveTerrain(rig);
+    vh::ui::MainWindow& w = *rig.window;
+    rig.State().Caption = "newmap.vhm - Varnholm";
+    rig.State().Points[5].Height = 64;
+    w.RefreshControls();
+    EXPECT_EQ(w.windowTitle(), "newmap.vhm[*] - Varnholm");
+    EXPECT_TRUE(w.isWindowModified());
+    // Save (Ctrl+S) on a map that has no file yet asks for one.
+    ASSERT_TRUE(w.Action("cmdSave")->isEnabled());
+    EXPECT_TRUE(w.ToolButton("tbSave")->isEnabled());
+    rig.prompts.FileAnswers.push_back(vhtest::ScriptedPrompts::Choose(rig.folder.File("hills.vhm")));
+    w.Action("cmdSave")->trigger();
+    ASSERT_EQ(rig.prompts.SaveRequests.size(), 1u);
+    EXPECT_EQ(w.windowTitle(), "hills.vhm[*] - Varnholm");
+    EXPECT_FALSE(w.isWindowModified());
+    // A whole-map pass changes the document as a stroke does.
+    w.RunCommand("cmdScalingPass");
+    EXPECT_TRUE(w.isWindowModified());
+}
 
 TEST(MainWindowStartUp, SettingsFileSetsPlacementViewItemsAndRecentMenu) {
     WindowRig rig(
@@ -61,7 +84,8 @@ TEST(MainWindowDialogs, DialogBeforeAnyTerrainDoesNotStartTheLoop) {
     EXPECT_EQ(rig.window->OpenedDialog(), nullptr);
     EXPECT_FALSE(rig.State().LoopRunning);
     EXPECT_FALSE(rig.window->LoopTicking());
-    EXPECT_EQ(rig.window->windowTitle(), "Varnholm");
+    EXPECT_EQ(rig.window->windowTitle(), "Varnholm[*]");
+    EXPECT_FALSE(rig.window->isWindowModified());
 }
 
 TEST(MainWindowDialogs, OpeningStopsTheLoopAndDropsThePickClosingByTheFrameRestartsIt) {
