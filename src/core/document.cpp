@@ -396,6 +396,8 @@ bool ReadDocument(EditorState& s, const std::string& path, const std::string& ti
     s.DocClean = kTrue;
     ResetEditor(s);
     ApplyDocument(s, r.Data);
+    // The document knows where it was exported: "Export .MAP Again" can go there.
+    if (!s.LastExportPath.empty()) s.Commands.cmdExportAgain.Enabled = true;
     LogLine(s, "VHM LOAD : Loading File " + s.DocPath);
     // The view builds its scene, textures, sky box and meshes here.
     if (s.OnTerrainReplaced) s.OnTerrainReplaced();

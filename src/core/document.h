@@ -82,7 +82,8 @@ bool WriteDocument(EditorState& s, const std::string& path, std::string* error);
 // Open: a refused version gets the old-format message, the caption "Varnholm"
 // and DocClean true; a damaged or unreadable file gets a message and changes
 // nothing. On success the editor is reset, the terrain replaced, the view told
-// (OnTerrainReplaced), the path added to the recent list and LoopRunning set.
+// (OnTerrainReplaced), the path added to the recent list and LoopRunning set;
+// a stored export path enables "Export .MAP Again".
 // True when the document was opened.
 bool ReadDocument(EditorState& s, const std::string& path, const std::string& title, Prompts& prompts);
 

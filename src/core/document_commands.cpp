@@ -19,6 +19,7 @@ FileDialogRequest MapDialog(const EditorState& s, const char* title, const std::
     r.Filter = kMapFileFilter;
     r.InitialFolder = DocumentDialogFolder(s);
     r.FileName = fileName;
+    r.DefaultSuffix = "vhm";
     return r;
 }
 
@@ -29,8 +30,9 @@ bool AskToSaveChanges(EditorState& s, Prompts& prompts) {
     PromptAnswer a = prompts.Message("Save changes to " + s.DocTitle, "Save File?",
                                      PromptButtons::YesNoCancel, PromptIcon::None);
     if (a == PromptAnswer::Cancel) return false;
-    // Yes goes on with the command even when the save did not happen.
-    if (a == PromptAnswer::Yes) CommandSave(s, prompts);
+    // Yes goes on only when the changes were saved: a cancelled or failed
+    // save must not end in the terrain being thrown away.
+    if (a == PromptAnswer::Yes) return CommandSave(s, prompts);
     return true;
 }
 
@@ -48,7 +50,7 @@ bool CommandNew(EditorState& s, Prompts& prompts) {
 
 bool CommandOpen(EditorState& s, Prompts& prompts) {
     if (!AskToSaveChanges(s, prompts)) return false;
-    FileChoice c = prompts.OpenFile(MapDialog(s, kOpenMapTitle, ""));
+    const FileChoice c = WithDefaultSuffix(prompts.OpenFile(MapDialog(s, kOpenMapTitle, "")), "vhm");
     if (!IsMapFileName(c.Path)) return false;
     return ReadDocument(s, c.Path, c.Title.empty() ? FileTitleOf(c.Path) : c.Title, prompts);
 }
@@ -72,7 +74,7 @@ bool CommandSave(EditorState& s, Prompts& prompts) {
 }
 
 bool CommandSaveAs(EditorState& s, Prompts& prompts) {
-    FileChoice c = prompts.SaveFile(MapDialog(s, kSaveMapTitle, s.DocPath));
+    const FileChoice c = WithDefaultSuffix(prompts.SaveFile(MapDialog(s, kSaveMapTitle, s.DocPath)), "vhm");
     if (!IsMapFileName(c.Path)) return false;
     const std::string oldPath = s.DocPath, oldTitle = s.DocTitle, oldCaption = s.Caption;
     s.DocPath = c.Path;

@@ -16,7 +16,8 @@ constexpr const char* kSaveMapTitle = "Save Varnholm Map File.";
 
 // The unsaved-changes prompt: with DocClean false, asks "Save changes to " +
 // DocTitle (Yes/No/Cancel, title "Save File?"); Yes saves first. True when
-// the command goes on (clean document, Yes or No), false on Cancel.
+// the command goes on (clean document, No, or Yes and the save happened),
+// false on Cancel or when the save did not happen.
 bool AskToSaveChanges(EditorState& s, Prompts& prompts);
 
 // Folder the open and save dialogs start in: the folder of DocPath when it
@@ -28,8 +29,9 @@ std::string DocumentDialogFolder(const EditorState& s);
 // dialog should be shown.
 bool CommandNew(EditorState& s, Prompts& prompts);
 
-// Open: after the prompt, the open dialog; a chosen name ending in ".vhm"
-// (any case) is read, any other name is ignored. True when a document was
+// Open: after the prompt, the open dialog; a name typed without an
+// extension gets ".vhm"; a name ending in ".vhm" (any case) is read, any
+// other name is ignored. True when a document was
 // opened (LoopRunning is then set and the window runs its loop).
 bool CommandOpen(EditorState& s, Prompts& prompts);
 
@@ -40,12 +42,14 @@ bool CommandOpenRecent(EditorState& s, Prompts& prompts, int k);
 // write is reported in a message. True when the document was written.
 bool CommandSave(EditorState& s, Prompts& prompts);
 
-// Save As: the save dialog preset to DocPath; a name ending in ".vhm"
-// becomes DocPath/DocTitle/caption and is written. True when written.
+// Save As: the save dialog preset to DocPath; a name typed without an
+// extension gets ".vhm"; a name ending in ".vhm" becomes DocPath/DocTitle/
+// caption and is written. True when written.
 bool CommandSaveAs(EditorState& s, Prompts& prompts);
 
 // "&Close" and the window's close box. True when the program ends (the loop
-// is stopped and the settings are written); false when the user cancelled.
+// is stopped and the settings are written); false when the user cancelled
+// or answered Yes and the save did not happen.
 bool Quit(EditorState& s, Prompts& prompts);
 bool Quit(EditorState& s, Prompts& prompts, const std::string& settingsPath);
 

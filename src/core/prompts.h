@@ -20,6 +20,7 @@ struct FileDialogRequest {
     std::string Filter;         // "Description (*.ext)|*.ext"
     std::string InitialFolder;  // may be empty
     std::string FileName;       // proposed name or path
+    std::string DefaultSuffix;  // added to a typed name without one ("vhm")
 };
 
 class Prompts {
@@ -35,5 +36,9 @@ public:
 std::string FileTitleOf(const std::string& path);
 // Everything up to and including the last separator; empty when none.
 std::string FolderOf(const std::string& path);
+
+// The choice with "." + suffix added when its file name has no extension
+// ("mymap" -> "mymap.vhm"), as the dialog adds it; otherwise unchanged.
+FileChoice WithDefaultSuffix(FileChoice choice, const std::string& suffix);
 
 }  // namespace vh

@@ -14,6 +14,19 @@ std::string WithExtension(const std::string& path, const std::string& ext) {
     return path.substr(0, path.size() >= 4 ? path.size() - 4 : 0) + ext;
 }
 
+// A stored export path can be written again only when it is a full path of
+// this system; one the Windows program stored ("C:\maps\x.map") would
+// become a strange file in the current folder.
+bool IsWritableHere(const std::string& path) {
+    return !path.empty() && path.front() == '/' && path.find('\\') == std::string::npos;
+}
+
+// The file-name part of a path of either system.
+std::string NamePart(const std::string& path) {
+    const size_t sep = path.find_last_of("/\\");
+    return sep == std::string::npos ? path : path.substr(sep + 1);
+}
+
 }  // namespace
 
 FileDialogRequest ProposeExportFile(const EditorState& s, const std::string& title, const std::string& filter,
@@ -21,23 +34,29 @@ FileDialogRequest ProposeExportFile(const EditorState& s, const std::string& tit
     FileDialogRequest r;
     r.Title = title;
     r.Filter = filter;
+    r.DefaultSuffix = ext.substr(1);
     r.InitialFolder = s.Paths.DialogFolder;
-    if (!s.LastExportPath.empty() && EndsWithNoCase(s.LastExportPath, ".MAP")) {
+    const bool exported = EndsWithNoCase(s.LastExportPath, ".MAP");
+    if (exported && IsWritableHere(s.LastExportPath)) {
         r.InitialFolder = FolderOf(s.LastExportPath);
         r.FileName = WithExtension(FileTitleOf(s.LastExportPath), ext);
-    } else if (EndsWithNoCase(s.DocPath, ".VHM")) {
+        return r;
+    }
+    if (EndsWithNoCase(s.DocPath, ".VHM")) {
         r.InitialFolder = FolderOf(s.DocPath);
         r.FileName = WithExtension(s.DocPath, ext);
     } else if (EndsWithNoCase(s.Recent[1], ".VHM")) {
         r.InitialFolder = FolderOf(s.Recent[1]);
         r.FileName = "untitled" + ext;
     }
+    // An export path from another system still names the file.
+    if (exported) r.FileName = WithExtension(NamePart(s.LastExportPath), ext);
     return r;
 }
 
 std::string ChooseMapExportPath(EditorState& s, Prompts& prompts) {
-    FileChoice c =
-        prompts.SaveFile(ProposeExportFile(s, "Export Map File.", "Map Files (*.map)|*.map", ".map"));
+    const FileChoice c = WithDefaultSuffix(
+        prompts.SaveFile(ProposeExportFile(s, "Export Map File.", "Map Files (*.map)|*.map", ".map")), "map");
     if (c.Path.empty() || !EndsWithNoCase(c.Path, ".MAP")) return {};
     // The document keeps its export path, so a new one is a change to it.
     EditDocumentSettings(s, [&](EditorState& e) { e.LastExportPath = c.Path; });
@@ -46,13 +65,14 @@ std::string ChooseMapExportPath(EditorState& s, Prompts& prompts) {
 }
 
 std::string ExportAgainPath(EditorState& s, Prompts& prompts) {
-    if (s.LastExportPath.empty()) return ChooseMapExportPath(s, prompts);
+    if (!IsWritableHere(s.LastExportPath)) return ChooseMapExportPath(s, prompts);
     return s.LastExportPath;
 }
 
 std::string ChooseBmpExportPath(const EditorState& s, Prompts& prompts) {
-    FileChoice c =
-        prompts.SaveFile(ProposeExportFile(s, "Export Bitmap File.", "Bitmap Files (*.bmp)|*.bmp", ".bmp"));
+    const FileChoice c = WithDefaultSuffix(
+        prompts.SaveFile(ProposeExportFile(s, "Export Bitmap File.", "Bitmap Files (*.bmp)|*.bmp", ".bmp")),
+        "bmp");
     if (c.Path.empty() || !EndsWithNoCase(c.Path, ".BMP")) return {};
     return c.Path;
 }

@@ -13,7 +13,9 @@ namespace vh {
 // The save-file dialog proposed for an export: from the last export path when
 // it ends in ".map", else from the document path when it ends in ".vhm", else
 // "untitled" in the folder of the most recent document; otherwise nothing
-// proposed in Paths.DialogFolder. ext is ".map" or ".bmp".
+// proposed in Paths.DialogFolder. A last export path that is not a full path
+// of this system (one the Windows program stored) gives only the file name.
+// ext is ".map" or ".bmp"; a name typed without an extension gets it.
 FileDialogRequest ProposeExportFile(const EditorState& s, const std::string& title, const std::string& filter,
                                     const std::string& ext);
 
@@ -23,7 +25,7 @@ FileDialogRequest ProposeExportFile(const EditorState& s, const std::string& tit
 std::string ChooseMapExportPath(EditorState& s, Prompts& prompts);
 
 // "Export .MAP Again": LastExportPath without asking, or the Export To .MAP
-// flow when there is none yet.
+// flow when there is none yet or it is not a full path of this system.
 std::string ExportAgainPath(EditorState& s, Prompts& prompts);
 
 // "Export To .&BMP": asks for the file; a name ending in ".bmp" (any case) is

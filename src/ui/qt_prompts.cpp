@@ -1,6 +1,7 @@
 #include "ui/qt_prompts.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -88,15 +89,35 @@ PromptAnswer QtPrompts::Message(const std::string& text, const std::string& titl
     return buttons == PromptButtons::YesNoCancel ? PromptAnswer::Cancel : PromptAnswer::Ok;
 }
 
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
+    auto d = std::make_unique<QFileDialog>(parent, QString::fromStdString(request.Title), QString(),
+                                           QtFilterOf(request.Filter));
+    d->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The suffix is added inside the dialog, so its overwrite question is
+    // asked about the file that will really be written.
+    d->setDefaultSuffix(QString::fromStdString(request.DefaultSuffix));
+    const QString start = InitialDialogPath(request);
+    const QFileInfo info(start);
+    if (!start.isEmpty() && info.isDir()) {
+        d->setDirectory(start);
+    } else if (!start.isEmpty()) {
+        d->setDirectory(info.absolutePath());
+        d->selectFile(info.fileName());
+    }
+    return d;
+}
+
 FileChoice QtPrompts::OpenFile(const FileDialogRequest& request) {
-    return ChoiceOf(QFileDialog::getOpenFileName(parent_, QString::fromStdString(request.Title),
-                                                 InitialDialogPath(request), QtFilterOf(request.Filter)));
+    const auto d = MakeFileDialog(parent_, request, false);
+    return d->exec() == QDialog::Accepted && !d->selectedFiles().isEmpty() ? ChoiceOf(d->selectedFiles().front())
+                                                                           : FileChoice{};
 }
 
 FileChoice QtPrompts::SaveFile(const FileDialogRequest& request) {
-    // No default suffix: a name typed without the extension is left as typed.
-    return ChoiceOf(QFileDialog::getSaveFileName(parent_, QString::fromStdString(request.Title),
-                                                 InitialDialogPath(request), QtFilterOf(request.Filter)));
+    const auto d = MakeFileDialog(parent_, request, true);
+    return d->exec() == QDialog::Accepted && !d->selectedFiles().isEmpty() ? ChoiceOf(d->selectedFiles().front())
+                                                                           : FileChoice{};
 }
 
 }  // namespace vh::ui

@@ -1,8 +1,10 @@
 // Message boxes and file dialogs on Qt for the editor's flows.
 #pragma once
 
+#include <QFileDialog>
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 #include "core/prompts.h"
 
@@ -16,6 +18,10 @@ QString QtFilterOf(const std::string& filter);
 // The path a file dialog starts at: the proposed name inside the initial
 // folder; a proposed absolute path wins over the folder.
 QString InitialDialogPath(const FileDialogRequest& request);
+
+// The open (save false) or save dialog for a request: title, filter, start
+// folder and name, and the default suffix.
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileDialogRequest& request, bool save);
 
 class QtPrompts : public Prompts {
 public:

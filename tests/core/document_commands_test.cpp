@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "core/document.h"
 #include "core/recent.h"
@@ -87,6 +88,19 @@ TEST_F(Commands, OpenShowsTheMapDialogAndReadsOnlyMapFiles) {
     EXPECT_EQ(s.LoopRunning, vh::kTrue);
 }
 
+TEST_F(Commands, OpeningADocumentThatWasExportedOffersExportAgain) {
+    for (const std::string exported : {"/maps/x.map", "C:\\maps\\x.map", ""}) {
+        EditorState d;
+        vhtest::MakeTerrain(d, 3, 3);
+        d.LastExportPath = exported;
+        ASSERT_TRUE(vh::WriteDocument(d, dir.File("e.vhm"), nullptr));
+        s.Commands.cmdExportAgain.Enabled = false;
+        prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("e.vhm"))};
+        ASSERT_TRUE(vh::CommandOpen(s, prompts));
+        EXPECT_EQ(s.Commands.cmdExportAgain.Enabled, !exported.empty()) << exported;
+    }
+}
+
 TEST_F(Commands, DialogFolderFollowsDocumentThenRecentThenProgramFolder) {
     EXPECT_EQ(vh::DocumentDialogFolder(s), dir.File("prog"));
     s.Recent[1] = "/maps/recent/one.VHM";
@@ -100,23 +114,41 @@ TEST_F(Commands, DialogFolderFollowsDocumentThenRecentThenProgramFolder) {
     EXPECT_EQ(prompts.OpenRequests.back().InitialFolder, dir.File("prog"));
 }
 
-TEST_F(Commands, SaveAsCancelOrANameWithoutTheEndingKeepsNameAndWritesNothing) {
+TEST_F(Commands, SaveAsCancelOrAnotherEndingKeepsNameAndWritesNothing) {
     s.Caption = "newmap.vhm - Varnholm";
     s.DocClean = vh::kFalse;
     EXPECT_FALSE(vh::CommandSaveAs(s, prompts));
-    prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("plain"))};
+    prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("plain.txt"))};
     EXPECT_FALSE(vh::CommandSaveAs(s, prompts));
     ASSERT_EQ(prompts.SaveRequests.size(), 2u);
     EXPECT_EQ(prompts.SaveRequests[0].Title, "Save Varnholm Map File.");
     EXPECT_EQ(prompts.SaveRequests[0].Filter, "Varnholm Map Files (*.vhm)|*.vhm");
-    EXPECT_FALSE(std::filesystem::exists(dir.File("plain")));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("plain.vhm")));
+    EXPECT_EQ(prompts.SaveRequests[0].DefaultSuffix, "vhm");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("plain.txt")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("plain.txt.vhm")));
     EXPECT_TRUE(prompts.Messages.empty());
     EXPECT_EQ(s.DocPath, "");
     EXPECT_EQ(s.DocTitle, "newmap.vhm");
     EXPECT_EQ(s.Caption, "newmap.vhm - Varnholm");
     EXPECT_EQ(s.DocClean, vh::kFalse);
     EXPECT_TRUE(s.Recent[1].empty());
+}
+
+TEST_F(Commands, ANameTypedWithoutAnExtensionGetsTheMapEnding) {
+    prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("mymap"))};
+    EXPECT_TRUE(vh::CommandSaveAs(s, prompts));
+    EXPECT_EQ(s.DocPath, dir.File("mymap.vhm"));
+    EXPECT_EQ(s.DocTitle, "mymap.vhm");
+    EXPECT_EQ(s.Caption, "mymap.vhm - Varnholm");
+    EXPECT_TRUE(std::filesystem::exists(dir.File("mymap.vhm")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("mymap")));
+    // Open finds it the same way.
+    s.Points[3].Height = 0;
+    prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("mymap"))};
+    EXPECT_TRUE(vh::CommandOpen(s, prompts));
+    EXPECT_EQ(prompts.OpenRequests[0].DefaultSuffix, "vhm");
+    EXPECT_EQ(s.DocTitle, "mymap.vhm");
+    EXPECT_EQ(s.Points[3].Height, 64.0f);
 }
 
 TEST_F(Commands, SaveAsWritesUnderTheNewNameAndRenamesTheDocument) {
@@ -202,7 +234,7 @@ TEST_F(Commands, QuitCancelLeavesEverythingAloneAndNoWritesOnlySettings) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("doc.vhm")));
 }
 
-TEST_F(Commands, QuitYesSavesThenWritesSettingsAndEndsEvenWhenSaveAsIsCancelled) {
+TEST_F(Commands, QuitYesSavesThenWritesSettingsAndEnds) {
     s.DocPath = dir.File("doc.vhm");
     s.DocClean = vh::kFalse;
     prompts.Answers = {PromptAnswer::Yes};
@@ -211,13 +243,33 @@ TEST_F(Commands, QuitYesSavesThenWritesSettingsAndEndsEvenWhenSaveAsIsCancelled)
     EXPECT_TRUE(prompts.SaveRequests.empty());  // saved to the document's own path
     EXPECT_EQ(s.DocClean, vh::kTrue);
     EXPECT_NE(vhtest::ReadFileBytes(dir.File("q.ini")).find("RM1=" + dir.File("doc.vhm")), std::string::npos);
+}
 
-    s.DocPath.clear();  // no path: Save As is offered and cancelled
-    s.DocClean = vh::kFalse;
-    prompts.Answers = {PromptAnswer::Yes};
-    EXPECT_TRUE(vh::Quit(s, prompts, dir.File("q2.ini")));
-    EXPECT_EQ(prompts.SaveRequests.size(), 1u);
-    EXPECT_TRUE(std::filesystem::exists(dir.File("q2.ini")));
+TEST_F(Commands, YesWhoseSaveDidNotHappenKeepsTheProgramAndTheTerrain) {
+    const struct {
+        const char* what;
+        std::string docPath;
+        std::vector<vh::FileChoice> saveAs;
+    } cases[] = {
+        {"Save As cancelled", "", {}},
+        {"another ending", "", {ScriptedPrompts::Choose(dir.File("x.txt"))}},
+        {"write failed", dir.File("missing/doc.vhm"), {}},
+    };
+    for (const auto& c : cases) {
+        s.DocPath = c.docPath;
+        s.DocClean = vh::kFalse;
+        s.LoopRunning = vh::kTrue;
+        prompts.Answers = {PromptAnswer::Yes, PromptAnswer::Yes};
+        prompts.FileAnswers.assign(c.saveAs.begin(), c.saveAs.end());
+        EXPECT_FALSE(vh::Quit(s, prompts, dir.File("q.ini"))) << c.what;
+        EXPECT_EQ(s.LoopRunning, vh::kTrue) << c.what;
+        EXPECT_EQ(s.DocClean, vh::kFalse) << c.what;
+        EXPECT_FALSE(std::filesystem::exists(dir.File("q.ini"))) << c.what;
+        prompts.FileAnswers.assign(c.saveAs.begin(), c.saveAs.end());
+        EXPECT_FALSE(vh::CommandNew(s, prompts)) << c.what;  // New does not throw the terrain away either
+        EXPECT_EQ(s.LoopRunning, vh::kTrue) << c.what;
+        EXPECT_EQ(s.Points[3].Height, 64.0f) << c.what;
+    }
 }
 
 }  // namespace

@@ -61,11 +61,13 @@ TEST_F(ExportChoice, ExportMap) {
         {{"", "", "", "/opt/varnholm", ""},
          {"/maps/out/Valley.MAP", "/docs/valley.vhm", "/docs/other.vhm", "/maps/out/", "Valley.map"},
          {"/maps/out/valley.txt", "/docs/Valley.VHM", "", "/docs/", "/docs/Valley.map"},
-         {"", "newmap.txt", "/work/recent/hills.vhm", "/work/recent/", "untitled.map"}});
+         {"", "newmap.txt", "/work/recent/hills.vhm", "/work/recent/", "untitled.map"},
+         // A path the Windows program stored names the file only.
+         {"C:\\maps\\Valley.MAP", "/docs/dunes.vhm", "", "/docs/", "Valley.map"},
+         {"D:\\Valley.MAP", "", "", "/opt/varnholm", "Valley.map"}});
     // Another extension does nothing, silently; a map is remembered.
-    for (const char* path : {"/maps/noext", "/maps/a.bmp", "/maps/a.Map"})
+    for (const char* path : {"/maps/a.bmp", "/maps/a.Map"})
         prompts.FileAnswers.push_back(ScriptedPrompts::Choose(path));
-    EXPECT_EQ(ChooseMapExportPath(s, prompts), "");
     EXPECT_EQ(ChooseMapExportPath(s, prompts), "");
     EXPECT_FALSE(s.Commands.cmdExportAgain.Enabled);
     s.DocClean = vh::kTrue;
@@ -78,6 +80,28 @@ TEST_F(ExportChoice, ExportMap) {
     EXPECT_EQ(ChooseMapExportPath(s, prompts), "/maps/a.Map");
     EXPECT_EQ(s.DocClean, vh::kTrue);
     EXPECT_TRUE(prompts.Messages.empty());
+}
+
+TEST_F(ExportChoice, ANameWithoutAnExtensionGetsTheExportsOwn) {
+    prompts.FileAnswers = {ScriptedPrompts::Choose("/maps/mymap"), ScriptedPrompts::Choose("/img/heights")};
+    EXPECT_EQ(ChooseMapExportPath(s, prompts), "/maps/mymap.map");
+    EXPECT_EQ(s.LastExportPath, "/maps/mymap.map");
+    EXPECT_EQ(ChooseBmpExportPath(s, prompts), "/img/heights.bmp");
+    ASSERT_EQ(prompts.SaveRequests.size(), 2u);
+    EXPECT_EQ(prompts.SaveRequests[0].DefaultSuffix, "map");
+    EXPECT_EQ(prompts.SaveRequests[1].DefaultSuffix, "bmp");
+}
+
+TEST_F(ExportChoice, ExportAgainAsksWhenThePathWasWrittenElsewhere) {
+    for (const char* stored : {"C:\\maps\\x.map", "x.map"}) {
+        s.LastExportPath = stored;
+        ScriptedPrompts p;
+        p.FileAnswers.push_back(ScriptedPrompts::Choose("/maps/x.map"));
+        EXPECT_EQ(ExportAgainPath(s, p), "/maps/x.map") << stored;
+        ASSERT_EQ(p.SaveRequests.size(), 1u);
+        EXPECT_EQ(p.SaveRequests[0].FileName, "x.map");
+        EXPECT_EQ(s.LastExportPath, "/maps/x.map");
+    }
 }
 
 TEST_F(ExportChoice, ExportAgain) {

@@ -1,8 +1,10 @@
 // The Qt side of the window's prompts: filters and start paths of the file dialogs.
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
 #include <array>
 
+#include "fake_services_fixture.h"
 #include "ui/qt_prompts.h"
 
 TEST(QtPrompts, FiltersBecomeQtFormAndStartPathsJoinFolderAndName) {
@@ -23,5 +25,23 @@ TEST(QtPrompts, FiltersBecomeQtFormAndStartPathsJoinFolderAndName) {
         r.InitialFolder = folder;
         r.FileName = name;
         EXPECT_EQ(vh::ui::InitialDialogPath(r), out) << folder << " + " << name;
+    }
+}
+
+TEST(QtPrompts, FileDialogsAddTheDefaultSuffixSoTheOverwriteQuestionSeesTheRealName) {
+    vhtest::EnsureQtApp();
+    vh::FileDialogRequest r;
+    r.Title = "Export Map File.";
+    r.Filter = "Map Files (*.map)|*.map";
+    r.InitialFolder = "/maps/";
+    r.FileName = "valley.map";
+    r.DefaultSuffix = "map";
+    for (bool save : {true, false}) {
+        const auto d = vh::ui::MakeFileDialog(nullptr, r, save);
+        EXPECT_EQ(d->defaultSuffix(), "map");
+        EXPECT_EQ(d->acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        EXPECT_EQ(d->fileMode(), save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        EXPECT_EQ(d->windowTitle(), "Export Map File.");
+        EXPECT_EQ(d->nameFilters(), QStringList{"Map Files (*.map)"});
     }
 }

@@ -135,20 +135,31 @@ TEST(MainWindowCommands, ToolbarClicksClearThePickAndSelectToolOrGrid) {
     EXPECT_TRUE(rig.window->Action("tb16")->isEnabled());
 }
 
-TEST(MainWindowQuit, CancelKeepsTheProgramTheTerrainAndTheLoop) {
-    WindowRig rig;
-    GiveTerrain(rig);
-    const std::string settingsBefore = vhtest::ReadFileBytes(rig.SettingsPath());
-    rig.prompts.Answers = {PromptAnswer::Cancel};
-    EXPECT_FALSE(rig.window->close());  // the close box runs the same flow
-    ASSERT_EQ(rig.prompts.Messages.size(), 1u);
-    EXPECT_EQ(rig.prompts.Messages[0].Text, "Save changes to newmap.vhm");
-    EXPECT_EQ(rig.prompts.Messages[0].Title, "Save File?");
-    EXPECT_EQ(rig.prompts.Messages[0].Buttons, vh::PromptButtons::YesNoCancel);
-    EXPECT_FALSE(rig.window->Ended());
-    EXPECT_EQ(rig.State().PointTotal(), 81);
-    EXPECT_TRUE(rig.window->LoopTicking());
-    EXPECT_EQ(vhtest::ReadFileBytes(rig.SettingsPath()), settingsBefore);
+TEST(MainWindowQuit, CancelOrASaveThatDidNotHappenKeepsTheProgramTheTerrainAndTheLoop) {
+    const struct {
+        const char* what;
+        PromptAnswer answer;
+        std::string docPath;  // Yes saves here; empty: Save As, which is cancelled
+    } cases[] = {{"cancel", PromptAnswer::Cancel, ""},
+                 {"Save As cancelled", PromptAnswer::Yes, ""},
+                 {"write failed", PromptAnswer::Yes, "/nonexistent-folder/hills.vhm"}};
+    for (const auto& c : cases) {
+        WindowRig rig;
+        GiveTerrain(rig);
+        rig.State().DocPath = c.docPath;
+        const std::string settingsBefore = vhtest::ReadFileBytes(rig.SettingsPath());
+        rig.prompts.Answers = {c.answer, PromptAnswer::Ok};
+        EXPECT_FALSE(rig.window->close()) << c.what;  // the close box runs the same flow
+        ASSERT_GE(rig.prompts.Messages.size(), 1u);
+        EXPECT_EQ(rig.prompts.Messages[0].Text, "Save changes to newmap.vhm");
+        EXPECT_EQ(rig.prompts.Messages[0].Title, "Save File?");
+        EXPECT_EQ(rig.prompts.Messages[0].Buttons, vh::PromptButtons::YesNoCancel);
+        EXPECT_FALSE(rig.window->Ended()) << c.what;
+        EXPECT_EQ(rig.State().PointTotal(), 81);
+        EXPECT_TRUE(rig.window->LoopTicking()) << c.what;
+        EXPECT_TRUE(rig.window->isWindowModified()) << c.what;
+        EXPECT_EQ(vhtest::ReadFileBytes(rig.SettingsPath()), settingsBefore);
+    }
 }
 
 TEST(MainWindowQuit, NoWritesSettingsWithPlacementAndViewItemsThenEnds) {
