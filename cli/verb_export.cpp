@@ -31,6 +31,13 @@ bool LoadDocument(vh::EditorState& s, const std::string& verb, const std::string
     return true;
 }
 
+// Any other position writes every terrain brush empty.
+std::string PositionText(int16_t position) {
+    if (position == 0) return "flatten bottom";
+    if (position == 1) return "flatten top";
+    return "position " + std::to_string(position) + ", empty terrain brushes";
+}
+
 int Usage(const std::string& verb, const std::string& message) {
     std::fprintf(stderr, "varnholm-cli %s: %s (try --help)\n", verb.c_str(), message.c_str());
     return 2;
@@ -97,9 +104,8 @@ int RunExportMap(const std::vector<std::string>& args) {
     std::error_code ec;
     const auto bytes = std::filesystem::file_size(files[1], ec);
     std::printf("Exported %d squares (style \"%s\", %s%s%s) to %s, %llu bytes\n", s.SquareTotal(),
-                s.ExportType.c_str(), s.ExportPosition == 1 ? "flatten top" : "flatten bottom",
-                s.AddHint ? ", hint" : "", s.AddSky ? ", sky" : "", files[1].c_str(),
-                static_cast<unsigned long long>(ec ? 0 : bytes));
+                s.ExportType.c_str(), PositionText(s.ExportPosition).c_str(), s.AddHint ? ", hint" : "",
+                s.AddSky ? ", sky" : "", files[1].c_str(), static_cast<unsigned long long>(ec ? 0 : bytes));
     return 0;
 }
 

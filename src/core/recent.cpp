@@ -4,6 +4,29 @@
 
 namespace vh {
 
+namespace {
+
+// Paths are UTF-8: a character is a byte that does not continue another one
+// together with its continuation bytes.
+bool StartsCharacter(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+}
+
+size_t CharacterCount(const std::string& text) {
+    size_t n = 0;
+    for (char c : text) n += StartsCharacter(c);
+    return n;
+}
+
+// Byte offset where character `index` (from 0) starts; the size when past the end.
+size_t CharacterOffset(const std::string& text, size_t index) {
+    for (size_t at = 0; at < text.size(); ++at)
+        if (StartsCharacter(text[at]) && index-- == 0) return at;
+    return text.size();
+}
+
+}  // namespace
+
 void AddRecent(EditorState& s, const std::string& path) {
     auto& r = s.Recent;
     if (r[1] != path) {
@@ -22,12 +45,13 @@ void AddRecent(EditorState& s, const std::string& path) {
 }
 
 std::string RecentCaption(int k, const std::string& path) {
-    if (path.size() < 32) return path;
-    std::string tail = path.substr(path.size() - 26);
+    const size_t characters = CharacterCount(path);
+    if (characters < 32) return path;
+    std::string tail = path.substr(CharacterOffset(path, characters - 26));
     size_t slash = tail.find('/');
     if (slash != std::string::npos) tail = tail.substr(slash);
     std::string caption = "&";
-    caption.append(std::to_string(k)).append(". ").append(path, 0, 3).append("...").append(tail);
+    caption.append(std::to_string(k)).append(". ").append(path, 0, CharacterOffset(path, 3)).append("...").append(tail);
     return caption;
 }
 

@@ -21,7 +21,8 @@ void RefreshRecentMenu(EditorState& s);
 
 // Caption of recent item k: the path itself when shorter than 32 characters,
 // else "&k. " + first 3 characters + "..." + the last 26 characters from their
-// first "/" on (all 26 when they hold none).
+// first "/" on (all 26 when they hold none). Characters, not bytes, of the
+// UTF-8 path are counted.
 std::string RecentCaption(int k, const std::string& path);
 
 }  // namespace vh

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace vh {
@@ -50,6 +51,22 @@ std::string NumberText(float v) {
     std::snprintf(buf, sizeof buf, "%.7G", static_cast<double>(v));
     // %G already drops trailing zeros; the exponent keeps at least two digits.
     return buf;
+}
+
+std::string PlainNumberText(float v) {
+    if (!std::isfinite(v)) return NumberText(v);
+    if (v == 0.0f) return "0";
+    // Seven significant digits, as "%.7G" rounds them: d.dddddde[+-]x.
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.6e", std::fabs(static_cast<double>(v)));
+    std::string digits = std::string(1, buf[0]) + std::string(buf + 2, 6);
+    const int exponent = std::atoi(std::strchr(buf, 'e') + 1);
+    digits.erase(digits.find_last_not_of('0') + 1);
+    std::string out = v < 0 ? "-" : "";
+    if (exponent < 0) return out + "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+    const size_t whole = static_cast<size_t>(exponent) + 1;
+    if (digits.size() <= whole) return out + digits + std::string(whole - digits.size(), '0');
+    return out + digits.substr(0, whole) + "." + digits.substr(whole);
 }
 
 namespace {

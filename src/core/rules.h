@@ -35,6 +35,11 @@ float SnapToGrid(float v, int grid);
 // 12.3456789 -> "12.34568", 2 -> "2", 0.5 -> "0.5", 12345678 -> "1.234568E+07".
 std::string NumberText(float v);
 
+// The settings file's number text: a 32-bit float rounded to 7 significant
+// digits, in plain decimal notation without exponent or trailing zeros
+// (12345678 -> "12345680", 0.00001 -> "0.00001", 0.7 -> "0.7").
+std::string PlainNumberText(float v);
+
 // Longest leading number of the text (blanks skipped first); none gives 0.
 double ReadNumber(std::string_view text);
 

@@ -223,9 +223,9 @@ std::string OneLine(std::string t) {
 std::string EntryText(const EditorState& s, const Entry& e) {
     switch (e.Type) {
         case Kind::Int:
-            return NumberText(static_cast<float>(s.*std::get<int16_t EditorState::*>(e.Field)));
+            return PlainNumberText(static_cast<float>(s.*std::get<int16_t EditorState::*>(e.Field)));
         case Kind::Float:
-            return NumberText(s.*std::get<float EditorState::*>(e.Field));
+            return PlainNumberText(s.*std::get<float EditorState::*>(e.Field));
         case Kind::Bool:
             return FromBool16(s.*std::get<int16_t EditorState::*>(e.Field)) ? "True" : "False";
         case Kind::Text:
@@ -358,10 +358,10 @@ std::string SettingsText(const EditorState& s) {
         width = 8115;
         state = 2;
     }
-    line("Top", NumberText(top));
-    line("Left", NumberText(left));
-    line("Height", NumberText(height));
-    line("Width", NumberText(width));
+    line("Top", PlainNumberText(top));
+    line("Left", PlainNumberText(left));
+    line("Height", PlainNumberText(height));
+    line("Width", PlainNumberText(width));
     line("FPS", boolText(c.cmdFPS.Checked));
     line("Sky", boolText(c.cmdSky.Checked));
     line("MipMap", boolText(c.cmdMip.Checked));
@@ -370,7 +370,7 @@ std::string SettingsText(const EditorState& s) {
     line("HighlightLocked", boolText(c.cmdShowLocked.Checked));
     line("PointInfo", boolText(c.cmdPointInfo.Checked));
     line("Info", boolText(c.cmdInfo.Checked));
-    line("WindowState", NumberText(static_cast<float>(state)));
+    line("WindowState", PlainNumberText(static_cast<float>(state)));
     if (c.cmdSolid.Checked) line("RenderMode", "Solid");
     if (c.cmdSolidWire.Checked) line("RenderMode", "SolidWire");
     if (c.cmdWireframe.Checked) line("RenderMode", "Wireframe");

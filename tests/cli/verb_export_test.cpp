@@ -72,3 +72,17 @@ TEST_F(ExportVerb, BadArgumentsAndMissingDocumentsWriteNothing) {
     EXPECT_EQ(RunCli("export-map " + Q(dir.File("none.vhm")) + " " + Q(out), log), 1);
     EXPECT_FALSE(std::filesystem::exists(out));
 }
+
+TEST_F(ExportVerb, TheSummaryNamesThePositionTheDocumentHolds) {
+    const std::pair<int16_t, const char*> cases[] = {
+        {0, "flatten bottom"}, {1, "flatten top"}, {5, "position 5, empty terrain brushes"}};
+    for (const auto& [position, words] : cases) {
+        vh::EditorState s;
+        vhtest::MakeTerrain(s, 3, 3);
+        s.ExportPosition = position;
+        ASSERT_TRUE(vh::WriteDocument(s, doc, nullptr));
+        ASSERT_EQ(RunCli("export-map " + Q(doc) + " " + Q(dir.File("p.map")), log), 0);
+        const std::string text = vhtest::ReadFileBytes(log);
+        EXPECT_NE(text.find(std::string("(style \"Best Fit\", ") + words), std::string::npos) << text;
+    }
+}

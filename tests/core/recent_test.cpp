@@ -48,6 +48,19 @@ TEST(RecentCaption, ShortPathsWholeLongerOnesShortenedToTheTailFromASlash) {
               "&8. /x/...ijabcdefghijabcdefghij.vhm");
 }
 
+TEST(RecentCaption, CountsCharactersNotBytes) {
+    // 30 characters, 32 bytes: shown in full.
+    const std::string euro = "/home/anna/maps/pre\u20ac/hills.vhm";
+    ASSERT_EQ(euro.size(), 32u);
+    EXPECT_EQ(vh::RecentCaption(1, euro), euro);
+    // Shortened on whole characters: the first three and the last 26.
+    EXPECT_EQ(vh::RecentCaption(2, "/\u00e9\u00e9quipe/levels/quake/b\u00e4se/mo\u00fcntains.vhm"),
+              "&2. /\u00e9\u00e9.../quake/b\u00e4se/mo\u00fcntains.vhm");
+    std::string euros;
+    for (int i = 0; i < 20; ++i) euros += "\u20ac";
+    EXPECT_EQ(vh::RecentCaption(3, "/home/levels/" + euros + ".vhm"), "&3. /ho.../" + euros + ".vhm");
+}
+
 TEST(RefreshRecentMenu, HidesEmptyItemsTrimsEntriesAndShowsSeparator) {
     EditorState s;
     s.Recent[1] = "  /a.vhm ";

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 
 using namespace vh;
 
@@ -38,6 +39,19 @@ TEST(NumberText, ShortestFormWithSevenSignificantDigits) {
                  {1234567.0f, "1234567"},       {0.0f, "0"},        {-0.0f, "0"},
                  {0.0001f, "0.0001"},           {0.00001f, "1E-05"}};
     for (const auto& c : cases) EXPECT_EQ(NumberText(c.v), c.text);
+}
+
+TEST(NumberText, PlainTextMatchesTheShortFormWhereThatHasNoExponent) {
+    // Settings files of ordinary values keep their bytes.
+    std::mt19937 rng(4032);
+    std::uniform_real_distribution<double> exponent(-4.0, 7.0);
+    for (int i = 0; i < 20000; ++i) {
+        const float v = static_cast<float>((i % 2 ? -1 : 1) * std::pow(10.0, exponent(rng)));
+        if (std::fabs(v) < 1e-4f || std::fabs(v) >= 9999999.5f) continue;
+        ASSERT_EQ(vh::PlainNumberText(v), vh::NumberText(v)) << v;
+    }
+    const std::pair<float, const char*> plain[] = {{1e7f, "10000000"}, {-0.0f, "0"}, {1e-10f, "0.0000000001"}};
+    for (const auto& [v, text] : plain) EXPECT_EQ(vh::PlainNumberText(v), text);
 }
 
 TEST(ReadNumber, LenientTakesTheLongestLeadingNumberStrictRefusesTrailingText) {

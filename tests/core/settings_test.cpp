@@ -172,6 +172,23 @@ TEST(SettingsWrite, DefaultFileWithoutAnExistingOne) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '['), 8);
 }
 
+TEST(SettingsWrite, NumbersArePlainDecimalsWithUpToSevenSignificantDigits) {
+    EditorState s = Fresh();
+    s.MaxSeed = 12345678;
+    s.Sensitivity = 0.00001f;
+    s.MinNormal = -0.00000015f;
+    s.WalkSpeed = 3.4e38f;
+    s.StrafeSpeed = 0.7f;
+    s.WindowWidth = 1.5e7f;
+    const std::string text = vh::SettingsText(s);
+    for (const char* line : {"\nMaxSeed=12345680\n", "\nSensitivity=0.00001\n", "\nMinNormal=-0.00000015\n",
+                             "\nWalkSpeed=340000000000000000000000000000000000000\n", "\nStrafeSpeed=0.7\n",
+                             "\nWidth=15000000\n", "\nMaxNormal=4032\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    EXPECT_EQ(text.find("E+"), std::string::npos);
+    EXPECT_EQ(text.find("E-"), std::string::npos);
+}
+
 TEST(SettingsWrite, EditorSectionWritesWindowAndViewItems) {
     EditorState s = Fresh();
     s.WindowTop = 600;
