@@ -11,6 +11,7 @@
 #include "core/document.h"
 #include "core/rules.h"
 #include "core/settings.h"
+#include "generate/new_map_rules.h"
 #include "generate/pipeline.h"
 
 namespace {
@@ -85,10 +86,7 @@ int RunGenerate(const std::vector<std::string>& args) {
     const vh::NewMapValues values = vh::NewMapValuesFromSettings(s);
     if (auto message = vh::CheckNewMapValues(values, s.Grid)) return Fail(*message, 1);
     if (values.chkBM && !values.txtBM.empty() && values.Preview.isNull())
-        std::fprintf(stderr,
-                     "varnholm-cli generate: warning: height image \"%s\" did not load; "
-                     "the blank preview is sampled\n",
-                     values.txtBM.c_str());
+        return Fail(vh::HeightImageUnreadableText(values.txtBM), 1);
 
     StageLines progress;
     vh::RunNewMap(s, values, progress);

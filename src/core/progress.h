@@ -11,6 +11,11 @@ public:
     virtual void Status(const std::string& text) { (void)text; }
     virtual void Maximum(int max) { (void)max; }
     virtual void Value(int value) { (void)value; }
+    // Step k of n of the current stage (k from 1); n 0 when it has no steps.
+    virtual void Step(int k, int n) {
+        (void)k;
+        (void)n;
+    }
 };
 
 // Reports nothing; the default where no one watches.

@@ -1,6 +1,7 @@
 #include "generate/new_map_rules.h"
 
 #include <cmath>
+#include <filesystem>
 
 #include "core/prompts.h"
 #include "core/rules.h"
@@ -243,9 +244,14 @@ const char* const kHeightImageFilter =
     "Supported Images (*.bmp;*.gif;*.jpg;*.jpeg)|*.bmp;*.gif;*.jpg;*.jpeg|Bitmap Files (*.bmp)|*.bmp|"
     "CompuServe GIF (*.gif)|*.gif|JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg";
 
-std::string HeightImageStartFolder(std::string_view currentPath) {
-    if (currentPath.empty()) return "/";
-    return FolderOf(std::string(currentPath));
+std::string HeightImageStartFolder(std::string_view currentPath, const std::string& home) {
+    const std::string folder = FolderOf(std::string(currentPath));
+    std::error_code ec;
+    return !folder.empty() && std::filesystem::is_directory(folder, ec) ? folder : home;
+}
+
+std::string HeightImageUnreadableText(const std::string& path) {
+    return "The height image \"" + path + "\" could not be read. Choose a BMP, GIF or JPEG image.";
 }
 
 }  // namespace vh

@@ -114,8 +114,12 @@ int16_t SlopeSteepnessFromSlider(int slider);       // x16
 int BitMapSliderFromSetting(double multi);          // x8 rounded, clamped
 float BitMapMultiFromSlider(int slider);            // /8
 
-// The height-image chooser's filter and its starting folder for the current path.
+// The height-image chooser's filter, and its starting folder: the folder of
+// the image named now when that folder exists, else the home folder.
 extern const char* const kHeightImageFilter;
-std::string HeightImageStartFolder(std::string_view currentPath);
+std::string HeightImageStartFolder(std::string_view currentPath, const std::string& home);
+
+// What the dialog and the CLI say about a height image that did not load.
+std::string HeightImageUnreadableText(const std::string& path);
 
 }  // namespace vh

@@ -124,8 +124,11 @@ void RunGenerationPasses(EditorState& s, const NewMapValues& v, Progress& progre
     }
     if (v.chkSmooth && v.Smoothing != SmoothOption::None) {
         std::vector<float> work;
-        for (int pass = 1; pass <= s.SmoothPasses; ++pass)
+        for (int pass = 1; pass <= s.SmoothPasses; ++pass) {
+            progress.Step(pass, s.SmoothPasses);
             SmoothingPass(s, v.Smoothing, pass, work, progress);
+        }
+        progress.Step(0, 0);
     }
 }
 
@@ -177,6 +180,10 @@ std::optional<std::string> CheckNewMapValues(const NewMapValues& v, int grid) {
                    std::to_string(size) + " units (" + std::to_string(radius) +
                    " units) is too large. The radius can be at most 32767 units.";
     }
+    if (v.chkFractal && v.chkDiamond && !IsDiamondSquareGrid(x, y))
+        return "Diamond square works on a square grid of 1, 2, 4, 8, 16, 32, 64 or 128 triangles along "
+               "each side, the same along X and Y. This map has " +
+               std::to_string(x - 1) + " x " + std::to_string(y - 1) + " triangles.";
     if (v.chkSlope && !Fits16(2LL * v.SlopeSteepness))
         return "A steepness of " + std::to_string(v.SlopeSteepness) +
                " is too large. The steepness can be at most 16383.";

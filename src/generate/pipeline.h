@@ -69,8 +69,9 @@ struct NewMapValues {
 };
 
 // A message when the values cannot be generated (more than 32767 points, a
-// value that does not fit its 16-bit setting, or a grid that cannot be built
-// as asked with the height grid `grid`); nullopt when fine. Called before
+// value that does not fit its 16-bit setting, a grid that cannot be built as
+// asked with the height grid `grid`, or diamond-square on a grid it cannot
+// fill); nullopt when fine. Called before
 // anything is reset, so a rejected run leaves the editor untouched.
 std::optional<std::string> CheckNewMapValues(const NewMapValues& v, int grid);
 

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +76,12 @@ public:
     }
     void Value(int value) override {
         if (value != bar_->value()) bar_->setValue(value);
+    }
+    // The bar's own text counts the steps: "pass 2 of 15".
+    void Step(int k, int n) override {
+        bar_->setFormat(n > 0 ? QStringLiteral("pass %1 of %2").arg(k).arg(n) : QStringLiteral("%p%"));
+        bar_->setTextVisible(n > 0);
+        bar_->repaint();
     }
 
 private:
@@ -155,6 +162,7 @@ void FrmNew::ConnectRules() {
         connect(t, &QLineEdit::editingFinished, this, [t, fn] { t->setText(Q(fn(S(t->text())))); });
     }
     connect(cmdBMBrowse_, &QPushButton::clicked, this, &FrmNew::BrowseHeightMap);
+    connect(txtBM_, &QLineEdit::editingFinished, this, &FrmNew::LoadTypedHeightMap);
 }
 
 // ---- load ----
@@ -164,6 +172,7 @@ void FrmNew::Load() {
     progBar_->hide();
     ShowPreview(BlankHeightImagePreview());
     preview_ = QImage();
+    previewPath_.clear();
 
     const NewMapForm f = LoadNewMapForm(services_.State());
     ShowForm(f);
@@ -174,12 +183,7 @@ void FrmNew::Load() {
     ApplySlopeState();
     ApplyHeightMapState();
 
-    if (IsHeightImagePath(f.BitMapPath)) {
-        if (std::optional<QImage> image = LoadHeightImagePreview(f.BitMapPath)) {
-            ShowPreview(*image);
-            preview_ = *image;
-        }
-    }
+    if (IsHeightImagePath(f.BitMapPath)) LoadHeightMap(f.BitMapPath);
     RefreshSizeLabels();
 }
 
@@ -394,14 +398,32 @@ void FrmNew::BrowseHeightMap() {
     FileDialogRequest request;
     request.Title = "Open Height Map.";
     request.Filter = kHeightImageFilter;
-    request.InitialFolder = HeightImageStartFolder(S(txtBM_->text()));
+    request.InitialFolder = HeightImageStartFolder(S(txtBM_->text()), S(QDir::homePath()));
     const FileChoice choice = services_.UserPrompts().OpenFile(request);
     if (choice.Path.empty() || !IsHeightImagePath(choice.Path)) return;
-    std::optional<QImage> image = LoadHeightImagePreview(choice.Path);
-    if (!image) return;  // the preview and the path stay as they were
-    preview_ = *image;
-    ShowPreview(preview_);
+    if (!LoadHeightMap(choice.Path)) {
+        // The preview and the path stay as they were.
+        services_.UserPrompts().Message(HeightImageUnreadableText(choice.Path), "Varnholm", PromptButtons::Ok,
+                                        PromptIcon::Exclamation);
+        return;
+    }
     txtBM_->setText(Q(choice.Path));
+}
+
+// A path typed into the box counts once the box is left.
+void FrmNew::LoadTypedHeightMap() {
+    const std::string path = S(txtBM_->text());
+    if (path.empty() || path == previewPath_) return;
+    lblStat_->setText(LoadHeightMap(path) ? QString() : Q(HeightImageUnreadableText(path)));
+}
+
+bool FrmNew::LoadHeightMap(const std::string& path) {
+    std::optional<QImage> image = LoadHeightImagePreview(path);
+    if (!image) return false;
+    preview_ = *image;
+    previewPath_ = path;
+    ShowPreview(preview_);
+    return true;
 }
 
 void FrmNew::ShowPreview(const QImage& image) {
@@ -416,6 +438,10 @@ void FrmNew::Generate() {
     NewMapValues values;
     std::optional<std::string> problem = NewMapValuesFromForm(Form(), values);
     if (!problem) problem = CheckNewMapValues(values, services_.State().Grid);
+    // The image named in the box is the one generated from, typed or browsed.
+    if (!problem && values.chkBM && !values.txtBM.empty() && values.txtBM != previewPath_ &&
+        !LoadHeightMap(values.txtBM))
+        problem = HeightImageUnreadableText(values.txtBM);
     if (problem) {
         // Nothing has been reset yet: the current terrain stays.
         prompts.Message(*problem, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);

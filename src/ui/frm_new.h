@@ -60,11 +60,14 @@ private:
 
     void RefreshSizeLabels();
     void BrowseHeightMap();
+    void LoadTypedHeightMap();
+    bool LoadHeightMap(const std::string& path);
     void ShowPreview(const QImage& image);
     void Generate();
 
     MainWindowServices& services_;
     QImage preview_;
+    std::string previewPath_;  // the image the preview shows; empty for none
 
     QTabWidget* tbNew_ = nullptr;
     QLabel* lblStat_ = nullptr;

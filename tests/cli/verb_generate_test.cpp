@@ -132,6 +132,15 @@ TEST_F(GenerateVerb, BadRequestsWriteNothing) {
     EXPECT_FALSE(std::filesystem::exists(out));
 }
 
+TEST_F(GenerateVerb, AnUnreadableHeightImageOrADiamondSquareSizeItCannotUseIsRefused) {
+    vhtest::WriteFileBytes(dir.File("broken.bmp"), "not a bitmap");
+    EXPECT_EQ(Generate("--set BitMap=1 --set \"BitMapPath=" + dir.File("broken.bmp") + "\""), 1);
+    EXPECT_NE(vhtest::ReadFileBytes(log).find("could not be read"), std::string::npos) << vhtest::ReadFileBytes(log);
+    EXPECT_EQ(Generate("--set Fractal=1 --set DiamondSquare=1 --set X=21 --set Y=17"), 1);
+    EXPECT_NE(vhtest::ReadFileBytes(log).find("1, 2, 4, 8, 16, 32, 64 or 128"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
 TEST_F(GenerateVerb, GridsThatCannotBeBuiltAsAskedAreRefused) {
     const std::pair<const char*, const char*> cases[] = {
         {"--set Grid=1 --set X=2 --set Y=14358 --set Size=9729", "exactly"},

@@ -5,12 +5,16 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDir>
+#include <QImage>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <cmath>
 #include <memory>
 
 #include "core/rules.h"
+#include "support/temp_dir.h"
 #include "support/terrain_fixture.h"
 #include "ui/fake_services_fixture.h"
 
@@ -159,6 +163,88 @@ TEST_F(FrmNewTest, AGridWithoutSpacingIsRefusedInsteadOfBuilt) {
     EXPECT_NE(services.prompts.Messages[0].Text.find("greater than 0"), std::string::npos);
     EXPECT_NE(d->result(), QDialog::Accepted);
     EXPECT_EQ(s.PointTotal(), 25);
+}
+
+TEST_F(FrmNewTest, ATypedImagePathIsLoadedAndAnUnreadableOneIsSaid) {
+    vhtest::TempDir dir;
+    QImage white(6, 4, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    ASSERT_TRUE(white.save(QString::fromStdString(dir.File("white.bmp")), "BMP"));
+    vhtest::WriteFileBytes(dir.File("broken.bmp"), "not a bitmap");
+    s.Grid = 16;
+
+    // Typed and confirmed at once: the image, not the blank preview, is used.
+    auto d = Open();
+    Text(*d, "txtX")->setText("4");
+    Text(*d, "txtZ")->setText("4");
+    Check(*d, "chkBM")->click();
+    Text(*d, "txtBM")->setText(QString::fromStdString(dir.File("white.bmp")));
+    Ok(*d);
+    ASSERT_EQ(d->result(), QDialog::Accepted);
+    for (int i = 1; i <= s.PointTotal(); ++i) ASSERT_EQ(s.Points[i].Height, 1024) << i;  // white, x 8
+
+    // Leaving the box loads the preview; an unreadable file is named and not generated.
+    auto e = Open();
+    Type(*e, "txtBM", dir.File("white.bmp").c_str());
+    EXPECT_FALSE(e->Preview().isNull());
+    Type(*e, "txtBM", dir.File("broken.bmp").c_str());
+    EXPECT_NE(Label(*e, "lblStat")->text().toStdString().find("broken.bmp"), std::string::npos);
+    Ok(*e);
+    ASSERT_EQ(services.prompts.Messages.size(), 1u);
+    EXPECT_NE(services.prompts.Messages[0].Text.find("broken.bmp"), std::string::npos);
+    EXPECT_NE(e->result(), QDialog::Accepted);
+    EXPECT_EQ(s.Points[1].Height, 1024);  // the terrain made before stays
+
+    // Browse on an unreadable file says so too.
+    services.prompts.FileAnswers.push_back(vhtest::ScriptedPrompts::Choose(dir.File("broken.bmp")));
+    Get<QPushButton>(*e, "cmdBMBrowse")->click();
+    ASSERT_EQ(services.prompts.Messages.size(), 2u);
+    EXPECT_NE(services.prompts.Messages[1].Text.find("broken.bmp"), std::string::npos);
+    // It starts in the folder of the image named in the box.
+    EXPECT_EQ(services.prompts.OpenRequests.back().InitialFolder, dir.Path().string() + "/");
+}
+
+TEST_F(FrmNewTest, BrowseStartsInTheHomeFolderWithoutAnImage) {
+    auto d = Open();
+    for (const char* path : {"", "/nonexistent-folder/hills.bmp"}) {
+        Text(*d, "txtBM")->setText(path);
+        Check(*d, "chkBM")->setChecked(true);
+        d->findChild<QPushButton*>("cmdBMBrowse")->setEnabled(true);
+        Get<QPushButton>(*d, "cmdBMBrowse")->click();
+        EXPECT_EQ(services.prompts.OpenRequests.back().InitialFolder, QDir::homePath().toStdString()) << path;
+    }
+}
+
+TEST_F(FrmNewTest, DiamondSquareOnAnotherSizeSaysWhichSizesItNeeds) {
+    vhtest::MakeTerrain(s, 3, 3);
+    auto d = Open();
+    Type(*d, "txtX", "20");
+    Type(*d, "txtZ", "16");
+    Check(*d, "chkFractal")->click();
+    Check(*d, "chkDiamond")->click();
+    Ok(*d);
+    ASSERT_EQ(services.prompts.Messages.size(), 1u);
+    EXPECT_NE(services.prompts.Messages[0].Text.find("1, 2, 4, 8, 16, 32, 64 or 128"), std::string::npos);
+    EXPECT_NE(d->result(), QDialog::Accepted);
+    EXPECT_EQ(s.PointTotal(), 9);
+}
+
+TEST_F(FrmNewTest, TheProgressBarCountsTheSmoothingPasses) {
+    s.SmoothPasses = 3;
+    auto d = Open();
+    Type(*d, "txtX", "4");
+    Type(*d, "txtZ", "4");
+    Check(*d, "chkFractal")->click();
+    Check(*d, "chkSmooth")->click();
+    QProgressBar* bar = Get<QProgressBar>(*d, "progBar");
+    QStringList shown;
+    QObject::connect(bar, &QProgressBar::valueChanged, [&] {
+        if (bar->isTextVisible() && (shown.isEmpty() || shown.back() != bar->text())) shown << bar->text();
+    });
+    Ok(*d);
+    EXPECT_EQ(shown, (QStringList{"pass 1 of 3", "pass 2 of 3", "pass 3 of 3"}));
+    EXPECT_FALSE(bar->isTextVisible());
+    EXPECT_EQ(Label(*d, "lblStat")->text(), "Building Mesh...");
 }
 
 TEST_F(FrmNewTest, CancelChangesNothing) {
