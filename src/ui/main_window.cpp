@@ -95,8 +95,11 @@ MainWindow::~MainWindow() {
     loopTimer_.stop();
     if (dialog_) delete dialog_.data();
     // The view unhooks itself from the state, so it goes while the state lives.
-    delete pic3D_;
+    // It is forgotten first: its QWidget part still sends a Leave event, which
+    // the event filter must not pass back into a half-destroyed view.
+    TerrainView* view = pic3D_;
     pic3D_ = nullptr;
+    delete view;
 }
 
 void MainWindow::BuildCentre() {
