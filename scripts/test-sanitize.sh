@@ -1,0 +1,17 @@
+#!/bin/sh
+# Builds every target with AddressSanitizer and UndefinedBehaviorSanitizer
+# into ./build-asan and runs the whole test suite there (the Xvfb tests too).
+# The first report ends the test that made it.
+set -e
+cd "$(dirname "$0")/.."
+root=$(pwd)
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVH_SANITIZE=ON -DVH_BUILD_BENCH=OFF
+cmake --build build-asan -j"$(nproc)"
+
+export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS="suppressions=$root/scripts/lsan-suppressions.txt:print_suppressions=0"
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+cd build-asan
+ctest --output-on-failure -j2
