@@ -86,7 +86,7 @@ int RunGenerate(const std::vector<std::string>& args) {
     const vh::NewMapValues values = vh::NewMapValuesFromSettings(s);
     if (auto message = vh::CheckNewMapValues(values, s.Grid)) return Fail(*message, 1);
     if (values.chkBM && !values.txtBM.empty() && values.Preview.isNull())
-        return Fail(vh::HeightImageUnreadableText(values.txtBM), 1);
+        return Fail(values.PreviewError, 1);
 
     StageLines progress;
     vh::RunNewMap(s, values, progress);

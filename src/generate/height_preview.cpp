@@ -1,7 +1,7 @@
-#include <QImageReader>
 #include <QPainter>
 
 #include "core/rules.h"
+#include "generate/new_map_rules.h"
 #include "generate/pipeline.h"
 
 namespace vh {
@@ -24,20 +24,20 @@ QImage BlankHeightImagePreview() {
     return img;
 }
 
-std::optional<QImage> LoadHeightImagePreview(const std::string& path) {
-    if (!IsHeightImagePath(path)) return std::nullopt;
-    QImageReader reader(QString::fromStdString(path));
-    reader.setDecideFormatFromContent(true);
-    QImage img = reader.read();
-    if (img.isNull()) return std::nullopt;
+ImageRead LoadHeightImagePreview(const std::string& path) {
+    if (!IsHeightImagePath(path)) return {QImage(), HeightImageUnreadableText(path)};
+    const ImageRead read = ReadImageFile(path);
+    // An image too large to use says so; any other failure gets the one
+    // message the dialog and the CLI give.
+    if (!read.Ok()) return {QImage(), read.TooLarge ? read.Error : HeightImageUnreadableText(path)};
     // Stretched over the whole preview, pixel by pixel as a plain blit would,
     // over the background where the image is transparent.
     QImage preview = BlankHeightImagePreview();
     QPainter painter(&preview);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(0, 0, kPreviewSide, kPreviewSide), img);
+    painter.drawImage(QRect(0, 0, kPreviewSide, kPreviewSide), read.Image);
     painter.end();
-    return preview;
+    return {preview, {}};
 }
 
 }  // namespace vh

@@ -24,8 +24,11 @@ NewMapValues NewMapValuesFromSettings(const EditorState& s) {
         v = NewMapValues{};
         NewMapValuesFromForm(form, v);
     }
-    if (IsHeightImagePath(v.txtBM))
-        if (auto preview = LoadHeightImagePreview(v.txtBM)) v.Preview = *preview;
+    if (!v.txtBM.empty()) {
+        ImageRead preview = LoadHeightImagePreview(v.txtBM);
+        v.Preview = preview.Image;
+        v.PreviewError = preview.Error;
+    }
     return v;
 }
 

@@ -9,6 +9,7 @@
 #include "core/editor_state.h"
 #include "core/progress.h"
 #include "generate/generators.h"
+#include "generate/image_file.h"
 
 namespace vh {
 
@@ -66,6 +67,7 @@ struct NewMapValues {
     // The dialog's preview as painted (see LoadHeightImagePreview); a null
     // image is the blank preview, sampled as its background colour.
     QImage Preview;
+    std::string PreviewError;  // why a non-empty txtBM gave no preview, when it did not
 };
 
 // A message when the values cannot be generated (more than 32767 points, a
@@ -88,9 +90,10 @@ NewMapValues NewMapValuesFromSettings(const EditorState& s);
 constexpr int kPreviewSide = 289;
 
 // The image at path (BMP, GIF or JPEG by its extension) stretched over the
-// square preview; nullopt when the extension is not one of those or the file
-// does not load, in which case the caller keeps its preview as it was.
-std::optional<QImage> LoadHeightImagePreview(const std::string& path);
+// square preview; when the extension is not one of those or the file does
+// not load, HeightImageUnreadableText, and for an image too large to use, a
+// message with its size. The caller then keeps its preview as it was.
+ImageRead LoadHeightImagePreview(const std::string& path);
 
 // True when the path ends (case-insensitive) in .BMP, .GIF, .JPG or .JPEG.
 bool IsHeightImagePath(const std::string& path);

@@ -401,10 +401,9 @@ void FrmNew::BrowseHeightMap() {
     request.InitialFolder = HeightImageStartFolder(S(txtBM_->text()), S(QDir::homePath()));
     const FileChoice choice = services_.UserPrompts().OpenFile(request);
     if (choice.Path.empty() || !IsHeightImagePath(choice.Path)) return;
-    if (!LoadHeightMap(choice.Path)) {
+    if (const std::string problem = LoadHeightMap(choice.Path); !problem.empty()) {
         // The preview and the path stay as they were.
-        services_.UserPrompts().Message(HeightImageUnreadableText(choice.Path), "Varnholm", PromptButtons::Ok,
-                                        PromptIcon::Exclamation);
+        services_.UserPrompts().Message(problem, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
         return;
     }
     txtBM_->setText(Q(choice.Path));
@@ -414,16 +413,16 @@ void FrmNew::BrowseHeightMap() {
 void FrmNew::LoadTypedHeightMap() {
     const std::string path = S(txtBM_->text());
     if (path.empty() || path == previewPath_) return;
-    lblStat_->setText(LoadHeightMap(path) ? QString() : Q(HeightImageUnreadableText(path)));
+    lblStat_->setText(Q(LoadHeightMap(path)));
 }
 
-bool FrmNew::LoadHeightMap(const std::string& path) {
-    std::optional<QImage> image = LoadHeightImagePreview(path);
-    if (!image) return false;
-    preview_ = *image;
+std::string FrmNew::LoadHeightMap(const std::string& path) {
+    const ImageRead image = LoadHeightImagePreview(path);
+    if (!image.Ok()) return image.Error;
+    preview_ = image.Image;
     previewPath_ = path;
     ShowPreview(preview_);
-    return true;
+    return {};
 }
 
 void FrmNew::ShowPreview(const QImage& image) {
@@ -439,9 +438,8 @@ void FrmNew::Generate() {
     std::optional<std::string> problem = NewMapValuesFromForm(Form(), values);
     if (!problem) problem = CheckNewMapValues(values, services_.State().Grid);
     // The image named in the box is the one generated from, typed or browsed.
-    if (!problem && values.chkBM && !values.txtBM.empty() && values.txtBM != previewPath_ &&
-        !LoadHeightMap(values.txtBM))
-        problem = HeightImageUnreadableText(values.txtBM);
+    if (!problem && values.chkBM && !values.txtBM.empty() && values.txtBM != previewPath_)
+        if (std::string unread = LoadHeightMap(values.txtBM); !unread.empty()) problem = unread;
     if (problem) {
         // Nothing has been reset yet: the current terrain stays.
         prompts.Message(*problem, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);

@@ -61,7 +61,7 @@ private:
     void RefreshSizeLabels();
     void BrowseHeightMap();
     void LoadTypedHeightMap();
-    bool LoadHeightMap(const std::string& path);
+    std::string LoadHeightMap(const std::string& path);  // why it did not load; empty when it did
     void ShowPreview(const QImage& image);
     void Generate();
 

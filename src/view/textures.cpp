@@ -1,8 +1,7 @@
 #include "view/textures.h"
 
-#include <QImageReader>
-
 #include "core/rules.h"
+#include "generate/image_file.h"
 #include "view/tga_reader.h"
 
 namespace vh::view {
@@ -28,12 +27,11 @@ EditorImage LoadEditorImage(const std::string& path) {
         else
             out.Error = tga.Error;
     } else {
-        QImageReader reader(QString::fromStdString(path));
-        QImage img = reader.read();
-        if (!img.isNull())
-            out.Image = img.convertToFormat(QImage::Format_ARGB32);
+        const ImageRead read = ReadImageFile(path);
+        if (read.Ok())
+            out.Image = read.Image.convertToFormat(QImage::Format_ARGB32);
         else
-            out.Error = reader.errorString().toStdString();
+            out.Error = read.Error;
     }
     if (out.Image.isNull()) {
         out.Image = PlaceholderImage();

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/image_limits.h"
+
 namespace vh::view {
 
 namespace {
@@ -30,7 +32,7 @@ QRgb PixelOf(const unsigned char* p, int bytes, bool grey, bool useAlpha) {
 
 }  // namespace
 
-TgaResult ReadTga(const QByteArray& bytes) {
+TgaResult ReadTga(const QByteArray& bytes, const std::string& name) {
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
     const qsizetype size = bytes.size();
     if (size < 18) return Fail("The file is too short for a TGA header.");
@@ -61,11 +63,15 @@ TgaResult ReadTga(const QByteArray& bytes) {
     const bool topDown = descriptor & 0x20;
     const bool rightToLeft = descriptor & 0x10;
     const qsizetype total = static_cast<qsizetype>(width) * height;
+    if (!ImageSizeAllowed(width, height)) return {QImage(), ImageTooLargeText(name, width, height), true};
+    // Every packet of at most 128 pixels costs a count byte and one pixel at
+    // least: a file too short for that is refused before memory is taken.
+    const qsizetype leastBytes = rle ? (total + 127) / 128 * (1 + bpp) : total * bpp;
+    if (size - pos < leastBytes) return Fail("The TGA file is truncated.");
 
     std::vector<QRgb> pixels;
     pixels.reserve(total);
     if (!rle) {
-        if (size - pos < total * bpp) return Fail("The TGA file is truncated.");
         for (qsizetype i = 0; i < total; ++i, pos += bpp)
             pixels.push_back(PixelOf(data + pos, bpp, grey, useAlpha));
     } else {
@@ -90,6 +96,7 @@ TgaResult ReadTga(const QByteArray& bytes) {
     }
 
     QImage image(width, height, QImage::Format_ARGB32);
+    if (image.isNull()) return Fail("There is not enough memory for the TGA image.");
     for (int row = 0; row < height; ++row) {
         // Rows are stored bottom-up unless the descriptor says top-down.
         const int y = topDown ? row : height - 1 - row;
@@ -103,7 +110,12 @@ TgaResult ReadTga(const QByteArray& bytes) {
 TgaResult ReadTgaFile(const std::string& path) {
     QFile f(QString::fromStdString(path));
     if (!f.open(QIODevice::ReadOnly)) return Fail("Cannot open " + path + ".");
-    return ReadTga(f.readAll());
+    // Header, image id, colour map and the largest image allowed: anything
+    // longer is not read into memory.
+    constexpr qint64 kMostBytes = 18 + 255 + 65535 * 4 + kMaxImagePixels * 4 + 4096;
+    if (f.isSequential()) return Fail("\"" + path + "\" is not a file.");
+    if (f.size() > kMostBytes) return Fail("The file \"" + path + "\" is too large for a TGA image.");
+    return ReadTga(f.readAll(), path);
 }
 
 }  // namespace vh::view

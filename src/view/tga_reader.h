@@ -6,15 +6,15 @@
 #include <QImage>
 #include <string>
 
+#include "generate/image_file.h"
+
 namespace vh::view {
 
-struct TgaResult {
-    QImage Image;       // ARGB32 when Error is empty
-    std::string Error;  // why the file could not be read
-    bool Ok() const { return Error.empty(); }
-};
+// The image is ARGB32 when Error is empty.
+using TgaResult = ImageRead;
 
-TgaResult ReadTga(const QByteArray& bytes);
+// `name` (the file's path) only appears in messages.
+TgaResult ReadTga(const QByteArray& bytes, const std::string& name = {});
 TgaResult ReadTgaFile(const std::string& path);
 
 }  // namespace vh::view

@@ -59,12 +59,12 @@ TEST(HeightImage, GreysMapOntoHeights) {
         const std::string path = dir.File("plain.bmp");
         ASSERT_TRUE(img.save(QString::fromStdString(path)));
         auto preview = LoadHeightImagePreview(path);
-        ASSERT_TRUE(preview.has_value());
+        ASSERT_TRUE(preview.Ok()) << preview.Error;
         EditorState s;
         vhtest::MakeTerrain(s, 5, 5);
         s.BitMapHeightMulti = 8;
         s.BitMapInvertColors = r.invert;
-        HeightImage(s, *preview, vh::NoProgress());
+        HeightImage(s, preview.Image, vh::NoProgress());
         for (int i = 1; i <= s.PointTotal(); ++i)
             EXPECT_EQ(H(s, i), r.height) << r.colour.name().toStdString();
     }

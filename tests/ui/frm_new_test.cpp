@@ -3,14 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 #include "core/rules.h"
@@ -245,6 +246,32 @@ TEST_F(FrmNewTest, TheProgressBarCountsTheSmoothingPasses) {
     EXPECT_EQ(shown, (QStringList{"pass 1 of 3", "pass 2 of 3", "pass 3 of 3"}));
     EXPECT_FALSE(bar->isTextVisible());
     EXPECT_EQ(Label(*d, "lblStat")->text(), "Building Mesh...");
+}
+
+TEST_F(FrmNewTest, AnImageTooLargeToUseIsRefusedWithItsSize) {
+    vhtest::TempDir dir;
+    QImage white(40, 30, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    const std::string huge = dir.File("huge.bmp");
+    ASSERT_TRUE(white.save(QString::fromStdString(huge)));
+    // The same file with a header announcing 10000 x 10000 pixels.
+    std::string bytes = vhtest::ReadFileBytes(huge);
+    const int32_t side = 10000;
+    std::memcpy(bytes.data() + 18, &side, 4);
+    std::memcpy(bytes.data() + 22, &side, 4);
+    vhtest::WriteFileBytes(huge, bytes);
+    const std::string says = "is too large to use: 10000 x 10000 pixels";
+
+    auto d = Open();
+    Check(*d, "chkBM")->click();
+    services.prompts.FileAnswers.push_back(vhtest::ScriptedPrompts::Choose(huge));
+    Get<QPushButton>(*d, "cmdBMBrowse")->click();
+    ASSERT_EQ(services.prompts.Messages.size(), 1u);
+    EXPECT_NE(services.prompts.Messages[0].Text.find(says), std::string::npos);
+    EXPECT_EQ(Text(*d, "txtBM")->text(), "");
+    Type(*d, "txtBM", huge.c_str());
+    EXPECT_NE(Label(*d, "lblStat")->text().toStdString().find(says), std::string::npos);
+    EXPECT_TRUE(d->Preview().isNull());
 }
 
 TEST_F(FrmNewTest, CancelChangesNothing) {

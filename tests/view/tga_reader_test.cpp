@@ -10,7 +10,8 @@ namespace {
 QByteArray Tga(int type, int w, int h, int depth, int descriptor, const std::vector<unsigned char>& body) {
     std::vector<unsigned char> b(18, 0);
     b[2] = static_cast<unsigned char>(type);
-    b[12] = static_cast<unsigned char>(w), b[14] = static_cast<unsigned char>(h);
+    b[12] = static_cast<unsigned char>(w), b[13] = static_cast<unsigned char>(w >> 8);
+    b[14] = static_cast<unsigned char>(h), b[15] = static_cast<unsigned char>(h >> 8);
     b[16] = static_cast<unsigned char>(depth), b[17] = static_cast<unsigned char>(descriptor);
     b.insert(b.end(), body.begin(), body.end());
     return QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()));
@@ -62,6 +63,16 @@ TEST(TgaReader, TruncatedOrUnsupportedFilesGiveAnError) {
         const vh::view::TgaResult r = vh::view::ReadTga(bad);
         EXPECT_FALSE(r.Ok());
         EXPECT_TRUE(r.Image.isNull());
+    }
+}
+
+TEST(TgaReader, OversizedImagesAreRefusedByTheirHeaderWithAMessage) {
+    for (const QByteArray& header :
+         {Tga(2, 65535, 65535, 32, 0, {}), Tga(10, 16385, 1, 24, 0, {0xFF, 1, 2, 3}),
+          Tga(3, 4097, 4096, 8, 0x20, {})}) {
+        const vh::view::TgaResult r = vh::view::ReadTga(header, "big.tga");
+        EXPECT_TRUE(r.Image.isNull());
+        EXPECT_NE(r.Error.find("The image \"big.tga\" is too large to use"), std::string::npos) << r.Error;
     }
 }
 
