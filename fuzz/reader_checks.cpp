@@ -1,0 +1,275 @@
+#include "reader_checks.h"
+
+#include <unistd.h>
+
+#include <QLoggingCategory>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+
+#include "core/document.h"
+#include "core/grid.h"
+#include "core/image_limits.h"
+#include "core/lifecycle.h"
+#include "core/rules.h"
+#include "core/settings.h"
+#include "generate/pipeline.h"
+#include "view/textures.h"
+
+namespace vhfuzz {
+
+namespace {
+
+// Inputs go through files, as the program reads them; one folder per process.
+class Scratch {
+public:
+    Scratch() {
+        dir_ = std::filesystem::temp_directory_path() / ("vh-reader-checks-" + std::to_string(getpid()));
+        std::filesystem::create_directories(dir_);
+    }
+    ~Scratch() {
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
+    }
+    std::string Write(const std::string& name, std::string_view bytes) const {
+        const std::string path = (dir_ / name).string();
+        // A new file each time: rewriting one in place makes ext4 flush it
+        // to disk on close, which would cost more than the reading.
+        std::remove(path.c_str());
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        if (f) {
+            std::fwrite(bytes.data(), 1, bytes.size(), f);
+            std::fclose(f);
+        }
+        return path;
+    }
+
+private:
+    std::filesystem::path dir_;
+};
+
+std::string Write(const std::string& name, std::string_view bytes) {
+    static const Scratch scratch;
+    return scratch.Write(name, bytes);
+}
+
+std::string ReadBack(const std::string& path) {
+    std::string out;
+    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+        char buf[4096];
+        for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) out.append(buf, n);
+        std::fclose(f);
+    }
+    return out;
+}
+
+Verdict Broke(std::string why) {
+    return {false, std::move(why)};
+}
+
+struct CountingPrompts : vh::Prompts {
+    int Messages = 0;
+    std::string Text, Title;
+    vh::PromptAnswer Message(const std::string& text, const std::string& title, vh::PromptButtons,
+                             vh::PromptIcon) override {
+        ++Messages;
+        Text = text;
+        Title = title;
+        return vh::PromptAnswer::Ok;
+    }
+    vh::FileChoice OpenFile(const vh::FileDialogRequest&) override { return {}; }
+    vh::FileChoice SaveFile(const vh::FileDialogRequest&) override { return {}; }
+};
+
+bool Whole(float v) {
+    return std::isfinite(v) && v == std::floor(v);
+}
+
+// Checked independently of the reader: every index a square holds addresses
+// an existing point or square, and the arrays match the counts.
+std::string Inconsistency(const vh::EditorState& s) {
+    if (!Whole(s.PointCount) || !Whole(s.SquareCount) || !Whole(s.PointsPerRow)) return "counts not whole";
+    const int np = s.PointTotal(), ns = s.SquareTotal();
+    if (np <= 0 || ns <= 0 || np > 32767) return "point or square count out of range";
+    for (size_t n : {s.Points.size(), s.UndoHeights1.size(), s.RedoHeights.size()})
+        if (n != np + 1u) return "a point array does not match the point count";
+    if (s.Squares.size() != ns + 1u) return "the square array does not match the square count";
+    for (int i = 1; i <= np; ++i) {
+        const vh::TerrainPoint& p = s.Points[i];
+        if (!std::isfinite(p.X) || !std::isfinite(p.Z) || !std::isfinite(p.Height))
+            return "point " + std::to_string(i) + " is not finite";
+    }
+    for (int i = 1; i <= ns; ++i) {
+        const vh::TerrainSquare& q = s.Squares[i];
+        for (float c : {q.CornerNextLeft, q.CornerNextRight, q.CornerLeft, q.CornerRight})
+            if (!Whole(c) || c < 1 || c > np) return "square " + std::to_string(i) + " names a missing point";
+        for (float n : {q.SqNext, q.SqPrev, q.SqLeft, q.SqRight, q.SqNextLeft, q.SqNextRight, q.SqPrevLeft,
+                        q.SqPrevRight})
+            if (!Whole(n) || n < 0 || n > ns)
+                return "square " + std::to_string(i) + " names a missing square";
+    }
+    return {};
+}
+
+bool SameTerrain(const vh::EditorState& a, const vh::EditorState& b) {
+    if (a.PointCount != b.PointCount || a.SquareCount != b.SquareCount || a.PointsPerRow != b.PointsPerRow ||
+        a.Points.size() != b.Points.size() || a.Squares.size() != b.Squares.size())
+        return false;
+    for (size_t i = 1; i < a.Points.size(); ++i) {
+        const vh::TerrainPoint &p = a.Points[i], &q = b.Points[i];
+        if (p.X != q.X || p.Height != q.Height || p.Z != q.Z || p.Locked != q.Locked) return false;
+    }
+    return true;
+}
+
+// The editor a document is opened over: a 4 x 5 terrain with a raised point,
+// its own path, the loop running.
+const vh::EditorState& CurrentEditor() {
+    static const vh::EditorState current = [] {
+        vh::EditorState s;
+        vh::SetDefaults(s, "/prog");
+        s.LogPath.clear();
+        vh::ResetEditor(s);
+        s.X = 4;
+        s.Y = 5;
+        vh::BuildGrid(s);
+        s.Points[6].Height = 32;
+        s.TerrainExists = s.LoopRunning = vh::kTrue;
+        s.DocPath = "/maps/current.vhm";
+        return s;
+    }();
+    return current;
+}
+
+// Settings texts are equal but for numbers that differ by float rounding.
+std::string SettingsDiffer(const std::string& a, const std::string& b) {
+    std::istringstream x(a), y(b);
+    std::string lx, ly;
+    while (std::getline(x, lx)) {
+        if (!std::getline(y, ly)) return "the settings read back have fewer lines";
+        if (lx == ly) continue;
+        const size_t ex = lx.find('='), ey = ly.find('=');
+        const auto nx = vh::ReadNumberStrict(lx.substr(ex + 1)), ny = vh::ReadNumberStrict(ly.substr(ey + 1));
+        if (ex == std::string::npos || lx.substr(0, ex) != ly.substr(0, ey) || !nx || !ny ||
+            std::fabs(*nx - *ny) > 1e-6 * std::max(1.0, std::fabs(*nx)))
+            return "the settings read back differ: " + lx + " / " + ly;
+    }
+    return std::getline(y, ly) ? "the settings read back have more lines" : "";
+}
+
+}  // namespace
+
+Verdict CheckDocument(std::string_view bytes) {
+    const std::string path = Write("input.vhm", bytes);
+    const vh::EditorState& current = CurrentEditor();
+    vh::EditorState s = current;
+    CountingPrompts prompts;
+    Verdict v;
+    v.Loaded = vh::ReadDocument(s, path, "input.vhm", prompts);
+    if (!v.Loaded) {
+        if (prompts.Messages != 1 || prompts.Text.empty() || prompts.Title != "Varnholm")
+            return Broke("a refused document did not give one message");
+        if (!SameTerrain(s, current)) return Broke("a refused document changed the terrain");
+        if (vh::SettingsText(s) != vh::SettingsText(current))
+            return Broke("a refused document changed settings");
+        if (s.DocPath != current.DocPath || !s.LoopRunning)
+            return Broke("a refused document changed the editor");
+        return v;
+    }
+    if (prompts.Messages != 0) return Broke("an opened document also gave a message: " + prompts.Text);
+    if (std::string why = Inconsistency(s); !why.empty()) return Broke("opened terrain: " + why);
+    // What was opened saves, reopens, and saves to the same bytes again.
+    std::string once, twice, error;
+    if (!vh::EncodeDocument(s, &once, &error)) return Broke("an opened document cannot be saved: " + error);
+    const vh::DocumentLoad again = vh::DecodeDocument(once, "again");
+    if (!again.Ok()) return Broke("a saved document does not reopen: " + again.Message);
+    vh::EditorState t = current;
+    vh::ApplyDocument(t, again.Data);
+    vh::EncodeDocument(t, &twice, &error);
+    if (once != twice) return Broke("saving a reopened document changed its bytes");
+    return v;
+}
+
+Verdict CheckSettings(std::string_view text) {
+    const std::string path = Write("Varnholm.ini", text);
+    vh::EditorState s, t;
+    vh::SetDefaults(s, "/prog");
+    vh::SetDefaults(t, "/prog");
+    std::string error;
+    if (!vh::ReadSettingsFile(s, path, &error))
+        return Broke("a readable settings file was refused: " + error);
+    if (ReadBack(path) != text) return Broke("reading changed the settings file");
+    for (float f :
+         {s.MaxSeed, s.WalkSpeed, s.SmoothThreshold, s.SmoothToolThreshold, s.WindowTop, s.WindowLeft,
+          s.WindowHeight, s.WindowWidth, s.TopScaleX, s.MinNormal, s.BitMapHeightMulti})
+        if (!std::isfinite(f)) return Broke("a setting read as infinite or NaN");
+    if (s.WindowState < 0 || s.WindowState > 2) return Broke("an impossible window state was read");
+    if (s.WindowTop > static_cast<float>(s.ScreenHeightTwips))
+        return Broke("the window top is off the screen");
+    for (int k = 1; k <= 8; ++k)
+        if (s.Recent[k].find_first_of("\r\n") != std::string::npos) return Broke("a recent path spans lines");
+
+    const std::string once = vh::SettingsText(s);
+    vh::ApplySettingsText(t, once);
+    if (std::string why = SettingsDiffer(once, vh::SettingsText(t)); !why.empty()) return Broke(why);
+    // The New Map dialog opens on whatever was read.
+    (void)vh::CheckNewMapValues(vh::NewMapValuesFromSettings(s), s.Grid);
+    return {true, {}};
+}
+
+Verdict CheckTga(std::string_view bytes) {
+    const vh::view::EditorImage image = vh::view::LoadEditorImage(Write("input.tga", bytes));
+    if (image.Placeholder)
+        return image.Error.empty() ? Broke("a TGA file was refused without a message") : Verdict{};
+    if (!image.Error.empty()) return Broke("a TGA file loaded with an error: " + image.Error);
+    auto u16 = [&](size_t at) {
+        return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8;
+    };
+    if (bytes.size() < 18 || image.Image.width() != u16(12) || image.Image.height() != u16(14))
+        return Broke("a TGA image does not have the size its header gives");
+    if (!vh::ImageSizeAllowed(image.Image.width(), image.Image.height()))
+        return Broke("a TGA image over the size limit was loaded");
+    return {true, {}};
+}
+
+Verdict CheckImage(std::string_view bytes) {
+    // Qt's readers log every broken file; thousands of lines would bury the results.
+    static const bool quiet = (QLoggingCategory::setFilterRules("qt.gui.imageio*=false"), true);
+    (void)quiet;
+    const std::string path = Write("input.bmp", bytes);
+    const vh::ImageRead preview = vh::LoadHeightImagePreview(path);
+    const vh::view::EditorImage texture = vh::view::LoadEditorImage(path);
+    if (preview.Ok() == texture.Placeholder) return Broke("the height image and texture loaders disagree");
+    if (!preview.Ok())
+        return preview.Error.empty() || texture.Error.empty()
+                   ? Broke("an image was refused without a message")
+                   : Verdict{};
+    if (preview.Image.width() != vh::kPreviewSide || preview.Image.height() != vh::kPreviewSide)
+        return Broke("the preview is not the preview's size");
+    if (!vh::ImageSizeAllowed(texture.Image.width(), texture.Image.height()))
+        return Broke("an image over the size limit was loaded");
+
+    // Generation samples the preview: greys 0..255 give whole grid steps
+    // within 128 times the multiplier of the old heights.
+    static const vh::EditorState flat = [] {
+        vh::EditorState s;
+        vh::SetDefaults(s, "/prog");
+        s.LogPath.clear();
+        vh::ResetEditor(s);
+        s.X = s.Y = 5;
+        vh::BuildGrid(s);
+        s.BitMapHeightMulti = 8;
+        return s;
+    }();
+    vh::EditorState s = flat;
+    vh::HeightImage(s, preview.Image, vh::NoProgress());
+    for (int i = 1; i <= s.PointTotal(); ++i) {
+        const float h = s.Points[i].Height;
+        if (!(std::fabs(h) <= 1024) || std::fmod(h, static_cast<float>(s.Grid)) != 0)
+            return Broke("a height image gave the height " + std::to_string(h));
+    }
+    return {true, {}};
+}
+
+}  // namespace vhfuzz

@@ -1,0 +1,27 @@
+// Small valid inputs for every reader: the bases the mutation tests mutate
+// and the seed corpora of the fuzz targets.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vhfuzz {
+
+struct Sample {
+    std::string Name;  // file name, with the extension the reader expects
+    std::string Bytes;
+};
+
+// A 9 x 7 terrain with varied heights and locks.
+std::string SampleDocument();
+// The settings file of a default start-up with one recent document.
+std::string SampleSettings();
+// TGA types 2 (24 and 32 bits), 3 and 10, bottom-up and top-down.
+std::vector<Sample> SampleTgas();
+// BMP, GIF (plain and interlaced) and JPEG images of a grey gradient.
+std::vector<Sample> SampleImages();
+
+// A TGA file: the 18-byte header, then `body` as given.
+std::string TgaFile(int type, int width, int height, int depth, int descriptor, const std::string& body);
+
+}  // namespace vhfuzz
