@@ -9,12 +9,13 @@
 #include <sstream>
 
 #include "core/document.h"
-#include "core/grid.h"
 #include "core/image_limits.h"
-#include "core/lifecycle.h"
 #include "core/rules.h"
 #include "core/settings.h"
+#include "export/height_image.h"
+#include "export/map_export.h"
 #include "generate/pipeline.h"
+#include "samples.h"
 #include "view/textures.h"
 
 namespace vhfuzz {
@@ -32,16 +33,11 @@ public:
         std::error_code ec;
         std::filesystem::remove_all(dir_, ec);
     }
-    std::string Write(const std::string& name, std::string_view bytes) const {
+    // A path where no file is: replacing or rewriting a file makes ext4
+    // flush it to disk, which would cost far more than the reading.
+    std::string Fresh(const std::string& name) const {
         const std::string path = (dir_ / name).string();
-        // A new file each time: rewriting one in place makes ext4 flush it
-        // to disk on close, which would cost more than the reading.
         std::remove(path.c_str());
-        std::FILE* f = std::fopen(path.c_str(), "wb");
-        if (f) {
-            std::fwrite(bytes.data(), 1, bytes.size(), f);
-            std::fclose(f);
-        }
         return path;
     }
 
@@ -49,9 +45,18 @@ private:
     std::filesystem::path dir_;
 };
 
-std::string Write(const std::string& name, std::string_view bytes) {
+std::string FreshPath(const std::string& name) {
     static const Scratch scratch;
-    return scratch.Write(name, bytes);
+    return scratch.Fresh(name);
+}
+
+std::string Write(const std::string& name, std::string_view bytes) {
+    const std::string path = FreshPath(name);
+    if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+    }
+    return path;
 }
 
 std::string ReadBack(const std::string& path) {
@@ -127,13 +132,7 @@ bool SameTerrain(const vh::EditorState& a, const vh::EditorState& b) {
 // its own path, the loop running.
 const vh::EditorState& CurrentEditor() {
     static const vh::EditorState current = [] {
-        vh::EditorState s;
-        vh::SetDefaults(s, "/prog");
-        s.LogPath.clear();
-        vh::ResetEditor(s);
-        s.X = 4;
-        s.Y = 5;
-        vh::BuildGrid(s);
+        vh::EditorState s = SampleTerrain(4, 5);
         s.Points[6].Height = 32;
         s.TerrainExists = s.LoopRunning = vh::kTrue;
         s.DocPath = "/maps/current.vhm";
@@ -188,6 +187,10 @@ Verdict CheckDocument(std::string_view bytes) {
     vh::ApplyDocument(t, again.Data);
     vh::EncodeDocument(t, &twice, &error);
     if (once != twice) return Broke("saving a reopened document changed its bytes");
+    // And it exports, with whatever export settings it carried.
+    if (!vh::ExportMap(s, FreshPath("export.map"), vh::NoProgress(), &error) ||
+        !vh::ExportHeightImage(s, FreshPath("export.bmp"), &error))
+        return Broke("an opened document does not export: " + error);
     return v;
 }
 
@@ -253,12 +256,7 @@ Verdict CheckImage(std::string_view bytes) {
     // Generation samples the preview: greys 0..255 give whole grid steps
     // within 128 times the multiplier of the old heights.
     static const vh::EditorState flat = [] {
-        vh::EditorState s;
-        vh::SetDefaults(s, "/prog");
-        s.LogPath.clear();
-        vh::ResetEditor(s);
-        s.X = s.Y = 5;
-        vh::BuildGrid(s);
+        vh::EditorState s = SampleTerrain(5, 5);
         s.BitMapHeightMulti = 8;
         return s;
     }();

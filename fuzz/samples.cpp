@@ -92,15 +92,19 @@ std::string TgaFile(int type, int width, int height, int depth, int descriptor, 
     return t + body;
 }
 
+vh::EditorState SampleTerrain(int x, int y) {
+    vh::EditorState s;
+    vh::SetDefaults(s, "/prog");
+    s.LogPath.clear();
+    vh::ResetEditor(s);
+    s.X = static_cast<int16_t>(x);
+    s.Y = static_cast<int16_t>(y);
+    vh::BuildGrid(s);
+    return s;
+}
+
 std::string SampleDocument() {
-    vh::EditorState d;
-    vh::SetDefaults(d, "/prog");
-    d.LogPath.clear();
-    vh::ResetEditor(d);
-    d.X = 9;
-    d.Y = 7;
-    d.Size = 128;
-    vh::BuildGrid(d);
+    vh::EditorState d = SampleTerrain(9, 7);
     for (int i = 1; i <= d.PointTotal(); ++i) {
         d.Points[i].Height = static_cast<float>(i % 13) * 16.0f;
         d.Points[i].Locked = i % 5 == 0 ? vh::kTrue : vh::kFalse;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/editor_state.h"
+
 namespace vhfuzz {
 
 struct Sample {
@@ -12,7 +14,9 @@ struct Sample {
     std::string Bytes;
 };
 
-// A 9 x 7 terrain with varied heights and locks.
+// Defaults, logging off and an x by y grid of zero heights, as New Map makes.
+vh::EditorState SampleTerrain(int x, int y);
+// The document of a 9 x 7 terrain with varied heights and locks.
 std::string SampleDocument();
 // The settings file of a default start-up with one recent document.
 std::string SampleSettings();
