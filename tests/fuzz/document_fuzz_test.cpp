@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 
 #include "reader_checks.h"
 #include "samples.h"
@@ -88,14 +89,16 @@ TEST(DocumentFuzz, MutantsOpenConsistentlyOrLeaveTheEditorAlone) {
     const std::string base = vhfuzz::SampleDocument();
     ASSERT_TRUE(vhfuzz::CheckDocument(base).Loaded);
     int opened = 0, refused = 0;
-    vhtest::FuzzCases(20261205, {10000, 10}, [&](std::mt19937& rng) {
+    const int tried = vhtest::FuzzCases(20261205, {10000, 10}, [&](std::mt19937& rng) {
         const vhfuzz::Verdict v = vhfuzz::CheckDocument(MutateDocument(base, Draw{rng}));
         ASSERT_EQ(v.Fault, "");
         ++(v.Loaded ? opened : refused);
     });
     // Both outcomes must actually occur, or the mutations test nothing.
-    EXPECT_GT(opened, 500);
-    EXPECT_GT(refused, 1000);
+    if (vhtest::ReplayingOneCase()) return;
+    EXPECT_GT(opened, tried / 12);
+    EXPECT_GT(refused, tried / 6);
+    std::printf("[   FUZZ   ] %d opened, %d refused\n", opened, refused);
 }
 
 TEST(SettingsFuzz, MutantsReadSafelyAndWriteBackStably) {

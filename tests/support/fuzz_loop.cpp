@@ -32,6 +32,10 @@ int FuzzCases(uint32_t seed, FuzzBudget budget, const std::function<void(std::mt
     return tried;
 }
 
+bool ReplayingOneCase() {
+    return std::getenv("VH_FUZZ_CASE") != nullptr;
+}
+
 void Draw::AnyEdit(std::string& b) {
     if (b.empty()) b.push_back(Byte());
     switch (Int(0, 4)) {

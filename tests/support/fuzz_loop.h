@@ -21,6 +21,9 @@ struct FuzzBudget {
 // and recorded as the test's "inputs" property; it is returned.
 int FuzzCases(uint32_t seed, FuzzBudget budget, const std::function<void(std::mt19937&)>& one);
 
+// True when VH_FUZZ_CASE asks for one case: counts of outcomes mean nothing then.
+bool ReplayingOneCase();
+
 // Draws and byte edits shared by the mutators.
 struct Draw {
     std::mt19937& rng;
