@@ -22,11 +22,15 @@ namespace vhfuzz {
 
 namespace {
 
-// Inputs go through files, as the program reads them; one folder per process.
+// Inputs go through files, as the program reads them; one folder per process,
+// in memory where the system offers it, since saving and exporting sync
+// their files to disk.
 class Scratch {
 public:
     Scratch() {
-        dir_ = std::filesystem::temp_directory_path() / ("vh-reader-checks-" + std::to_string(getpid()));
+        const std::string name = "vh-reader-checks-" + std::to_string(getpid());
+        const bool shm = access("/dev/shm", W_OK) == 0;
+        dir_ = (shm ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path()) / name;
         std::filesystem::create_directories(dir_);
     }
     ~Scratch() {
