@@ -19,7 +19,7 @@ constexpr size_t kArrayBytes = 63 * 14 + 48 * 48;
 
 std::string MutateDocument(std::string b, Draw d) {
     const size_t arrays = b.size() - kArrayBytes;
-    switch (d.Int(0, 7)) {
+    switch (d.Int(0, 8)) {
         case 0:
         case 1:
             d.AnyEdit(b);
@@ -46,6 +46,10 @@ std::string MutateDocument(std::string b, Draw d) {
             break;
         case 5:  // the length of the last export path
             d.Put(b, 17, static_cast<uint16_t>(d.Int(0, 65535)));
+            break;
+        case 6:  // a point's x, height or z far out or off the spacing: kept, so the writers meet it
+            d.Put(b, arrays + 14 * static_cast<size_t>(d.Int(0, 62)) + 4 * static_cast<size_t>(d.Int(0, 2)),
+                  d.Pick<float>({3.4e38f, -3.4e38f, 1e20f, -1e9f, 16777217.0f, 0.1f, 1e-40f}));
             break;
         default:  // a harmless edit: another height for one of the points
             d.Put(b, arrays + 14 * static_cast<size_t>(d.Int(0, 62)) + 4, float(d.Int(-4096, 4096)));
