@@ -93,7 +93,7 @@ TEST(DocumentFuzz, MutantsOpenConsistentlyOrLeaveTheEditorAlone) {
     const std::string base = vhfuzz::SampleDocument();
     ASSERT_TRUE(vhfuzz::CheckDocument(base).Loaded);
     int opened = 0, refused = 0;
-    const int tried = vhtest::FuzzCases(20261205, {10000, 10}, [&](std::mt19937& rng) {
+    const int tried = vhtest::FuzzCases(20261205, {6000, 10}, [&](std::mt19937& rng) {
         const vhfuzz::Verdict v = vhfuzz::CheckDocument(MutateDocument(base, Draw{rng}));
         ASSERT_EQ(v.Fault, "");
         ++(v.Loaded ? opened : refused);
@@ -107,7 +107,7 @@ TEST(DocumentFuzz, MutantsOpenConsistentlyOrLeaveTheEditorAlone) {
 
 TEST(SettingsFuzz, MutantsReadSafelyAndWriteBackStably) {
     const std::string base = vhfuzz::SampleSettings();
-    vhtest::FuzzCases(4242, {10000, 10}, [&](std::mt19937& rng) {
+    vhtest::FuzzCases(4242, {6000, 10}, [&](std::mt19937& rng) {
         ASSERT_EQ(vhfuzz::CheckSettings(MutateText(base, Draw{rng})).Fault, "");
     });
 }
