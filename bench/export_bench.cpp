@@ -37,14 +37,14 @@ vh::EditorState& Terrain() {
         vh::SetDefaults(t, BenchFolder());
         t.LogPath.clear();
         vh::ResetEditor(t);
-        t.X = 181;
-        t.Y = 181;
-        t.Size = 256;
+        t.NewMap.X = 181;
+        t.NewMap.Y = 181;
+        t.NewMap.Size = 256;
         vh::BuildGrid(t);
         t.Rnd.Seed(2026);
-        for (int i = 1; i <= t.PointTotal(); ++i) {
+        for (int i = 1; i <= t.Terrain.PointCount; ++i) {
             float h = (t.Rnd.Next() - 0.5f) * 3000.0f;
-            t.Points[i].Height = i % 7 == 0 ? h : vh::SnapToGrid(h, 16);
+            t.Terrain.Points[i].Height = i % 7 == 0 ? h : vh::SnapToGrid(h, 16);
         }
         return t;
     }();
@@ -53,9 +53,9 @@ vh::EditorState& Terrain() {
 
 void ExportStyle(benchmark::State& state, const char* style) {
     vh::EditorState& s = Terrain();
-    s.ExportType = style;
-    s.AddHint = -1;
-    s.AddSky = -1;
+    s.Export.ExportType = style;
+    s.Export.AddHint = true;
+    s.Export.AddSky = true;
     const std::string path = BenchFolder() + "/bench.map";
     std::string error;
     for (auto _ : state) {
@@ -72,9 +72,9 @@ void ExportStyle(benchmark::State& state, const char* style) {
 // The same number of bytes as a "Best Fit" export, in one write call.
 void PlainWrite(benchmark::State& state) {
     vh::EditorState& s = Terrain();
-    s.ExportType = "Best Fit";
-    s.AddHint = -1;
-    s.AddSky = -1;
+    s.Export.ExportType = "Best Fit";
+    s.Export.AddHint = true;
+    s.Export.AddSky = true;
     const std::string sample = BenchFolder() + "/size.map";
     vh::ExportMap(s, sample, vh::NoProgress(), nullptr);
     const std::string bytes(std::filesystem::file_size(sample), 'x');

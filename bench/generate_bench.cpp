@@ -10,22 +10,22 @@ vh::NewMapValues LargeAllGenerators() {
     vh::NewMapValues v;
     v.X = v.Y = 181;
     v.Size = 256;
-    v.chkFractal = true;
+    v.Fractal = true;
     v.MaxSeed = 48;
-    v.chkParticle = true;
+    v.Particle = true;
     v.particleIterations = 8192;
-    v.chkCircle = true;
+    v.Circle = true;
     v.CircleIterations = 1024;
     v.CircleMaxRad = 16;
-    v.chkFault = true;
+    v.Fault = true;
     v.FaultLines = 3;
     v.FaultIterations = 512;
-    v.chkSlope = true;
-    v.SlopeDirection = vh::SlopeOption::PX;
-    v.chkNormal = true;
-    v.chkFlatten = true;
-    v.chkSmooth = true;
-    v.Smoothing = vh::SmoothOption::RadialOver;
+    v.Slope = true;
+    v.SlopeDir = "PX";
+    v.Normalize = true;
+    v.FlattenToZero = true;
+    v.Smooth = true;
+    v.SmoothPassType = "RADOVER";
     v.SmoothPasses = 45;
     return v;
 }
@@ -37,7 +37,7 @@ void Run(benchmark::State& state, const vh::NewMapValues& v) {
     s.Rnd.Seed(1234);
     for (auto _ : state) {
         vh::RunNewMap(s, v, vh::NoProgress());
-        benchmark::DoNotOptimize(s.Points.data());
+        benchmark::DoNotOptimize(s.Terrain.Points.data());
     }
 }
 
@@ -49,8 +49,8 @@ BENCHMARK(BM_Pipeline181AllGenerators)->Unit(benchmark::kMillisecond);
 void BM_Pipeline129DiamondSquare(benchmark::State& state) {
     vh::NewMapValues v;
     v.X = v.Y = 129;
-    v.chkFractal = true;
-    v.chkDiamond = true;
+    v.Fractal = true;
+    v.DiamondSquare = true;
     Run(state, v);
 }
 BENCHMARK(BM_Pipeline129DiamondSquare)->Unit(benchmark::kMillisecond);

@@ -17,32 +17,33 @@ void MakeBigTerrain(vh::EditorState& s) {
     vh::SetDefaults(s, "/nonexistent");
     s.LogPath.clear();
     vh::ResetEditor(s);
-    s.X = 181;
-    s.Y = 181;
-    s.Size = 256;
+    s.NewMap.X = 181;
+    s.NewMap.Y = 181;
+    s.NewMap.Size = 256;
     vh::BuildGrid(s);
-    for (int i = 1; i <= s.PointTotal(); ++i)
-        s.Points[i].Height = 16.0f * std::round(8.0f * std::sin(0.05f * i) + 4.0f * std::cos(0.013f * i));
+    for (int i = 1; i <= s.Terrain.PointCount; ++i)
+        s.Terrain.Points[i].Height =
+            16.0f * std::round(8.0f * std::sin(0.05f * i) + 4.0f * std::cos(0.013f * i));
     s.Rnd.Seed(1);
 }
 
 void BM_MountainValleyPass(benchmark::State& state) {
     vh::EditorState s;
     MakeBigTerrain(s);
-    s.MountVallRadius = 20;
-    s.MountVallSmoothOuter = vh::kTrue;
-    s.PickedSquare = static_cast<float>(90 * 180 + 90);
-    s.ToolActive = vh::kTrue;
-    s.MouseY = 300;
+    s.Tools.MountVallRadius = 20;
+    s.Tools.MountVallSmoothOuter = true;
+    s.Stroke.PickedSquare = 90 * 180 + 90;
+    s.Stroke.ToolActive = true;
+    s.Stroke.MouseY = 300;
     vh::MountVallTool(s);  // first pass of the stroke only records the mouse
     int y = 300;
     for (auto _ : state) {
         // Alternate up and down so the strength stays non-zero and the heights bounded.
         y += (y == 300) ? -10 : 10;
-        s.MouseY = y;
-        if (s.MountVallStep == 0) s.MountVallStep = 5;
+        s.Stroke.MouseY = y;
+        if (s.Stroke.MountVallStep == 0) s.Stroke.MountVallStep = 5;
         vh::MountVallTool(s);
-        benchmark::DoNotOptimize(s.Points[1].Height);
+        benchmark::DoNotOptimize(s.Terrain.Points[1].Height);
     }
 }
 BENCHMARK(BM_MountainValleyPass)->Unit(benchmark::kMillisecond);
@@ -51,11 +52,11 @@ template <void (*Pass)(vh::EditorState&)>
 void BM_WholeMapPass(benchmark::State& state) {
     vh::EditorState s;
     MakeBigTerrain(s);
-    s.SmoothToolThreshold = 8;
-    s.ScalePassFactor = 0.75f;
+    s.Tools.SmoothToolThreshold = 8;
+    s.Tools.ScalePassFactor = 0.75f;
     for (auto _ : state) {
         Pass(s);
-        benchmark::DoNotOptimize(s.Points[1].Height);
+        benchmark::DoNotOptimize(s.Terrain.Points[1].Height);
     }
 }
 BENCHMARK(BM_WholeMapPass<vh::SmoothingPass>)->Name("BM_SmoothingPass")->Unit(benchmark::kMillisecond);

@@ -24,18 +24,19 @@ void MakeBigTerrain(vh::EditorState& s) {
     vh::SetDefaults(s, QCoreApplication::applicationDirPath().toStdString());
     s.LogPath.clear();
     vh::ResetEditor(s);
-    s.X = 181;
-    s.Y = 181;
-    s.Size = 256;
+    s.NewMap.X = 181;
+    s.NewMap.Y = 181;
+    s.NewMap.Size = 256;
     vh::BuildGrid(s);
-    for (int p = 1; p <= s.PointTotal(); ++p) {
-        const float x = s.Points[p].X, z = s.Points[p].Z;
-        s.Points[p].Height = std::round(600 * std::sin(x / 3000.0f) * std::cos(z / 2300.0f) / 16) * 16;
+    for (int p = 1; p <= s.Terrain.PointCount; ++p) {
+        const float x = s.Terrain.Points[p].X, z = s.Terrain.Points[p].Z;
+        s.Terrain.Points[p].Height =
+            std::round(600 * std::sin(x / 3000.0f) * std::cos(z / 2300.0f) / 16) * 16;
     }
     // Over one corner, looking across most of the map.
-    s.CameraPos = {-20000, 6000, -20000};
-    s.CameraTarget = {0, 0, 0};
-    s.LoopRunning = -1;
+    s.Pose.CameraPos = {-20000, 6000, -20000};
+    s.Pose.CameraTarget = {0, 0, 0};
+    s.LoopRunning = true;
 }
 
 // One frame through the Qt loop: ask for it and wait until it is presented.
@@ -55,7 +56,7 @@ void SetMode(vh::ControlState vh::CommandStates::*item) {
 
 void RenderMode(benchmark::State& st, vh::ControlState vh::CommandStates::*mode) {
     SetMode(mode);
-    gState->PickedSquare = static_cast<float>(gState->SquareTotal() / 2 + 90);
+    gState->Stroke.PickedSquare = gState->Terrain.SquareCount / 2 + 90;
     DrawOneFrame();  // uploads
     for (auto _ : st) DrawOneFrame();
     st.counters["fps"] =
@@ -84,7 +85,7 @@ void BM_Points(benchmark::State& st) {
 // A raise/lower stroke step on a picked square, which ends in the mesh update.
 void BM_RaiseLowerPassWithMeshUpdate(benchmark::State& st) {
     vh::EditorState& s = *gState;
-    const int square = s.SquareTotal() / 2 + 90;
+    const int square = s.Terrain.SquareCount / 2 + 90;
     vh::InputState in;
     in.Button1 = true;
     in.CursorInView = true;

@@ -32,7 +32,7 @@ bool LoadDocument(vh::EditorState& s, const std::string& verb, const std::string
 }
 
 // Any other position writes every terrain brush empty.
-std::string PositionText(int16_t position) {
+std::string PositionText(int position) {
     if (position == 0) return "flatten bottom";
     if (position == 1) return "flatten top";
     return "position " + std::to_string(position) + ", empty terrain brushes";
@@ -87,13 +87,12 @@ int RunExportMap(const std::vector<std::string>& args) {
     vh::EditorState s;
     if (!LoadDocument(s, verb, files[0])) return 1;
     // The document's own export settings, overridden by the options given.
-    vh::ExportOptionsValues o = vh::LoadExportOptions(s);
-    if (style) o.Style = *style;
-    if (position) o.Position = static_cast<int16_t>(*position);
-    if (hint) o.Hint = *hint != 0;
-    if (sky) o.Sky = *sky != 0;
-    vh::ApplyExportOptions(o, s);
-    s.Grid = static_cast<int16_t>(grid);
+    vh::ExportSettings& o = s.Export;
+    if (style) o.ExportType = *style;
+    if (position) o.ExportPosition = static_cast<int>(*position);
+    if (hint) o.AddHint = *hint != 0;
+    if (sky) o.AddSky = *sky != 0;
+    s.Tools.Grid = static_cast<int>(grid);
     if (seed) s.Rnd.Seed(static_cast<uint64_t>(*seed));
 
     std::string error;
@@ -103,9 +102,10 @@ int RunExportMap(const std::vector<std::string>& args) {
     }
     std::error_code ec;
     const auto bytes = std::filesystem::file_size(files[1], ec);
-    std::printf("Exported %d squares (style \"%s\", %s%s%s) to %s, %llu bytes\n", s.SquareTotal(),
-                s.ExportType.c_str(), PositionText(s.ExportPosition).c_str(), s.AddHint ? ", hint" : "",
-                s.AddSky ? ", sky" : "", files[1].c_str(), static_cast<unsigned long long>(ec ? 0 : bytes));
+    std::printf("Exported %d squares (style \"%s\", %s%s%s) to %s, %llu bytes\n", s.Terrain.SquareCount,
+                s.Export.ExportType.c_str(), PositionText(s.Export.ExportPosition).c_str(),
+                s.Export.AddHint ? ", hint" : "", s.Export.AddSky ? ", sky" : "", files[1].c_str(),
+                static_cast<unsigned long long>(ec ? 0 : bytes));
     return 0;
 }
 
@@ -119,9 +119,9 @@ int RunExportBmp(const std::vector<std::string>& args) {
         std::fprintf(stderr, "varnholm-cli %s: %s\n", verb.c_str(), error.c_str());
         return 1;
     }
-    const int width = static_cast<int>(s.PointsPerRow);
-    std::printf("Exported a %d x %d height image to %s\n", width, width > 0 ? s.PointTotal() / width : 0,
-                args[1].c_str());
+    const int width = s.Terrain.PointsPerRow;
+    std::printf("Exported a %d x %d height image to %s\n", width,
+                width > 0 ? s.Terrain.PointCount / width : 0, args[1].c_str());
     return 0;
 }
 

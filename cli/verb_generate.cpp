@@ -77,15 +77,16 @@ int RunGenerate(const std::vector<std::string>& args) {
         if (!std::filesystem::is_regular_file(o.Settings, ec))
             return Fail("settings file \"" + o.Settings + "\" not found", 1);
         std::string error;
-        if (!vh::ReadSettingsFile(s, o.Settings, &error)) return Fail(error, 1);
+        if (!vh::ReadSettingsFile(s, s.Commands, o.Settings, &error)) return Fail(error, 1);
     }
     for (const auto& [key, value] : o.Sets)
-        if (!vh::ApplySetting(s, key, value, false)) return Fail("unknown setting \"" + vh::Trim(key) + "\"");
+        if (!vh::ApplySetting(s, s.Commands, key, value, false))
+            return Fail("unknown setting \"" + vh::Trim(key) + "\"");
     if (o.Seed) s.Rnd.Seed(*o.Seed);
 
-    const vh::NewMapValues values = vh::NewMapValuesFromSettings(s);
-    if (auto message = vh::CheckNewMapValues(values, s.Grid)) return Fail(*message, 1);
-    if (values.chkBM && !values.txtBM.empty() && values.Preview.isNull())
+    const vh::NewMapValues values = vh::NewMapValuesFromSettings(s.NewMap, s.Tools.Grid);
+    if (auto message = vh::CheckNewMapValues(values, s.Tools.Grid)) return Fail(*message, 1);
+    if (values.BitMap && !values.BitMapPath.empty() && values.Preview.isNull())
         return Fail(values.PreviewError, 1);
 
     StageLines progress;
@@ -94,12 +95,13 @@ int RunGenerate(const std::vector<std::string>& args) {
     std::string error;
     if (!vh::WriteDocument(s, o.Out, &error)) return Fail(error, 1);
     float lo = 0, hi = 0;
-    for (int i = 1; i <= s.PointTotal(); ++i) {
-        lo = i == 1 ? s.Points[i].Height : std::min(lo, s.Points[i].Height);
-        hi = i == 1 ? s.Points[i].Height : std::max(hi, s.Points[i].Height);
+    for (int i = 1; i <= s.Terrain.PointCount; ++i) {
+        lo = i == 1 ? s.Terrain.Points[i].Height : std::min(lo, s.Terrain.Points[i].Height);
+        hi = i == 1 ? s.Terrain.Points[i].Height : std::max(hi, s.Terrain.Points[i].Height);
     }
-    std::printf("generated %d x %d points (%d units apart), heights %s to %s, written to %s\n", s.X, s.Y,
-                s.Size, vh::NumberText(lo).c_str(), vh::NumberText(hi).c_str(), o.Out.c_str());
+    std::printf("generated %d x %d points (%d units apart), heights %s to %s, written to %s\n", s.NewMap.X,
+                s.NewMap.Y, s.NewMap.Size, vh::NumberText(lo).c_str(), vh::NumberText(hi).c_str(),
+                o.Out.c_str());
     return 0;
 }
 

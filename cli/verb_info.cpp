@@ -20,7 +20,7 @@ int RunInfo(const std::vector<std::string>& args) {
         std::fprintf(stderr, "varnholm-cli info: %s\n", error.c_str());
         return 1;
     }
-    std::fputs(vh::DescribeDocument(s).c_str(), stdout);
+    std::fputs(vh::DescribeDocument(s.Doc.DocPath, s.Terrain, vh::DocumentSettingsOf(s)).c_str(), stdout);
     return 0;
 }
 

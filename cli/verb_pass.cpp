@@ -89,16 +89,16 @@ int RunPass(const std::vector<std::string>& args) {
     if (!vh::LoadDocumentInto(s, o.In, &error)) return Fail(error, 1);
 
     // The dialogs store magnitudes for the threshold and the noise; so does the CLI.
-    if (o.Grid) s.Grid = static_cast<int16_t>(*o.Grid);
-    if (o.Threshold) s.SmoothToolThreshold = static_cast<float>(std::abs(*o.Threshold));
-    s.SmoothType = o.Linear ? 1 : 0;
-    if (o.MaxNoise) s.MaxNoise = static_cast<float>(std::abs(*o.MaxNoise));
-    if (o.Factor) s.ScalePassFactor = static_cast<float>(*o.Factor);
-    s.IgnoreLocked = vh::ToBool16(o.IgnoreLocked);
+    if (o.Grid) s.Tools.Grid = static_cast<int>(*o.Grid);
+    if (o.Threshold) s.Tools.SmoothToolThreshold = static_cast<float>(std::abs(*o.Threshold));
+    s.Tools.SmoothType = o.Linear ? 1 : 0;
+    if (o.MaxNoise) s.Tools.MaxNoise = static_cast<float>(std::abs(*o.MaxNoise));
+    if (o.Factor) s.Tools.ScalePassFactor = static_cast<float>(*o.Factor);
+    s.Tools.IgnoreLocked = o.IgnoreLocked;
     if (o.Seed) s.Rnd.Seed(static_cast<uint64_t>(*o.Seed));
 
     std::vector<float> before;
-    for (int i = 1; i <= s.PointTotal(); ++i) before.push_back(s.Points[i].Height);
+    for (int i = 1; i <= s.Terrain.PointCount; ++i) before.push_back(s.Terrain.Points[i].Height);
 
     if (o.Kind == "smooth")
         vh::SmoothingPass(s);
@@ -108,12 +108,12 @@ int RunPass(const std::vector<std::string>& args) {
         vh::ScalingPass(s);
 
     int changed = 0;
-    for (int i = 1; i <= s.PointTotal(); ++i)
-        if (s.Points[i].Height != before[static_cast<size_t>(i - 1)]) ++changed;
+    for (int i = 1; i <= s.Terrain.PointCount; ++i)
+        if (s.Terrain.Points[i].Height != before[static_cast<size_t>(i - 1)]) ++changed;
 
     if (!vh::WriteDocument(s, o.Out, &error)) return Fail(error, 1);
-    std::printf("%s pass: %d of %d points changed, written to %s\n", o.Kind.c_str(), changed, s.PointTotal(),
-                o.Out.c_str());
+    std::printf("%s pass: %d of %d points changed, written to %s\n", o.Kind.c_str(), changed,
+                s.Terrain.PointCount, o.Out.c_str());
     return 0;
 }
 

@@ -29,12 +29,13 @@ int main(int argc, char** argv) {
     // reader keeps and every writer then meets.
     vh::EditorState far = vhfuzz::SampleTerrain(5, 4);
     const float extremes[] = {3.4e38f, -3.4e38f, 1e20f, -1e-40f, 16777217.0f};
-    for (int i = 1; i <= far.PointTotal(); ++i) {
-        far.Points[i].Height = extremes[i % 5];
-        far.Points[i].X += static_cast<float>(i % 3) * 0.1f;
+    for (int i = 1; i <= far.Terrain.PointCount; ++i) {
+        far.Terrain.Points[i].Height = extremes[i % 5];
+        far.Terrain.Points[i].X += static_cast<float>(i % 3) * 0.1f;
     }
     std::string bytes;
-    if (vh::EncodeDocument(far, &bytes, nullptr)) Put(root / "document", "far.vhm", bytes);
+    if (vh::EncodeDocument(far.Terrain, vh::DocumentSettingsOf(far), &bytes, nullptr))
+        Put(root / "document", "far.vhm", bytes);
     Put(root / "settings", "Varnholm.ini", vhfuzz::SampleSettings());
     for (const vhfuzz::Sample& s : vhfuzz::SampleTgas()) Put(root / "tga", s.Name, s.Bytes);
     for (const vhfuzz::Sample& s : vhfuzz::SampleImages()) Put(root / "image", s.Name, s.Bytes);

@@ -98,19 +98,20 @@ bool Whole(float v) {
 // Checked independently of the reader: every index a square holds addresses
 // an existing point or square, and the arrays match the counts.
 std::string Inconsistency(const vh::EditorState& s) {
-    if (!Whole(s.PointCount) || !Whole(s.SquareCount) || !Whole(s.PointsPerRow)) return "counts not whole";
-    const int np = s.PointTotal(), ns = s.SquareTotal();
+    if (!Whole(s.Terrain.PointCount) || !Whole(s.Terrain.SquareCount) || !Whole(s.Terrain.PointsPerRow))
+        return "counts not whole";
+    const int np = s.Terrain.PointCount, ns = s.Terrain.SquareCount;
     if (np <= 0 || ns <= 0 || np > 32767) return "point or square count out of range";
-    for (size_t n : {s.Points.size(), s.UndoHeights1.size(), s.RedoHeights.size()})
+    for (size_t n : {s.Terrain.Points.size(), s.History.UndoHeights1.size(), s.History.RedoHeights.size()})
         if (n != np + 1u) return "a point array does not match the point count";
-    if (s.Squares.size() != ns + 1u) return "the square array does not match the square count";
+    if (s.Terrain.Squares.size() != ns + 1u) return "the square array does not match the square count";
     for (int i = 1; i <= np; ++i) {
-        const vh::TerrainPoint& p = s.Points[i];
+        const vh::TerrainPoint& p = s.Terrain.Points[i];
         if (!std::isfinite(p.X) || !std::isfinite(p.Z) || !std::isfinite(p.Height))
             return "point " + std::to_string(i) + " is not finite";
     }
     for (int i = 1; i <= ns; ++i) {
-        const vh::TerrainSquare& q = s.Squares[i];
+        const vh::TerrainSquare& q = s.Terrain.Squares[i];
         for (float c : {q.CornerNextLeft, q.CornerNextRight, q.CornerLeft, q.CornerRight})
             if (!Whole(c) || c < 1 || c > np) return "square " + std::to_string(i) + " names a missing point";
         for (float n : {q.SqNext, q.SqPrev, q.SqLeft, q.SqRight, q.SqNextLeft, q.SqNextRight, q.SqPrevLeft,
@@ -122,11 +123,13 @@ std::string Inconsistency(const vh::EditorState& s) {
 }
 
 bool SameTerrain(const vh::EditorState& a, const vh::EditorState& b) {
-    if (a.PointCount != b.PointCount || a.SquareCount != b.SquareCount || a.PointsPerRow != b.PointsPerRow ||
-        a.Points.size() != b.Points.size() || a.Squares.size() != b.Squares.size())
+    if (a.Terrain.PointCount != b.Terrain.PointCount || a.Terrain.SquareCount != b.Terrain.SquareCount ||
+        a.Terrain.PointsPerRow != b.Terrain.PointsPerRow ||
+        a.Terrain.Points.size() != b.Terrain.Points.size() ||
+        a.Terrain.Squares.size() != b.Terrain.Squares.size())
         return false;
-    for (size_t i = 1; i < a.Points.size(); ++i) {
-        const vh::TerrainPoint &p = a.Points[i], &q = b.Points[i];
+    for (size_t i = 1; i < a.Terrain.Points.size(); ++i) {
+        const vh::TerrainPoint &p = a.Terrain.Points[i], &q = b.Terrain.Points[i];
         if (p.X != q.X || p.Height != q.Height || p.Z != q.Z || p.Locked != q.Locked) return false;
     }
     return true;
@@ -137,9 +140,9 @@ bool SameTerrain(const vh::EditorState& a, const vh::EditorState& b) {
 const vh::EditorState& CurrentEditor() {
     static const vh::EditorState current = [] {
         vh::EditorState s = SampleTerrain(4, 5);
-        s.Points[6].Height = 32;
-        s.TerrainExists = s.LoopRunning = vh::kTrue;
-        s.DocPath = "/maps/current.vhm";
+        s.Terrain.Points[6].Height = 32;
+        s.Doc.TerrainExists = s.LoopRunning = true;
+        s.Doc.DocPath = "/maps/current.vhm";
         return s;
     }();
     return current;
@@ -174,9 +177,9 @@ Verdict CheckDocument(std::string_view bytes) {
         if (prompts.Messages != 1 || prompts.Text.empty() || prompts.Title != "Varnholm")
             return Broke("a refused document did not give one message");
         if (!SameTerrain(s, current)) return Broke("a refused document changed the terrain");
-        if (vh::SettingsText(s) != vh::SettingsText(current))
+        if (vh::SettingsText(s, s.Commands) != vh::SettingsText(current, current.Commands))
             return Broke("a refused document changed settings");
-        if (s.DocPath != current.DocPath || !s.LoopRunning)
+        if (s.Doc.DocPath != current.Doc.DocPath || !s.LoopRunning)
             return Broke("a refused document changed the editor");
         return v;
     }
@@ -184,12 +187,13 @@ Verdict CheckDocument(std::string_view bytes) {
     if (std::string why = Inconsistency(s); !why.empty()) return Broke("opened terrain: " + why);
     // What was opened saves, reopens, and saves to the same bytes again.
     std::string once, twice, error;
-    if (!vh::EncodeDocument(s, &once, &error)) return Broke("an opened document cannot be saved: " + error);
+    if (!vh::EncodeDocument(s.Terrain, vh::DocumentSettingsOf(s), &once, &error))
+        return Broke("an opened document cannot be saved: " + error);
     const vh::DocumentLoad again = vh::DecodeDocument(once, "again");
     if (!again.Ok()) return Broke("a saved document does not reopen: " + again.Message);
     vh::EditorState t = current;
     vh::ApplyDocument(t, again.Data);
-    vh::EncodeDocument(t, &twice, &error);
+    vh::EncodeDocument(t.Terrain, vh::DocumentSettingsOf(t), &twice, &error);
     if (once != twice) return Broke("saving a reopened document changed its bytes");
     // And it exports, with whatever export settings it carried.
     if (!vh::ExportMap(s, FreshPath("export.map"), vh::NoProgress(), &error) ||
@@ -204,24 +208,27 @@ Verdict CheckSettings(std::string_view text) {
     vh::SetDefaults(s, "/prog");
     vh::SetDefaults(t, "/prog");
     std::string error;
-    if (!vh::ReadSettingsFile(s, path, &error))
+    if (!vh::ReadSettingsFile(s, s.Commands, path, &error))
         return Broke("a readable settings file was refused: " + error);
     if (ReadBack(path) != text) return Broke("reading changed the settings file");
     for (float f :
-         {s.MaxSeed, s.WalkSpeed, s.SmoothThreshold, s.SmoothToolThreshold, s.WindowTop, s.WindowLeft,
-          s.WindowHeight, s.WindowWidth, s.TopScaleX, s.MinNormal, s.BitMapHeightMulti})
+         {s.NewMap.MaxSeed, s.Camera.WalkSpeed, s.NewMap.SmoothThreshold, s.Tools.SmoothToolThreshold,
+          s.Window.WindowTop, s.Window.WindowLeft, s.Window.WindowHeight, s.Window.WindowWidth,
+          s.Brushes.TopScaleX, s.NewMap.MinNormal, s.NewMap.BitMapHeightMulti})
         if (!std::isfinite(f)) return Broke("a setting read as infinite or NaN");
-    if (s.WindowState < 0 || s.WindowState > 2) return Broke("an impossible window state was read");
-    if (s.WindowTop > static_cast<float>(s.ScreenHeightTwips))
+    if (s.Window.WindowState < 0 || s.Window.WindowState > 2)
+        return Broke("an impossible window state was read");
+    if (s.Window.WindowTop > static_cast<float>(s.Window.ScreenHeightTwips))
         return Broke("the window top is off the screen");
     for (int k = 1; k <= 8; ++k)
         if (s.Recent[k].find_first_of("\r\n") != std::string::npos) return Broke("a recent path spans lines");
 
-    const std::string once = vh::SettingsText(s);
-    vh::ApplySettingsText(t, once);
-    if (std::string why = SettingsDiffer(once, vh::SettingsText(t)); !why.empty()) return Broke(why);
+    const std::string once = vh::SettingsText(s, s.Commands);
+    vh::ApplySettingsText(t, t.Commands, once);
+    if (std::string why = SettingsDiffer(once, vh::SettingsText(t, t.Commands)); !why.empty())
+        return Broke(why);
     // The New Map dialog opens on whatever was read.
-    (void)vh::CheckNewMapValues(vh::NewMapValuesFromSettings(s), s.Grid);
+    (void)vh::CheckNewMapValues(vh::NewMapValuesFromSettings(s.NewMap, s.Tools.Grid), s.Tools.Grid);
     return {true, {}};
 }
 
@@ -261,14 +268,14 @@ Verdict CheckImage(std::string_view bytes) {
     // within 128 times the multiplier of the old heights.
     static const vh::EditorState flat = [] {
         vh::EditorState s = SampleTerrain(5, 5);
-        s.BitMapHeightMulti = 8;
+        s.NewMap.BitMapHeightMulti = 8;
         return s;
     }();
     vh::EditorState s = flat;
-    vh::HeightImage(s, preview.Image, vh::NoProgress());
-    for (int i = 1; i <= s.PointTotal(); ++i) {
-        const float h = s.Points[i].Height;
-        if (!(std::fabs(h) <= 1024) || std::fmod(h, static_cast<float>(s.Grid)) != 0)
+    vh::HeightImage(s.Terrain, s.NewMap, s.Tools.Grid, preview.Image, vh::NoProgress());
+    for (int i = 1; i <= s.Terrain.PointCount; ++i) {
+        const float h = s.Terrain.Points[i].Height;
+        if (!(std::fabs(h) <= 1024) || std::fmod(h, static_cast<float>(s.Tools.Grid)) != 0)
             return Broke("a height image gave the height " + std::to_string(h));
     }
     return {true, {}};

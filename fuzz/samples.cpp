@@ -97,20 +97,20 @@ vh::EditorState SampleTerrain(int x, int y) {
     vh::SetDefaults(s, "/prog");
     s.LogPath.clear();
     vh::ResetEditor(s);
-    s.X = static_cast<int16_t>(x);
-    s.Y = static_cast<int16_t>(y);
+    s.NewMap.X = static_cast<int16_t>(x);
+    s.NewMap.Y = static_cast<int16_t>(y);
     vh::BuildGrid(s);
     return s;
 }
 
 std::string SampleDocument() {
     vh::EditorState d = SampleTerrain(9, 7);
-    for (int i = 1; i <= d.PointTotal(); ++i) {
-        d.Points[i].Height = static_cast<float>(i % 13) * 16.0f;
-        d.Points[i].Locked = i % 5 == 0 ? vh::kTrue : vh::kFalse;
+    for (int i = 1; i <= d.Terrain.PointCount; ++i) {
+        d.Terrain.Points[i].Height = static_cast<float>(i % 13) * 16.0f;
+        d.Terrain.Points[i].Locked = i % 5 == 0;
     }
     std::string bytes;
-    vh::EncodeDocument(d, &bytes, nullptr);
+    vh::EncodeDocument(d.Terrain, vh::DocumentSettingsOf(d), &bytes, nullptr);
     return bytes;
 }
 
@@ -118,7 +118,7 @@ std::string SampleSettings() {
     vh::EditorState s;
     vh::SetDefaults(s, "/prog");
     s.Recent[1] = "/maps/one.vhm";
-    return vh::SettingsText(s);
+    return vh::SettingsText(s, s.Commands);
 }
 
 std::vector<Sample> SampleTgas() {

@@ -1,5 +1,7 @@
 #include "core/command_states.h"
 
+#include "core/view_options.h"
+
 namespace vh {
 
 ControlState& CommandStates::GridEntry(int index) {
@@ -90,6 +92,25 @@ CommandStates InitialCommandStates() {
     c.tbYLarge.Enabled = false;
     c.tb16.Enabled = false;
     return c;
+}
+
+ViewOptions ViewOptionsOf(const CommandStates& c) {
+    ViewOptions v;
+    if (c.cmdSolidWire.Checked)
+        v.Mode = RenderMode::SolidWire;
+    else if (c.cmdWireframe.Checked)
+        v.Mode = RenderMode::Wireframe;
+    else if (c.cmdPoints.Checked)
+        v.Mode = RenderMode::Points;
+    v.Fps = c.cmdFPS.Checked;
+    v.Sky = c.cmdSky.Checked;
+    v.MipMap = c.cmdMip.Checked;
+    v.Highlight = c.cmdHighlight.Checked;
+    v.HighlightEffected = c.cmdHighlightEffected.Checked;
+    v.ShowLocked = c.cmdShowLocked.Checked;
+    v.PointInfo = c.cmdPointInfo.Checked;
+    v.Info = c.cmdInfo.Checked;
+    return v;
 }
 
 }  // namespace vh

@@ -48,29 +48,41 @@ bool PutString(std::string& out, const std::string& text, const char* what, std:
     return true;
 }
 
-// Header fields 1 to 25.
-bool EncodeHeader(const EditorState& s, std::string& out, std::string* error) {
+// A document's booleans are 16-bit: -1 true, 0 false. Any other value
+// reads as true.
+void PutBool(std::string& out, bool v) {
+    PutI16(out, v ? -1 : 0);
+}
+
+// Header fields 1 to 25. The counts are whole numbers of at most 32767, so
+// their floats are exact.
+bool EncodeHeader(const Terrain& t, const DocumentSettings& d, std::string& out, std::string* error) {
+    const ExportSettings& e = d.Export;
+    const BrushTextures& b = d.Brushes;
+    const EditorTextures& x = d.Textures;
     bool ok = PutString(out, kDocumentVersion, "version", error);
-    PutF32(out, s.PointCount);
-    PutF32(out, s.SquareCount);
-    PutF32(out, s.PointsPerRow);
-    ok = ok && PutString(out, s.LastExportPath, "last export path", error);
-    ok = ok && PutString(out, s.ExportType, "export type", error);
-    PutI16(out, s.ExportPosition);
-    PutI16(out, s.AddHint);
-    PutI16(out, s.AddSky);
-    ok = ok && PutString(out, s.TopTexture, "top texture name", error);
-    ok = ok && PutString(out, s.SideTexture, "side texture name", error);
-    ok = ok && PutString(out, s.HintTexture, "hint texture name", error);
-    ok = ok && PutString(out, s.SkipTexture, "skip texture name", error);
-    ok = ok && PutString(out, s.SkyTexture, "sky texture name", error);
-    PutF32(out, s.TopScaleX);
-    PutF32(out, s.TopScaleY);
-    PutF32(out, s.SideScaleX);
-    PutF32(out, s.SideScaleY);
-    for (const std::string* t :
-         {&s.SkyUP, &s.SkyDN, &s.SkyFT, &s.SkyBK, &s.SkyRT, &s.SkyLF, &s.GroundTexture})
-        ok = ok && PutString(out, *t, "editor texture path", error);
+    PutF32(out, static_cast<float>(t.PointCount));
+    PutF32(out, static_cast<float>(t.SquareCount));
+    PutF32(out, static_cast<float>(t.PointsPerRow));
+    ok = ok && PutString(out, d.LastExportPath, "last export path", error);
+    ok = ok && PutString(out, e.ExportType, "export type", error);
+    // A 16-bit field; every position the editor sets (0, 1 or one read from
+    // a document or the settings file) fits it.
+    PutI16(out, static_cast<int16_t>(e.ExportPosition));
+    PutBool(out, e.AddHint);
+    PutBool(out, e.AddSky);
+    ok = ok && PutString(out, b.TopTexture, "top texture name", error);
+    ok = ok && PutString(out, b.SideTexture, "side texture name", error);
+    ok = ok && PutString(out, b.HintTexture, "hint texture name", error);
+    ok = ok && PutString(out, b.SkipTexture, "skip texture name", error);
+    ok = ok && PutString(out, b.SkyTexture, "sky texture name", error);
+    PutF32(out, b.TopScaleX);
+    PutF32(out, b.TopScaleY);
+    PutF32(out, b.SideScaleX);
+    PutF32(out, b.SideScaleY);
+    for (const std::string* p :
+         {&x.SkyUP, &x.SkyDN, &x.SkyFT, &x.SkyBK, &x.SkyRT, &x.SkyLF, &x.GroundTexture})
+        ok = ok && PutString(out, *p, "editor texture path", error);
     return ok;
 }
 
@@ -90,6 +102,7 @@ public:
         return v;
     }
     int16_t I16() { return static_cast<int16_t>(U16()); }
+    bool Bool() { return I16() != 0; }
     float F32() {
         if (!Need(4)) return 0;
         uint32_t bits = Byte(0) | (Byte(1) << 8) | (Byte(2) << 16) | (static_cast<uint32_t>(Byte(3)) << 24);
@@ -165,8 +178,8 @@ DocumentLoad Damaged(const std::string& name, const std::string& why) {
 
 // Any finite coordinate and height can be shown, edited and exported; the
 // grid's shape is fixed by the square records, not by the coordinates.
-std::string CheckPointValues(const DocumentData& d) {
-    const auto& pts = d.Points;
+std::string CheckPointValues(const Terrain& t) {
+    const auto& pts = t.Points;
     for (size_t i = 1; i < pts.size(); ++i) {
         const TerrainPoint& p = pts[i];
         if (!std::isfinite(p.X) || !std::isfinite(p.Z) || !std::isfinite(p.Height))
@@ -177,8 +190,8 @@ std::string CheckPointValues(const DocumentData& d) {
 
 }  // namespace
 
-int DocumentData::Rows() const {
-    return PointsPerRow > 0 ? static_cast<int>(PointCount / PointsPerRow) : 0;
+DocumentSettings DocumentSettingsOf(const EditorState& s) {
+    return {s.Doc.LastExportPath, s.Export, s.Brushes, s.Textures};
 }
 
 std::string DocumentCaption(const std::string& title) {
@@ -187,32 +200,33 @@ std::string DocumentCaption(const std::string& title) {
 
 void EditDocumentSettings(EditorState& s, const std::function<void(EditorState&)>& edit) {
     std::string before, after;
-    const bool hadBefore = EncodeHeader(s, before, nullptr);
+    const bool hadBefore = EncodeHeader(s.Terrain, DocumentSettingsOf(s), before, nullptr);
     edit(s);
     // A header that cannot be encoded compares as a change.
-    if (!hadBefore || !EncodeHeader(s, after, nullptr) || before != after) MarkDocumentChanged(s);
+    if (!hadBefore || !EncodeHeader(s.Terrain, DocumentSettingsOf(s), after, nullptr) || before != after)
+        MarkDocumentChanged(s);
 }
 
-bool EncodeDocument(const EditorState& s, std::string* bytes, std::string* error) {
-    const int np = s.PointTotal(), ns = s.SquareTotal();
-    if (np <= 0 || ns <= 0 || static_cast<int>(s.Points.size()) != np + 1 ||
-        static_cast<int>(s.Squares.size()) != ns + 1) {
+bool EncodeDocument(const Terrain& t, const DocumentSettings& d, std::string* bytes, std::string* error) {
+    const int np = t.PointCount, ns = t.SquareCount;
+    if (np <= 0 || ns <= 0 || static_cast<int>(t.Points.size()) != np + 1 ||
+        static_cast<int>(t.Squares.size()) != ns + 1) {
         if (error) *error = "There is no complete terrain to save.";
         return false;
     }
     std::string out;
     out.reserve(2048 + static_cast<size_t>(np) * kPointRecordBytes +
                 static_cast<size_t>(ns) * kSquareRecordBytes);
-    if (!EncodeHeader(s, out, error)) return false;
+    if (!EncodeHeader(t, d, out, error)) return false;
     for (int i = 1; i <= np; ++i) {
-        const TerrainPoint& p = s.Points[i];
+        const TerrainPoint& p = t.Points[i];
         PutF32(out, p.X);
         PutF32(out, p.Height);
         PutF32(out, p.Z);
-        PutI16(out, p.Locked);
+        PutBool(out, p.Locked);
     }
     for (int i = 1; i <= ns; ++i) {
-        const TerrainSquare& q = s.Squares[i];
+        const TerrainSquare& q = t.Squares[i];
         for (float v : {q.SqNext, q.SqPrev, q.SqLeft, q.SqRight, q.SqNextLeft, q.SqNextRight, q.SqPrevLeft,
                         q.SqPrevRight, q.CornerNextLeft, q.CornerNextRight, q.CornerLeft, q.CornerRight})
             PutF32(out, v);
@@ -232,51 +246,52 @@ DocumentLoad DecodeDocument(std::string_view bytes, const std::string& name) {
     }
     DocumentLoad r;
     DocumentData& d = r.Data;
-    d.PointCount = in.F32();
-    d.SquareCount = in.F32();
-    d.PointsPerRow = in.F32();
+    ExportSettings& e = d.Export;
+    BrushTextures& b = d.Brushes;
+    EditorTextures& x = d.Textures;
+    const float pointCount = in.F32(), squareCount = in.F32(), pointsPerRow = in.F32();
     d.LastExportPath = in.String();
-    d.ExportType = in.String();
-    d.ExportPosition = in.I16();
-    d.AddHint = in.I16();
-    d.AddSky = in.I16();
-    d.TopTexture = in.String();
-    d.SideTexture = in.String();
-    d.HintTexture = in.String();
-    d.SkipTexture = in.String();
-    d.SkyTexture = in.String();
-    d.TopScaleX = in.F32();
-    d.TopScaleY = in.F32();
-    d.SideScaleX = in.F32();
-    d.SideScaleY = in.F32();
-    for (std::string* t : {&d.SkyUP, &d.SkyDN, &d.SkyFT, &d.SkyBK, &d.SkyRT, &d.SkyLF, &d.GroundTexture})
-        *t = in.String();
+    e.ExportType = in.String();
+    e.ExportPosition = in.I16();
+    e.AddHint = in.Bool();
+    e.AddSky = in.Bool();
+    b.TopTexture = in.String();
+    b.SideTexture = in.String();
+    b.HintTexture = in.String();
+    b.SkipTexture = in.String();
+    b.SkyTexture = in.String();
+    b.TopScaleX = in.F32();
+    b.TopScaleY = in.F32();
+    b.SideScaleX = in.F32();
+    b.SideScaleY = in.F32();
+    for (std::string* p : {&x.SkyUP, &x.SkyDN, &x.SkyFT, &x.SkyBK, &x.SkyRT, &x.SkyLF, &x.GroundTexture})
+        *p = in.String();
     if (in.Failed()) return Damaged(name, "its header is cut short");
 
-    if (!IsWholeCount(d.PointCount) || !IsWholeCount(d.SquareCount) || !IsWholeCount(d.PointsPerRow))
+    if (!IsWholeCount(pointCount) || !IsWholeCount(squareCount) || !IsWholeCount(pointsPerRow))
         return Damaged(name, "its point and square counts are impossible");
-    const int np = static_cast<int>(d.PointCount), ns = static_cast<int>(d.SquareCount);
-    const int w = static_cast<int>(d.PointsPerRow);
+    const int np = static_cast<int>(pointCount), ns = static_cast<int>(squareCount);
+    const int w = static_cast<int>(pointsPerRow);
     if (w < 2 || np % w != 0 || np / w < 2 || ns != (w - 1) * (np / w - 1))
         return Damaged(name, "its point and square counts do not describe a grid");
-    for (float v : {d.TopScaleX, d.TopScaleY, d.SideScaleX, d.SideScaleY})
+    for (float v : {b.TopScaleX, b.TopScaleY, b.SideScaleX, b.SideScaleY})
         if (!std::isfinite(v)) return Damaged(name, "a texture scale is not a number");
 
     const size_t need =
         static_cast<size_t>(np) * kPointRecordBytes + static_cast<size_t>(ns) * kSquareRecordBytes;
     if (in.Remaining() < need) return Damaged(name, "it is shorter than its counts say");
 
-    d.Points.assign(static_cast<size_t>(np) + 1, TerrainPoint{});
+    Terrain& t = d.Terrain;
+    t.Resize(np, ns, w);
     for (int i = 1; i <= np; ++i) {
-        TerrainPoint& p = d.Points[i];
+        TerrainPoint& p = t.Points[i];
         p.X = in.F32();
         p.Height = in.F32();
         p.Z = in.F32();
-        p.Locked = in.I16() != 0 ? kTrue : kFalse;
+        p.Locked = in.Bool();
     }
-    d.Squares.assign(static_cast<size_t>(ns) + 1, TerrainSquare{});
     for (int i = 1; i <= ns; ++i) {
-        TerrainSquare& q = d.Squares[i];
+        TerrainSquare& q = t.Squares[i];
         for (float* v :
              {&q.SqNext, &q.SqPrev, &q.SqLeft, &q.SqRight, &q.SqNextLeft, &q.SqNextRight, &q.SqPrevLeft,
               &q.SqPrevRight, &q.CornerNextLeft, &q.CornerNextRight, &q.CornerLeft, &q.CornerRight})
@@ -284,10 +299,10 @@ DocumentLoad DecodeDocument(std::string_view bytes, const std::string& name) {
     }
     if (in.Failed()) return Damaged(name, "it is shorter than its counts say");
 
-    if (std::string why = CheckPointValues(d); !why.empty()) return Damaged(name, why);
+    if (std::string why = CheckPointValues(t); !why.empty()) return Damaged(name, why);
     const int rows = np / w;
     for (int i = 1; i <= ns; ++i)
-        if (!SameSquare(d.Squares[i], ExpectedSquare(i, w - 1, rows)))
+        if (!SameSquare(t.Squares[i], ExpectedSquare(i, w - 1, rows)))
             return Damaged(name, "square " + std::to_string(i) + " does not match its place in the grid");
     return r;
 }
@@ -316,33 +331,12 @@ DocumentLoad LoadDocumentFile(const std::string& path) {
 }
 
 void ApplyDocument(EditorState& s, const DocumentData& d) {
-    s.PointCount = d.PointCount;
-    s.SquareCount = d.SquareCount;
-    s.PointsPerRow = d.PointsPerRow;
-    SizeTerrainArrays(s);
-    s.Points = d.Points;
-    s.Squares = d.Squares;
-    s.LastExportPath = d.LastExportPath;
-    s.ExportType = d.ExportType;
-    s.ExportPosition = d.ExportPosition;
-    s.AddHint = d.AddHint;
-    s.AddSky = d.AddSky;
-    s.TopTexture = d.TopTexture;
-    s.SideTexture = d.SideTexture;
-    s.HintTexture = d.HintTexture;
-    s.SkipTexture = d.SkipTexture;
-    s.SkyTexture = d.SkyTexture;
-    s.TopScaleX = d.TopScaleX;
-    s.TopScaleY = d.TopScaleY;
-    s.SideScaleX = d.SideScaleX;
-    s.SideScaleY = d.SideScaleY;
-    s.SkyUP = d.SkyUP;
-    s.SkyDN = d.SkyDN;
-    s.SkyFT = d.SkyFT;
-    s.SkyBK = d.SkyBK;
-    s.SkyRT = d.SkyRT;
-    s.SkyLF = d.SkyLF;
-    s.GroundTexture = d.GroundTexture;
+    s.Terrain = d.Terrain;
+    s.History.Resize(s.Terrain.PointCount);
+    s.Doc.LastExportPath = d.LastExportPath;
+    s.Export = d.Export;
+    s.Brushes = d.Brushes;
+    s.Textures = d.Textures;
 }
 
 bool LoadDocumentInto(EditorState& s, const std::string& path, std::string* error) {
@@ -352,17 +346,17 @@ bool LoadDocumentInto(EditorState& s, const std::string& path, std::string* erro
         return false;
     }
     ApplyDocument(s, r.Data);
-    s.UndoLevels = 0;
-    s.DocPath = path;
-    s.DocTitle = FileTitleOf(path);
-    s.TerrainExists = kTrue;
-    s.DocClean = kTrue;
+    s.History.UndoLevels = 0;
+    s.Doc.DocPath = path;
+    s.Doc.DocTitle = FileTitleOf(path);
+    s.Doc.TerrainExists = true;
+    s.Doc.DocClean = true;
     return true;
 }
 
 bool WriteDocument(EditorState& s, const std::string& path, std::string* error) {
     std::string bytes;
-    if (!EncodeDocument(s, &bytes, error)) return false;
+    if (!EncodeDocument(s.Terrain, DocumentSettingsOf(s), &bytes, error)) return false;
     // Never write a file that could not be opened again (a NaN height, say).
     if (DocumentLoad check = DecodeDocument(bytes, path); !check.Ok()) {
         if (error)
@@ -372,7 +366,7 @@ bool WriteDocument(EditorState& s, const std::string& path, std::string* error) 
     if (!WriteFileAtomically(path, bytes, error)) return false;
     LogLine(s, "VHM SAVE : Saving File " + path);
     s.Commands.cmdSave.Enabled = true;
-    s.DocClean = kTrue;
+    s.Doc.DocClean = true;
     AddRecent(s, path);
     return true;
 }
@@ -382,28 +376,28 @@ bool ReadDocument(EditorState& s, const std::string& path, const std::string& ti
     if (r.Error == DocumentError::Version) {
         prompts.Message(kUnsupportedVersionText, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
         LogLine(s, "VHM LOAD : Unsuported Format " + path);
-        s.Caption = "Varnholm";
-        s.DocClean = kTrue;
+        s.Doc.Caption = "Varnholm";
+        s.Doc.DocClean = true;
         return false;
     }
     if (!r.Ok()) {
         prompts.Message(r.Message, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
         return false;
     }
-    s.DocPath = path;
-    s.DocTitle = title;
-    s.Caption = DocumentCaption(title);
-    s.DocClean = kTrue;
+    s.Doc.DocPath = path;
+    s.Doc.DocTitle = title;
+    s.Doc.Caption = DocumentCaption(title);
+    s.Doc.DocClean = true;
     ResetEditor(s);
     ApplyDocument(s, r.Data);
     // The document knows where it was exported: "Export .MAP Again" can go there.
-    if (!s.LastExportPath.empty()) s.Commands.cmdExportAgain.Enabled = true;
-    LogLine(s, "VHM LOAD : Loading File " + s.DocPath);
+    if (!s.Doc.LastExportPath.empty()) s.Commands.cmdExportAgain.Enabled = true;
+    LogLine(s, "VHM LOAD : Loading File " + s.Doc.DocPath);
     // The view builds its scene, textures, sky box and meshes here.
     if (s.OnTerrainReplaced) s.OnTerrainReplaced();
-    s.DocClean = kTrue;
-    AddRecent(s, s.DocPath);
-    s.LoopRunning = kTrue;
+    s.Doc.DocClean = true;
+    AddRecent(s, s.Doc.DocPath);
+    s.LoopRunning = true;
     return true;
 }
 

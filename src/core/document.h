@@ -20,22 +20,22 @@ constexpr int kPointRecordBytes = 14;
 constexpr int kSquareRecordBytes = 48;
 constexpr const char* kUnsupportedVersionText = "Sorry, VH 2.0.0 does not support older .VHM files.";
 
-// Everything a document holds, decoded and checked. Arrays are 1-based like
-// the editor's ([0] unused).
-struct DocumentData {
-    float PointCount = 0, SquareCount = 0, PointsPerRow = 0;
+// What a document stores beside its terrain: header fields 5 to 25.
+struct DocumentSettings {
     std::string LastExportPath;
-    std::string ExportType;
-    int16_t ExportPosition = 0;
-    int16_t AddHint = 0, AddSky = 0;
-    std::string TopTexture, SideTexture, HintTexture, SkipTexture, SkyTexture;
-    float TopScaleX = 0, TopScaleY = 0, SideScaleX = 0, SideScaleY = 0;
-    std::string SkyUP, SkyDN, SkyFT, SkyBK, SkyRT, SkyLF, GroundTexture;
-    std::vector<TerrainPoint> Points;
-    std::vector<TerrainSquare> Squares;
-
-    int Rows() const;  // point count / points per row
+    ExportSettings Export;
+    BrushTextures Brushes;
+    EditorTextures Textures;
 };
+
+// Everything a document holds, decoded and checked; the terrain's arrays are
+// 1-based like the editor's.
+struct DocumentData : DocumentSettings {
+    vh::Terrain Terrain;
+};
+
+// The editor's settings that a document stores.
+DocumentSettings DocumentSettingsOf(const EditorState& s);
 
 enum class DocumentError {
     None,
@@ -51,10 +51,9 @@ struct DocumentLoad {
     bool Ok() const { return Error == DocumentError::None; }
 };
 
-// The bytes of a document for the terrain and settings of s.
-// False (with *error) when the terrain cannot be stored, e.g. a text longer
-// than 65535 bytes or arrays that disagree with the counts.
-bool EncodeDocument(const EditorState& s, std::string* bytes, std::string* error);
+// The bytes of a document. False (with *error) when it cannot be stored,
+// e.g. a text longer than 65535 bytes or arrays that disagree with the counts.
+bool EncodeDocument(const Terrain& t, const DocumentSettings& d, std::string* bytes, std::string* error);
 
 // Decode and validate document bytes; nothing outside the result is touched.
 // Refused only what cannot be used: a cut-off file, impossible counts,
@@ -65,8 +64,8 @@ DocumentLoad DecodeDocument(std::string_view bytes, const std::string& name);
 // Read and decode a file without touching any editor state.
 DocumentLoad LoadDocumentFile(const std::string& path);
 
-// Copy a decoded document into s: counts, arrays (points, squares, undo),
-// header fields 2 to 25. No reset, log, prompts or view hooks.
+// Copy a decoded document into s: the terrain, room for its undo history,
+// header fields 5 to 25. No reset, log, prompts or view hooks.
 void ApplyDocument(EditorState& s, const DocumentData& d);
 
 // Headless loading for tools such as the CLI: defaults are kept, the document

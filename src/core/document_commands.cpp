@@ -26,8 +26,8 @@ FileDialogRequest MapDialog(const EditorState& s, const char* title, const std::
 }  // namespace
 
 bool AskToSaveChanges(EditorState& s, Prompts& prompts) {
-    if (s.DocClean) return true;
-    PromptAnswer a = prompts.Message("Save changes to " + s.DocTitle, "Save File?",
+    if (s.Doc.DocClean) return true;
+    PromptAnswer a = prompts.Message("Save changes to " + s.Doc.DocTitle, "Save File?",
                                      PromptButtons::YesNoCancel, PromptIcon::None);
     if (a == PromptAnswer::Cancel) return false;
     // Yes goes on only when the changes were saved: a cancelled or failed
@@ -37,7 +37,7 @@ bool AskToSaveChanges(EditorState& s, Prompts& prompts) {
 }
 
 std::string DocumentDialogFolder(const EditorState& s) {
-    if (EndsWithNoCase(s.DocPath, ".VHM")) return FolderOf(s.DocPath);
+    if (EndsWithNoCase(s.Doc.DocPath, ".VHM")) return FolderOf(s.Doc.DocPath);
     if (EndsWithNoCase(s.Recent[1], ".VHM")) return FolderOf(s.Recent[1]);
     return s.Paths.DialogFolder;
 }
@@ -66,26 +66,27 @@ bool CommandOpenRecent(EditorState& s, Prompts& prompts, int k) {
 }
 
 bool CommandSave(EditorState& s, Prompts& prompts) {
-    if (s.DocPath.empty()) return CommandSaveAs(s, prompts);
+    if (s.Doc.DocPath.empty()) return CommandSaveAs(s, prompts);
     std::string error;
-    if (WriteDocument(s, s.DocPath, &error)) return true;
+    if (WriteDocument(s, s.Doc.DocPath, &error)) return true;
     prompts.Message(error, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
     return false;
 }
 
 bool CommandSaveAs(EditorState& s, Prompts& prompts) {
-    const FileChoice c = WithDefaultSuffix(prompts.SaveFile(MapDialog(s, kSaveMapTitle, s.DocPath)), "vhm");
+    const FileChoice c =
+        WithDefaultSuffix(prompts.SaveFile(MapDialog(s, kSaveMapTitle, s.Doc.DocPath)), "vhm");
     if (!IsMapFileName(c.Path)) return false;
-    const std::string oldPath = s.DocPath, oldTitle = s.DocTitle, oldCaption = s.Caption;
-    s.DocPath = c.Path;
-    s.DocTitle = c.Title.empty() ? FileTitleOf(c.Path) : c.Title;
-    s.Caption = DocumentCaption(s.DocTitle);
+    const std::string oldPath = s.Doc.DocPath, oldTitle = s.Doc.DocTitle, oldCaption = s.Doc.Caption;
+    s.Doc.DocPath = c.Path;
+    s.Doc.DocTitle = c.Title.empty() ? FileTitleOf(c.Path) : c.Title;
+    s.Doc.Caption = DocumentCaption(s.Doc.DocTitle);
     std::string error;
-    if (WriteDocument(s, s.DocPath, &error)) return true;
+    if (WriteDocument(s, s.Doc.DocPath, &error)) return true;
     // Nothing was written there, so the document keeps its old name.
-    s.DocPath = oldPath;
-    s.DocTitle = oldTitle;
-    s.Caption = oldCaption;
+    s.Doc.DocPath = oldPath;
+    s.Doc.DocTitle = oldTitle;
+    s.Doc.Caption = oldCaption;
     prompts.Message(error, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
     return false;
 }
@@ -96,9 +97,9 @@ bool Quit(EditorState& s, Prompts& prompts) {
 
 bool Quit(EditorState& s, Prompts& prompts, const std::string& settingsPath) {
     if (!AskToSaveChanges(s, prompts)) return false;
-    s.LoopRunning = kFalse;
+    s.LoopRunning = false;
     std::string error;
-    if (!WriteSettingsFile(s, settingsPath, &error))
+    if (!WriteSettingsFile(s, s.Commands, settingsPath, &error))
         prompts.Message("The settings could not be saved. " + error, "Varnholm", PromptButtons::Ok,
                         PromptIcon::Exclamation);
     return true;

@@ -1,6 +1,6 @@
 // The "&File" commands that deal with documents, and Quit, run against
 // Prompts so they work headless. The window calls them and then mirrors
-// s.Commands, s.Caption and LoopRunning.
+// s.Commands, s.Doc.Caption and LoopRunning.
 #pragma once
 
 #include <string>

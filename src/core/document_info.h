@@ -3,13 +3,14 @@
 
 #include <string>
 
-#include "core/editor_state.h"
+#include "core/document.h"
 
 namespace vh {
 
 // Counts, grid size, spacing, height range, locked points, export settings,
 // brush textures and the seven editor texture paths, one "Name: value" per
-// line. s must hold a consistent terrain (as loaded by LoadDocumentInto).
-std::string DescribeDocument(const EditorState& s);
+// line, for the document at path with terrain t (consistent, as a document
+// loads) and the settings d.
+std::string DescribeDocument(const std::string& path, const Terrain& t, const DocumentSettings& d);
 
 }  // namespace vh

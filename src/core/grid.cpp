@@ -45,23 +45,15 @@ std::optional<std::string> CheckGridSize(int x, int y, int size) {
     return std::nullopt;
 }
 
-void SizeTerrainArrays(EditorState& s) {
-    size_t np = static_cast<size_t>(s.PointTotal()) + 1;
-    size_t ns = static_cast<size_t>(s.SquareTotal()) + 1;
-    s.Points.assign(np, TerrainPoint{});
-    s.Squares.assign(ns, TerrainSquare{});
-    s.UndoHeights1.assign(np, 0.0f);
-    s.UndoHeights2.assign(np, 0.0f);
-    s.UndoHeights3.assign(np, 0.0f);
-    s.RedoHeights.assign(np, 0.0f);
+void BuildGrid(EditorState& s, Progress& progress) {
+    BuildGrid(s.Terrain, s.NewMap.X, s.NewMap.Y, s.NewMap.Size, progress);
+    s.History.Resize(s.Terrain.PointCount);
 }
 
-void BuildGrid(EditorState& s, Progress& progress) {
-    const int nx = s.X, ny = s.Y, size = s.Size;
-    s.PointCount = static_cast<float>(nx * ny);
-    s.SquareCount = static_cast<float>((nx - 1) * (ny - 1));
-    s.PointsPerRow = static_cast<float>(nx);
-    SizeTerrainArrays(s);
+void BuildGrid(Terrain& t, int nx, int ny, int size, Progress& progress) {
+    // CheckGridSize keeps the counts within 32767, where the 16-bit
+    // products they were always formed in cannot wrap.
+    t.Resize(nx * ny, (nx - 1) * (ny - 1), nx);
 
     // Points, counted by index so nothing can run past the arrays.
     progress.Maximum(ny);
@@ -71,11 +63,9 @@ void BuildGrid(EditorState& s, Progress& progress) {
     for (int row = 0; row < ny; ++row) {
         const float z = static_cast<float>(AxisCoordinate(row, ny, size));
         for (int col = 0; col < nx; ++col) {
-            TerrainPoint& p = s.Points[++index];
+            TerrainPoint& p = t.Points[++index];
             p.X = static_cast<float>(AxisCoordinate(col, nx, size));
             p.Z = z;
-            p.Height = 0;
-            p.Locked = 0;
         }
         progress.Value(row + 1);
     }
@@ -89,7 +79,7 @@ void BuildGrid(EditorState& s, Progress& progress) {
     for (int r = 1; r <= lastRowStart; r += nx) {
         progress.Value(r);
         for (int c = 1; c <= nx - 1; ++c) {
-            TerrainSquare& q = s.Squares[++sq];
+            TerrainSquare& q = t.Squares[++sq];
             q.CornerNextLeft = static_cast<float>(r + nx + c - 1);
             q.CornerNextRight = static_cast<float>(r + nx + c);
             q.CornerLeft = static_cast<float>(r + c - 1);
@@ -98,17 +88,17 @@ void BuildGrid(EditorState& s, Progress& progress) {
     }
 
     // Neighbour links.
-    progress.Maximum(s.SquareTotal());
+    progress.Maximum(t.SquareCount);
     progress.Value(0);
     progress.Status("Sorting Squares...");
     const int w = nx - 1;
     const int lastFull = w * (ny - 2);
-    const int squares = s.SquareTotal();
+    const int squares = t.SquareCount;
     int n = 0;
     for (int st = 1; w > 0 && st <= squares; st += w) {
         for (int c = 1; c <= w; ++c) {
             ++n;
-            TerrainSquare& q = s.Squares[n];
+            TerrainSquare& q = t.Squares[n];
             auto f = [](int v) { return static_cast<float>(v); };
             if (st > w) q.SqPrev = f(n - w);
             if (st <= lastFull) q.SqNext = f(n + w);

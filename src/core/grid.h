@@ -16,13 +16,14 @@ constexpr int kMaxPoints = 32767;
 // float cannot hold every coordinate of it); nullopt when fine.
 std::optional<std::string> CheckGridSize(int x, int y, int size);
 
-// Build the grid from X, Y and Size: counts, arrays (points, squares, undo),
-// point coordinates, square corners ("Building Squares...") and neighbour
-// links ("Sorting Squares..."). The caller checks the size first; any size
-// stays inside the arrays.
-void BuildGrid(EditorState& s, Progress& progress = NoProgress());
+// Build an x by y grid of points `size` apart: counts, arrays, point
+// coordinates, square corners ("Building Squares...") and neighbour links
+// ("Sorting Squares..."). The caller checks the size first; any size stays
+// inside the arrays.
+void BuildGrid(Terrain& t, int x, int y, int size, Progress& progress = NoProgress());
 
-// Size every per-point and per-square array to the current counts.
-void SizeTerrainArrays(EditorState& s);
+// The grid of the New Map settings X, Y and Size, with room in the undo
+// history for its points.
+void BuildGrid(EditorState& s, Progress& progress = NoProgress());
 
 }  // namespace vh

@@ -7,15 +7,15 @@ namespace vh {
 void ResetEditor(EditorState& s) {
     // The view drops its meshes, scene and highlight of the old terrain.
     if (s.OnReset) s.OnReset();
-    s.PickedSquare = 0;
-    s.LoopRunning = 0;
-    s.CameraPos = {0, 200, 0};
-    s.CameraTarget = {0, 20, 50};
-    s.CameraPitch = 0;
-    s.CameraYaw = 0;
-    s.UndoLevels = 0;
+    s.Stroke.PickedSquare = 0;
+    s.LoopRunning = false;
+    s.Pose.CameraPos = {0, 200, 0};
+    s.Pose.CameraTarget = {0, 20, 50};
+    s.Pose.CameraPitch = 0;
+    s.Pose.CameraYaw = 0;
+    s.History.UndoLevels = 0;
     MarkDocumentChanged(s);  // the coming terrain is not saved anywhere yet
-    s.LastExportPath.clear();
+    s.Doc.LastExportPath.clear();
 
     CommandStates& c = s.Commands;
     for (ControlState* t : {&c.tbSave, &c.tbRaiseLower, &c.tbMountain, &c.tbSmooth, &c.tbNoise,
@@ -58,7 +58,7 @@ void ResetEditor(EditorState& s) {
 
     c.tbXLarge.Enabled = false;
     c.tbYLarge.Enabled = false;
-    if (s.RaiseLowerRadius == 1) {
+    if (s.Tools.RaiseLowerRadius == 1) {
         c.cmdRadSmall.Checked = true;
         c.cmdRadLarge.Checked = false;
         c.tbSmall.Enabled = false;
@@ -70,19 +70,19 @@ void ResetEditor(EditorState& s) {
         c.tbLarge.Enabled = false;
     }
 
-    s.TerrainExists = -1;
-    s.IgnoreLocked = 0;
+    s.Doc.TerrainExists = true;
+    s.Tools.IgnoreLocked = false;
     LogLine(s, "VH RESET : VH Reset");
 }
 
 void StopMainLoop(EditorState& s) {
-    s.LoopRunning = 0;
-    s.PickedSquare = 0;
+    s.LoopRunning = false;
+    s.Stroke.PickedSquare = 0;
 }
 
 bool CloseDialogAndResume(EditorState& s) {
-    if (!s.LoopRunning && s.TerrainExists) {
-        s.LoopRunning = -1;
+    if (!s.LoopRunning && s.Doc.TerrainExists) {
+        s.LoopRunning = true;
         return true;
     }
     return false;

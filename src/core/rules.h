@@ -8,12 +8,6 @@
 
 namespace vh {
 
-constexpr int16_t kTrue = -1;
-constexpr int16_t kFalse = 0;
-
-inline int16_t ToBool16(bool b) { return b ? kTrue : kFalse; }
-inline bool FromBool16(int16_t v) { return v != 0; }
-
 // Nearest whole number, halves to even (2.5 -> 2, 3.5 -> 4). NaN gives 0.
 double RoundHalfEven(double v);
 

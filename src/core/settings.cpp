@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <type_traits>
 #include <unordered_map>
-#include <variant>
 #include <vector>
 
 #include "core/rules.h"
@@ -19,15 +19,85 @@ namespace {
 constexpr size_t kMaxLineLength = 32767;
 constexpr long kMaxSettingsBytes = 4L << 20;
 
-enum class Kind { Int, Float, Bool, Text };
+// How a key's text becomes its field and back. Integer keys are 16-bit in
+// the file: a value outside that range is clamped into it, as the file has
+// always been read. The New Map check boxes are written as 1 and 0; the
+// other booleans as True and False.
+enum class Kind { Int, Flag, Float, Bool, Text };
 
-using Member = std::variant<int16_t EditorState::*, float EditorState::*, std::string EditorState::*>;
+bool ReadBool(const std::string& v) {
+    return UpperCase(v) != "FALSE";
+}
+
+// Lenient number, kept inside the float range so nothing downstream sees an
+// infinity from a value such as 1e999.
+float ReadFloat(const std::string& v) {
+    return ClampToFloat(ReadNumber(v));
+}
+
+// A line break inside a value would split it into two lines.
+std::string OneLine(std::string t) {
+    for (char& ch : t)
+        if (ch == '\n' || ch == '\r') ch = ' ';
+    return t;
+}
+
+// The Settings record that holds the fields of class C.
+template <class C, class S>
+auto& RecordOf(S& s) {
+    if constexpr (std::is_same_v<C, NewMapSettings>)
+        return s.NewMap;
+    else if constexpr (std::is_same_v<C, ToolSettings>)
+        return s.Tools;
+    else if constexpr (std::is_same_v<C, ExportSettings>)
+        return s.Export;
+    else if constexpr (std::is_same_v<C, CameraSettings>)
+        return s.Camera;
+    else if constexpr (std::is_same_v<C, BrushTextures>)
+        return s.Brushes;
+    else
+        return s.Textures;
+}
+
+template <class C, class T>
+C ClassOf(T C::*);
+
+// The field that the member pointer M names, in its record of s.
+template <auto M, class S>
+auto& FieldOf(S& s) {
+    return RecordOf<decltype(ClassOf(M))>(s).*M;
+}
+
+template <Kind K, auto M>
+void ApplyField(Settings& s, const std::string& v) {
+    auto& f = FieldOf<M>(s);
+    if constexpr (K == Kind::Int) f = RoundToInt16(ReadNumber(v));
+    if constexpr (K == Kind::Flag) f = RoundToInt16(ReadNumber(v)) != 0;
+    if constexpr (K == Kind::Float) f = ReadFloat(v);
+    if constexpr (K == Kind::Bool) f = ReadBool(v);
+    if constexpr (K == Kind::Text) f = v;
+}
+
+template <Kind K, auto M>
+std::string FieldText(const Settings& s) {
+    const auto& f = FieldOf<M>(s);
+    if constexpr (K == Kind::Int) return PlainNumberText(static_cast<float>(f));
+    if constexpr (K == Kind::Flag) return f ? "1" : "0";
+    if constexpr (K == Kind::Float) return PlainNumberText(f);
+    if constexpr (K == Kind::Bool) return f ? "True" : "False";
+    if constexpr (K == Kind::Text) return OneLine(f);
+}
 
 struct Entry {
     const char* Key;
-    Kind Type;
-    Member Field;
+    void (*Apply)(Settings&, const std::string&);
+    std::string (*Text)(const Settings&);
 };
+
+template <Kind K, auto M>
+Entry E(const char* key) {
+    return {key, &ApplyField<K, M>, &FieldText<K, M>};
+}
 
 struct Section {
     const char* Name;
@@ -35,96 +105,86 @@ struct Section {
 };
 
 // Every section after "Editor" (whose keys drive the window and menus), in
-// file order. "SmoothThreshold" appears in both New and Tools.
+// file order, one record each. "SmoothThreshold" appears in both New and Tools.
 const std::vector<Section>& Sections() {
-    using S = EditorState;
+    using N = NewMapSettings;
+    using T = ToolSettings;
+    using X = ExportSettings;
+    using C = CameraSettings;
+    using B = BrushTextures;
+    using D = EditorTextures;
+    constexpr Kind Int = Kind::Int, Flag = Kind::Flag, Float = Kind::Float, Bool = Kind::Bool,
+                   Text = Kind::Text;
     static const std::vector<Section> sections = {
         {"New",
-         {{"X", Kind::Int, &S::X},
-          {"Y", Kind::Int, &S::Y},
-          {"Size", Kind::Int, &S::Size},
-          {"Smooth", Kind::Int, &S::Smooth},
-          {"SmoothPassType", Kind::Text, &S::SmoothPassType},
-          {"SmoothThreshold", Kind::Float, &S::SmoothThreshold},
-          {"SmoothPasses", Kind::Int, &S::SmoothPasses},
-          {"Normalize", Kind::Int, &S::Normalize},
-          {"MaxNormal", Kind::Float, &S::MaxNormal},
-          {"MinNormal", Kind::Float, &S::MinNormal},
-          {"FlattenToZero", Kind::Int, &S::FlattenToZero},
-          {"FlattenToZeroFactor", Kind::Int, &S::FlattenToZeroFactor},
-          {"Fractal", Kind::Int, &S::Fractal},
-          {"MaxSeed", Kind::Float, &S::MaxSeed},
-          {"HeightMulti", Kind::Int, &S::HeightMulti},
-          {"DiamondSquare", Kind::Int, &S::DiamondSquare},
-          {"DiamondSquareStyle", Kind::Text, &S::DiamondSquareStyle},
-          {"DiamondSquarePercentLimiter", Kind::Float, &S::DiamondSquarePercentLimiter},
-          {"Fault", Kind::Int, &S::Fault},
-          {"FaultLines", Kind::Int, &S::FaultLines},
-          {"FaultMaxChange", Kind::Float, &S::FaultMaxChange},
-          {"FaultIterations", Kind::Int, &S::FaultIterations},
-          {"Particle", Kind::Int, &S::Particle},
-          {"ParticleStyle", Kind::Text, &S::ParticleStyle},
-          {"ParticlePercentLimiter", Kind::Float, &S::ParticlePercentLimiter},
-          {"particleIterations", Kind::Int, &S::particleIterations},
-          {"Circle", Kind::Int, &S::Circle},
-          {"CircleMaxChange", Kind::Float, &S::CircleMaxChange},
-          {"CircleMaxRad", Kind::Int, &S::CircleMaxRad},
-          {"CircleIterations", Kind::Int, &S::CircleIterations},
-          {"Slope", Kind::Int, &S::Slope},
-          {"SlopeDir", Kind::Text, &S::SlopeDir},
-          {"SlopeSteepness", Kind::Int, &S::SlopeSteepness},
-          {"BitMap", Kind::Int, &S::BitMap},
-          {"BitMapPath", Kind::Text, &S::BitMapPath},
-          {"BitMapHeightMulti", Kind::Float, &S::BitMapHeightMulti},
-          {"BitMapInvertColors", Kind::Int, &S::BitMapInvertColors}}},
+         {E<Int, &N::X>("X"),
+          E<Int, &N::Y>("Y"),
+          E<Int, &N::Size>("Size"),
+          E<Flag, &N::Smooth>("Smooth"),
+          E<Text, &N::SmoothPassType>("SmoothPassType"),
+          E<Float, &N::SmoothThreshold>("SmoothThreshold"),
+          E<Int, &N::SmoothPasses>("SmoothPasses"),
+          E<Flag, &N::Normalize>("Normalize"),
+          E<Float, &N::MaxNormal>("MaxNormal"),
+          E<Float, &N::MinNormal>("MinNormal"),
+          E<Flag, &N::FlattenToZero>("FlattenToZero"),
+          E<Int, &N::FlattenToZeroFactor>("FlattenToZeroFactor"),
+          E<Flag, &N::Fractal>("Fractal"),
+          E<Float, &N::MaxSeed>("MaxSeed"),
+          E<Int, &N::HeightMulti>("HeightMulti"),
+          E<Flag, &N::DiamondSquare>("DiamondSquare"),
+          E<Text, &N::DiamondSquareStyle>("DiamondSquareStyle"),
+          E<Float, &N::DiamondSquarePercentLimiter>("DiamondSquarePercentLimiter"),
+          E<Flag, &N::Fault>("Fault"),
+          E<Int, &N::FaultLines>("FaultLines"),
+          E<Float, &N::FaultMaxChange>("FaultMaxChange"),
+          E<Int, &N::FaultIterations>("FaultIterations"),
+          E<Flag, &N::Particle>("Particle"),
+          E<Text, &N::ParticleStyle>("ParticleStyle"),
+          E<Float, &N::ParticlePercentLimiter>("ParticlePercentLimiter"),
+          E<Int, &N::particleIterations>("particleIterations"),
+          E<Flag, &N::Circle>("Circle"),
+          E<Float, &N::CircleMaxChange>("CircleMaxChange"),
+          E<Int, &N::CircleMaxRad>("CircleMaxRad"),
+          E<Int, &N::CircleIterations>("CircleIterations"),
+          E<Flag, &N::Slope>("Slope"),
+          E<Text, &N::SlopeDir>("SlopeDir"),
+          E<Int, &N::SlopeSteepness>("SlopeSteepness"),
+          E<Flag, &N::BitMap>("BitMap"),
+          E<Text, &N::BitMapPath>("BitMapPath"),
+          E<Float, &N::BitMapHeightMulti>("BitMapHeightMulti"),
+          E<Int, &N::BitMapInvertColors>("BitMapInvertColors")}},
         {"Tools",
-         {{"Grid", Kind::Int, &S::Grid},
-          {"Raise/LowerRadius", Kind::Int, &S::RaiseLowerRadius},
-          {"Raise/LowerThreshold", Kind::Int, &S::RaiseLowerThreshold},
-          {"Raise/LowerSensitivity", Kind::Int, &S::RaiseLowerSensitivity},
-          {"Raise/LowerPercent", Kind::Float, &S::RaiseLowerPercent},
-          {"MountVallRadius", Kind::Int, &S::MountVallRadius},
-          {"MountVallCorrection", Kind::Int, &S::MountVallCorrection},
-          {"MountVallSensitivity", Kind::Int, &S::MountVallSensitivity},
-          {"MountVallPercent", Kind::Float, &S::MountVallPercent},
-          {"MountVallSmoothOuter", Kind::Bool, &S::MountVallSmoothOuter},
-          {"SmoothRadius", Kind::Int, &S::SmoothRadius},
-          {"SmoothThreshold", Kind::Float, &S::SmoothToolThreshold},
-          {"SmoothType", Kind::Int, &S::SmoothType},
-          {"SmoothStyle", Kind::Int, &S::SmoothStyle},
-          {"NoiseRadius", Kind::Int, &S::NoiseRadius},
-          {"MaxNoise", Kind::Float, &S::MaxNoise},
-          {"FlattenRadius", Kind::Int, &S::FlattenRadius}}},
+         {E<Int, &T::Grid>("Grid"), E<Int, &T::RaiseLowerRadius>("Raise/LowerRadius"),
+          E<Int, &T::RaiseLowerThreshold>("Raise/LowerThreshold"),
+          E<Int, &T::RaiseLowerSensitivity>("Raise/LowerSensitivity"),
+          E<Float, &T::RaiseLowerPercent>("Raise/LowerPercent"),
+          E<Int, &T::MountVallRadius>("MountVallRadius"),
+          E<Int, &T::MountVallCorrection>("MountVallCorrection"),
+          E<Int, &T::MountVallSensitivity>("MountVallSensitivity"),
+          E<Float, &T::MountVallPercent>("MountVallPercent"),
+          E<Bool, &T::MountVallSmoothOuter>("MountVallSmoothOuter"), E<Int, &T::SmoothRadius>("SmoothRadius"),
+          E<Float, &T::SmoothToolThreshold>("SmoothThreshold"), E<Int, &T::SmoothType>("SmoothType"),
+          E<Int, &T::SmoothStyle>("SmoothStyle"), E<Int, &T::NoiseRadius>("NoiseRadius"),
+          E<Float, &T::MaxNoise>("MaxNoise"), E<Int, &T::FlattenRadius>("FlattenRadius")}},
         {"Export",
-         {{"ExportType", Kind::Text, &S::ExportType},
-          {"ExportPosition", Kind::Int, &S::ExportPosition},
-          {"AddHint", Kind::Bool, &S::AddHint},
-          {"AddSky", Kind::Bool, &S::AddSky}}},
+         {E<Text, &X::ExportType>("ExportType"), E<Int, &X::ExportPosition>("ExportPosition"),
+          E<Bool, &X::AddHint>("AddHint"), E<Bool, &X::AddSky>("AddSky")}},
         {"Cammera",
-         {{"WalkSpeed", Kind::Float, &S::WalkSpeed},
-          {"StrafeSpeed", Kind::Float, &S::StrafeSpeed},
-          {"WalkAcceleration", Kind::Float, &S::WalkAcceleration},
-          {"StrafeAcceleration", Kind::Float, &S::StrafeAcceleration},
-          {"Sensitivity", Kind::Float, &S::Sensitivity},
-          {"Inverse", Kind::Int, &S::Inverse}}},
+         {E<Float, &C::WalkSpeed>("WalkSpeed"), E<Float, &C::StrafeSpeed>("StrafeSpeed"),
+          E<Float, &C::WalkAcceleration>("WalkAcceleration"),
+          E<Float, &C::StrafeAcceleration>("StrafeAcceleration"), E<Float, &C::Sensitivity>("Sensitivity"),
+          E<Int, &C::Inverse>("Inverse")}},
         {"Brush Textures",
-         {{"TopTexture", Kind::Text, &S::TopTexture},
-          {"TopScaleX", Kind::Float, &S::TopScaleX},
-          {"TopScaleY", Kind::Float, &S::TopScaleY},
-          {"SideTexture", Kind::Text, &S::SideTexture},
-          {"SideScaleX", Kind::Float, &S::SideScaleX},
-          {"SideScaleY", Kind::Float, &S::SideScaleY},
-          {"HintTexture", Kind::Text, &S::HintTexture},
-          {"SkipTexture", Kind::Text, &S::SkipTexture},
-          {"SkyTexture", Kind::Text, &S::SkyTexture}}},
+         {E<Text, &B::TopTexture>("TopTexture"), E<Float, &B::TopScaleX>("TopScaleX"),
+          E<Float, &B::TopScaleY>("TopScaleY"), E<Text, &B::SideTexture>("SideTexture"),
+          E<Float, &B::SideScaleX>("SideScaleX"), E<Float, &B::SideScaleY>("SideScaleY"),
+          E<Text, &B::HintTexture>("HintTexture"), E<Text, &B::SkipTexture>("SkipTexture"),
+          E<Text, &B::SkyTexture>("SkyTexture")}},
         {"Editor Textures",
-         {{"SkyUP", Kind::Text, &S::SkyUP},
-          {"SkyDN", Kind::Text, &S::SkyDN},
-          {"SkyFT", Kind::Text, &S::SkyFT},
-          {"SkyBK", Kind::Text, &S::SkyBK},
-          {"SkyRT", Kind::Text, &S::SkyRT},
-          {"SkyLF", Kind::Text, &S::SkyLF},
-          {"GroundTexture", Kind::Text, &S::GroundTexture}}},
+         {E<Text, &D::SkyUP>("SkyUP"), E<Text, &D::SkyDN>("SkyDN"), E<Text, &D::SkyFT>("SkyFT"),
+          E<Text, &D::SkyBK>("SkyBK"), E<Text, &D::SkyRT>("SkyRT"), E<Text, &D::SkyLF>("SkyLF"),
+          E<Text, &D::GroundTexture>("GroundTexture")}},
     };
     return sections;
 }
@@ -177,16 +237,6 @@ bool IsKnownKey(const std::string& k, bool inTools) {
     return IsEditorKey(k) || ViewItem(probe, k) || RecentIndex(k) || FindEntry(k, inTools);
 }
 
-bool ReadBool(const std::string& v) {
-    return UpperCase(v) != "FALSE";
-}
-
-// Lenient number, kept inside the float range so nothing downstream sees an
-// infinity from a value such as 1e999.
-float ReadFloat(const std::string& v) {
-    return ClampToFloat(ReadNumber(v));
-}
-
 void SetRenderMode(CommandStates& c, const std::string& value) {
     const std::string v = UpperCase(value);
     ControlState* items[] = {&c.cmdSolid, &c.cmdSolidWire, &c.cmdWireframe, &c.cmdPoints};
@@ -196,73 +246,36 @@ void SetRenderMode(CommandStates& c, const std::string& value) {
             for (int j = 0; j < 4; ++j) items[j]->Checked = (i == j);
 }
 
-void ApplyEntry(EditorState& s, const Entry& e, const std::string& v) {
-    switch (e.Type) {
-        case Kind::Int:
-            s.*std::get<int16_t EditorState::*>(e.Field) = RoundToInt16(ReadNumber(v));
-            break;
-        case Kind::Float:
-            s.*std::get<float EditorState::*>(e.Field) = ReadFloat(v);
-            break;
-        case Kind::Bool:
-            s.*std::get<int16_t EditorState::*>(e.Field) = ToBool16(ReadBool(v));
-            break;
-        case Kind::Text:
-            s.*std::get<std::string EditorState::*>(e.Field) = v;
-            break;
-    }
-}
-
-// A line break inside a value would split it into two lines.
-std::string OneLine(std::string t) {
-    for (char& ch : t)
-        if (ch == '\n' || ch == '\r') ch = ' ';
-    return t;
-}
-
-std::string EntryText(const EditorState& s, const Entry& e) {
-    switch (e.Type) {
-        case Kind::Int:
-            return PlainNumberText(static_cast<float>(s.*std::get<int16_t EditorState::*>(e.Field)));
-        case Kind::Float:
-            return PlainNumberText(s.*std::get<float EditorState::*>(e.Field));
-        case Kind::Bool:
-            return FromBool16(s.*std::get<int16_t EditorState::*>(e.Field)) ? "True" : "False";
-        case Kind::Text:
-            return OneLine(s.*std::get<std::string EditorState::*>(e.Field));
-    }
-    return {};
-}
-
 }  // namespace
 
 std::string SettingsPath(const EditorState& s) {
     return s.Paths.SettingsFile;
 }
 
-bool ApplySetting(EditorState& s, const std::string& key, const std::string& value, bool inToolsSection) {
+bool ApplySetting(Settings& s, CommandStates& c, const std::string& key, const std::string& value,
+                  bool inToolsSection) {
     const std::string k = UpperCase(Trim(key));
     const std::string v = Trim(value);
     if (!IsKnownKey(k, inToolsSection)) return false;
     if (v.empty()) return true;
-    CommandStates& c = s.Commands;
+    WindowPlacement& w = s.Window;
 
     if (k == "TOP") {
-        s.WindowTop = ReadFloat(v);
-        if (s.WindowTop > s.ScreenHeightTwips)
-            s.WindowTop = static_cast<float>(RoundHalfEven(s.ScreenHeightTwips / 8.0));
+        w.WindowTop = ReadFloat(v);
+        if (w.WindowTop > w.ScreenHeightTwips)
+            w.WindowTop = static_cast<float>(RoundHalfEven(w.ScreenHeightTwips / 8.0));
     } else if (k == "LEFT") {
-        s.WindowLeft = ReadFloat(v);
-        if (s.WindowLeft > s.ScreenWidthTwips)
-            s.WindowLeft = static_cast<float>(RoundHalfEven(s.ScreenWidthTwips / 8.0));
+        w.WindowLeft = ReadFloat(v);
+        if (w.WindowLeft > w.ScreenWidthTwips)
+            w.WindowLeft = static_cast<float>(RoundHalfEven(w.ScreenWidthTwips / 8.0));
     } else if (k == "HEIGHT") {
-        s.WindowHeight = ReadFloat(v);
+        w.WindowHeight = ReadFloat(v);
     } else if (k == "WIDTH") {
-        s.WindowWidth = ReadFloat(v);
+        w.WindowWidth = ReadFloat(v);
     } else if (k == "WINDOWSTATE") {
-        int16_t st = RoundToInt16(ReadNumber(v));
+        const int st = RoundToInt16(ReadNumber(v));
         // Only normal, minimised and maximised exist; anything else is normal.
-        s.WindowState = (st >= 0 && st <= 2) ? st : 0;
+        w.WindowState = (st >= 0 && st <= 2) ? st : 0;
     } else if (ControlState* item = ViewItem(c, k)) {
         if (!ReadBool(v)) item->Checked = false;
     } else if (k == "POINTINFO") {
@@ -272,17 +285,17 @@ bool ApplySetting(EditorState& s, const std::string& key, const std::string& val
     } else if (int r = RecentIndex(k)) {
         s.Recent[r] = v;
     } else if (const Entry* e = FindEntry(k, inToolsSection)) {
-        ApplyEntry(s, *e, v);
+        e->Apply(s, v);
         // The height grid is one of the Grid menu's choices; anything else
         // (a typo reads as 0) would leave nothing to snap to.
         if (k == "GRID" &&
-            std::find(kGridChoices.begin() + 1, kGridChoices.end(), s.Grid) == kGridChoices.end())
-            s.Grid = 16;
+            std::find(kGridChoices.begin() + 1, kGridChoices.end(), s.Tools.Grid) == kGridChoices.end())
+            s.Tools.Grid = 16;
     }
     return true;
 }
 
-bool ReadSettingsFile(EditorState& s, const std::string& path, std::string* error) {
+bool ReadSettingsFile(Settings& s, CommandStates& marks, const std::string& path, std::string* error) {
     std::error_code ec;
     const std::filesystem::path p(path);
     if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path(), ec);  // failure ignored
@@ -307,11 +320,11 @@ bool ReadSettingsFile(EditorState& s, const std::string& path, std::string* erro
         text.append(buf, n);
     std::fclose(f);
 
-    ApplySettingsText(s, text);
+    ApplySettingsText(s, marks, text);
     return true;
 }
 
-void ApplySettingsText(EditorState& s, std::string_view text) {
+void ApplySettingsText(Settings& s, CommandStates& marks, std::string_view text) {
     bool inTools = false;
     size_t pos = 0;
     while (pos < text.size()) {
@@ -330,30 +343,30 @@ void ApplySettingsText(EditorState& s, std::string_view text) {
         if (eq == std::string::npos) continue;
         const std::string value = Trim(line.substr(eq + 1));
         if (value.empty()) continue;
-        ApplySetting(s, line.substr(0, eq), value, inTools);
+        ApplySetting(s, marks, line.substr(0, eq), value, inTools);
     }
 }
 
 bool ReadSettings(EditorState& s) {
-    return ReadSettingsFile(s, SettingsPath(s));
+    return ReadSettingsFile(s, s.Commands, SettingsPath(s));
 }
 
-std::string SettingsText(const EditorState& s) {
+std::string SettingsText(const Settings& s, const CommandStates& c) {
     std::string out;
     auto section = [&](const char* name) { out.append("\n[").append(name).append("]\n"); };
     auto line = [&](const std::string& key, const std::string& value) {
         out.append(key).append("=").append(value).append("\n");
     };
     auto boolText = [](bool b) { return std::string(b ? "True" : "False"); };
-    const CommandStates& c = s.Commands;
+    const WindowPlacement& w = s.Window;
 
     section("Editor");
-    float top = s.WindowTop, left = s.WindowLeft, height = s.WindowHeight, width = s.WindowWidth;
-    int state = s.WindowState;
+    float top = w.WindowTop, left = w.WindowLeft, height = w.WindowHeight, width = w.WindowWidth;
+    int state = w.WindowState;
     if (state != 0) {
         // A maximised or minimised window keeps a sensible normal placement.
-        top = static_cast<float>(RoundHalfEven(s.ScreenHeightTwips / 8.0));
-        left = static_cast<float>(RoundHalfEven(s.ScreenWidthTwips / 8.0));
+        top = static_cast<float>(RoundHalfEven(w.ScreenHeightTwips / 8.0));
+        left = static_cast<float>(RoundHalfEven(w.ScreenWidthTwips / 8.0));
         height = 7410;
         width = 8115;
         state = 2;
@@ -378,22 +391,23 @@ std::string SettingsText(const EditorState& s) {
 
     for (const Section& sec : Sections()) {
         section(sec.Name);
-        for (const Entry& e : sec.Entries) line(e.Key, EntryText(s, e));
+        for (const Entry& e : sec.Entries) line(e.Key, e.Text(s));
     }
     section("RecentMemory");
     for (int k = 1; k <= 8; ++k) line("RM" + std::to_string(k), OneLine(s.Recent[k]));
     return out;
 }
 
-bool WriteSettingsFile(const EditorState& s, const std::string& path, std::string* error) {
+bool WriteSettingsFile(const Settings& s, const CommandStates& marks, const std::string& path,
+                       std::string* error) {
     std::error_code ec;
     const std::filesystem::path p(path);
     if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path(), ec);
-    return WriteFileAtomically(path, SettingsText(s), error);
+    return WriteFileAtomically(path, SettingsText(s, marks), error);
 }
 
 bool WriteSettings(const EditorState& s, std::string* error) {
-    return WriteSettingsFile(s, SettingsPath(s), error);
+    return WriteSettingsFile(s, s.Commands, SettingsPath(s), error);
 }
 
 }  // namespace vh

@@ -18,32 +18,38 @@ void SetRedoEnabled(EditorState& s, bool on) {
 
 }  // namespace
 
+void UndoHistory::Resize(int points) {
+    const size_t n = static_cast<size_t>(std::max(points, 0)) + 1;
+    for (std::vector<float>* v : {&UndoHeights1, &UndoHeights2, &UndoHeights3, &RedoHeights})
+        v->assign(n, 0.0f);
+}
+
 void PushUndo(EditorState& s) {
     SetUndoEnabled(s, true);
-    const int n = s.UndoLevels;
-    const int count = s.PointTotal();
+    const int n = s.History.UndoLevels;
+    const int count = s.Terrain.PointCount;
     for (int i = 1; i <= count; ++i) {
-        const float h = s.Points[i].Height;
-        if (n >= 2) s.UndoHeights3[i] = s.UndoHeights2[i];
-        if (n >= 1) s.UndoHeights2[i] = s.UndoHeights1[i];
-        s.UndoHeights1[i] = h;
+        const float h = s.Terrain.Points[i].Height;
+        if (n >= 2) s.History.UndoHeights3[i] = s.History.UndoHeights2[i];
+        if (n >= 1) s.History.UndoHeights2[i] = s.History.UndoHeights1[i];
+        s.History.UndoHeights1[i] = h;
     }
-    s.UndoLevels = static_cast<int16_t>(std::min(n + 1, 3));
+    s.History.UndoLevels = std::min(n + 1, 3);
 }
 
 void Undo(EditorState& s) {
-    const int n = s.UndoLevels;
+    const int n = s.History.UndoLevels;
     if (n < 1) return;  // the command is disabled then
-    const int count = s.PointTotal();
+    const int count = s.Terrain.PointCount;
     for (int i = 1; i <= count; ++i) {
-        s.RedoHeights[i] = s.Points[i].Height;
-        s.Points[i].Height = s.UndoHeights1[i];
-        if (n >= 2) s.UndoHeights1[i] = s.UndoHeights2[i];
-        if (n >= 3) s.UndoHeights2[i] = s.UndoHeights3[i];
+        s.History.RedoHeights[i] = s.Terrain.Points[i].Height;
+        s.Terrain.Points[i].Height = s.History.UndoHeights1[i];
+        if (n >= 2) s.History.UndoHeights1[i] = s.History.UndoHeights2[i];
+        if (n >= 3) s.History.UndoHeights2[i] = s.History.UndoHeights3[i];
     }
     SetRedoEnabled(s, true);
-    s.UndoLevels = static_cast<int16_t>(n - 1);
-    if (s.UndoLevels == 0) SetUndoEnabled(s, false);
+    s.History.UndoLevels = n - 1;
+    if (s.History.UndoLevels == 0) SetUndoEnabled(s, false);
     // Even back at the saved heights: counting it as a change is the safe side.
     MarkDocumentChanged(s);
     UpdateTerrainMesh(s);
@@ -53,15 +59,15 @@ void Redo(EditorState& s) {
     if (!s.Commands.cmdRedo.Enabled) return;  // only once after an undo
     SetUndoEnabled(s, true);
     SetRedoEnabled(s, false);
-    const int n = s.UndoLevels;
-    const int count = s.PointTotal();
+    const int n = s.History.UndoLevels;
+    const int count = s.Terrain.PointCount;
     for (int i = 1; i <= count; ++i) {
-        if (n >= 2) s.UndoHeights3[i] = s.UndoHeights2[i];
-        if (n >= 1) s.UndoHeights2[i] = s.UndoHeights1[i];
-        s.UndoHeights1[i] = s.Points[i].Height;
-        s.Points[i].Height = s.RedoHeights[i];
+        if (n >= 2) s.History.UndoHeights3[i] = s.History.UndoHeights2[i];
+        if (n >= 1) s.History.UndoHeights2[i] = s.History.UndoHeights1[i];
+        s.History.UndoHeights1[i] = s.Terrain.Points[i].Height;
+        s.Terrain.Points[i].Height = s.History.RedoHeights[i];
     }
-    s.UndoLevels = static_cast<int16_t>(std::min(n + 1, 3));
+    s.History.UndoLevels = std::min(n + 1, 3);
     MarkDocumentChanged(s);
     UpdateTerrainMesh(s);
 }

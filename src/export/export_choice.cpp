@@ -36,21 +36,21 @@ FileDialogRequest ProposeExportFile(const EditorState& s, const std::string& tit
     r.Filter = filter;
     r.DefaultSuffix = ext.substr(1);
     r.InitialFolder = s.Paths.DialogFolder;
-    const bool exported = EndsWithNoCase(s.LastExportPath, ".MAP");
-    if (exported && IsWritableHere(s.LastExportPath)) {
-        r.InitialFolder = FolderOf(s.LastExportPath);
-        r.FileName = WithExtension(FileTitleOf(s.LastExportPath), ext);
+    const bool exported = EndsWithNoCase(s.Doc.LastExportPath, ".MAP");
+    if (exported && IsWritableHere(s.Doc.LastExportPath)) {
+        r.InitialFolder = FolderOf(s.Doc.LastExportPath);
+        r.FileName = WithExtension(FileTitleOf(s.Doc.LastExportPath), ext);
         return r;
     }
-    if (EndsWithNoCase(s.DocPath, ".VHM")) {
-        r.InitialFolder = FolderOf(s.DocPath);
-        r.FileName = WithExtension(s.DocPath, ext);
+    if (EndsWithNoCase(s.Doc.DocPath, ".VHM")) {
+        r.InitialFolder = FolderOf(s.Doc.DocPath);
+        r.FileName = WithExtension(s.Doc.DocPath, ext);
     } else if (EndsWithNoCase(s.Recent[1], ".VHM")) {
         r.InitialFolder = FolderOf(s.Recent[1]);
         r.FileName = "untitled" + ext;
     }
     // An export path from another system still names the file.
-    if (exported) r.FileName = WithExtension(NamePart(s.LastExportPath), ext);
+    if (exported) r.FileName = WithExtension(NamePart(s.Doc.LastExportPath), ext);
     return r;
 }
 
@@ -59,14 +59,14 @@ std::string ChooseMapExportPath(EditorState& s, Prompts& prompts) {
         prompts.SaveFile(ProposeExportFile(s, "Export Map File.", "Map Files (*.map)|*.map", ".map")), "map");
     if (c.Path.empty() || !EndsWithNoCase(c.Path, ".MAP")) return {};
     // The document keeps its export path, so a new one is a change to it.
-    EditDocumentSettings(s, [&](EditorState& e) { e.LastExportPath = c.Path; });
+    EditDocumentSettings(s, [&](EditorState& e) { e.Doc.LastExportPath = c.Path; });
     s.Commands.cmdExportAgain.Enabled = true;
     return c.Path;
 }
 
 std::string ExportAgainPath(EditorState& s, Prompts& prompts) {
-    if (!IsWritableHere(s.LastExportPath)) return ChooseMapExportPath(s, prompts);
-    return s.LastExportPath;
+    if (!IsWritableHere(s.Doc.LastExportPath)) return ChooseMapExportPath(s, prompts);
+    return s.Doc.LastExportPath;
 }
 
 std::string ChooseBmpExportPath(const EditorState& s, Prompts& prompts) {

@@ -4,20 +4,8 @@
 
 namespace vh {
 
-ExportOptionsValues LoadExportOptions(const EditorState& s) {
-    ExportOptionsValues v;
-    v.Style = s.ExportType;
-    v.Position = s.ExportPosition;
-    v.Hint = FromBool16(s.AddHint);
-    v.Sky = FromBool16(s.AddSky);
-    return v;
-}
-
-void ApplyExportOptions(const ExportOptionsValues& v, EditorState& s) {
-    s.ExportType = v.Style;
-    s.ExportPosition = v.Position;
-    s.AddHint = ToBool16(v.Hint);
-    s.AddSky = ToBool16(v.Sky);
+void ApplyExportOptions(const ExportSettings& v, EditorState& s) {
+    s.Export = v;
 }
 
 ExportStyleButton StyleButtonFor(const std::string& style) {
@@ -47,12 +35,12 @@ std::string StyleOf(ExportStyleButton button) {
     return {};
 }
 
-void SelectStyle(ExportOptionsValues& v, ExportStyleButton button) {
-    if (button != ExportStyleButton::None) v.Style = StyleOf(button);
+void SelectStyle(ExportSettings& v, ExportStyleButton button) {
+    if (button != ExportStyleButton::None) v.ExportType = StyleOf(button);
 }
 
-void SelectPosition(ExportOptionsValues& v, bool top) {
-    v.Position = top ? 1 : 0;
+void SelectPosition(ExportSettings& v, bool top) {
+    v.ExportPosition = top ? 1 : 0;
 }
 
 }  // namespace vh

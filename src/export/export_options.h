@@ -1,5 +1,5 @@
-// Working copy of the "Exportation Options" dialog: the dialog edits this
-// plain copy and only "&Okey" writes it back to the editor state.
+// Rules of the "Exportation Options" dialog: it edits a working copy of the
+// export settings and only "&Okey" writes it back to the editor state.
 #pragma once
 
 #include <cstdint>
@@ -11,18 +11,9 @@ namespace vh {
 
 enum class ExportStyleButton { None, BestFit, Forward, Backward, X, Random };
 
-struct ExportOptionsValues {
-    std::string Style;     // the ExportType text
-    int16_t Position = 0;  // 0 flatten bottom, 1 flatten top; others kept as loaded
-    bool Hint = true;
-    bool Sky = true;
-};
-
-// Copy of the four fields on load.
-ExportOptionsValues LoadExportOptions(const EditorState& s);
-
+// A position other than 0 or 1 is kept as loaded until a button is chosen.
 // "&Okey": the working copy into the state.
-void ApplyExportOptions(const ExportOptionsValues& v, EditorState& s);
+void ApplyExportOptions(const ExportSettings& v, EditorState& s);
 
 // The style button shown selected for a style text; None for an unknown one.
 ExportStyleButton StyleButtonFor(const std::string& style);
@@ -31,14 +22,14 @@ ExportStyleButton StyleButtonFor(const std::string& style);
 std::string StyleOf(ExportStyleButton button);
 
 // A style button that ends up selected sets the working style.
-void SelectStyle(ExportOptionsValues& v, ExportStyleButton button);
+void SelectStyle(ExportSettings& v, ExportStyleButton button);
 
 // Which of the two position buttons shows selected: opTop for any non-zero.
-inline bool TopSelected(const ExportOptionsValues& v) {
-    return v.Position != 0;
+inline bool TopSelected(const ExportSettings& v) {
+    return v.ExportPosition != 0;
 }
 
 // opTop sets the working position to 1, opBottom to 0.
-void SelectPosition(ExportOptionsValues& v, bool top);
+void SelectPosition(ExportSettings& v, bool top);
 
 }  // namespace vh

@@ -18,14 +18,20 @@ uint8_t HeightGrey(float height) {
 }
 
 bool ExportHeightImage(const EditorState& s, const std::string& path, std::string* error) {
+    if (!ExportHeightImage(s.Terrain, path, error)) return false;
+    LogLine(s, "BMP EXPORT : BitMap Exporting " + path);
+    return true;
+}
+
+bool ExportHeightImage(const Terrain& t, const std::string& path, std::string* error) {
     auto fail = [&](const std::string& why) {
         if (error) *error = why;
         return false;
     };
     // The terrain's own row length (the New Map setting X can differ after an open).
-    const int width = static_cast<int>(s.PointsPerRow);
-    const int np = s.PointTotal();
-    if (width < 1 || np < width || s.Points.size() < static_cast<size_t>(np) + 1)
+    const int width = t.PointsPerRow;
+    const int np = t.PointCount;
+    if (width < 1 || np < width || t.Points.size() < static_cast<size_t>(np) + 1)
         return fail("There is no terrain to export.");
     const int rows = np / width;
 
@@ -36,7 +42,7 @@ bool ExportHeightImage(const EditorState& s, const std::string& path, std::strin
     for (int r = 1; r <= rows; ++r) {
         uchar* line = image.scanLine(r - 1);
         for (int c = 1; c <= width; ++c) {
-            const uint8_t v = HeightGrey(s.Points[(r - 1) * width + c].Height);
+            const uint8_t v = HeightGrey(t.Points[(r - 1) * width + c].Height);
             line[3 * (c - 1)] = v;
             line[3 * (c - 1) + 1] = v;
             line[3 * (c - 1) + 2] = v;
@@ -51,7 +57,6 @@ bool ExportHeightImage(const EditorState& s, const std::string& path, std::strin
     if (!WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
                              &why))
         return fail(why);
-    LogLine(s, "BMP EXPORT : BitMap Exporting " + path);
     return true;
 }
 

@@ -102,11 +102,11 @@ struct PointText {
 
 class MapWriter {
 public:
-    MapWriter(const EditorState& s, MapLevels levels, SaveFile& file) : file_(file) {
-        const int np = s.PointTotal();
+    MapWriter(const Terrain& t, const BrushTextures& b, MapLevels levels, SaveFile& file) : file_(file) {
+        const int np = t.PointCount;
         points_.resize(static_cast<size_t>(np) + 1);
         for (int i = 1; i <= np; ++i) {
-            const TerrainPoint& p = s.Points[i];
+            const TerrainPoint& p = t.Points[i];
             PointText& t = points_[i];
             size_t n = WriteNumberText(t.text, p.X);
             t.text[n++] = ' ';
@@ -119,11 +119,11 @@ public:
         lowLen_ = WriteNumberText(low_, levels.Low);
         highLen_ = WriteNumberText(high_, levels.High);
 
-        top_ = ScaledSuffix(s.TopTexture, s.TopScaleX, s.TopScaleY);
-        side_ = ScaledSuffix(s.SideTexture, s.SideScaleX, s.SideScaleY);
-        hint_ = s.HintTexture + " 0 0 0 1 1\r\n";
-        skip_ = s.SkipTexture + " 0 0 0 1 1\r\n";
-        sky_ = s.SkyTexture + " 0 0 0 1 1\r\n";
+        top_ = ScaledSuffix(b.TopTexture, b.TopScaleX, b.TopScaleY);
+        side_ = ScaledSuffix(b.SideTexture, b.SideScaleX, b.SideScaleY);
+        hint_ = b.HintTexture + " 0 0 0 1 1\r\n";
+        skip_ = b.SkipTexture + " 0 0 0 1 1\r\n";
+        sky_ = b.SkyTexture + " 0 0 0 1 1\r\n";
         size_t suffix = std::max({top_.size(), side_.size(), hint_.size(), skip_.size(), sky_.size()});
         // Prefix, three points with their separators and over-copies, suffix.
         lineMax_ = sizeof kNinePad + 3 * (kPointCopy + sizeof kBetweenPad) + kPointCopy + suffix + 64;
@@ -137,9 +137,8 @@ public:
     }
     void Line(const char* text) { Text(text, std::strlen(text)); }
 
-    void Brush(const BrushTable& t, const TerrainSquare& q) {
-        const int corners[4] = {static_cast<int>(q.CornerNextLeft), static_cast<int>(q.CornerNextRight),
-                                static_cast<int>(q.CornerLeft), static_cast<int>(q.CornerRight)};
+    void Brush(const BrushTable& t, const SquareCorners& c) {
+        const int corners[4] = {c.c0, c.c1, c.c2, c.c3};
         Line("    {\r\n");
         for (int f = 0; f < t.count; ++f) {
             const std::string& suffix = f == t.topFace ? top_ : side_;
@@ -150,9 +149,8 @@ public:
 
     void EmptyBrush() { Line("    {\r\n    }\r\n"); }
 
-    void Hint(const TerrainSquare& q) {
-        const int corners[4] = {static_cast<int>(q.CornerNextLeft), static_cast<int>(q.CornerNextRight),
-                                static_cast<int>(q.CornerLeft), static_cast<int>(q.CornerRight)};
+    void Hint(const SquareCorners& c) {
+        const int corners[4] = {c.c0, c.c1, c.c2, c.c3};
         Line("    {\r\n");
         for (int f = 0; f < 6; ++f) WriteFace(kHint[f], corners, false, f < 2 ? skip_ : hint_);
         Line("    }\r\n");
@@ -247,30 +245,30 @@ private:
 
 // Checks that every square names existing points and that every number the
 // file would hold is finite, before anything is written.
-bool TerrainIsWhole(const EditorState& s, std::string* why) {
-    const int np = s.PointTotal(), nq = s.SquareTotal();
-    if (np < 1 || s.Points.size() < static_cast<size_t>(np) + 1 ||
-        s.Squares.size() < static_cast<size_t>(nq) + 1) {
+bool TerrainIsWhole(const Terrain& t, const BrushTextures& b, std::string* why) {
+    const int np = t.PointCount, nq = t.SquareCount;
+    if (np < 1 || t.Points.size() < static_cast<size_t>(np) + 1 ||
+        t.Squares.size() < static_cast<size_t>(nq) + 1) {
         *why = "There is no terrain to export.";
         return false;
     }
     for (int i = 1; i <= np; ++i) {
-        const TerrainPoint& p = s.Points[i];
+        const TerrainPoint& p = t.Points[i];
         if (!std::isfinite(p.X) || !std::isfinite(p.Z) || !std::isfinite(p.Height)) {
             *why = "The terrain is damaged: point " + std::to_string(i) + " is not at a finite place.";
             return false;
         }
     }
-    for (float scale : {s.TopScaleX, s.TopScaleY, s.SideScaleX, s.SideScaleY}) {
+    for (float scale : {b.TopScaleX, b.TopScaleY, b.SideScaleX, b.SideScaleY}) {
         if (!std::isfinite(scale)) {
             *why = "A texture scale is not a finite number.";
             return false;
         }
     }
     for (int i = 1; i <= nq; ++i) {
-        const TerrainSquare& q = s.Squares[i];
-        for (float c : {q.CornerNextLeft, q.CornerNextRight, q.CornerLeft, q.CornerRight}) {
-            if (!(c >= 1 && c <= np)) {
+        const SquareCorners c = t.Corners(i);
+        for (int p : {c.c0, c.c1, c.c2, c.c3}) {
+            if (!(p >= 1 && p <= np)) {
                 *why = "The terrain is damaged: square " + std::to_string(i) +
                        " names a point that does not exist.";
                 return false;
@@ -282,15 +280,14 @@ bool TerrainIsWhole(const EditorState& s, std::string* why) {
 
 }  // namespace
 
-MapLevels ComputeMapLevels(const EditorState& s) {
+MapLevels ComputeMapLevels(const Terrain& t, int grid) {
     float lowest = 4096.0f, highest = -4096.0f;
-    const int np = s.PointTotal();
-    for (int i = 1; i <= np; ++i) {
-        const float h = s.Points[i].Height;
+    for (int i = 1; i <= t.PointCount; ++i) {
+        const float h = t.Points[i].Height;
         if (h < lowest) lowest = h;
         if (h > highest) highest = h;
     }
-    const float g = static_cast<float>(s.Grid);
+    const float g = static_cast<float>(grid);
     return {lowest - g, highest + g};
 }
 
@@ -305,37 +302,43 @@ SquareSplit BestFitSplit(float h0, float h1, float h2, float h3) {
 
 bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std::string* error) {
     StopMainLoop(s);
-    const int nq = s.SquareTotal();
+    const bool ok = ExportMap(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, s.Rnd, path, progress, error);
+    if (ok) LogLine(s, "MAP EXPORT : Map Exporting " + path);
+    CloseDialogAndResume(s);
+    return ok;
+}
+
+bool ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b, int grid, RandomSource& rnd,
+               const std::string& path, Progress& progress, std::string* error) {
+    const int nq = t.SquareCount;
     progress.Maximum(nq);
     progress.Value(0);
     progress.Status("Exporting Brushes...");
-    s.Rnd.Randomize();
+    rnd.Randomize();
 
     auto finish = [&](bool ok, const std::string& why) {
         if (!ok && error) *error = why;
-        if (ok) LogLine(s, "MAP EXPORT : Map Exporting " + path);
         progress.Status("No Selection.");
-        CloseDialogAndResume(s);
         return ok;
     };
 
     std::string why;
-    if (!TerrainIsWhole(s, &why)) return finish(false, why);
+    if (!TerrainIsWhole(t, b, &why)) return finish(false, why);
 
-    const MapLevels levels = ComputeMapLevels(s);
-    const TerrainPoint& first = s.Points[1];
-    const TerrainPoint& last = s.Points[s.PointTotal()];
+    const MapLevels levels = ComputeMapLevels(t, grid);
+    const TerrainPoint& first = t.Points[1];
+    const TerrainPoint& last = t.Points[t.PointCount];
     const float x0 = first.X, z0 = first.Z, xn = last.X, zn = last.Z;
 
     SaveFile file(path);
     if (!file.Open()) return finish(false, file.Error());
-    MapWriter w(s, levels, file);
+    MapWriter w(t, b, levels, file);
     w.Line("{\r\n");
     w.Line("    \"classname\" \"worldspawn\"\r\n");
 
-    const bool bottom = s.ExportPosition == 0;
-    const bool top = s.ExportPosition == 1;
-    auto brush = [&](Variant v, const TerrainSquare& q) {
+    const bool bottom = x.ExportPosition == 0;
+    const bool top = x.ExportPosition == 1;
+    auto brush = [&](Variant v, const SquareCorners& q) {
         if (bottom)
             w.Brush(kBottomTables[v], q);
         else if (top)
@@ -343,7 +346,7 @@ bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std:
         else
             w.EmptyBrush();
     };
-    auto pair = [&](SquareSplit split, const TerrainSquare& q) {
+    auto pair = [&](SquareSplit split, const SquareCorners& q) {
         switch (split) {
             case SquareSplit::Backslash:
                 brush(kT1, q);
@@ -359,20 +362,19 @@ bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std:
         }
     };
 
-    const std::string& style = s.ExportType;
+    const std::string& style = x.ExportType;
     if (style == "\\" || style == "//" || style == "Random" || style == "Best Fit") {
         for (int i = 1; i <= nq; ++i) {
-            const TerrainSquare& q = s.Squares[i];
+            const SquareCorners q = t.Corners(i);
             SquareSplit split = SquareSplit::Backslash;
             if (style == "//") {
                 split = SquareSplit::Forward;
             } else if (style == "Random") {
-                const float r = s.Rnd.Next() + 1.0f;
+                const float r = rnd.Next() + 1.0f;
                 split = RoundHalfEven(r) == 2.0 ? SquareSplit::Forward : SquareSplit::Backslash;
             } else if (style == "Best Fit") {
-                const auto h = [&](float c) { return s.Points[static_cast<int>(c)].Height; };
-                split = BestFitSplit(h(q.CornerNextLeft), h(q.CornerNextRight), h(q.CornerLeft),
-                                     h(q.CornerRight));
+                const auto h = [&](int p) { return t.Points[p].Height; };
+                split = BestFitSplit(h(q.c0), h(q.c1), h(q.c2), h(q.c3));
             }
             pair(split, q);
             progress.Value(i);
@@ -382,12 +384,12 @@ bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std:
         // opposite to the row before it.
         // Points per row of the terrain itself: after opening a document the
         // New Map setting X may describe another size.
-        const int perRow = static_cast<int>(s.PointsPerRow) - 1;
+        const int perRow = t.PointsPerRow - 1;
         bool backslash = true;
         for (int start = 1; perRow > 0 && start <= nq; start += perRow) {
             const bool rowStart = backslash;
             for (int i = start; i < start + perRow && i <= nq; ++i) {
-                pair(backslash ? SquareSplit::Backslash : SquareSplit::Forward, s.Squares[i]);
+                pair(backslash ? SquareSplit::Backslash : SquareSplit::Forward, t.Corners(i));
                 backslash = !backslash;
                 progress.Value(i);
             }
@@ -395,16 +397,16 @@ bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std:
         }
     }
 
-    if (s.AddHint) {
+    if (x.AddHint) {
         progress.Status("Exporting Hint Brushes...");
         for (int i = 1; i <= nq; ++i) {
-            w.Hint(s.Squares[i]);
+            w.Hint(t.Corners(i));
             progress.Value(i);
         }
     }
 
-    if (s.AddSky) {
-        const float g = static_cast<float>(s.Grid);
+    if (x.AddSky) {
+        const float g = static_cast<float>(grid);
         const float lo = levels.Low, hi = levels.High;
         w.Sky(x0 - g, x0, zn, z0, lo, hi);
         w.Sky(xn, xn + g, zn, z0, lo, hi);

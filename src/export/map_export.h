@@ -9,13 +9,19 @@
 
 namespace vh {
 
-// Writes the whole .MAP file for the current terrain and export settings.
-// Stops the main loop for the duration and resumes it at the end (the caller
-// restarts its loop tick when LoopRunning is true afterwards). Progress gets
-// "Exporting Brushes...", "Exporting Hint Brushes..." and "No Selection.",
-// maximum SquareCount and the index of each square written. The file is
-// written atomically: on failure (false, message in *error) an existing file
-// at path is left as it was and nothing is logged.
+// Writes the whole .MAP file for the terrain t with the export settings x and
+// the brush textures b; the floor, ceiling and sky box are `grid` thick. The
+// random source is re-seeded once and draws one value per square for the
+// "Random" style. Progress gets "Exporting Brushes...", "Exporting Hint
+// Brushes..." and "No Selection.", maximum SquareCount and the index of each
+// square written. The file is written atomically: on failure (false, message
+// in *error) an existing file at path is left as it was.
+bool ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b, int grid, RandomSource& rnd,
+               const std::string& path, Progress& progress, std::string* error);
+
+// The same for the editor's terrain and settings, with the main loop stopped
+// for the duration and resumed at the end (the caller restarts its loop tick
+// when LoopRunning is true afterwards), and a log line after a written file.
 bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std::string* error);
 
 // Floor and ceiling levels of the export: L = min(4096, lowest height) - Grid,
@@ -23,7 +29,7 @@ bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std:
 struct MapLevels {
     float Low = 0, High = 0;
 };
-MapLevels ComputeMapLevels(const EditorState& s);
+MapLevels ComputeMapLevels(const Terrain& t, int grid);
 
 // The pair of triangles a square gets, or one quad for a plane under "Best Fit".
 enum class SquareSplit { Backslash, Forward, Quad };

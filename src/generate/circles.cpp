@@ -5,22 +5,22 @@
 
 namespace vh {
 
-void Circles(EditorState& s, Progress& progress) {
-    const int iterations = s.CircleIterations;
+void Circles(Terrain& t, const NewMapSettings& m, RandomSource& rnd, Progress& progress) {
+    const int iterations = m.CircleIterations;
     progress.Maximum(iterations);
     progress.Value(0);
     progress.Status("Running Circle Algorithm ...");
-    const int pc = s.PointTotal();
-    const int perRow = s.X;
-    TerrainPoint* pts = s.Points.data();
+    const int pc = t.PointCount;
+    const int perRow = t.PointsPerRow;
+    TerrainPoint* pts = t.Points.data();
 
     for (int i = 1; i <= iterations; ++i) {
         // A 16-bit product; the pipeline rejects radii that do not fit.
-        const float r = static_cast<float>(static_cast<int16_t>(s.CircleMaxRad * s.Size));
+        const float r = static_cast<float>(static_cast<int16_t>(m.CircleMaxRad * m.Size));
         const double r2 = static_cast<double>(r) * r;
-        const int c = RandomPointIndex(s.Rnd, pc);
-        const int sign = static_cast<int>(RoundHalfEven(static_cast<double>(s.Rnd.Next())));
-        const float scale = s.CircleMaxChange / r;
+        const int c = RandomPointIndex(rnd, pc);
+        const int sign = static_cast<int>(RoundHalfEven(static_cast<double>(rnd.Next())));
+        const float scale = m.CircleMaxChange / r;
         const double cx = pts[c].X, cz = pts[c].Z;
 
         for (int row = 1; row <= pc; row += perRow) {

@@ -44,15 +44,15 @@ const int8_t* FaultRegionSides(int n, int s) {
     return nullptr;
 }
 
-void FaultLines(EditorState& s, Progress& progress) {
-    const int iterations = s.FaultIterations;
+void FaultLines(Terrain& t, const NewMapSettings& m, RandomSource& rnd, Progress& progress) {
+    const int iterations = m.FaultIterations;
     progress.Maximum(iterations);
     progress.Value(0);
     progress.Status("Running Fault Line Algorithm ...");
-    const int n = s.FaultLines;
+    const int n = m.FaultLines;
     if (n < 1 || n > 3) return;
-    const int pc = s.PointTotal();
-    TerrainPoint* pts = s.Points.data();
+    const int pc = t.PointCount;
+    TerrainPoint* pts = t.Points.data();
     std::vector<float> xs(pc), zs(pc), hs(pc);
     for (int j = 0; j < pc; ++j) {
         xs[j] = pts[j + 1].X;
@@ -61,21 +61,20 @@ void FaultLines(EditorState& s, Progress& progress) {
     }
 
     for (int i = 1; i <= iterations; ++i) {
-        float dh = s.Rnd.Next() * s.FaultMaxChange;
-        dh = RandomSign(s.Rnd, dh);
+        float dh = rnd.Next() * m.FaultMaxChange;
+        dh = RandomSign(rnd, dh);
 
         Line lines[3];
         for (int l = 0; l < n; ++l) {
-            const int a = RandomPointIndex(s.Rnd, pc);
-            int b = RandomPointIndex(s.Rnd, pc);
-            while (b == a) b = RandomPointIndex(s.Rnd, pc);
+            const int a = RandomPointIndex(rnd, pc);
+            int b = RandomPointIndex(rnd, pc);
+            while (b == a) b = RandomPointIndex(rnd, pc);
             Line& ln = lines[l];
             ln.dx = pts[a].X - pts[b].X;
             ln.dz = pts[a].Z - pts[b].Z;
             ln.c = static_cast<float>(ln.dx * pts[a].Z - ln.dz * pts[a].X);
         }
-        const int region =
-            static_cast<int>(RoundHalfEven(static_cast<double>(((1 << n) - 1) * s.Rnd.Next())));
+        const int region = static_cast<int>(RoundHalfEven(static_cast<double>(((1 << n) - 1) * rnd.Next())));
         const int8_t* sides = FaultRegionSides(n, region);
         for (int l = 0; l < n; ++l) lines[l].side = sides[l];
 

@@ -45,60 +45,60 @@ bool IsSlopeCode(std::string_view c) {
     return c == "PX" || c == "NX" || c == "PY" || c == "NY";
 }
 
-NewMapForm LoadNewMapForm(const EditorState& s) {
+NewMapForm LoadNewMapForm(const NewMapSettings& m) {
     NewMapForm f;
-    if (s.X > 0) f.X = Text(s.X - 1);
-    if (s.Y > 0) f.Z = Text(s.Y - 1);
-    if (s.Size > 0) f.Length = Text(s.Size);
+    if (m.X > 0) f.X = Text(m.X - 1);
+    if (m.Y > 0) f.Z = Text(m.Y - 1);
+    if (m.Size > 0) f.Length = Text(m.Size);
 
-    f.Smooth = s.Smooth != 0;
-    std::string smoothCode = UpperCase(s.SmoothPassType);
+    f.Smooth = m.Smooth;
+    std::string smoothCode = UpperCase(m.SmoothPassType);
     f.SmoothOption = IsSmoothCode(smoothCode) ? smoothCode : "";
-    if (s.SmoothThreshold > 0)
-        f.Threshold = Text(s.SmoothThreshold);
-    else if (s.SmoothThreshold == -1)
+    if (m.SmoothThreshold > 0)
+        f.Threshold = Text(m.SmoothThreshold);
+    else if (m.SmoothThreshold == -1)
         f.Threshold = Text(0);  // a threshold of 0 is kept as -1
-    if (s.SmoothPasses > 0) f.Passes = ClampToSlider(s.SmoothPasses, kPassesRange);
+    if (m.SmoothPasses > 0) f.Passes = ClampToSlider(m.SmoothPasses, kPassesRange);
 
-    f.Normal = s.Normalize != 0;
-    f.MaxNormal = Text(s.MaxNormal);
-    f.MinNormal = Text(s.MinNormal);
-    f.Flatten = s.FlattenToZero != 0;
-    f.FlattenFactor = ClampToSlider(s.FlattenToZeroFactor, kFlattenRange);
+    f.Normal = m.Normalize;
+    f.MaxNormal = Text(m.MaxNormal);
+    f.MinNormal = Text(m.MinNormal);
+    f.Flatten = m.FlattenToZero;
+    f.FlattenFactor = ClampToSlider(m.FlattenToZeroFactor, kFlattenRange);
 
-    f.Fractal = s.Fractal != 0;
-    if (s.MaxSeed > 0) f.MaxSeed = Text(s.MaxSeed);
-    if (s.HeightMulti > 0) f.HeightMulti = ClampToSlider(s.HeightMulti, kHeightMultiRange);
+    f.Fractal = m.Fractal;
+    if (m.MaxSeed > 0) f.MaxSeed = Text(m.MaxSeed);
+    if (m.HeightMulti > 0) f.HeightMulti = ClampToSlider(m.HeightMulti, kHeightMultiRange);
 
-    f.Diamond = s.DiamondSquare != 0;
-    if (!s.DiamondSquareStyle.empty()) f.DiamondStyle = s.DiamondSquareStyle;
-    if (s.DiamondSquarePercentLimiter > 0) f.DiamondLimiter = Text(s.DiamondSquarePercentLimiter * 100.0f);
+    f.Diamond = m.DiamondSquare;
+    if (!m.DiamondSquareStyle.empty()) f.DiamondStyle = m.DiamondSquareStyle;
+    if (m.DiamondSquarePercentLimiter > 0) f.DiamondLimiter = Text(m.DiamondSquarePercentLimiter * 100.0f);
 
-    f.Fault = s.Fault != 0;
-    if (s.FaultLines > 0) f.FaultLines = Text(s.FaultLines);
-    if (s.FaultMaxChange > 0) f.FaultMaxChange = Text(s.FaultMaxChange);
-    if (s.FaultIterations > 0) f.FaultIterations = ClampToSlider(s.FaultIterations, kFaultItRange);
+    f.Fault = m.Fault;
+    if (m.FaultLines > 0) f.FaultLines = Text(m.FaultLines);
+    if (m.FaultMaxChange > 0) f.FaultMaxChange = Text(m.FaultMaxChange);
+    if (m.FaultIterations > 0) f.FaultIterations = ClampToSlider(m.FaultIterations, kFaultItRange);
 
-    f.Particle = s.Particle != 0;
-    if (!s.ParticleStyle.empty()) f.ParticleStyle = s.ParticleStyle;
-    if (s.ParticlePercentLimiter > 0) f.ParticleLimiter = Text(s.ParticlePercentLimiter * 100.0f);
-    if (s.particleIterations > 0)
-        f.ParticleIterations = ClampToSlider(s.particleIterations, kParticleItRange);
+    f.Particle = m.Particle;
+    if (!m.ParticleStyle.empty()) f.ParticleStyle = m.ParticleStyle;
+    if (m.ParticlePercentLimiter > 0) f.ParticleLimiter = Text(m.ParticlePercentLimiter * 100.0f);
+    if (m.particleIterations > 0)
+        f.ParticleIterations = ClampToSlider(m.particleIterations, kParticleItRange);
 
-    f.Circle = s.Circle != 0;
-    if (s.CircleMaxChange > 0) f.CircleMaxChange = Text(s.CircleMaxChange);
-    if (s.CircleMaxRad > 0) f.CircleMaxRad = Text(s.CircleMaxRad);
-    if (s.CircleIterations > 0) f.CircleIterations = ClampToSlider(s.CircleIterations, kCircleItRange);
+    f.Circle = m.Circle;
+    if (m.CircleMaxChange > 0) f.CircleMaxChange = Text(m.CircleMaxChange);
+    if (m.CircleMaxRad > 0) f.CircleMaxRad = Text(m.CircleMaxRad);
+    if (m.CircleIterations > 0) f.CircleIterations = ClampToSlider(m.CircleIterations, kCircleItRange);
 
-    f.Slope = s.Slope != 0;
-    std::string slopeCode = UpperCase(s.SlopeDir);
+    f.Slope = m.Slope;
+    std::string slopeCode = UpperCase(m.SlopeDir);
     f.SlopeOption = IsSlopeCode(slopeCode) ? slopeCode : "";
-    if (s.SlopeSteepness > 0) f.Steep = SteepSliderFromSetting(s.SlopeSteepness);
+    if (m.SlopeSteepness > 0) f.Steep = SteepSliderFromSetting(m.SlopeSteepness);
 
-    f.BitMap = s.BitMap != 0;
-    f.BitMapPath = s.BitMapPath;
-    if (s.BitMapHeightMulti * 8 > 0) f.BitMapMulti = BitMapSliderFromSetting(s.BitMapHeightMulti);
-    f.InvertColors = s.BitMapInvertColors == -1;
+    f.BitMap = m.BitMap;
+    f.BitMapPath = m.BitMapPath;
+    if (m.BitMapHeightMulti * 8 > 0) f.BitMapMulti = BitMapSliderFromSetting(m.BitMapHeightMulti);
+    f.InvertColors = m.BitMapInvertColors == -1;
     return f;
 }
 
@@ -150,22 +150,6 @@ SizeRefresh RefreshSizeLabels(std::string_view x, std::string_view z, std::strin
 
 namespace {
 
-SmoothOption SmoothOptionOf(std::string_view code) {
-    if (code == "RAD") return SmoothOption::Radial;
-    if (code == "LIN") return SmoothOption::Linear;
-    if (code == "RADOVER") return SmoothOption::RadialOver;
-    if (code == "LINOVER") return SmoothOption::LinearOver;
-    return SmoothOption::None;
-}
-
-SlopeOption SlopeOptionOf(std::string_view code) {
-    if (code == "PX") return SlopeOption::PX;
-    if (code == "NX") return SlopeOption::NX;
-    if (code == "PY") return SlopeOption::PY;
-    if (code == "NY") return SlopeOption::NY;
-    return SlopeOption::None;
-}
-
 // Whole numbers are carried as int; anything past 32 bits is far outside every
 // 16-bit setting, so the check still rejects it.
 int WholeInt(std::string_view text) {
@@ -184,41 +168,41 @@ std::optional<std::string> NewMapValuesFromForm(const NewMapForm& f, NewMapValue
     v.Y = RoundToInt32(ReadNumber(f.Z) + 1);
     v.Size = WholeInt(f.Length);
 
-    v.chkSmooth = f.Smooth;
-    v.Smoothing = SmoothOptionOf(f.SmoothOption);
+    v.Smooth = f.Smooth;
+    v.SmoothPassType = f.SmoothOption;
     v.SmoothThreshold = static_cast<float>(std::fabs(ReadNumber(f.Threshold)));
     v.SmoothPasses = f.Passes;
-    v.chkNormal = f.Normal;
+    v.Normalize = f.Normal;
     v.MinNormal = static_cast<float>(*minNormal);
     v.MaxNormal = static_cast<float>(*maxNormal);
-    v.chkFlatten = f.Flatten;
+    v.FlattenToZero = f.Flatten;
     v.FlattenToZeroFactor = f.FlattenFactor;
 
-    v.chkFractal = f.Fractal;
+    v.Fractal = f.Fractal;
     v.MaxSeed = static_cast<float>(ReadNumber(f.MaxSeed));
     v.HeightMulti = f.HeightMulti;
-    v.chkDiamond = f.Diamond;
+    v.DiamondSquare = f.Diamond;
     v.DiamondSquareStyle = f.DiamondStyle;
     v.DiamondSquarePercentLimiter = static_cast<float>(ReadNumber(f.DiamondLimiter) / 100.0);
-    v.chkFault = f.Fault;
+    v.Fault = f.Fault;
     v.FaultLines = WholeInt(f.FaultLines);
     v.FaultMaxChange = static_cast<float>(ReadNumber(f.FaultMaxChange));
     v.FaultIterations = f.FaultIterations;
-    v.chkParticle = f.Particle;
+    v.Particle = f.Particle;
     v.ParticleStyle = f.ParticleStyle;
     v.ParticlePercentLimiter = static_cast<float>(ReadNumber(f.ParticleLimiter) / 100.0);
     v.particleIterations = f.ParticleIterations;
-    v.chkCircle = f.Circle;
+    v.Circle = f.Circle;
     v.CircleMaxChange = static_cast<float>(ReadNumber(f.CircleMaxChange));
     v.CircleMaxRad = WholeInt(f.CircleMaxRad);
     v.CircleIterations = f.CircleIterations;
 
-    v.chkSlope = f.Slope;
-    v.SlopeDirection = SlopeOptionOf(f.SlopeOption);
+    v.Slope = f.Slope;
+    v.SlopeDir = f.SlopeOption;
     v.SlopeSteepness = SlopeSteepnessFromSlider(f.Steep);
 
-    v.chkBM = f.BitMap;
-    v.txtBM = f.BitMapPath;
+    v.BitMap = f.BitMap;
+    v.BitMapPath = f.BitMapPath;
     v.BitMapHeightMulti = BitMapMultiFromSlider(f.BitMapMulti);
     v.BitMapInvertColors = f.InvertColors ? -1 : 1;
     return std::nullopt;

@@ -77,9 +77,9 @@ int ClampToSlider(double value, SliderRange range);
 bool IsSmoothCode(std::string_view upperCode);
 bool IsSlopeCode(std::string_view upperCode);
 
-// What the dialog shows when it opens with the settings of `s`. Settings out
-// of a slider's range are brought into it; the unset ones keep the design value.
-NewMapForm LoadNewMapForm(const EditorState& s);
+// What the dialog shows when it opens with the settings m. Settings out of a
+// slider's range are brought into it; the unset ones keep the design value.
+NewMapForm LoadNewMapForm(const NewMapSettings& m);
 
 // Corrections made when a text box loses focus; each returns the new text.
 std::string CorrectMaxSeed(std::string_view text);          // |v|, 0 -> 48

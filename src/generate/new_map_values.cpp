@@ -7,9 +7,9 @@
 
 namespace vh {
 
-NewMapValues NewMapValuesFromSettings(const EditorState& s) {
-    NewMapForm form = LoadNewMapForm(s);
-    const SizeRefresh sizes = RefreshSizeLabels(form.X, form.Z, form.Length, s.Grid);
+NewMapValues NewMapValuesFromSettings(const NewMapSettings& m, int grid) {
+    NewMapForm form = LoadNewMapForm(m);
+    const SizeRefresh sizes = RefreshSizeLabels(form.X, form.Z, form.Length, grid);
     form.X = sizes.X;
     form.Z = sizes.Z;
     form.Length = sizes.Length;
@@ -24,8 +24,8 @@ NewMapValues NewMapValuesFromSettings(const EditorState& s) {
         v = NewMapValues{};
         NewMapValuesFromForm(form, v);
     }
-    if (!v.txtBM.empty()) {
-        ImageRead preview = LoadHeightImagePreview(v.txtBM);
+    if (!v.BitMapPath.empty()) {
+        ImageRead preview = LoadHeightImagePreview(v.BitMapPath);
         v.Preview = preview.Image;
         v.PreviewError = preview.Error;
     }

@@ -37,40 +37,40 @@ int RandomSquareIndex(RandomSource& rnd, int squareCount) {
 
 }  // namespace
 
-void ParticleDeposition(EditorState& s, Progress& progress) {
-    const int iterations = s.particleIterations;
+void ParticleDeposition(Terrain& t, const NewMapSettings& m, int grid, RandomSource& rnd,
+                        Progress& progress) {
+    const int iterations = m.particleIterations;
     progress.Maximum(iterations);
     progress.Value(0);
     progress.Status("Running Particle Algorithm ...");
-    const int sc = s.SquareTotal();
-    const float maxSeed = s.MaxSeed;
+    const int sc = t.SquareCount;
+    const float maxSeed = m.MaxSeed;
 
-    int q = RandomSquareIndex(s.Rnd, sc);
-    float h = s.Rnd.Next() * 2.0f * maxSeed;
-    h = RandomSign(s.Rnd, h);
+    int q = RandomSquareIndex(rnd, sc);
+    float h = rnd.Next() * 2.0f * maxSeed;
+    h = RandomSign(rnd, h);
 
-    const std::string style = UpperCase(s.ParticleStyle);
+    const std::string style = UpperCase(m.ParticleStyle);
     if (style != "AUGMENT" && style != "DIMINISH" && style != "RANDOM") return;
-    const float lim = s.ParticlePercentLimiter;
-    const float grid = s.Grid;
-    const float maxNormal = s.MaxNormal;
+    const float lim = m.ParticlePercentLimiter;
+    const float step = static_cast<float>(grid);
+    const float maxNormal = m.MaxNormal;
 
     for (int i = 1; i <= iterations; ++i) {
         const float size = std::fabs(h);
-        if (!(grid <= size && size <= maxNormal)) {
-            h = s.Rnd.Next() * 2.0f * maxSeed;
-            q = RandomSquareIndex(s.Rnd, sc);
-            h = RandomSign(s.Rnd, h);
+        if (!(step <= size && size <= maxNormal)) {
+            h = rnd.Next() * 2.0f * maxSeed;
+            q = RandomSquareIndex(rnd, sc);
+            h = RandomSign(rnd, h);
         }
-        h *= StyleFactor(s.Rnd, style, lim);
+        h *= StyleFactor(rnd, style, lim);
 
-        const TerrainSquare& sq = s.Squares[q];
-        for (float corner : {sq.CornerNextLeft, sq.CornerNextRight, sq.CornerLeft, sq.CornerRight})
-            s.Points[static_cast<int>(corner)].Height += h;
+        const SquareCorners c = t.Corners(q);
+        for (int corner : {c.c0, c.c1, c.c2, c.c3}) t.Points[corner].Height += h;
 
-        const int direction = static_cast<int>(RoundHalfEven(static_cast<double>(7.0f * s.Rnd.Next())));
-        q += ParticleWalkStep(direction, s.X);
-        if (q < 1 || q > sc) q = RandomSquareIndex(s.Rnd, sc);
+        const int direction = static_cast<int>(RoundHalfEven(static_cast<double>(7.0f * rnd.Next())));
+        q += ParticleWalkStep(direction, t.PointsPerRow);
+        if (q < 1 || q > sc) q = RandomSquareIndex(rnd, sc);
         progress.Value(i);
     }
 }

@@ -9,15 +9,15 @@
 
 namespace vh {
 
-HeightRange NeutralizationPass(EditorState& s, Progress& progress) {
-    const int n = s.PointTotal();
+HeightRange NeutralizationPass(Terrain& t, const NewMapSettings& m, int grid, Progress& progress) {
+    const int n = t.PointCount;
     progress.Value(0);
     progress.Maximum(n);
     progress.Status("Neutralization Pass ...");
-    const float maxN = s.MaxNormal, minN = s.MinNormal;
+    const float maxN = m.MaxNormal, minN = m.MinNormal;
     HeightRange r{maxN, minN};
     for (int i = 1; i <= n; ++i) {
-        const float h = s.Points[i].Height;
+        const float h = t.Points[i].Height;
         if (h < r.Lo) r.Lo = h;
         if (h > r.Hi) r.Hi = h;
     }
@@ -34,7 +34,7 @@ HeightRange NeutralizationPass(EditorState& s, Progress& progress) {
         }
         if (f && *f != 0) {
             for (int i = 1; i <= n; ++i) {
-                s.Points[i].Height = SnapToGrid(*f * s.Points[i].Height, s.Grid);
+                t.Points[i].Height = SnapToGrid(*f * t.Points[i].Height, grid);
                 progress.Value(i);
             }
         }
@@ -42,23 +42,31 @@ HeightRange NeutralizationPass(EditorState& s, Progress& progress) {
     return r;
 }
 
-void FlatteningPass(EditorState& s, HeightRange range, Progress& progress) {
-    const int n = s.PointTotal();
+void FlatteningPass(Terrain& t, const NewMapSettings& m, int grid, HeightRange range, Progress& progress) {
+    const int n = t.PointCount;
     progress.Value(0);
     progress.Maximum(n);
     progress.Status("Flattening Pass ...");
-    const double e = s.FlattenToZeroFactor / 10.0 + 1.0;
+    const double e = m.FlattenToZeroFactor / 10.0 + 1.0;
     for (int i = 1; i <= n; ++i) {
-        float& h = s.Points[i].Height;
+        float& h = t.Points[i].Height;
         if (h > 0) {
             const float ratio = h / range.Hi;
-            h = SnapToGrid(static_cast<float>(std::pow(static_cast<double>(ratio), e) * range.Hi), s.Grid);
+            h = SnapToGrid(static_cast<float>(std::pow(static_cast<double>(ratio), e) * range.Hi), grid);
         } else if (h < 0) {
             const float ratio = h / range.Lo;
-            h = SnapToGrid(static_cast<float>(std::pow(static_cast<double>(ratio), e) * range.Lo), s.Grid);
+            h = SnapToGrid(static_cast<float>(std::pow(static_cast<double>(ratio), e) * range.Lo), grid);
         }
         progress.Value(i);
     }
+}
+
+SmoothOption SmoothOptionOf(std::string_view code) {
+    if (code == "RAD") return SmoothOption::Radial;
+    if (code == "LIN") return SmoothOption::Linear;
+    if (code == "RADOVER") return SmoothOption::RadialOver;
+    if (code == "LINOVER") return SmoothOption::LinearOver;
+    return SmoothOption::None;
 }
 
 const char* SmoothingPassText(SmoothOption option) {
@@ -126,9 +134,9 @@ struct Neighbourhood {
 
 }  // namespace
 
-void SmoothingPass(EditorState& s, SmoothOption option, int passNumber, std::vector<float>& work,
-                   Progress& progress) {
-    const int n = s.PointTotal();
+void SmoothingPass(Terrain& t, const NewMapSettings& m, int grid, SmoothOption option, int passNumber,
+                   std::vector<float>& work, Progress& progress) {
+    const int n = t.PointCount;
     progress.Value(0);
     progress.Maximum(n);
     progress.Status(std::string(SmoothingPassText(option)) + std::to_string(passNumber) + "...");
@@ -136,25 +144,25 @@ void SmoothingPass(EditorState& s, SmoothOption option, int passNumber, std::vec
 
     // Heights as they were at the start of the pass.
     std::vector<float> start(static_cast<size_t>(n) + 1);
-    for (int i = 1; i <= n; ++i) start[i] = s.Points[i].Height;
+    for (int i = 1; i <= n; ++i) start[i] = t.Points[i].Height;
     work.resize(static_cast<size_t>(n) + 1);
 
     Neighbourhood nb{start.data(),
-                     s.Points.data(),
+                     t.Points.data(),
                      n,
-                     static_cast<int>(s.PointsPerRow),
+                     t.PointsPerRow,
                      option == SmoothOption::Radial || option == SmoothOption::RadialOver,
                      option == SmoothOption::RadialOver || option == SmoothOption::LinearOver,
                      0.0,
                      0};
-    const float t = s.SmoothThreshold;
+    const float threshold = m.SmoothThreshold;
     for (int i = 1; i <= n; ++i) {
-        const float a = SnapHeight(nb.Average(i), s.Grid);
+        const float a = SnapHeight(nb.Average(i), grid);
         const float h = start[i];
-        work[i] = (h - t <= a && a <= h + t) ? h : a;
+        work[i] = (h - threshold <= a && a <= h + threshold) ? h : a;
         progress.Value(i);
     }
-    for (int i = 1; i <= n; ++i) s.Points[i].Height = work[i];
+    for (int i = 1; i <= n; ++i) t.Points[i].Height = work[i];
 }
 
 }  // namespace vh

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "core/editor_state.h"
 #include "core/progress.h"
 #include "generate/generators.h"
 
@@ -18,16 +17,16 @@ struct HeightRange {
 
 // Scales every height down (and snaps it) when the terrain leaves
 // MinNormal..MaxNormal; returns the scan's extremes, clipped to the limits.
-HeightRange NeutralizationPass(EditorState& s, Progress& progress);
+HeightRange NeutralizationPass(Terrain& t, const NewMapSettings& m, int grid, Progress& progress);
 
 // Pulls heights towards zero along (h / extreme)^(FlattenToZeroFactor / 10 + 1).
-void FlatteningPass(EditorState& s, HeightRange range, Progress& progress);
+void FlatteningPass(Terrain& t, const NewMapSettings& m, int grid, HeightRange range, Progress& progress);
 
 // Status text of a smoothing option, before the pass number ("" for None).
 const char* SmoothingPassText(SmoothOption option);
 
 // One smoothing pass; work is the per-point scratch array (resized as needed).
-void SmoothingPass(EditorState& s, SmoothOption option, int passNumber, std::vector<float>& work,
-                   Progress& progress);
+void SmoothingPass(Terrain& t, const NewMapSettings& m, int grid, SmoothOption option, int passNumber,
+                   std::vector<float>& work, Progress& progress);
 
 }  // namespace vh

@@ -27,106 +27,44 @@ int CorrectedSize(int size, int grid) {
     return size < grid ? grid : size;
 }
 
-const char* SmoothCode(SmoothOption o) {
-    switch (o) {
-        case SmoothOption::Radial:
-            return "RAD";
-        case SmoothOption::Linear:
-            return "LIN";
-        case SmoothOption::RadialOver:
-            return "RADOVER";
-        case SmoothOption::LinearOver:
-            return "LINOVER";
-        case SmoothOption::None:
-            break;
+// The settings become the values; an option group with nothing selected
+// keeps the stored choice.
+void CopyIntoSettings(NewMapSettings& m, const NewMapValues& v) {
+    const std::string smooth = m.SmoothPassType, slope = m.SlopeDir;
+    m = v;
+    if (SmoothOptionOf(v.SmoothPassType) == SmoothOption::None) m.SmoothPassType = smooth;
+    if (SlopeOptionOf(v.SlopeDir) == SlopeOption::None) m.SlopeDir = slope;
+}
+
+void RunFractalGenerators(EditorState& s, Progress& progress) {
+    const NewMapSettings& m = s.NewMap;
+    Terrain& t = s.Terrain;
+    if (!(m.DiamondSquare || m.Particle || m.Circle || m.Fault)) RandomSeedPoints(t, m, s.Rnd);
+    if (m.DiamondSquare) DiamondSquare(t, m, s.Rnd, progress);
+    if (m.Particle) ParticleDeposition(t, m, s.Tools.Grid, s.Rnd, progress);
+    if (m.Circle) Circles(t, m, s.Rnd, progress);
+    if (m.Fault) FaultLines(t, m, s.Rnd, progress);
+    const float multi = static_cast<float>(m.HeightMulti);
+    for (int i = 1; i <= t.PointCount; ++i)
+        t.Points[i].Height = SnapHeight(t.Points[i].Height * multi, s.Tools.Grid);
+}
+
+// Only a terrain that something generated is post-processed. `smoothing` is
+// the option the dialog had selected.
+void RunGenerationPasses(EditorState& s, SmoothOption smoothing, Progress& progress) {
+    const NewMapSettings& m = s.NewMap;
+    const int grid = s.Tools.Grid;
+    if (!(m.Smooth || m.Normalize)) return;
+    if (!(m.Fractal || m.Slope || m.BitMap)) return;
+    if (m.Normalize) {
+        const HeightRange range = NeutralizationPass(s.Terrain, m, grid, progress);
+        if (m.FlattenToZero) FlatteningPass(s.Terrain, m, grid, range, progress);
     }
-    return nullptr;
-}
-
-const char* SlopeCode(SlopeOption o) {
-    switch (o) {
-        case SlopeOption::PX:
-            return "PX";
-        case SlopeOption::NX:
-            return "NX";
-        case SlopeOption::PY:
-            return "PY";
-        case SlopeOption::NY:
-            return "NY";
-        case SlopeOption::None:
-            break;
-    }
-    return nullptr;
-}
-
-int16_t Check(bool b) {
-    return b ? 1 : 0;
-}
-
-void CopyIntoSettings(EditorState& s, const NewMapValues& v) {
-    s.X = static_cast<int16_t>(v.X);
-    s.Y = static_cast<int16_t>(v.Y);
-    s.Size = static_cast<int16_t>(v.Size);
-    s.Smooth = Check(v.chkSmooth);
-    if (const char* code = SmoothCode(v.Smoothing)) s.SmoothPassType = code;
-    s.SmoothThreshold = v.SmoothThreshold;
-    s.SmoothPasses = static_cast<int16_t>(v.SmoothPasses);
-    s.Normalize = Check(v.chkNormal);
-    s.MinNormal = v.MinNormal;
-    s.MaxNormal = v.MaxNormal;
-    s.FlattenToZero = Check(v.chkFlatten);
-    s.FlattenToZeroFactor = static_cast<int16_t>(v.FlattenToZeroFactor);
-    s.Fractal = Check(v.chkFractal);
-    s.MaxSeed = v.MaxSeed;
-    s.HeightMulti = static_cast<int16_t>(v.HeightMulti);
-    s.DiamondSquare = Check(v.chkDiamond);
-    s.DiamondSquareStyle = v.DiamondSquareStyle;
-    s.DiamondSquarePercentLimiter = v.DiamondSquarePercentLimiter;
-    s.Fault = Check(v.chkFault);
-    s.FaultLines = static_cast<int16_t>(v.FaultLines);
-    s.FaultMaxChange = v.FaultMaxChange;
-    s.FaultIterations = static_cast<int16_t>(v.FaultIterations);
-    s.Particle = Check(v.chkParticle);
-    s.ParticleStyle = v.ParticleStyle;
-    s.ParticlePercentLimiter = v.ParticlePercentLimiter;
-    s.particleIterations = static_cast<int16_t>(v.particleIterations);
-    s.Circle = Check(v.chkCircle);
-    s.CircleMaxChange = v.CircleMaxChange;
-    s.CircleMaxRad = static_cast<int16_t>(v.CircleMaxRad);
-    s.CircleIterations = static_cast<int16_t>(v.CircleIterations);
-    s.Slope = Check(v.chkSlope);
-    if (const char* code = SlopeCode(v.SlopeDirection)) s.SlopeDir = code;
-    s.SlopeSteepness = static_cast<int16_t>(v.SlopeSteepness);
-    s.BitMap = Check(v.chkBM);
-    s.BitMapPath = v.txtBM;
-    s.BitMapHeightMulti = v.BitMapHeightMulti;
-    s.BitMapInvertColors = v.BitMapInvertColors;
-}
-
-void RunFractalGenerators(EditorState& s, const NewMapValues& v, Progress& progress) {
-    if (!(v.chkDiamond || v.chkParticle || v.chkCircle || v.chkFault)) RandomSeedPoints(s);
-    if (v.chkDiamond) DiamondSquare(s, progress);
-    if (v.chkParticle) ParticleDeposition(s, progress);
-    if (v.chkCircle) Circles(s, progress);
-    if (v.chkFault) FaultLines(s, progress);
-    const int n = s.PointTotal();
-    const float multi = s.HeightMulti;
-    for (int i = 1; i <= n; ++i) s.Points[i].Height = SnapHeight(s.Points[i].Height * multi, s.Grid);
-}
-
-// Only a terrain that something generated is post-processed.
-void RunGenerationPasses(EditorState& s, const NewMapValues& v, Progress& progress) {
-    if (!(v.chkSmooth || v.chkNormal)) return;
-    if (!(v.chkFractal || v.chkSlope || v.chkBM)) return;
-    if (v.chkNormal) {
-        const HeightRange range = NeutralizationPass(s, progress);
-        if (v.chkFlatten) FlatteningPass(s, range, progress);
-    }
-    if (v.chkSmooth && v.Smoothing != SmoothOption::None) {
+    if (m.Smooth && smoothing != SmoothOption::None) {
         std::vector<float> work;
-        for (int pass = 1; pass <= s.SmoothPasses; ++pass) {
-            progress.Step(pass, s.SmoothPasses);
-            SmoothingPass(s, v.Smoothing, pass, work, progress);
+        for (int pass = 1; pass <= m.SmoothPasses; ++pass) {
+            progress.Step(pass, m.SmoothPasses);
+            SmoothingPass(s.Terrain, m, grid, smoothing, pass, work, progress);
         }
         progress.Step(0, 0);
     }
@@ -172,7 +110,7 @@ std::optional<std::string> CheckNewMapValues(const NewMapValues& v, int grid) {
          {v.MinNormal, v.MaxNormal, v.MaxSeed, v.FaultMaxChange, v.CircleMaxChange, v.SmoothThreshold,
           v.DiamondSquarePercentLimiter, v.ParticlePercentLimiter, v.BitMapHeightMulti})
         if (!std::isfinite(f)) return std::string("A value of the new map is not a usable number.");
-    if (v.chkFractal && v.chkCircle) {
+    if (v.Fractal && v.Circle) {
         // The circle radius in map units is a 16-bit product.
         const long long radius = static_cast<long long>(v.CircleMaxRad) * size;
         if (!Fits16(radius))
@@ -180,11 +118,11 @@ std::optional<std::string> CheckNewMapValues(const NewMapValues& v, int grid) {
                    std::to_string(size) + " units (" + std::to_string(radius) +
                    " units) is too large. The radius can be at most 32767 units.";
     }
-    if (v.chkFractal && v.chkDiamond && !IsDiamondSquareGrid(x, y))
+    if (v.Fractal && v.DiamondSquare && !IsDiamondSquareGrid(x, y))
         return "Diamond square works on a square grid of 1, 2, 4, 8, 16, 32, 64 or 128 triangles along "
                "each side, the same along X and Y. This map has " +
                std::to_string(x - 1) + " x " + std::to_string(y - 1) + " triangles.";
-    if (v.chkSlope && !Fits16(2LL * v.SlopeSteepness))
+    if (v.Slope && !Fits16(2LL * v.SlopeSteepness))
         return "A steepness of " + std::to_string(v.SlopeSteepness) +
                " is too large. The steepness can be at most 16383.";
     return std::nullopt;
@@ -193,31 +131,33 @@ std::optional<std::string> CheckNewMapValues(const NewMapValues& v, int grid) {
 void RunNewMap(EditorState& s, const NewMapValues& v, Progress& progress) {
     s.Rnd.Randomize();
     ResetEditor(s);
-    CopyIntoSettings(s, v);
-    if (s.X < 2) s.X = 3;
-    if (s.Y < 2) s.Y = 3;
-    s.Size = static_cast<int16_t>(CorrectedSize(s.Size, s.Grid));
+    NewMapSettings& m = s.NewMap;
+    CopyIntoSettings(m, v);
+    m.X = CorrectedPoints(m.X);
+    m.Y = CorrectedPoints(m.Y);
+    m.Size = CorrectedSize(m.Size, s.Tools.Grid);
 
     BuildGrid(s, progress);
 
     // Huge parameters can carry heights past the float range; each step
     // hands the next one finite heights.
-    if (v.chkFractal) RunFractalGenerators(s, v, progress);
-    KeepHeightsFinite(s);
-    if (v.chkSlope) SlopeTerrain(s, v.SlopeDirection, progress);
-    if (v.chkBM && !v.txtBM.empty())
-        HeightImage(s, v.Preview.isNull() ? BlankHeightImagePreview() : v.Preview, progress);
-    KeepHeightsFinite(s);
-    RunGenerationPasses(s, v, progress);
-    KeepHeightsFinite(s);
+    Terrain& t = s.Terrain;
+    if (m.Fractal) RunFractalGenerators(s, progress);
+    KeepHeightsFinite(t);
+    if (m.Slope) SlopeTerrain(t, m, s.Tools.Grid, SlopeOptionOf(v.SlopeDir), progress);
+    if (m.BitMap && !m.BitMapPath.empty())
+        HeightImage(t, m, s.Tools.Grid, v.Preview.isNull() ? BlankHeightImagePreview() : v.Preview, progress);
+    KeepHeightsFinite(t);
+    RunGenerationPasses(s, SmoothOptionOf(v.SmoothPassType), progress);
+    KeepHeightsFinite(t);
 
     progress.Status("Building Mesh...");
     if (s.OnTerrainReplaced) s.OnTerrainReplaced();
 
-    if (s.SmoothThreshold == 0) s.SmoothThreshold = -1;
-    s.DocTitle = "newmap.vhm";
-    s.DocPath.clear();
-    s.Caption = s.DocTitle + " - Varnholm";
+    if (m.SmoothThreshold == 0) m.SmoothThreshold = -1;
+    s.Doc.DocTitle = "newmap.vhm";
+    s.Doc.DocPath.clear();
+    s.Doc.Caption = s.Doc.DocTitle + " - Varnholm";
     LogLine(s, "NEW MAP : New Map Started");
     MarkDocumentChanged(s);
 }

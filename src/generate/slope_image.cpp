@@ -9,68 +9,76 @@ namespace vh {
 
 namespace {
 
-void AddToColumn(EditorState& s, int col, float v) {
-    const int pc = s.PointTotal();
-    for (int p = col; p <= pc; p += s.X) s.Points[p].Height += v;
+void AddToColumn(Terrain& t, int col, float v) {
+    const int pc = t.PointCount;
+    for (int p = col; p <= pc; p += t.PointsPerRow) t.Points[p].Height += v;
 }
 
-void AddToRow(EditorState& s, int start, float v) {
-    for (int p = start; p < start + s.X; ++p) s.Points[p].Height += v;
+void AddToRow(Terrain& t, int start, float v) {
+    for (int p = start; p < start + t.PointsPerRow; ++p) t.Points[p].Height += v;
 }
 
 }  // namespace
 
-void SlopeTerrain(EditorState& s, SlopeOption option, Progress& progress) {
+SlopeOption SlopeOptionOf(std::string_view code) {
+    if (code == "PX") return SlopeOption::PX;
+    if (code == "NX") return SlopeOption::NX;
+    if (code == "PY") return SlopeOption::PY;
+    if (code == "NY") return SlopeOption::NY;
+    return SlopeOption::None;
+}
+
+void SlopeTerrain(Terrain& t, const NewMapSettings& m, int grid, SlopeOption option, Progress& progress) {
     int k = 0;
     progress.Value(0);
     progress.Status("Generating Sloped Values...");
     // Doubled in 16-bit arithmetic; the pipeline rejects steepness that overflows.
-    const int16_t twice = static_cast<int16_t>(s.SlopeSteepness * 2);
-    const int pc = s.PointTotal();
+    const int16_t twice = static_cast<int16_t>(m.SlopeSteepness * 2);
+    const int pc = t.PointCount, x = t.PointsPerRow, y = t.Rows();
 
     if (option == SlopeOption::PX || option == SlopeOption::NX) {
-        progress.Maximum(s.X);
-        for (int col = 1; col <= s.X; ++col) {
+        progress.Maximum(x);
+        for (int col = 1; col <= x; ++col) {
             ++k;
-            float v = static_cast<float>(static_cast<double>(twice) / (s.X + 1) * k - s.SlopeSteepness);
-            v = SnapToGrid(v, s.Grid);
+            float v = static_cast<float>(static_cast<double>(twice) / (x + 1) * k - m.SlopeSteepness);
+            v = SnapToGrid(v, grid);
             if (option == SlopeOption::NX) v = -v;
-            AddToColumn(s, col, v);
+            AddToColumn(t, col, v);
             progress.Value(col);
         }
     }
     if (option == SlopeOption::PY || option == SlopeOption::NY) {
         progress.Maximum(pc);
-        for (int p = 1; p <= pc; p += s.X) {
+        for (int p = 1; p <= pc; p += x) {
             ++k;
-            float v = static_cast<float>(static_cast<double>(twice) / (s.Y + 1) * k - s.SlopeSteepness);
-            v = SnapToGrid(v, s.Grid);
+            float v = static_cast<float>(static_cast<double>(twice) / (y + 1) * k - m.SlopeSteepness);
+            v = SnapToGrid(v, grid);
             if (option == SlopeOption::NY) v = -v;
-            AddToRow(s, p, v);
+            AddToRow(t, p, v);
             progress.Value(p);
         }
     }
 }
 
-void HeightImage(EditorState& s, const QImage& preview, Progress& progress) {
-    const int pc = s.PointTotal();
+void HeightImage(Terrain& t, const NewMapSettings& m, int grid, const QImage& preview, Progress& progress) {
+    const int pc = t.PointCount, x = t.PointsPerRow, y = t.Rows();
     progress.Value(0);
     progress.Maximum(pc);
     progress.Status("Generating Height Map...");
-    if (preview.isNull() || s.X < 2 || s.Y < 2) return;
+    if (preview.isNull() || x < 2 || y < 2) return;
     const QImage img = preview.convertToFormat(QImage::Format_RGB32);
     const int w = img.width(), h = img.height();
-    const float stepX = static_cast<float>(w - 1) / static_cast<float>(s.X - 1);
-    const float stepY = static_cast<float>(h - 1) / static_cast<float>(s.Y - 1);
-    const float multi = s.BitMapHeightMulti;
-    const float invert = s.BitMapInvertColors;
+    const float stepX = static_cast<float>(w - 1) / static_cast<float>(x - 1);
+    const float stepY = static_cast<float>(h - 1) / static_cast<float>(y - 1);
+    const float multi = m.BitMapHeightMulti;
+    const float invert = m.BitMapInvertColors;
 
     int k = 0;
-    for (int p = 1; p <= pc; p += s.X) {
+    for (int p = 1; p <= pc; p += x) {
         // A fractional position selects the nearest pixel.
         const int py = std::clamp(static_cast<int>(RoundHalfEven(stepY * k)), 0, h - 1);
         const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(py));
-        for (int c = 1; c <= s.X; ++c) {
+        for (int c = 1; c <= x; ++c) {
             const int px = std::clamp(static_cast<int>(RoundHalfEven((c - 1) * stepX)), 0, w - 1);
             const QRgb rgb = line[px];
             const uint32_t colour = static_cast<uint32_t>(qRed(rgb)) |
@@ -79,8 +87,8 @@ void HeightImage(EditorState& s, const QImage& preview, Progress& progress) {
             const float grey =
                 static_cast<float>(ExtractR(colour) + ExtractG(colour) + ExtractB(colour)) / 3.0f;
             float v = (grey * 257.0f / 256.0f - 128.0f) * multi;
-            v = SnapToGrid(v, s.Grid) * invert;
-            s.Points[p + c - 1].Height += v;
+            v = SnapToGrid(v, grid) * invert;
+            t.Points[p + c - 1].Height += v;
         }
         ++k;
         progress.Value(p);

@@ -28,79 +28,74 @@ int SliderPosition(int setting, int lo, int hi) {
     return std::clamp(setting, lo, hi);
 }
 
-RaiseLowerConfigValues LoadRaiseLowerConfig(const EditorState& s) {
+RaiseLowerConfigValues LoadRaiseLowerConfig(const ToolSettings& t) {
     RaiseLowerConfigValues v;
-    v.PercentText = FactorPercentText(s.RaiseLowerPercent);
-    v.Threshold = SliderPosition(s.RaiseLowerThreshold, kRaiseLowerSliderMin, kRaiseLowerSliderMax);
-    v.Sensitivity = SliderPosition(s.RaiseLowerSensitivity, kRaiseLowerSliderMin, kRaiseLowerSliderMax);
+    v.PercentText = FactorPercentText(t.RaiseLowerPercent);
+    v.Threshold = SliderPosition(t.RaiseLowerThreshold, kRaiseLowerSliderMin, kRaiseLowerSliderMax);
+    v.Sensitivity = SliderPosition(t.RaiseLowerSensitivity, kRaiseLowerSliderMin, kRaiseLowerSliderMax);
     return v;
 }
 
-void ApplyRaiseLowerConfig(EditorState& s, const RaiseLowerConfigValues& v) {
-    s.RaiseLowerPercent = PercentFactorFromText(v.PercentText);
-    s.RaiseLowerThreshold =
-        static_cast<int16_t>(SliderPosition(v.Threshold, kRaiseLowerSliderMin, kRaiseLowerSliderMax));
-    s.RaiseLowerSensitivity =
-        static_cast<int16_t>(SliderPosition(v.Sensitivity, kRaiseLowerSliderMin, kRaiseLowerSliderMax));
+void ApplyRaiseLowerConfig(ToolSettings& t, const RaiseLowerConfigValues& v) {
+    t.RaiseLowerPercent = PercentFactorFromText(v.PercentText);
+    t.RaiseLowerThreshold = SliderPosition(v.Threshold, kRaiseLowerSliderMin, kRaiseLowerSliderMax);
+    t.RaiseLowerSensitivity = SliderPosition(v.Sensitivity, kRaiseLowerSliderMin, kRaiseLowerSliderMax);
 }
 
-MountainConfigValues LoadMountainConfig(const EditorState& s) {
+MountainConfigValues LoadMountainConfig(const ToolSettings& t) {
     MountainConfigValues v;
-    v.PercentText = FactorPercentText(s.MountVallPercent);
-    v.Radius = SliderPosition(s.MountVallRadius, kMountainRadiusMin, kMountainRadiusMax);
-    v.Correction = SliderPosition(s.MountVallCorrection, kMountainCorrectionMin, kMountainCorrectionMax);
-    v.Sensitivity = SliderPosition(s.MountVallSensitivity, kMountainSensitivityMin, kMountainSensitivityMax);
-    v.SmoothOuter = s.MountVallSmoothOuter != 0;
+    v.PercentText = FactorPercentText(t.MountVallPercent);
+    v.Radius = SliderPosition(t.MountVallRadius, kMountainRadiusMin, kMountainRadiusMax);
+    v.Correction = SliderPosition(t.MountVallCorrection, kMountainCorrectionMin, kMountainCorrectionMax);
+    v.Sensitivity = SliderPosition(t.MountVallSensitivity, kMountainSensitivityMin, kMountainSensitivityMax);
+    v.SmoothOuter = t.MountVallSmoothOuter;
     return v;
 }
 
-void ApplyMountainConfig(EditorState& s, const MountainConfigValues& v) {
-    s.MountVallPercent = PercentFactorFromText(v.PercentText);
-    s.MountVallRadius =
-        static_cast<int16_t>(SliderPosition(v.Radius, kMountainRadiusMin, kMountainRadiusMax));
-    s.MountVallCorrection =
-        static_cast<int16_t>(SliderPosition(v.Correction, kMountainCorrectionMin, kMountainCorrectionMax));
-    s.MountVallSensitivity =
-        static_cast<int16_t>(SliderPosition(v.Sensitivity, kMountainSensitivityMin, kMountainSensitivityMax));
-    s.MountVallSmoothOuter = ToBool16(v.SmoothOuter);
+void ApplyMountainConfig(ToolSettings& t, const MountainConfigValues& v) {
+    t.MountVallPercent = PercentFactorFromText(v.PercentText);
+    t.MountVallRadius = SliderPosition(v.Radius, kMountainRadiusMin, kMountainRadiusMax);
+    t.MountVallCorrection = SliderPosition(v.Correction, kMountainCorrectionMin, kMountainCorrectionMax);
+    t.MountVallSensitivity = SliderPosition(v.Sensitivity, kMountainSensitivityMin, kMountainSensitivityMax);
+    t.MountVallSmoothOuter = v.SmoothOuter;
 }
 
-SmoothConfigValues LoadSmoothConfig(const EditorState& s) {
+SmoothConfigValues LoadSmoothConfig(const ToolSettings& t) {
     SmoothConfigValues v;
-    v.ThresholdText = NumberText(s.SmoothToolThreshold);
-    v.Radial = s.SmoothType == 0;
-    v.Linear = s.SmoothType == 1;
-    v.Move = s.SmoothStyle == 0;
-    v.Jump = s.SmoothStyle == 1;
+    v.ThresholdText = NumberText(t.SmoothToolThreshold);
+    v.Radial = t.SmoothType == 0;
+    v.Linear = t.SmoothType == 1;
+    v.Move = t.SmoothStyle == 0;
+    v.Jump = t.SmoothStyle == 1;
     return v;
 }
 
-void ApplySmoothConfig(EditorState& s, const SmoothConfigValues& v) {
-    s.SmoothToolThreshold = AbsoluteValueFromText(v.ThresholdText);
+void ApplySmoothConfig(ToolSettings& t, const SmoothConfigValues& v) {
+    t.SmoothToolThreshold = AbsoluteValueFromText(v.ThresholdText);
     if (v.Radial)
-        s.SmoothType = 0;
+        t.SmoothType = 0;
     else if (v.Linear)
-        s.SmoothType = 1;
+        t.SmoothType = 1;
     if (v.Move)
-        s.SmoothStyle = 0;
+        t.SmoothStyle = 0;
     else if (v.Jump)
-        s.SmoothStyle = 1;
+        t.SmoothStyle = 1;
 }
 
-NoiseConfigValues LoadNoiseConfig(const EditorState& s) {
-    return {NumberText(s.MaxNoise)};
+NoiseConfigValues LoadNoiseConfig(const ToolSettings& t) {
+    return {NumberText(t.MaxNoise)};
 }
 
-void ApplyNoiseConfig(EditorState& s, const NoiseConfigValues& v) {
-    s.MaxNoise = AbsoluteValueFromText(v.MaxNoiseText);
+void ApplyNoiseConfig(ToolSettings& t, const NoiseConfigValues& v) {
+    t.MaxNoise = AbsoluteValueFromText(v.MaxNoiseText);
 }
 
-ScaleConfigValues LoadScaleConfig(const EditorState& s) {
-    return {FactorPercentText(s.ScalePassFactor)};
+ScaleConfigValues LoadScaleConfig(const ToolSettings& t) {
+    return {FactorPercentText(t.ScalePassFactor)};
 }
 
-void ApplyScaleConfig(EditorState& s, const ScaleConfigValues& v) {
-    s.ScalePassFactor = ScaleFactorFromText(v.PercentText);
+void ApplyScaleConfig(ToolSettings& t, const ScaleConfigValues& v) {
+    t.ScalePassFactor = ScaleFactorFromText(v.PercentText);
 }
 
 }  // namespace vh

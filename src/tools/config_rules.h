@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/editor_state.h"
+#include "core/settings_records.h"
 
 namespace vh {
 
@@ -42,8 +42,8 @@ struct RaiseLowerConfigValues {
     int Sensitivity = 5;      // sldRaiseLowerSensitivity 1..10
 };
 constexpr int kRaiseLowerSliderMin = 1, kRaiseLowerSliderMax = 10;
-RaiseLowerConfigValues LoadRaiseLowerConfig(const EditorState& s);
-void ApplyRaiseLowerConfig(EditorState& s, const RaiseLowerConfigValues& v);
+RaiseLowerConfigValues LoadRaiseLowerConfig(const ToolSettings& t);
+void ApplyRaiseLowerConfig(ToolSettings& t, const RaiseLowerConfigValues& v);
 
 // "Mountain / Vally Tool Configuration"
 struct MountainConfigValues {
@@ -56,8 +56,8 @@ struct MountainConfigValues {
 constexpr int kMountainRadiusMin = 2, kMountainRadiusMax = 20;
 constexpr int kMountainCorrectionMin = 1, kMountainCorrectionMax = 15;
 constexpr int kMountainSensitivityMin = 1, kMountainSensitivityMax = 10;
-MountainConfigValues LoadMountainConfig(const EditorState& s);
-void ApplyMountainConfig(EditorState& s, const MountainConfigValues& v);
+MountainConfigValues LoadMountainConfig(const ToolSettings& t);
+void ApplyMountainConfig(ToolSettings& t, const MountainConfigValues& v);
 
 // "Smooth Tool Configuration" (also the smoothing pass's configuration)
 struct SmoothConfigValues {
@@ -68,22 +68,22 @@ struct SmoothConfigValues {
     bool Jump = false;          // opJump
 };
 // A stored type or style other than 0 or 1 selects neither option button.
-SmoothConfigValues LoadSmoothConfig(const EditorState& s);
+SmoothConfigValues LoadSmoothConfig(const ToolSettings& t);
 // With neither button of a group selected the setting keeps its value.
-void ApplySmoothConfig(EditorState& s, const SmoothConfigValues& v);
+void ApplySmoothConfig(ToolSettings& t, const SmoothConfigValues& v);
 
 // "Noise Tool Config" (also the noise pass's configuration)
 struct NoiseConfigValues {
     std::string MaxNoiseText;  // txtNoise
 };
-NoiseConfigValues LoadNoiseConfig(const EditorState& s);
-void ApplyNoiseConfig(EditorState& s, const NoiseConfigValues& v);
+NoiseConfigValues LoadNoiseConfig(const ToolSettings& t);
+void ApplyNoiseConfig(ToolSettings& t, const NoiseConfigValues& v);
 
 // "Scale Tool Configuration"
 struct ScaleConfigValues {
     std::string PercentText;  // txtScale
 };
-ScaleConfigValues LoadScaleConfig(const EditorState& s);
-void ApplyScaleConfig(EditorState& s, const ScaleConfigValues& v);
+ScaleConfigValues LoadScaleConfig(const ToolSettings& t);
+void ApplyScaleConfig(ToolSettings& t, const ScaleConfigValues& v);
 
 }  // namespace vh

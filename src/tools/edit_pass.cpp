@@ -18,42 +18,42 @@ void TouchUpKeys(EditorState& s, const InputState& in) {
 }
 
 void WheelStep(EditorState& s, const InputState& in) {
-    const int delta = in.Wheel > s.PreviousWheel ? 1 : in.Wheel < s.PreviousWheel ? -1 : 0;
+    const int delta = in.Wheel > s.Stroke.PreviousWheel ? 1 : in.Wheel < s.Stroke.PreviousWheel ? -1 : 0;
     // The cycles are enforced every pass, so a radius set to 2 in the dialog
     // becomes 20 as soon as the tool runs again.
     if (s.Commands.cmdTouchUp.Checked) TouchUpWheel(s, delta);
     if (s.Commands.cmdMountain.Checked) MountVallWheel(s, delta);
-    s.PreviousWheel = in.Wheel;
+    s.Stroke.PreviousWheel = in.Wheel;
 }
 
 void UpdateStroke(EditorState& s, const InputState& in, int hitSquare) {
     if (s.Commands.cmdTouchUp.Checked) {
-        s.ToolActive = ToBool16(in.Button1 || in.KeyDown(Key::PageUp) || in.KeyDown(Key::PageDown));
+        s.Stroke.ToolActive = in.Button1 || in.KeyDown(Key::PageUp) || in.KeyDown(Key::PageDown);
     } else {
-        s.ToolActive = ToBool16(in.Button1);
+        s.Stroke.ToolActive = in.Button1;
         if (!in.Button1) {
-            s.LastMouseY = 0;
-            s.MountVallBase = 0;
+            s.Stroke.LastMouseY = 0;
+            s.Stroke.MountVallBase = 0;
         }
     }
-    if (s.ToolActive != 0) MarkDocumentChanged(s);
+    if (s.Stroke.ToolActive) MarkDocumentChanged(s);
 
     // The selection is frozen during a stroke; a miss keeps the last square.
-    if (hitSquare != 0 && s.ToolActive == 0 && SquareIndex(s, static_cast<float>(hitSquare)) != 0)
-        s.PickedSquare = static_cast<float>(hitSquare);
+    if (hitSquare != 0 && !s.Stroke.ToolActive && SquareIndex(s.Terrain, hitSquare) != 0)
+        s.Stroke.PickedSquare = hitSquare;
 
     if (!in.Button1) {
-        s.StrokeUndoTaken = kFalse;
-        s.NoiseApplied = kFalse;
-        s.SmoothJumpDone = kFalse;
-    } else if (s.PickedSquare != 0 && s.StrokeUndoTaken == 0) {
+        s.Stroke.StrokeUndoTaken = false;
+        s.Stroke.NoiseApplied = false;
+        s.Stroke.SmoothJumpDone = false;
+    } else if (s.Stroke.PickedSquare != 0 && !s.Stroke.StrokeUndoTaken) {
         PushUndo(s);
-        s.StrokeUndoTaken = kTrue;
+        s.Stroke.StrokeUndoTaken = true;
     }
 }
 
 void RunCurrentTool(EditorState& s, const InputState& in) {
-    if (s.PickedSquare == 0) return;
+    if (s.Stroke.PickedSquare == 0) return;
     const CommandStates& c = s.Commands;
     if (c.cmdRaiseLower.Checked) RaiseLowerTool(s);
     if (c.cmdMountain.Checked) MountVallTool(s);
@@ -64,8 +64,8 @@ void RunCurrentTool(EditorState& s, const InputState& in) {
 }
 
 void RunEditPass(EditorState& s, const InputState& in, int hitSquare) {
-    if (s.PointTotal() < 1 || s.SquareTotal() < 1) return;
-    s.MouseY = in.CursorY;
+    if (s.Terrain.PointCount < 1 || s.Terrain.SquareCount < 1) return;
+    s.Stroke.MouseY = in.CursorY;
     TouchUpKeys(s, in);
     WheelStep(s, in);
     UpdateStroke(s, in, hitSquare);

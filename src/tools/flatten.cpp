@@ -7,34 +7,39 @@ namespace vh {
 
 void FlattenSquare(EditorState& s, int square, float target) {
     if (square <= 0) return;
-    for (int corner : {CornerNextLeftOf(s, square), CornerNextRightOf(s, square), CornerLeftOf(s, square),
-                       CornerRightOf(s, square)}) {
-        if (!PointProtected(s, corner)) s.Points[corner].Height = target;
+    for (int corner : {CornerNextLeftOf(s.Terrain, square), CornerNextRightOf(s.Terrain, square),
+                       CornerLeftOf(s.Terrain, square), CornerRightOf(s.Terrain, square)}) {
+        if (!PointProtected(s, corner)) s.Terrain.Points[corner].Height = target;
     }
 }
 
 void FlattenTool(EditorState& s) {
-    if (s.ToolActive == 0) return;
+    if (!s.Stroke.ToolActive) return;
     const int sq = PickedIndex(s);
     if (sq == 0) return;
     // Locked corners still count in the mean.
-    const float target = SnapToGrid(SquareMean(s, sq), s.Grid);
-    const TerrainSquare q = s.Squares[sq];
-    auto flatten = [&](float square) { FlattenSquare(s, SquareIndex(s, square), target); };
-    switch (s.FlattenRadius) {
+    const float target = SnapToGrid(SquareMean(s.Terrain, sq), s.Tools.Grid);
+    const Terrain& t = s.Terrain;
+    auto flatten = [&](int square) { FlattenSquare(s, SquareIndex(t, square), target); };
+    auto around = [&](std::initializer_list<Dir> dirs) {
+        for (Dir d : dirs) flatten(t.Neighbour(sq, d));
+    };
+    switch (s.Tools.FlattenRadius) {
         case 1:
-            flatten(static_cast<float>(sq));
+            flatten(sq);
             break;
         case 2:
-            for (float k : {static_cast<float>(sq), q.SqNext, q.SqPrev, q.SqLeft, q.SqRight, q.SqNextLeft,
-                            q.SqNextRight, q.SqPrevLeft, q.SqPrevRight})
-                flatten(k);
+            flatten(sq);
+            around({Dir::Next, Dir::Prev, Dir::Left, Dir::Right, Dir::NextLeft, Dir::NextRight, Dir::PrevLeft,
+                    Dir::PrevRight});
             break;
         case 3:
-            for (float k : {static_cast<float>(sq), q.SqNext, q.SqPrev}) flatten(k);
+            flatten(sq);
+            around({Dir::Next, Dir::Prev});
             break;
         case 4:
-            for (float k : {static_cast<float>(sq), q.SqRight, q.SqLeft}) flatten(k);
+            flatten(sq);
+            around({Dir::Right, Dir::Left});
             break;
         default:
             break;

@@ -11,7 +11,7 @@ namespace vh {
 namespace {
 
 bool HasTerrain(const EditorState& s) {
-    return s.PointTotal() >= 1 && static_cast<int>(s.Points.size()) > s.PointTotal();
+    return s.Terrain.PointCount >= 1 && static_cast<int>(s.Terrain.Points.size()) > s.Terrain.PointCount;
 }
 
 }  // namespace
@@ -20,7 +20,7 @@ void SmoothingPass(EditorState& s) {
     if (!HasTerrain(s)) return;
     PushUndo(s);
     // In place, in index order: each average already sees the points smoothed before it.
-    const int n = s.PointTotal();
+    const int n = s.Terrain.PointCount;
     for (int i = 1; i <= n; ++i) SmoothPointJump(s, i);
     MarkDocumentChanged(s);
     UpdateTerrainMesh(s);
@@ -29,7 +29,7 @@ void SmoothingPass(EditorState& s) {
 void NoisePass(EditorState& s) {
     if (!HasTerrain(s)) return;
     PushUndo(s);
-    const int n = s.PointTotal();
+    const int n = s.Terrain.PointCount;
     for (int i = 1; i <= n; ++i) NoisePoint(s, i);
     MarkDocumentChanged(s);
     UpdateTerrainMesh(s);
@@ -37,13 +37,13 @@ void NoisePass(EditorState& s) {
 
 void ScalingPass(EditorState& s) {
     if (!HasTerrain(s)) return;
-    const float f = s.ScalePassFactor;
+    const float f = s.Tools.ScalePassFactor;
     if (f == 1.0f || f == 0.0f) return;
     PushUndo(s);
-    const int n = s.PointTotal();
+    const int n = s.Terrain.PointCount;
     for (int i = 1; i <= n; ++i) {
         if (PointProtected(s, i)) continue;
-        s.Points[i].Height = SnapToGrid(f * s.Points[i].Height, s.Grid);
+        s.Terrain.Points[i].Height = SnapToGrid(f * s.Terrain.Points[i].Height, s.Tools.Grid);
     }
     MarkDocumentChanged(s);
     UpdateTerrainMesh(s);

@@ -8,45 +8,49 @@ namespace vh {
 void NoisePoint(EditorState& s, int point) {
     if (point <= 0 || PointProtected(s, point)) return;
     const float r = s.Rnd.Next();
-    const float delta = 2.0f * s.MaxNoise * r - s.MaxNoise;
-    s.Points[point].Height = s.Points[point].Height + SnapToGrid(delta, s.Grid);
+    const float delta = 2.0f * s.Tools.MaxNoise * r - s.Tools.MaxNoise;
+    s.Terrain.Points[point].Height = s.Terrain.Points[point].Height + SnapToGrid(delta, s.Tools.Grid);
 }
 
 void NoiseTool(EditorState& s) {
-    if (s.ToolActive == 0 || s.NoiseApplied != 0) return;
+    if (!s.Stroke.ToolActive || s.Stroke.NoiseApplied) return;
     const int sq = PickedIndex(s);
     if (sq == 0) return;
-    if (s.NoiseRadius == 1 || s.NoiseRadius == 2) {
-        NoisePoint(s, CornerNextRightOf(s, sq));
-        NoisePoint(s, CornerNextLeftOf(s, sq));
-        NoisePoint(s, CornerRightOf(s, sq));
-        NoisePoint(s, CornerLeftOf(s, sq));
+    if (s.Tools.NoiseRadius == 1 || s.Tools.NoiseRadius == 2) {
+        NoisePoint(s, CornerNextRightOf(s.Terrain, sq));
+        NoisePoint(s, CornerNextLeftOf(s.Terrain, sq));
+        NoisePoint(s, CornerRightOf(s.Terrain, sq));
+        NoisePoint(s, CornerLeftOf(s.Terrain, sq));
     }
-    if (s.NoiseRadius == 2) {
-        const TerrainSquare q = s.Squares[sq];
-        if (const int k = SquareIndex(s, q.SqNext)) {
-            NoisePoint(s, CornerNextRightOf(s, k));
-            NoisePoint(s, CornerNextLeftOf(s, k));
+    if (s.Tools.NoiseRadius == 2) {
+        const Terrain& t = s.Terrain;
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Next))) {
+            NoisePoint(s, CornerNextRightOf(s.Terrain, k));
+            NoisePoint(s, CornerNextLeftOf(s.Terrain, k));
         }
-        if (const int k = SquareIndex(s, q.SqPrev)) {
-            NoisePoint(s, CornerRightOf(s, k));
-            NoisePoint(s, CornerLeftOf(s, k));
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Prev))) {
+            NoisePoint(s, CornerRightOf(s.Terrain, k));
+            NoisePoint(s, CornerLeftOf(s.Terrain, k));
         }
-        if (const int k = SquareIndex(s, q.SqRight)) {
-            NoisePoint(s, CornerNextRightOf(s, k));
-            NoisePoint(s, CornerRightOf(s, k));
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Right))) {
+            NoisePoint(s, CornerNextRightOf(s.Terrain, k));
+            NoisePoint(s, CornerRightOf(s.Terrain, k));
         }
-        if (const int k = SquareIndex(s, q.SqLeft)) {
-            NoisePoint(s, CornerNextLeftOf(s, k));
-            NoisePoint(s, CornerLeftOf(s, k));
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Left))) {
+            NoisePoint(s, CornerNextLeftOf(s.Terrain, k));
+            NoisePoint(s, CornerLeftOf(s.Terrain, k));
         }
-        if (const int k = SquareIndex(s, q.SqNextRight)) NoisePoint(s, CornerNextRightOf(s, k));
-        if (const int k = SquareIndex(s, q.SqNextLeft)) NoisePoint(s, CornerNextLeftOf(s, k));
-        if (const int k = SquareIndex(s, q.SqPrevRight)) NoisePoint(s, CornerRightOf(s, k));
-        if (const int k = SquareIndex(s, q.SqPrevLeft)) NoisePoint(s, CornerLeftOf(s, k));
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::NextRight)))
+            NoisePoint(s, CornerNextRightOf(s.Terrain, k));
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::NextLeft)))
+            NoisePoint(s, CornerNextLeftOf(s.Terrain, k));
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::PrevRight)))
+            NoisePoint(s, CornerRightOf(s.Terrain, k));
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::PrevLeft)))
+            NoisePoint(s, CornerLeftOf(s.Terrain, k));
     }
     UpdateTerrainMesh(s);
-    s.NoiseApplied = kTrue;
+    s.Stroke.NoiseApplied = true;
 }
 
 }  // namespace vh

@@ -6,11 +6,11 @@
 namespace vh {
 
 std::optional<float> NeighbourhoodAverage(const EditorState& s, int i) {
-    if (s.SmoothType != 0 && s.SmoothType != 1) return std::nullopt;
-    const bool radial = s.SmoothType == 0;
-    const int w = static_cast<int>(s.PointsPerRow);
-    const int n = s.PointTotal();
-    const auto& pts = s.Points;
+    if (s.Tools.SmoothType != 0 && s.Tools.SmoothType != 1) return std::nullopt;
+    const bool radial = s.Tools.SmoothType == 0;
+    const int w = s.Terrain.PointsPerRow;
+    const int n = s.Terrain.PointCount;
+    const auto& pts = s.Terrain.Points;
     float sum = pts[i].Height;
     int count = 1;
     auto add = [&](int k) {
@@ -42,12 +42,12 @@ void SmoothPointByStep(EditorState& s, int point) {
     const std::optional<float> average = NeighbourhoodAverage(s, point);
     if (!average) return;
     const float a = *average;
-    float& h = s.Points[point].Height;
-    const float t = s.SmoothToolThreshold;
-    float g = static_cast<float>(s.Grid);
+    float& h = s.Terrain.Points[point].Height;
+    const float t = s.Tools.SmoothToolThreshold;
+    float g = static_cast<float>(s.Tools.Grid);
     if (a != 0.0f) {
         const float ratio = h / a;
-        if (ratio > 2.0f || ratio < 0.5f) g = 2.0f * static_cast<float>(s.Grid);
+        if (ratio > 2.0f || ratio < 0.5f) g = 2.0f * static_cast<float>(s.Tools.Grid);
     }
     if (h + t - g > a) h = h - g;
     if (h - t + g < a) h = h + g;
@@ -58,52 +58,56 @@ void SmoothPointJump(EditorState& s, int point) {
     const std::optional<float> average = NeighbourhoodAverage(s, point);
     if (!average) return;
     const float a = *average;
-    float& h = s.Points[point].Height;
-    const float t = s.SmoothToolThreshold;
+    float& h = s.Terrain.Points[point].Height;
+    const float t = s.Tools.SmoothToolThreshold;
     if (h - t <= a && a <= h + t) return;
-    h = SnapToGrid(a, s.Grid);
+    h = SnapToGrid(a, s.Tools.Grid);
 }
 
 void SmoothPoint(EditorState& s, int point) {
-    if (s.SmoothStyle == 0)
+    if (s.Tools.SmoothStyle == 0)
         SmoothPointByStep(s, point);
-    else if (s.SmoothJumpDone == 0)
+    else if (!s.Stroke.SmoothJumpDone)
         SmoothPointJump(s, point);
 }
 
 void SmoothTool(EditorState& s) {
-    if (s.ToolActive == 0) return;
+    if (!s.Stroke.ToolActive) return;
     const int sq = PickedIndex(s);
     if (sq == 0) return;
-    if (s.SmoothRadius == 1 || s.SmoothRadius == 2) {
-        SmoothPoint(s, CornerLeftOf(s, sq));
-        SmoothPoint(s, CornerRightOf(s, sq));
-        SmoothPoint(s, CornerNextLeftOf(s, sq));
-        SmoothPoint(s, CornerNextRightOf(s, sq));
+    if (s.Tools.SmoothRadius == 1 || s.Tools.SmoothRadius == 2) {
+        SmoothPoint(s, CornerLeftOf(s.Terrain, sq));
+        SmoothPoint(s, CornerRightOf(s.Terrain, sq));
+        SmoothPoint(s, CornerNextLeftOf(s.Terrain, sq));
+        SmoothPoint(s, CornerNextRightOf(s.Terrain, sq));
     }
-    if (s.SmoothRadius == 2) {
-        const TerrainSquare q = s.Squares[sq];
-        if (const int k = SquareIndex(s, q.SqNext)) {
-            SmoothPoint(s, CornerNextLeftOf(s, k));
-            SmoothPoint(s, CornerNextRightOf(s, k));
+    if (s.Tools.SmoothRadius == 2) {
+        const Terrain& t = s.Terrain;
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Next))) {
+            SmoothPoint(s, CornerNextLeftOf(s.Terrain, k));
+            SmoothPoint(s, CornerNextRightOf(s.Terrain, k));
         }
-        if (const int k = SquareIndex(s, q.SqPrev)) {
-            SmoothPoint(s, CornerLeftOf(s, k));
-            SmoothPoint(s, CornerRightOf(s, k));
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Prev))) {
+            SmoothPoint(s, CornerLeftOf(s.Terrain, k));
+            SmoothPoint(s, CornerRightOf(s.Terrain, k));
         }
-        if (const int k = SquareIndex(s, q.SqLeft)) {
-            SmoothPoint(s, CornerNextLeftOf(s, k));
-            SmoothPoint(s, CornerLeftOf(s, k));
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Left))) {
+            SmoothPoint(s, CornerNextLeftOf(s.Terrain, k));
+            SmoothPoint(s, CornerLeftOf(s.Terrain, k));
         }
-        if (const int k = SquareIndex(s, q.SqRight)) {
-            SmoothPoint(s, CornerNextRightOf(s, k));
-            SmoothPoint(s, CornerRightOf(s, k));
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Right))) {
+            SmoothPoint(s, CornerNextRightOf(s.Terrain, k));
+            SmoothPoint(s, CornerRightOf(s.Terrain, k));
         }
-        if (const int k = SquareIndex(s, q.SqNextLeft)) SmoothPoint(s, CornerNextLeftOf(s, k));
-        if (const int k = SquareIndex(s, q.SqNextRight)) SmoothPoint(s, CornerNextRightOf(s, k));
-        if (const int k = SquareIndex(s, q.SqPrevLeft)) SmoothPoint(s, CornerLeftOf(s, k));
-        if (const int k = SquareIndex(s, q.SqPrevRight)) SmoothPoint(s, CornerRightOf(s, k));
-        s.SmoothJumpDone = kTrue;
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::NextLeft)))
+            SmoothPoint(s, CornerNextLeftOf(s.Terrain, k));
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::NextRight)))
+            SmoothPoint(s, CornerNextRightOf(s.Terrain, k));
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::PrevLeft)))
+            SmoothPoint(s, CornerLeftOf(s.Terrain, k));
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::PrevRight)))
+            SmoothPoint(s, CornerRightOf(s.Terrain, k));
+        s.Stroke.SmoothJumpDone = true;
     }
     UpdateTerrainMesh(s);
 }

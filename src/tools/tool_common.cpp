@@ -2,18 +2,10 @@
 
 namespace vh {
 
-int SquareIndex(const EditorState& s, float square) {
-    const int k = static_cast<int>(square);
-    if (k < 1 || k > s.SquareTotal() || k >= static_cast<int>(s.Squares.size())) return 0;
-    return k;
-}
-
-float SquareMean(const EditorState& s, int square) {
-    const TerrainSquare& q = s.Squares[square];
-    const float sum = s.Points[static_cast<int>(q.CornerLeft)].Height +
-                      s.Points[static_cast<int>(q.CornerRight)].Height +
-                      s.Points[static_cast<int>(q.CornerNextLeft)].Height +
-                      s.Points[static_cast<int>(q.CornerNextRight)].Height;
+float SquareMean(const Terrain& t, int square) {
+    const SquareCorners c = t.Corners(square);
+    const float sum =
+        t.Points[c.c2].Height + t.Points[c.c3].Height + t.Points[c.c0].Height + t.Points[c.c1].Height;
     return sum / 4.0f;
 }
 

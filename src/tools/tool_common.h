@@ -5,34 +5,36 @@
 
 namespace vh {
 
-// Square index held as a float -> int (0 for none or out of range).
-int SquareIndex(const EditorState& s, float square);
+// The square number when t has that square, else 0.
+inline int SquareIndex(const Terrain& t, int square) {
+    return t.IsSquare(square) ? square : 0;
+}
 
 // True when the point may not be changed: locked while locked points are not
 // being ignored.
 inline bool PointProtected(const EditorState& s, int point) {
-    return s.Points[point].Locked != 0 && s.IgnoreLocked == 0;
+    return s.Terrain.Points[point].Locked && !s.Tools.IgnoreLocked;
 }
 
-inline int CornerLeftOf(const EditorState& s, int sq) {
-    return static_cast<int>(s.Squares[sq].CornerLeft);
+inline int CornerLeftOf(const Terrain& t, int sq) {
+    return t.Corners(sq).c2;
 }
-inline int CornerRightOf(const EditorState& s, int sq) {
-    return static_cast<int>(s.Squares[sq].CornerRight);
+inline int CornerRightOf(const Terrain& t, int sq) {
+    return t.Corners(sq).c3;
 }
-inline int CornerNextLeftOf(const EditorState& s, int sq) {
-    return static_cast<int>(s.Squares[sq].CornerNextLeft);
+inline int CornerNextLeftOf(const Terrain& t, int sq) {
+    return t.Corners(sq).c0;
 }
-inline int CornerNextRightOf(const EditorState& s, int sq) {
-    return static_cast<int>(s.Squares[sq].CornerNextRight);
+inline int CornerNextRightOf(const Terrain& t, int sq) {
+    return t.Corners(sq).c1;
 }
 
 // Mean Height of the square's four corners, locked or not.
-float SquareMean(const EditorState& s, int square);
+float SquareMean(const Terrain& t, int square);
 
-// The picked square as an index, 0 when none (or not a valid square).
+// The picked square, 0 when none (or not a square of the terrain).
 inline int PickedIndex(const EditorState& s) {
-    return SquareIndex(s, s.PickedSquare);
+    return SquareIndex(s.Terrain, s.Stroke.PickedSquare);
 }
 
 }  // namespace vh

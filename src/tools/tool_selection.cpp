@@ -53,7 +53,7 @@ bool UsesCommonRadius(Tool t) {
     return t == Tool::RaiseLower || t == Tool::Smooth || t == Tool::Noise;
 }
 
-void ShowCommonRadius(CommandStates& c, int16_t radius) {
+void ShowCommonRadius(CommandStates& c, int radius) {
     const bool small = radius == 1;
     c.cmdRadSmall.Checked = small;
     c.cmdRadLarge.Checked = !small;
@@ -61,7 +61,7 @@ void ShowCommonRadius(CommandStates& c, int16_t radius) {
     c.tbLarge.Enabled = small;
 }
 
-void ShowFlattenRadius(CommandStates& c, int16_t radius) {
+void ShowFlattenRadius(CommandStates& c, int radius) {
     if (radius < 1 || radius > 4) return;
     for (int m = 1; m <= 4; ++m) {
         RadiusItem(c, m).Checked = m == radius;
@@ -107,30 +107,30 @@ void SelectTool(EditorState& s, Tool tool) {
 
     switch (tool) {
         case Tool::RaiseLower:
-            ShowCommonRadius(c, s.RaiseLowerRadius);
+            ShowCommonRadius(c, s.Tools.RaiseLowerRadius);
             break;
         case Tool::Smooth:
-            ShowCommonRadius(c, s.SmoothRadius);
+            ShowCommonRadius(c, s.Tools.SmoothRadius);
             break;
         case Tool::Noise:
-            ShowCommonRadius(c, s.NoiseRadius);
+            ShowCommonRadius(c, s.Tools.NoiseRadius);
             break;
         case Tool::Flatten:
-            ShowFlattenRadius(c, s.FlattenRadius);
+            ShowFlattenRadius(c, s.Tools.FlattenRadius);
             break;
         default:
             break;
     }
 
-    if (tool == Tool::TouchUp) s.TouchUpCorner = 1;
+    if (tool == Tool::TouchUp) s.Stroke.TouchUpCorner = 1;
 }
 
-int16_t* CurrentRadiusField(EditorState& s) {
+int* CurrentRadiusField(EditorState& s) {
     const CommandStates& c = s.Commands;
-    if (c.cmdRaiseLower.Checked) return &s.RaiseLowerRadius;
-    if (c.cmdSmooth.Checked) return &s.SmoothRadius;
-    if (c.cmdNoise.Checked) return &s.NoiseRadius;
-    if (c.cmdFlatten.Checked) return &s.FlattenRadius;
+    if (c.cmdRaiseLower.Checked) return &s.Tools.RaiseLowerRadius;
+    if (c.cmdSmooth.Checked) return &s.Tools.SmoothRadius;
+    if (c.cmdNoise.Checked) return &s.Tools.NoiseRadius;
+    if (c.cmdFlatten.Checked) return &s.Tools.FlattenRadius;
     return nullptr;
 }
 
@@ -140,9 +140,9 @@ void RadiusCommand(EditorState& s, int mode) {
     for (int m = 1; m <= 4; ++m) RadiusItem(c, m).Checked = m == mode;
 
     if (mode <= 2) {
-        if (int16_t* field = CurrentRadiusField(s)) *field = static_cast<int16_t>(mode);
+        if (int* field = CurrentRadiusField(s)) *field = mode;
     } else {
-        s.FlattenRadius = static_cast<int16_t>(mode);
+        s.Tools.FlattenRadius = mode;
     }
 
     c.tbSmall.Enabled = mode != 1;
@@ -165,12 +165,12 @@ void GridCommand(EditorState& s, int index) {
         c.cmdGrid[k].Checked = k == index;
         c.GridEntry(k).Enabled = k != index;
     }
-    s.Grid = static_cast<int16_t>(kGridChoices[index]);
+    s.Tools.Grid = kGridChoices[index];
 }
 
 void ToolbarClearPick(EditorState& s) {
-    s.PickedSquare = 0;
-    s.ToolActive = kFalse;
+    s.Stroke.PickedSquare = 0;
+    s.Stroke.ToolActive = false;
 }
 
 void ToolbarRadiusClick(EditorState& s) {
@@ -181,7 +181,7 @@ void ToolbarRadiusClick(EditorState& s) {
 void ToolbarGridClick(EditorState& s) {
     ToolbarClearPick(s);
     for (int k = 1; k <= 8; ++k) {
-        if (kGridChoices[k] == s.Grid) {
+        if (kGridChoices[k] == s.Tools.Grid) {
             GridCommand(s, k % 8 + 1);
             return;
         }
@@ -189,11 +189,11 @@ void ToolbarGridClick(EditorState& s) {
 }
 
 void UnlockAll(EditorState& s) {
-    const int n = s.PointTotal();
+    const int n = s.Terrain.PointCount;
     bool changed = false;
-    for (int i = 1; i <= n && i < static_cast<int>(s.Points.size()); ++i) {
-        changed = changed || s.Points[i].Locked != kFalse;
-        s.Points[i].Locked = kFalse;
+    for (int i = 1; i <= n && i < static_cast<int>(s.Terrain.Points.size()); ++i) {
+        changed = changed || s.Terrain.Points[i].Locked;
+        s.Terrain.Points[i].Locked = false;
     }
     if (changed) MarkDocumentChanged(s);
 }
@@ -201,7 +201,7 @@ void UnlockAll(EditorState& s) {
 void ToggleIgnoreLocked(EditorState& s) {
     ControlState& item = s.Commands.cmdIgnoreLocked;
     item.Checked = !item.Checked;
-    s.IgnoreLocked = ToBool16(item.Checked);
+    s.Tools.IgnoreLocked = item.Checked;
 }
 
 }  // namespace vh

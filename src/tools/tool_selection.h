@@ -41,6 +41,6 @@ void ToggleIgnoreLocked(EditorState& s);
 
 // The radius field of the current tool (RaiseLowerRadius, SmoothRadius,
 // NoiseRadius or FlattenRadius); nullptr for mountain/valley and touch-up.
-int16_t* CurrentRadiusField(EditorState& s);
+int* CurrentRadiusField(EditorState& s);
 
 }  // namespace vh

@@ -15,33 +15,34 @@ constexpr float kRepeatDelayMs = 250.0f;
 int TouchUpPoint(const EditorState& s) {
     const int sq = PickedIndex(s);
     if (sq == 0) return 0;
-    switch (s.TouchUpCorner) {
+    switch (s.Stroke.TouchUpCorner) {
         case 1:
-            return CornerLeftOf(s, sq);
+            return CornerLeftOf(s.Terrain, sq);
         case 2:
-            return CornerNextLeftOf(s, sq);
+            return CornerNextLeftOf(s.Terrain, sq);
         case 3:
-            return CornerNextRightOf(s, sq);
+            return CornerNextRightOf(s.Terrain, sq);
         case 4:
-            return CornerRightOf(s, sq);
+            return CornerRightOf(s.Terrain, sq);
         default:
             return 0;
     }
 }
 
 void TouchUpTool(EditorState& s, const InputState& in) {
-    const int32_t y = s.MouseY;
-    if (in.KeyDown(Key::PageUp) || in.KeyDown(Key::PageDown) || s.ToolActive == 0) {
-        s.LastMouseY = 0;
+    const int32_t y = s.Stroke.MouseY;
+    if (in.KeyDown(Key::PageUp) || in.KeyDown(Key::PageDown) || !s.Stroke.ToolActive) {
+        s.Stroke.LastMouseY = 0;
         return;
     }
-    if (s.LastMouseY == 0.0f) s.LastMouseY = static_cast<float>(y);
-    const int32_t d = RoundToInt32(static_cast<double>(s.LastMouseY) - y);
-    const int32_t scaled = static_cast<int32_t>(s.RaiseLowerSensitivity) * d;
-    const int32_t step = RoundToInt32(SnapToGrid(static_cast<float>(scaled), s.Grid));
-    s.LastMouseY = static_cast<float>(y);
+    if (s.Stroke.LastMouseY == 0.0f) s.Stroke.LastMouseY = static_cast<float>(y);
+    const int32_t d = RoundToInt32(static_cast<double>(s.Stroke.LastMouseY) - y);
+    const int32_t scaled = static_cast<int32_t>(s.Tools.RaiseLowerSensitivity) * d;
+    const int32_t step = RoundToInt32(SnapToGrid(static_cast<float>(scaled), s.Tools.Grid));
+    s.Stroke.LastMouseY = static_cast<float>(y);
     if (step == 0) return;
-    if (const int p = TouchUpPoint(s)) s.Points[p].Height = s.Points[p].Height + static_cast<float>(step);
+    if (const int p = TouchUpPoint(s))
+        s.Terrain.Points[p].Height = s.Terrain.Points[p].Height + static_cast<float>(step);
     UpdateTerrainMesh(s);
 }
 
@@ -50,47 +51,47 @@ void TouchUpKeyStep(EditorState& s) {
         UpdateTerrainMesh(s);
         return;
     }
-    if (s.TouchUpKeyTime == 0.0f) PushUndo(s);
-    const int16_t change = static_cast<int16_t>(s.TouchUpDirection * s.Grid);
-    if (const int p = TouchUpPoint(s)) s.Points[p].Height = s.Points[p].Height + change;
+    if (s.Stroke.TouchUpKeyTime == 0.0f) PushUndo(s);
+    const int change = s.Stroke.TouchUpDirection * s.Tools.Grid;
+    if (const int p = TouchUpPoint(s)) s.Terrain.Points[p].Height = s.Terrain.Points[p].Height + change;
     UpdateTerrainMesh(s);
 }
 
 void TouchUpToggleLock(EditorState& s) {
     const int p = TouchUpPoint(s);
     if (p == 0) return;
-    s.Points[p].Locked = s.Points[p].Locked == 0 ? kTrue : kFalse;
+    s.Terrain.Points[p].Locked = !s.Terrain.Points[p].Locked;
     MarkDocumentChanged(s);  // locks are kept in the document
 }
 
 void TouchUpPageAndLockKeys(EditorState& s, const InputState& in) {
     if (in.KeyDown(Key::PageUp)) {
-        s.TouchUpDirection = 1;
+        s.Stroke.TouchUpDirection = 1;
     } else if (in.KeyDown(Key::PageDown)) {
-        s.TouchUpDirection = -1;
+        s.Stroke.TouchUpDirection = -1;
     } else {
-        s.TouchUpDirection = 0;
-        s.TouchUpKeyTime = 0;
+        s.Stroke.TouchUpDirection = 0;
+        s.Stroke.TouchUpKeyTime = 0;
     }
-    if (s.TouchUpDirection != 0) {
+    if (s.Stroke.TouchUpDirection != 0) {
         // One step at once, then none until the key has been held past the delay.
-        if (s.TouchUpKeyTime == 0.0f || s.TouchUpKeyTime > kRepeatDelayMs) TouchUpKeyStep(s);
-        s.TouchUpKeyTime += in.ElapsedMs;
+        if (s.Stroke.TouchUpKeyTime == 0.0f || s.Stroke.TouchUpKeyTime > kRepeatDelayMs) TouchUpKeyStep(s);
+        s.Stroke.TouchUpKeyTime += in.ElapsedMs;
     }
 
     if (in.KeyDown(Key::L) || in.Button3) {
-        if (s.TouchUpLockKeyDown == 0) TouchUpToggleLock(s);
-        s.TouchUpLockKeyDown = kTrue;
+        if (!s.Stroke.TouchUpLockKeyDown) TouchUpToggleLock(s);
+        s.Stroke.TouchUpLockKeyDown = true;
     } else {
-        s.TouchUpLockKeyDown = kFalse;
+        s.Stroke.TouchUpLockKeyDown = false;
     }
 }
 
 void TouchUpWheel(EditorState& s, int delta) {
-    int corner = s.TouchUpCorner + (delta > 0 ? 1 : delta < 0 ? -1 : 0);
+    int corner = s.Stroke.TouchUpCorner + (delta > 0 ? 1 : delta < 0 ? -1 : 0);
     if (corner >= 5) corner = 1;
     if (corner <= 0) corner = 4;
-    s.TouchUpCorner = static_cast<int16_t>(corner);
+    s.Stroke.TouchUpCorner = corner;
 }
 
 }  // namespace vh

@@ -37,11 +37,12 @@ FrmCammera::FrmCammera(EditorState& state, QWidget* parent) : QDialog(parent), s
         QSlider** slider;
     };
     const Row rows[] = {
-        {"sldWalkSpeed", "Walk Speed:", SliderValue(state_.WalkSpeed), &sldWalkSpeed_},
-        {"sldStrafeSpeed", "Straff Speed:", SliderValue(state_.StrafeSpeed), &sldStrafeSpeed_},
-        {"sldWalkAccel", "Walk Acceleration:", SliderValue(state_.WalkAcceleration), &sldWalkAccel_},
-        {"sldStrafeAccel", "Straff Acceleration:", SliderValue(state_.StrafeAcceleration), &sldStrafeAccel_},
-        {"sldDiv", "Sensitivity:", SensitivitySliderValue(state_.Sensitivity), &sldDiv_},
+        {"sldWalkSpeed", "Walk Speed:", SliderValue(state_.Camera.WalkSpeed), &sldWalkSpeed_},
+        {"sldStrafeSpeed", "Straff Speed:", SliderValue(state_.Camera.StrafeSpeed), &sldStrafeSpeed_},
+        {"sldWalkAccel", "Walk Acceleration:", SliderValue(state_.Camera.WalkAcceleration), &sldWalkAccel_},
+        {"sldStrafeAccel", "Straff Acceleration:", SliderValue(state_.Camera.StrafeAcceleration),
+         &sldStrafeAccel_},
+        {"sldDiv", "Sensitivity:", SensitivitySliderValue(state_.Camera.Sensitivity), &sldDiv_},
     };
     int r = 0;
     for (const Row& row : rows) {
@@ -55,7 +56,7 @@ FrmCammera::FrmCammera(EditorState& state, QWidget* parent) : QDialog(parent), s
     auto* dirLayout = new QVBoxLayout(direction);
     chkInverse_ = new QCheckBox(QStringLiteral("Inverse"), direction);
     chkInverse_->setObjectName(QStringLiteral("chkInverse"));
-    chkInverse_->setChecked(state_.Inverse != 0);
+    chkInverse_->setChecked(state_.Camera.Inverse != 0);
     dirLayout->addWidget(chkInverse_);
 
     outer->addWidget(options, 0, 0);
@@ -64,12 +65,12 @@ FrmCammera::FrmCammera(EditorState& state, QWidget* parent) : QDialog(parent), s
 }
 
 void FrmCammera::Okey() {
-    state_.WalkSpeed = static_cast<float>(sldWalkSpeed_->value());
-    state_.StrafeSpeed = static_cast<float>(sldStrafeSpeed_->value());
-    state_.WalkAcceleration = static_cast<float>(sldWalkAccel_->value());
-    state_.StrafeAcceleration = static_cast<float>(sldStrafeAccel_->value());
-    state_.Sensitivity = SensitivityFromSlider(sldDiv_->value());
-    state_.Inverse = chkInverse_->isChecked() ? 1 : 0;
+    state_.Camera.WalkSpeed = static_cast<float>(sldWalkSpeed_->value());
+    state_.Camera.StrafeSpeed = static_cast<float>(sldStrafeSpeed_->value());
+    state_.Camera.WalkAcceleration = static_cast<float>(sldWalkAccel_->value());
+    state_.Camera.StrafeAcceleration = static_cast<float>(sldStrafeAccel_->value());
+    state_.Camera.Sensitivity = SensitivityFromSlider(sldDiv_->value());
+    state_.Camera.Inverse = chkInverse_->isChecked() ? 1 : 0;
 }
 
 }  // namespace vh::ui

@@ -40,7 +40,7 @@ FrmEdTextures::FrmEdTextures(MainWindowServices& services, QWidget* parent)
     setObjectName(QStringLiteral("frmEdTextures"));
     setWindowTitle(QStringLiteral("Specify Editor Textures"));
     const EditorState& s = services_.State();
-    const view::SkyPaths sky = view::SkyPathsOf(s);
+    const view::SkyPaths sky = view::SkyPathsOf(s.Textures);
 
     auto* outer = new QGridLayout(this);
     auto* frmSky = new QGroupBox(QStringLiteral("Choose Sky Box Pictures:"), this);
@@ -72,7 +72,7 @@ FrmEdTextures::FrmEdTextures(MainWindowServices& services, QWidget* parent)
     auto* frmTextures = new QGroupBox(QStringLiteral("Editor Textures:"), this);
     frmTextures->setObjectName(QStringLiteral("frmTextures"));
     auto* texGrid = new QGridLayout(frmTextures);
-    txtTex_ = new QLineEdit(Qs(s.GroundTexture), frmTextures);
+    txtTex_ = new QLineEdit(Qs(s.Textures.GroundTexture), frmTextures);
     txtTex_->setObjectName(QStringLiteral("txtTex"));
     cmdTex_ = BrowseButton(frmTextures, QStringLiteral("cmdTex"));
     auto* groundLabel = new QLabel(QStringLiteral("Ground:"), frmTextures);
@@ -128,7 +128,9 @@ void FrmEdTextures::Okey() {
     c.SkyDefault = chkDefault_->isChecked();
     c.Ground = Ss(txtTex_->text());
     c.GroundDefault = chkTexDefault_->isChecked();
-    EditDocumentSettings(services_.State(), [&c](EditorState& s) { view::ApplyEditorTextures(s, c); });
+    EditDocumentSettings(services_.State(), [&c](EditorState& s) {
+        view::ApplyEditorTextures(s.Textures, s.Paths.AssetsFolder, c);
+    });
 }
 
 }  // namespace vh::ui

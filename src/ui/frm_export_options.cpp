@@ -23,7 +23,7 @@ W* Named(W* w, const char* name, const char* tip) {
 }  // namespace
 
 FrmExportOptions::FrmExportOptions(MainWindowServices& services, QWidget* parent)
-    : QDialog(parent), services_(services), working_(LoadExportOptions(services.State())) {
+    : QDialog(parent), services_(services), working_(services.State().Export) {
     setObjectName(QStringLiteral("frmExportOptions"));
     setWindowTitle(QStringLiteral("Exportation Options"));
 
@@ -94,14 +94,14 @@ FrmExportOptions::FrmExportOptions(MainWindowServices& services, QWidget* parent
     }
     connect(opTop_, &QRadioButton::clicked, this, [this] { SelectPosition(working_, true); });
     connect(opBottom_, &QRadioButton::clicked, this, [this] { SelectPosition(working_, false); });
-    connect(chkHint_, &QCheckBox::clicked, this, [this](bool on) { working_.Hint = on; });
-    connect(chkSky_, &QCheckBox::clicked, this, [this](bool on) { working_.Sky = on; });
+    connect(chkHint_, &QCheckBox::clicked, this, [this](bool on) { working_.AddHint = on; });
+    connect(chkSky_, &QCheckBox::clicked, this, [this](bool on) { working_.AddSky = on; });
     connect(cmdOk_, &QPushButton::clicked, this, &FrmExportOptions::Okey);
     connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void FrmExportOptions::Show() {
-    switch (StyleButtonFor(working_.Style)) {
+    switch (StyleButtonFor(working_.ExportType)) {
         case ExportStyleButton::BestFit:
             opBestFit_->setChecked(true);
             break;
@@ -121,8 +121,8 @@ void FrmExportOptions::Show() {
             break;
     }
     (TopSelected(working_) ? opTop_ : opBottom_)->setChecked(true);
-    chkHint_->setChecked(working_.Hint);
-    chkSky_->setChecked(working_.Sky);
+    chkHint_->setChecked(working_.AddHint);
+    chkSky_->setChecked(working_.AddSky);
 }
 
 void FrmExportOptions::Okey() {

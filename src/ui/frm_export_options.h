@@ -20,14 +20,14 @@ public:
     FrmExportOptions(MainWindowServices& services, QWidget* parent = nullptr);
 
     // The values the dialog holds now (not yet in the editor state).
-    const ExportOptionsValues& WorkingCopy() const { return working_; }
+    const ExportSettings& WorkingCopy() const { return working_; }
 
 private:
     void Show();
     void Okey();
 
     MainWindowServices& services_;
-    ExportOptionsValues working_;
+    ExportSettings working_;
 
     QRadioButton *opBestFit_ = nullptr, *opForward_ = nullptr, *opBackward_ = nullptr, *opX_ = nullptr,
                  *opRandom_ = nullptr;

@@ -14,7 +14,7 @@ namespace vh::ui {
 FrmMountainConfig::FrmMountainConfig(EditorState& state, QWidget* parent) : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("frmMountainConfig"));
     setWindowTitle(QStringLiteral("Mountain / Vally Tool Configuration"));
-    const MountainConfigValues v = LoadMountainConfig(state_);
+    const MountainConfigValues v = LoadMountainConfig(state_.Tools);
 
     auto* outer = new QGridLayout(this);
     auto* frame = new QGroupBox(QStringLiteral("Options:"), this);
@@ -65,7 +65,7 @@ void FrmMountainConfig::Okey() {
     v.Correction = sldMountainCorrection_->value();
     v.Sensitivity = sldMountainSensitivity_->value();
     v.SmoothOuter = chkSmoothOuter_->isChecked();
-    ApplyMountainConfig(state_, v);
+    ApplyMountainConfig(state_.Tools, v);
 }
 
 }  // namespace vh::ui

@@ -174,7 +174,7 @@ void FrmNew::Load() {
     preview_ = QImage();
     previewPath_.clear();
 
-    const NewMapForm f = LoadNewMapForm(services_.State());
+    const NewMapForm f = LoadNewMapForm(services_.State().NewMap);
     ShowForm(f);
 
     ApplySmoothState();
@@ -380,7 +380,7 @@ void FrmNew::ApplyHeightMapState() {
 
 void FrmNew::RefreshSizeLabels() {
     const SizeRefresh r = vh::RefreshSizeLabels(S(txtX_->text()), S(txtZ_->text()), S(txtLength_->text()),
-                                                services_.State().Grid);
+                                                services_.State().Tools.Grid);
     txtX_->setText(Q(r.X));
     txtZ_->setText(Q(r.Z));
     txtLength_->setText(Q(r.Length));
@@ -436,10 +436,10 @@ void FrmNew::Generate() {
     Prompts& prompts = services_.UserPrompts();
     NewMapValues values;
     std::optional<std::string> problem = NewMapValuesFromForm(Form(), values);
-    if (!problem) problem = CheckNewMapValues(values, services_.State().Grid);
+    if (!problem) problem = CheckNewMapValues(values, services_.State().Tools.Grid);
     // The image named in the box is the one generated from, typed or browsed.
-    if (!problem && values.chkBM && !values.txtBM.empty() && values.txtBM != previewPath_)
-        if (std::string unread = LoadHeightMap(values.txtBM); !unread.empty()) problem = unread;
+    if (!problem && values.BitMap && !values.BitMapPath.empty() && values.BitMapPath != previewPath_)
+        if (std::string unread = LoadHeightMap(values.BitMapPath); !unread.empty()) problem = unread;
     if (problem) {
         // Nothing has been reset yet: the current terrain stays.
         prompts.Message(*problem, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);

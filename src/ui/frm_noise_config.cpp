@@ -12,7 +12,7 @@ namespace vh::ui {
 FrmNoiseConfig::FrmNoiseConfig(EditorState& state, QWidget* parent) : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("frmNoiseConfig"));
     setWindowTitle(QStringLiteral("Noise Tool Config"));
-    const NoiseConfigValues v = LoadNoiseConfig(state_);
+    const NoiseConfigValues v = LoadNoiseConfig(state_.Tools);
 
     auto* outer = new QGridLayout(this);
     auto* frame = new QGroupBox(QStringLiteral("Options:"), this);
@@ -30,7 +30,7 @@ FrmNoiseConfig::FrmNoiseConfig(EditorState& state, QWidget* parent) : QDialog(pa
 void FrmNoiseConfig::Okey() {
     NoiseConfigValues v;
     v.MaxNoiseText = Ss(txtNoise_->text());
-    ApplyNoiseConfig(state_, v);
+    ApplyNoiseConfig(state_.Tools, v);
 }
 
 }  // namespace vh::ui

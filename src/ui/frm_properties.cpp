@@ -46,47 +46,47 @@ QLabel* Fact(QGridLayout* grid, int row, const char* name, const char* label, co
 
 }  // namespace
 
-PropertiesValues LoadPropertiesValues(const EditorState& s) {
+PropertiesValues LoadPropertiesValues(const BrushTextures& b) {
     PropertiesValues v;
-    v.TopTexture = s.TopTexture;
-    v.TopScaleX = NumberText(s.TopScaleX);
-    v.TopScaleY = NumberText(s.TopScaleY);
-    v.SideTexture = s.SideTexture;
-    v.SideScaleX = NumberText(s.SideScaleX);
-    v.SideScaleY = NumberText(s.SideScaleY);
-    v.HintTexture = s.HintTexture;
-    v.SkipTexture = s.SkipTexture;
-    v.SkyTexture = s.SkyTexture;
+    v.TopTexture = b.TopTexture;
+    v.TopScaleX = NumberText(b.TopScaleX);
+    v.TopScaleY = NumberText(b.TopScaleY);
+    v.SideTexture = b.SideTexture;
+    v.SideScaleX = NumberText(b.SideScaleX);
+    v.SideScaleY = NumberText(b.SideScaleY);
+    v.HintTexture = b.HintTexture;
+    v.SkipTexture = b.SkipTexture;
+    v.SkyTexture = b.SkyTexture;
     return v;
 }
 
-void ApplyPropertiesValues(EditorState& s, const PropertiesValues& v) {
-    s.TopTexture = Trim(v.TopTexture);
-    s.TopScaleX = ScaleFromText(v.TopScaleX);
-    s.TopScaleY = ScaleFromText(v.TopScaleY);
-    s.SideTexture = Trim(v.SideTexture);
-    s.SideScaleX = ScaleFromText(v.SideScaleX);
-    s.SideScaleY = ScaleFromText(v.SideScaleY);
-    s.HintTexture = Trim(v.HintTexture);
-    s.SkipTexture = Trim(v.SkipTexture);
-    s.SkyTexture = Trim(v.SkyTexture);
+void ApplyPropertiesValues(BrushTextures& b, const PropertiesValues& v) {
+    b.TopTexture = Trim(v.TopTexture);
+    b.TopScaleX = ScaleFromText(v.TopScaleX);
+    b.TopScaleY = ScaleFromText(v.TopScaleY);
+    b.SideTexture = Trim(v.SideTexture);
+    b.SideScaleX = ScaleFromText(v.SideScaleX);
+    b.SideScaleY = ScaleFromText(v.SideScaleY);
+    b.HintTexture = Trim(v.HintTexture);
+    b.SkipTexture = Trim(v.SkipTexture);
+    b.SkyTexture = Trim(v.SkyTexture);
 }
 
-std::string FacesText(const EditorState& s) {
-    return NumberText(2.0f * s.SquareCount);
+std::string FacesText(const Terrain& t) {
+    return NumberText(2.0f * t.SquareCount);
 }
 
 FrmProperties::FrmProperties(EditorState& state, QWidget* parent) : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("frmProperties"));
     setWindowTitle(QStringLiteral("Properties"));
-    const PropertiesValues v = LoadPropertiesValues(state_);
+    const PropertiesValues v = LoadPropertiesValues(state_.Brushes);
 
     auto* outer = new QGridLayout(this);
     QGridLayout* grid = nullptr;
 
     QGroupBox* map = Frame(this, "frmMap", "Map Properties:", &grid);
-    lblFaces_ = Fact(grid, 0, "lblFaces", "Faces:", FacesText(state_));
-    lblStyle_ = Fact(grid, 1, "lblStyle", "Style:", state_.ExportType);
+    lblFaces_ = Fact(grid, 0, "lblFaces", "Faces:", FacesText(state_.Terrain));
+    lblStyle_ = Fact(grid, 1, "lblStyle", "Style:", state_.Export.ExportType);
     outer->addWidget(map, 0, 0);
 
     QGroupBox* tex = Frame(this, "frmTexture", "Texture Properties:", &grid);
@@ -121,7 +121,7 @@ void FrmProperties::Okey() {
     v.HintTexture = Ss(txtHint_->text());
     v.SkipTexture = Ss(txtSkip_->text());
     v.SkyTexture = Ss(txtSky_->text());
-    EditDocumentSettings(state_, [&](EditorState& s) { ApplyPropertiesValues(s, v); });
+    EditDocumentSettings(state_, [&](EditorState& s) { ApplyPropertiesValues(s.Brushes, v); });
 }
 
 }  // namespace vh::ui

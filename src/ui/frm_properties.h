@@ -19,11 +19,11 @@ struct PropertiesValues {
     std::string HintTexture, SkipTexture, SkyTexture;
 };
 
-PropertiesValues LoadPropertiesValues(const EditorState& s);
+PropertiesValues LoadPropertiesValues(const BrushTextures& b);
 // Names are stored trimmed; scales as |number at the start of the text|.
-void ApplyPropertiesValues(EditorState& s, const PropertiesValues& v);
+void ApplyPropertiesValues(BrushTextures& b, const PropertiesValues& v);
 // Two triangles per grid square.
-std::string FacesText(const EditorState& s);
+std::string FacesText(const Terrain& t);
 
 class FrmProperties : public QDialog {
     Q_OBJECT

@@ -14,7 +14,7 @@ FrmRaiseLowerConfig::FrmRaiseLowerConfig(EditorState& state, QWidget* parent)
     : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("frmRaiseLowerConfig"));
     setWindowTitle(QStringLiteral("Raise / Lower Tool Configuration"));
-    const RaiseLowerConfigValues v = LoadRaiseLowerConfig(state_);
+    const RaiseLowerConfigValues v = LoadRaiseLowerConfig(state_.Tools);
 
     auto* outer = new QGridLayout(this);
     auto* frame = new QGroupBox(QStringLiteral("Options:"), this);
@@ -47,7 +47,7 @@ void FrmRaiseLowerConfig::Okey() {
     v.PercentText = Ss(txtRaiseLowerPercet_->text());
     v.Threshold = sldRaiseLowerThreshold_->value();
     v.Sensitivity = sldRaiseLowerSensitivity_->value();
-    ApplyRaiseLowerConfig(state_, v);
+    ApplyRaiseLowerConfig(state_.Tools, v);
 }
 
 }  // namespace vh::ui

@@ -12,7 +12,7 @@ namespace vh::ui {
 FrmScaleConfig::FrmScaleConfig(EditorState& state, QWidget* parent) : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("frmScaleConfig"));
     setWindowTitle(QStringLiteral("Scale Tool Configuration"));
-    const ScaleConfigValues v = LoadScaleConfig(state_);
+    const ScaleConfigValues v = LoadScaleConfig(state_.Tools);
 
     auto* outer = new QGridLayout(this);
     auto* frame = new QGroupBox(QStringLiteral("Options:"), this);
@@ -30,7 +30,7 @@ FrmScaleConfig::FrmScaleConfig(EditorState& state, QWidget* parent) : QDialog(pa
 void FrmScaleConfig::Okey() {
     ScaleConfigValues v;
     v.PercentText = Ss(txtScale_->text());
-    ApplyScaleConfig(state_, v);
+    ApplyScaleConfig(state_.Tools, v);
 }
 
 }  // namespace vh::ui

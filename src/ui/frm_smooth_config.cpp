@@ -26,7 +26,7 @@ QRadioButton* MakeOption(QWidget* parent, const char* name, const char* caption,
 FrmSmoothConfig::FrmSmoothConfig(EditorState& state, QWidget* parent) : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("frmSmoothConfig"));
     setWindowTitle(QStringLiteral("Smooth Tool Configuration"));
-    const SmoothConfigValues v = LoadSmoothConfig(state_);
+    const SmoothConfigValues v = LoadSmoothConfig(state_.Tools);
 
     auto* outer = new QGridLayout(this);
     auto* options = new QGroupBox(QStringLiteral("Options:"), this);
@@ -71,7 +71,7 @@ void FrmSmoothConfig::Okey() {
     v.Linear = opLinear_->isChecked();
     v.Move = opMove_->isChecked();
     v.Jump = opJump_->isChecked();
-    ApplySmoothConfig(state_, v);
+    ApplySmoothConfig(state_.Tools, v);
 }
 
 }  // namespace vh::ui

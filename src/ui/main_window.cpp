@@ -190,11 +190,11 @@ void MainWindow::OpenDialog(QDialog* dialog) {
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);
     connect(dialog, &QDialog::finished, this, [this, dialog](int) {
-        state_.ClosingDialog = -1;
+        state_.ClosingDialog = true;
         dialog->hide();
         dialog->deleteLater();
         if (dialog_ == dialog) dialog_ = nullptr;
-        state_.ClosingDialog = 0;
+        state_.ClosingDialog = false;
         CloseDialogAndResume(state_);
         RefreshControls();
     });
@@ -232,36 +232,36 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::ApplyWindowPlacement() {
     // Nothing read from the settings: the window keeps its first size and
     // the window system's placement.
-    const int width = Pixels(state_.WindowWidth), height = Pixels(state_.WindowHeight);
+    const int width = Pixels(state_.Window.WindowWidth), height = Pixels(state_.Window.WindowHeight);
     if (width <= 0 || height <= 0) return;
     resize(width, height);
-    move(Pixels(state_.WindowLeft), Pixels(state_.WindowTop));
-    if (state_.WindowState == 2) setWindowState(windowState() | Qt::WindowMaximized);
+    move(Pixels(state_.Window.WindowLeft), Pixels(state_.Window.WindowTop));
+    if (state_.Window.WindowState == 2) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void MainWindow::StoreWindowPlacement() {
     if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
-        state_.ScreenWidthTwips = Twips(screen->geometry().width());
-        state_.ScreenHeightTwips = Twips(screen->geometry().height());
+        state_.Window.ScreenWidthTwips = Twips(screen->geometry().width());
+        state_.Window.ScreenHeightTwips = Twips(screen->geometry().height());
     }
     const Qt::WindowStates ws = windowState();
     if (ws & Qt::WindowMinimized)
-        state_.WindowState = 1;
+        state_.Window.WindowState = 1;
     else if (ws & (Qt::WindowMaximized | Qt::WindowFullScreen))
-        state_.WindowState = 2;
+        state_.Window.WindowState = 2;
     else
-        state_.WindowState = 0;
+        state_.Window.WindowState = 0;
     // Position of the frame, size of the window's own area: what
     // ApplyWindowPlacement sets again at the next start.
-    const QRect normal = state_.WindowState == 0 ? QRect(pos(), size()) : normalGeometry();
-    state_.WindowLeft = static_cast<float>(Twips(normal.x()));
-    state_.WindowTop = static_cast<float>(Twips(normal.y()));
-    state_.WindowWidth = static_cast<float>(Twips(normal.width()));
-    state_.WindowHeight = static_cast<float>(Twips(normal.height()));
+    const QRect normal = state_.Window.WindowState == 0 ? QRect(pos(), size()) : normalGeometry();
+    state_.Window.WindowLeft = static_cast<float>(Twips(normal.x()));
+    state_.Window.WindowTop = static_cast<float>(Twips(normal.y()));
+    state_.Window.WindowWidth = static_cast<float>(Twips(normal.width()));
+    state_.Window.WindowHeight = static_cast<float>(Twips(normal.height()));
 }
 
 void MainWindow::EndProgram() {
-    state_.LoopRunning = 0;
+    state_.LoopRunning = false;
     loopTimer_.stop();
     ended_ = true;
     emit ProgramEnded();

@@ -137,11 +137,11 @@ void MainWindow::ExportHeightImageTo(const std::string& path) {
 void MainWindow::StartUp() {
     SetDefaults(state_, state_.Paths);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        state_.ScreenWidthTwips = screen->geometry().width() * kTwipsPerPixel;
-        state_.ScreenHeightTwips = screen->geometry().height() * kTwipsPerPixel;
+        state_.Window.ScreenWidthTwips = screen->geometry().width() * kTwipsPerPixel;
+        state_.Window.ScreenHeightTwips = screen->geometry().height() * kTwipsPerPixel;
     }
     std::string error;
-    if (!ReadSettingsFile(state_, SettingsPath(state_), &error))
+    if (!ReadSettingsFile(state_, state_.Commands, SettingsPath(state_), &error))
         prompts_.Message("The settings could not be read. " + error, "Varnholm", PromptButtons::Ok,
                          PromptIcon::Exclamation);
     RefreshRecentMenu(state_);

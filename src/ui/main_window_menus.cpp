@@ -342,11 +342,11 @@ void MainWindow::RefreshControls() {
             b.action->setText(QString::fromStdString(c.Caption));
         }
     }
-    if (shownCaption_ != state_.Caption) {
-        shownCaption_ = state_.Caption;
+    if (shownCaption_ != state_.Doc.Caption) {
+        shownCaption_ = state_.Doc.Caption;
         setWindowTitle(WindowTitleTemplate(shownCaption_));
     }
-    setWindowModified(!state_.DocClean);
+    setWindowModified(!state_.Doc.DocClean);
     SyncLoop();
 }
 

@@ -41,7 +41,7 @@ void Register(MainWindowServices& sv, const std::string& name, std::function<voi
 // The passes rebuild the view's mesh themselves through the state's hook.
 void RunPass(MainWindowServices& sv, void (*pass)(EditorState&)) {
     EditorState& s = sv.State();
-    if (!s.TerrainExists) return;
+    if (!s.Doc.TerrainExists) return;
     WaitCursor busy(sv);
     pass(s);
 }

@@ -16,7 +16,7 @@ void InstallViewCommands(MainWindowServices& services) {
         QObject::connect(dialog, &QDialog::accepted, dialog, [sv] {
             QWidget* window = sv->Window();
             TerrainView* view = window ? window->findChild<TerrainView*>() : nullptr;
-            if (view && sv->State().TerrainExists) {
+            if (view && sv->State().Doc.TerrainExists) {
                 view->LoadGroundTexture();
                 view->LoadSkyBox();
             }

@@ -38,55 +38,55 @@ Vec3f CameraLookAt(const Vec3f& pos, float pitch, float yaw, bool inverse) {
     return {pos.x + std::cos(yaw), pos.y + rise, pos.z + std::sin(yaw)};
 }
 
-void UpdateCamera(EditorState& s, const InputState& in) {
-    const float walk = s.WalkSpeed / 10, strafe = s.StrafeSpeed / 10;
+void UpdateCamera(CameraPose& pose, const CameraSettings& cam, const InputState& in) {
+    const float walk = cam.WalkSpeed / 10, strafe = cam.StrafeSpeed / 10;
     if (in.KeyDown(Key::Up))
-        s.WalkVelocity = walk;
+        pose.WalkVelocity = walk;
     else if (in.KeyDown(Key::Down))
-        s.WalkVelocity = -walk;
+        pose.WalkVelocity = -walk;
     if (in.KeyDown(Key::Left))
-        s.StrafeVelocity = strafe;
+        pose.StrafeVelocity = strafe;
     else if (in.KeyDown(Key::Right))
-        s.StrafeVelocity = -strafe;
+        pose.StrafeVelocity = -strafe;
     if (in.KeyDown(Key::W))
-        s.WalkVelocity = walk;
+        pose.WalkVelocity = walk;
     else if (in.KeyDown(Key::S))
-        s.WalkVelocity = -walk;
+        pose.WalkVelocity = -walk;
     if (in.KeyDown(Key::A))
-        s.StrafeVelocity = strafe;
+        pose.StrafeVelocity = strafe;
     else if (in.KeyDown(Key::D))
-        s.StrafeVelocity = -strafe;
+        pose.StrafeVelocity = -strafe;
 
-    s.WalkVelocity = Decay(s.WalkVelocity, DecayStep(s.WalkSpeed, s.WalkAcceleration));
-    s.StrafeVelocity = Decay(s.StrafeVelocity, DecayStep(s.StrafeSpeed, s.StrafeAcceleration));
+    pose.WalkVelocity = Decay(pose.WalkVelocity, DecayStep(cam.WalkSpeed, cam.WalkAcceleration));
+    pose.StrafeVelocity = Decay(pose.StrafeVelocity, DecayStep(cam.StrafeSpeed, cam.StrafeAcceleration));
 
     // A zero divisor (hand-edited settings) would spin the view to NaN.
-    const float sens = s.Sensitivity != 0 ? s.Sensitivity : 1.0f;
+    const float sens = cam.Sensitivity != 0 ? cam.Sensitivity : 1.0f;
     if (in.Button2) {
-        s.CameraPitch -= in.MouseDY / sens;
-        s.CameraYaw -= in.MouseDX / sens;
+        pose.CameraPitch -= in.MouseDY / sens;
+        pose.CameraYaw -= in.MouseDX / sens;
     } else {
-        const float turn = s.WalkSpeed / 2.5f / sens;
+        const float turn = cam.WalkSpeed / 2.5f / sens;
         if (in.KeyDown(Key::E))
-            s.CameraYaw -= turn;
+            pose.CameraYaw -= turn;
         else if (in.KeyDown(Key::Q))
-            s.CameraYaw += turn;
+            pose.CameraYaw += turn;
         if (in.KeyDown(Key::End))
-            s.CameraPitch -= turn;
+            pose.CameraPitch -= turn;
         else if (in.KeyDown(Key::Home))
-            s.CameraPitch += turn;
+            pose.CameraPitch += turn;
     }
-    s.CameraPitch = std::clamp(s.CameraPitch, -1.3f, 1.3f);
+    pose.CameraPitch = std::clamp(pose.CameraPitch, -1.3f, 1.3f);
 
     const float t = CameraFrameTime(in);
     const float h = kCameraPi / 2;
-    const float yaw = s.CameraYaw;
-    const bool inverse = s.Inverse == 1;
-    s.CameraPos.x += s.WalkVelocity * std::cos(yaw) * t + s.StrafeVelocity * std::cos(yaw + h) * t;
-    const float climb = s.WalkVelocity * std::tan(s.CameraPitch) * t;
-    s.CameraPos.y += inverse ? -climb : climb;
-    s.CameraPos.z += s.WalkVelocity * std::sin(yaw) * t + s.StrafeVelocity * std::sin(yaw + h) * t;
-    s.CameraTarget = CameraLookAt(s.CameraPos, s.CameraPitch, yaw, inverse);
+    const float yaw = pose.CameraYaw;
+    const bool inverse = cam.Inverse == 1;
+    pose.CameraPos.x += pose.WalkVelocity * std::cos(yaw) * t + pose.StrafeVelocity * std::cos(yaw + h) * t;
+    const float climb = pose.WalkVelocity * std::tan(pose.CameraPitch) * t;
+    pose.CameraPos.y += inverse ? -climb : climb;
+    pose.CameraPos.z += pose.WalkVelocity * std::sin(yaw) * t + pose.StrafeVelocity * std::sin(yaw + h) * t;
+    pose.CameraTarget = CameraLookAt(pose.CameraPos, pose.CameraPitch, yaw, inverse);
 }
 
 }  // namespace vh

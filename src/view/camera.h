@@ -2,8 +2,9 @@
 // pass; mouse button 2 or keys turn the view.
 #pragma once
 
-#include "core/editor_state.h"
+#include "core/editor_records.h"
 #include "core/input_state.h"
+#include "core/settings_records.h"
 
 namespace vh {
 
@@ -17,7 +18,7 @@ float CameraFrameTime(const InputState& input);
 // One pass: velocities from the movement keys, decay, turning, pitch clamp,
 // then CameraPos and CameraTarget. Touch-up keys and the wheel are left to
 // the edit pass.
-void UpdateCamera(EditorState& s, const InputState& input);
+void UpdateCamera(CameraPose& pose, const CameraSettings& cam, const InputState& input);
 
 // The look-at point for a position, pitch and yaw.
 Vec3f CameraLookAt(const Vec3f& pos, float pitch, float yaw, bool inverse);

@@ -8,17 +8,8 @@ const char* const kGraphicsFilter =
     "Supported Images (*.tga;*.bmp;*.gif;*.jpg;*.jpeg)|*.tga;*.bmp;*.gif;*.jpg;*.jpeg|Targa Files "
     "(*.tga)|*.tga|Bitmap Files (*.bmp)|*.bmp|CompuServe GIF (*.gif)|*.gif|JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg";
 
-SkyPaths SkyPathsOf(const EditorState& s) {
-    return {s.SkyUP, s.SkyDN, s.SkyFT, s.SkyBK, s.SkyRT, s.SkyLF};
-}
-
-SkyPaths DefaultSkyPaths(const std::string& folder) {
-    return {folder + "/sky/top.bmp",  folder + "/sky/bottom.bmp", folder + "/sky/right.bmp",
-            folder + "/sky/left.bmp", folder + "/sky/front.bmp",  folder + "/sky/back.bmp"};
-}
-
-std::string DefaultGroundPath(const std::string& folder) {
-    return folder + "/tex/ground.jpg";
+SkyPaths SkyPathsOf(const EditorTextures& x) {
+    return {x.SkyUP, x.SkyDN, x.SkyFT, x.SkyBK, x.SkyRT, x.SkyLF};
 }
 
 FileDialogRequest BrowseRequest(const std::string& currentText, const std::string& lastChosen) {
@@ -46,11 +37,12 @@ std::optional<SkyPaths> AutoFillSkyPaths(const std::string& chosen) {
     return out;
 }
 
-void ApplyEditorTextures(EditorState& s, const EditorTextureChoice& c) {
+void ApplyEditorTextures(EditorTextures& x, const std::string& assetsFolder, const EditorTextureChoice& c) {
+    const EditorTextures defaults = DefaultEditorTextures(assetsFolder);
     const std::string ground = Trim(c.Ground);
-    s.GroundTexture = c.GroundDefault || ground.empty() ? DefaultGroundPath(s.Paths.AssetsFolder) : ground;
+    x.GroundTexture = c.GroundDefault || ground.empty() ? defaults.GroundTexture : ground;
 
-    SkyPaths sky = DefaultSkyPaths(s.Paths.AssetsFolder);
+    SkyPaths sky = SkyPathsOf(defaults);
     if (!c.SkyDefault) {
         SkyPaths typed;
         bool complete = true;
@@ -60,8 +52,8 @@ void ApplyEditorTextures(EditorState& s, const EditorTextureChoice& c) {
         }
         if (complete) sky = typed;
     }
-    s.SkyUP = sky[0], s.SkyDN = sky[1], s.SkyFT = sky[2];
-    s.SkyBK = sky[3], s.SkyRT = sky[4], s.SkyLF = sky[5];
+    x.SkyUP = sky[0], x.SkyDN = sky[1], x.SkyFT = sky[2];
+    x.SkyBK = sky[3], x.SkyRT = sky[4], x.SkyLF = sky[5];
 }
 
 }  // namespace vh::view

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "core/editor_state.h"
 #include "core/prompts.h"
+#include "core/settings_records.h"
 
 namespace vh::view {
 
@@ -15,9 +15,7 @@ namespace vh::view {
 // (SkyUP, SkyDN, SkyFT, SkyBK, SkyRT, SkyLF).
 using SkyPaths = std::array<std::string, 6>;
 
-SkyPaths SkyPathsOf(const EditorState& s);
-SkyPaths DefaultSkyPaths(const std::string& programFolder);
-std::string DefaultGroundPath(const std::string& programFolder);
+SkyPaths SkyPathsOf(const EditorTextures& x);
 
 extern const char* const kGraphicsFilter;
 
@@ -39,8 +37,10 @@ struct EditorTextureChoice {
     bool GroundDefault = false;
 };
 
-// "&Okey": the ground path (trimmed, or the default when ticked or empty);
-// the six sky paths (trimmed, or all six defaults when ticked or any empty).
-void ApplyEditorTextures(EditorState& s, const EditorTextureChoice& choice);
+// "&Okey": the ground path (trimmed, or the default under assetsFolder when
+// ticked or empty); the six sky paths (trimmed, or all six defaults when
+// ticked or any empty).
+void ApplyEditorTextures(EditorTextures& x, const std::string& assetsFolder,
+                         const EditorTextureChoice& choice);
 
 }  // namespace vh::view

@@ -4,43 +4,35 @@
 #include <cmath>
 
 #include "core/rules.h"
-#include "view/terrain_mesh.h"
+#include "core/view_options.h"
 
 namespace vh::view {
 
 namespace {
 
-bool ValidPoint(const EditorState& s, int p) {
-    return p >= 1 && p <= s.PointTotal() && p < static_cast<int>(s.Points.size());
+bool ValidSquare(const Terrain& t, int k) {
+    if (!t.IsSquare(k)) return false;
+    const SquareCorners c = t.Corners(k);
+    return t.IsPoint(c.c0) && t.IsPoint(c.c1) && t.IsPoint(c.c2) && t.IsPoint(c.c3);
 }
 
-bool ValidSquare(const EditorState& s, int k) {
-    if (k < 1 || k > s.SquareTotal() || k >= static_cast<int>(s.Squares.size())) return false;
-    const SquareCorners c = CornersOf(s, k);
-    return ValidPoint(s, c.c0) && ValidPoint(s, c.c1) && ValidPoint(s, c.c2) && ValidPoint(s, c.c3);
-}
-
-Vec3f At(const EditorState& s, int p) {
-    const TerrainPoint& q = s.Points[p];
+Vec3f At(const Terrain& t, int p) {
+    const TerrainPoint& q = t.Points[p];
     return {q.X, q.Height, q.Z};
 }
 
-int Index(float v) {
-    return static_cast<int>(v);
-}
-
-void DrawDiagonal(OverlayScene& o, const EditorState& s, int square, Rgb c) {
-    if (!ValidSquare(s, square)) return;
-    const SquareCorners q = CornersOf(s, square);
-    o.Lines.push_back({At(s, q.c3), At(s, q.c0), c});
+void DrawDiagonal(OverlayScene& o, const Terrain& t, int square, Rgb c) {
+    if (!ValidSquare(t, square)) return;
+    const SquareCorners q = t.Corners(square);
+    o.Lines.push_back({At(t, q.c3), At(t, q.c0), c});
 }
 
 }  // namespace
 
-void DrawSquareOutline(OverlayScene& o, const EditorState& s, int square, Rgb c) {
-    if (!ValidSquare(s, square)) return;
-    const SquareCorners q = CornersOf(s, square);
-    const Vec3f p0 = At(s, q.c0), p1 = At(s, q.c1), p2 = At(s, q.c2), p3 = At(s, q.c3);
+void DrawSquareOutline(OverlayScene& o, const Terrain& t, int square, Rgb c) {
+    if (!ValidSquare(t, square)) return;
+    const SquareCorners q = t.Corners(square);
+    const Vec3f p0 = At(t, q.c0), p1 = At(t, q.c1), p2 = At(t, q.c2), p3 = At(t, q.c3);
     o.Lines.push_back({p3, p2, c});
     o.Lines.push_back({p1, p3, c});
     o.Lines.push_back({p0, p1, c});
@@ -48,9 +40,9 @@ void DrawSquareOutline(OverlayScene& o, const EditorState& s, int square, Rgb c)
     o.Lines.push_back({p3, p0, c});
 }
 
-bool InFrontOfCamera(const EditorState& s, const Vec3f& p) {
-    const Vec3f& P = s.CameraPos;
-    const Vec3f& T = s.CameraTarget;
+bool InFrontOfCamera(const CameraPose& pose, const Vec3f& p) {
+    const Vec3f& P = pose.CameraPos;
+    const Vec3f& T = pose.CameraTarget;
     float dx = P.x - T.x, dy = P.y - T.y, dz = P.z - T.z;
     const float len = std::sqrt(dx * dx + dy * dy + dz * dz);
     if (len == 0) return false;
@@ -63,8 +55,8 @@ std::string PointInfoText(const TerrainPoint& p) {
 }
 
 void DrawPointMarker(OverlayScene& o, const EditorState& s, int point, Rgb c, bool withInfo) {
-    if (!ValidPoint(s, point)) return;
-    const Vec3f m = At(s, point);
+    if (!s.Terrain.IsPoint(point)) return;
+    const Vec3f m = At(s.Terrain, point);
     const float h = kMarkerHalfSize;
     auto corner = [&](int i) {
         return Vec3f{m.x + (i & 1 ? h : -h), m.y + (i & 2 ? h : -h), m.z + (i & 4 ? h : -h)};
@@ -74,38 +66,42 @@ void DrawPointMarker(OverlayScene& o, const EditorState& s, int point, Rgb c, bo
         for (int bit : {1, 2, 4})
             if (!(i & bit)) o.Lines.push_back({corner(i), corner(i | bit), c});
 
-    if (!withInfo || !s.Commands.cmdPointInfo.Checked) return;
-    const float dx = m.x - s.CameraPos.x, dy = m.y - s.CameraPos.y, dz = m.z - s.CameraPos.z;
+    if (!withInfo || !ViewOptionsOf(s.Commands).PointInfo) return;
+    const float dx = m.x - s.Pose.CameraPos.x, dy = m.y - s.Pose.CameraPos.y, dz = m.z - s.Pose.CameraPos.z;
     if (std::sqrt(dx * dx + dy * dy + dz * dz) >= kPointInfoDistance) return;
-    if (!InFrontOfCamera(s, m)) return;
-    o.Texts.push_back({m, PointInfoText(s.Points[point]), c});
+    if (!InFrontOfCamera(s.Pose, m)) return;
+    o.Texts.push_back({m, PointInfoText(s.Terrain.Points[point]), c});
 }
 
 EffectedSquares EffectedSquaresOf(const EditorState& s, int square) {
     EffectedSquares e;
-    if (!ValidSquare(s, square)) return e;
-    const TerrainSquare& q = s.Squares[square];
-    const std::vector<int> all = {Index(q.SqNext),     Index(q.SqPrev),     Index(q.SqLeft),
-                                  Index(q.SqRight),    Index(q.SqNextLeft), Index(q.SqNextRight),
-                                  Index(q.SqPrevLeft), Index(q.SqPrevRight)};
+    const Terrain& t = s.Terrain;
+    if (!ValidSquare(t, square)) return e;
+    auto next = [&](std::initializer_list<Dir> dirs) {
+        std::vector<int> squares;
+        for (Dir d : dirs) squares.push_back(t.Neighbour(square, d));
+        return squares;
+    };
+    const std::vector<int> all = next({Dir::Next, Dir::Prev, Dir::Left, Dir::Right, Dir::NextLeft,
+                                       Dir::NextRight, Dir::PrevLeft, Dir::PrevRight});
     switch (CurrentTool(s)) {
         case Tool::RaiseLower:
-            if (s.RaiseLowerRadius == 2) {
-                e.Outlined = {Index(q.SqNext),  Index(q.SqPrev),     Index(q.SqLeft),
-                              Index(q.SqRight), Index(q.SqNextLeft), Index(q.SqPrevRight)};
-                e.DiagonalsOnly = {Index(q.SqNextRight), Index(q.SqPrevLeft)};
+            if (s.Tools.RaiseLowerRadius == 2) {
+                e.Outlined =
+                    next({Dir::Next, Dir::Prev, Dir::Left, Dir::Right, Dir::NextLeft, Dir::PrevRight});
+                e.DiagonalsOnly = next({Dir::NextRight, Dir::PrevLeft});
             }
             break;
         case Tool::Smooth:
-            if (s.SmoothRadius == 2) e.Outlined = all;
+            if (s.Tools.SmoothRadius == 2) e.Outlined = all;
             break;
         case Tool::Noise:
-            if (s.NoiseRadius == 2) e.Outlined = all;
+            if (s.Tools.NoiseRadius == 2) e.Outlined = all;
             break;
         case Tool::Flatten:
-            if (s.FlattenRadius == 2) e.Outlined = all;
-            if (s.FlattenRadius == 3) e.Outlined = {Index(q.SqNext), Index(q.SqPrev)};
-            if (s.FlattenRadius == 4) e.Outlined = {Index(q.SqLeft), Index(q.SqRight)};
+            if (s.Tools.FlattenRadius == 2) e.Outlined = all;
+            if (s.Tools.FlattenRadius == 3) e.Outlined = next({Dir::Next, Dir::Prev});
+            if (s.Tools.FlattenRadius == 4) e.Outlined = next({Dir::Left, Dir::Right});
             break;
         default:
             break;
@@ -117,17 +113,17 @@ EffectedSquares EffectedSquaresOf(const EditorState& s, int square) {
 }
 
 int TouchUpCornerPoint(const EditorState& s, int square) {
-    if (!ValidSquare(s, square)) return 0;
-    const TerrainSquare& q = s.Squares[square];
-    switch (s.TouchUpCorner) {
+    if (!ValidSquare(s.Terrain, square)) return 0;
+    const SquareCorners q = s.Terrain.Corners(square);
+    switch (s.Stroke.TouchUpCorner) {
         case 1:
-            return Index(q.CornerLeft);
+            return q.c2;
         case 2:
-            return Index(q.CornerNextLeft);
+            return q.c0;
         case 3:
-            return Index(q.CornerNextRight);
+            return q.c1;
         case 4:
-            return Index(q.CornerRight);
+            return q.c3;
         default:
             return 0;
     }
@@ -135,24 +131,25 @@ int TouchUpCornerPoint(const EditorState& s, int square) {
 
 OverlayScene BuildOverlay(const EditorState& s) {
     OverlayScene o;
-    const CommandStates& cmd = s.Commands;
-    if (cmd.cmdShowLocked.Checked) {
-        const int n = std::min(s.PointTotal(), static_cast<int>(s.Points.size()) - 1);
+    const ViewOptions view = ViewOptionsOf(s.Commands);
+    const Terrain& t = s.Terrain;
+    if (view.ShowLocked) {
+        const int n = std::min(t.PointCount, static_cast<int>(t.Points.size()) - 1);
         for (int p = 1; p <= n; ++p)
-            if (s.Points[p].Locked) DrawPointMarker(o, s, p, kGreen, true);
+            if (t.Points[p].Locked) DrawPointMarker(o, s, p, kGreen, true);
     }
-    const int picked = static_cast<int>(s.PickedSquare);
-    if (cmd.cmdHighlight.Checked && picked != 0) {
-        DrawSquareOutline(o, s, picked, kRed);
-        if (cmd.cmdHighlightEffected.Checked) {
+    const int picked = s.Stroke.PickedSquare;
+    if (view.Highlight && picked != 0) {
+        DrawSquareOutline(o, t, picked, kRed);
+        if (view.HighlightEffected) {
             const EffectedSquares e = EffectedSquaresOf(s, picked);
-            for (int k : e.Outlined) DrawSquareOutline(o, s, k, kRed);
-            for (int k : e.DiagonalsOnly) DrawDiagonal(o, s, k, kRed);
+            for (int k : e.Outlined) DrawSquareOutline(o, t, k, kRed);
+            for (int k : e.DiagonalsOnly) DrawDiagonal(o, t, k, kRed);
         }
         if (CurrentTool(s) == Tool::TouchUp) {
             const int p = TouchUpCornerPoint(s, picked);
-            if (ValidPoint(s, p)) {
-                if (s.Points[p].Locked)
+            if (t.IsPoint(p)) {
+                if (t.Points[p].Locked)
                     DrawPointMarker(o, s, p, kBlue, true);
                 else
                     DrawPointMarker(o, s, p, kRed, false);

@@ -35,14 +35,14 @@ constexpr float kMarkerHalfSize = 15.0f;
 constexpr float kPointInfoDistance = 2048.0f;
 
 // Four edges and the C3-C0 diagonal; square 0 draws nothing.
-void DrawSquareOutline(OverlayScene& o, const EditorState& s, int square, Rgb c);
+void DrawSquareOutline(OverlayScene& o, const Terrain& t, int square, Rgb c);
 // Twelve cube edges around the point, and its "x, z, height" text when
 // withInfo, "Show Locked Point Info" is checked, and the point is near and
 // in front of the camera.
 void DrawPointMarker(OverlayScene& o, const EditorState& s, int point, Rgb c, bool withInfo);
 
 // The point lies on the look-at side of the plane through the camera.
-bool InFrontOfCamera(const EditorState& s, const Vec3f& p);
+bool InFrontOfCamera(const CameraPose& pose, const Vec3f& p);
 std::string PointInfoText(const TerrainPoint& p);
 
 struct EffectedSquares {

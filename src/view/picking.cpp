@@ -52,28 +52,28 @@ struct GridLayout {
     int cols = 0, rows = 0;
 };
 
-bool LayoutOf(const EditorState& s, GridLayout& g) {
-    const int row = static_cast<int>(s.PointsPerRow);
-    const int points = s.PointTotal();
-    if (row < 2 || points < 2 * row || static_cast<int>(s.Points.size()) <= points) return false;
-    if (s.SquareTotal() < 1 || static_cast<int>(s.Squares.size()) <= s.SquareTotal()) return false;
+bool LayoutOf(const Terrain& t, GridLayout& g) {
+    const int row = t.PointsPerRow;
+    const int points = t.PointCount;
+    if (row < 2 || points < 2 * row || static_cast<int>(t.Points.size()) <= points) return false;
+    if (t.SquareCount < 1 || static_cast<int>(t.Squares.size()) <= t.SquareCount) return false;
     g.cols = row - 1;
     g.rows = points / row - 1;
-    if (g.cols * g.rows != s.SquareTotal()) return false;
-    g.x0 = s.Points[1].X;
-    g.z0 = s.Points[1].Z;
-    g.sx = s.Points[2].X - s.Points[1].X;
-    g.sz = s.Points[1 + row].Z - s.Points[1].Z;
+    if (g.cols * g.rows != t.SquareCount) return false;
+    g.x0 = t.Points[1].X;
+    g.z0 = t.Points[1].Z;
+    g.sx = t.Points[2].X - t.Points[1].X;
+    g.sz = t.Points[1 + row].Z - t.Points[1].Z;
     return g.sx > 0 && g.sz > 0;
 }
 
-bool HitSquare(const EditorState& s, int k, D3 o, D3 d, double& t) {
-    const SquareCorners c = CornersOf(s, k);
-    const int n = s.PointTotal();
+bool HitSquare(const Terrain& terrain, int k, D3 o, D3 d, double& t) {
+    const SquareCorners c = terrain.Corners(k);
+    const int n = terrain.PointCount;
     for (int p : {c.c2, c.c3, c.c0, c.c1})
         if (p < 1 || p > n) return false;
-    const D3 p2 = Of(s.Points[c.c2]), p3 = Of(s.Points[c.c3]), p0 = Of(s.Points[c.c0]),
-             p1 = Of(s.Points[c.c1]);
+    const D3 p2 = Of(terrain.Points[c.c2]), p3 = Of(terrain.Points[c.c3]), p0 = Of(terrain.Points[c.c0]),
+             p1 = Of(terrain.Points[c.c1]);
     double t1 = 0, t2 = 0;
     const bool h1 = HitTriangle(o, d, p2, p3, p0, t1);
     const bool h2 = HitTriangle(o, d, p3, p1, p0, t2);
@@ -84,7 +84,7 @@ bool HitSquare(const EditorState& s, int k, D3 o, D3 d, double& t) {
 
 }  // namespace
 
-ViewCamera MakeViewCamera(const EditorState& s, int w, int h) {
+ViewCamera MakeViewCamera(const CameraPose& pose, int w, int h) {
     ViewCamera cam;
     cam.Width = std::max(w, 1);
     cam.Height = std::max(h, 1);
@@ -93,8 +93,8 @@ ViewCamera MakeViewCamera(const EditorState& s, int w, int h) {
     QMatrix4x4 mirror;
     mirror.scale(-1, 1, 1);
     QMatrix4x4 look;
-    const QVector3D eye(s.CameraPos.x, s.CameraPos.y, s.CameraPos.z);
-    QVector3D at(s.CameraTarget.x, s.CameraTarget.y, s.CameraTarget.z);
+    const QVector3D eye(pose.CameraPos.x, pose.CameraPos.y, pose.CameraPos.z);
+    QVector3D at(pose.CameraTarget.x, pose.CameraTarget.y, pose.CameraTarget.z);
     if ((at - eye).lengthSquared() < 1e-12f) at = eye + QVector3D(1, 0, 0);
     look.lookAt(eye, at, QVector3D(0, 1, 0));
     cam.View = mirror * look;
@@ -119,9 +119,9 @@ bool ProjectToScreen(const ViewCamera& cam, const Vec3f& p, float& sx, float& sy
     return true;
 }
 
-int PickSquareAlongRay(const EditorState& s, const Ray& ray) {
+int PickSquareAlongRay(const Terrain& terrain, const Ray& ray) {
     GridLayout g;
-    if (!LayoutOf(s, g)) return 0;
+    if (!LayoutOf(terrain, g)) return 0;
     const D3 o{ray.Origin.x, ray.Origin.y, ray.Origin.z}, d{ray.Dir.x, ray.Dir.y, ray.Dir.z};
     const double xmin = g.x0, xmax = g.x0 + g.cols * g.sx, zmin = g.z0, zmax = g.z0 + g.rows * g.sz;
     constexpr double kFlat = 1e-12;
@@ -151,7 +151,7 @@ int PickSquareAlongRay(const EditorState& s, const Ray& ray) {
     while (c >= 0 && c < g.cols && r >= 0 && r < g.rows) {
         const int k = r * g.cols + c + 1;
         double t = 0;
-        if (HitSquare(s, k, o, d, t)) return k;
+        if (HitSquare(terrain, k, o, d, t)) return k;
         if (nextC < nextR) {
             if (nextC > tmax) break;
             c += stepC;
@@ -165,9 +165,9 @@ int PickSquareAlongRay(const EditorState& s, const Ray& ray) {
     return 0;
 }
 
-int PickSquareAt(const EditorState& s, int w, int h, int x, int y) {
-    const ViewCamera cam = MakeViewCamera(s, w, h);
-    return PickSquareAlongRay(s, RayThroughPixel(cam, x, y));
+int PickSquareAt(const Terrain& t, const CameraPose& pose, int w, int h, int x, int y) {
+    const ViewCamera cam = MakeViewCamera(pose, w, h);
+    return PickSquareAlongRay(t, RayThroughPixel(cam, x, y));
 }
 
 }  // namespace vh::view

@@ -4,7 +4,8 @@
 
 #include <QMatrix4x4>
 
-#include "core/editor_state.h"
+#include "core/editor_records.h"
+#include "core/terrain.h"
 
 namespace vh::view {
 
@@ -17,10 +18,10 @@ struct ViewCamera {
     int Width = 1, Height = 1;
 };
 
-// Matrices for the state's CameraPos/CameraTarget in a view of w x h pixels.
+// Matrices for CameraPos/CameraTarget in a view of w x h pixels.
 // The world is left-handed (y up; looking along +x, +z is on the left), so
 // the view mirrors x.
-ViewCamera MakeViewCamera(const EditorState& s, int w, int h);
+ViewCamera MakeViewCamera(const CameraPose& pose, int w, int h);
 
 struct Ray {
     Vec3f Origin, Dir;
@@ -37,9 +38,9 @@ bool ProjectToScreen(const ViewCamera& cam, const Vec3f& p, float& sx, float& sy
 // front of its origin; 0 when it misses the terrain. Walks the grid cells
 // along the ray's ground projection, so a pick costs at most a few hundred
 // triangle tests.
-int PickSquareAlongRay(const EditorState& s, const Ray& ray);
+int PickSquareAlongRay(const Terrain& t, const Ray& ray);
 
 // PickSquareAlongRay for view pixel (x, y).
-int PickSquareAt(const EditorState& s, int w, int h, int x, int y);
+int PickSquareAt(const Terrain& t, const CameraPose& pose, int w, int h, int x, int y);
 
 }  // namespace vh::view

@@ -22,22 +22,9 @@
 
 namespace vh::view {
 
-SceneColour SceneColourOf(const EditorState& s) {
-    if (RenderModeOf(s) == RenderMode::Points) return {0, 0, 0};
+SceneColour SceneColourOf(RenderMode mode) {
+    if (mode == RenderMode::Points) return {0, 0, 0};
     return {0.5f, 0.5f, 0.2f};
-}
-
-RenderMode RenderModeOf(const EditorState& s) {
-    const CommandStates& c = s.Commands;
-    if (c.cmdSolidWire.Checked) return RenderMode::SolidWire;
-    if (c.cmdWireframe.Checked) return RenderMode::Wireframe;
-    if (c.cmdPoints.Checked) return RenderMode::Points;
-    return RenderMode::Solid;
-}
-
-bool SkyVisible(const EditorState& s) {
-    const RenderMode m = RenderModeOf(s);
-    return s.Commands.cmdSky.Checked && (m == RenderMode::Solid || m == RenderMode::SolidWire);
 }
 
 namespace {
@@ -92,9 +79,10 @@ struct Renderer::Impl {
     void UploadTextures();
     void SetFilters(bool mip);
     void DrawSky(const ViewCamera& cam);
-    void DrawTerrain(const EditorState& s, const ViewCamera& cam);
+    void DrawTerrain(RenderMode mode, const ViewCamera& cam);
     void DrawOverlayLines(const OverlayScene& o, const ViewCamera& cam);
-    void DrawTexts(const EditorState& s, const OverlayScene& o, const ViewCamera& cam, double fps);
+    void DrawTexts(const EditorState& s, const ViewOptions& view, const OverlayScene& o,
+                   const ViewCamera& cam, double fps);
 };
 
 Renderer::Renderer(QOpenGLWidget* widget) : d_(std::make_unique<Impl>()) {
@@ -287,7 +275,7 @@ void Renderer::Impl::DrawSky(const ViewCamera& cam) {
     gl->glDepthMask(GL_TRUE);
 }
 
-void Renderer::Impl::DrawTerrain(const EditorState& s, const ViewCamera& cam) {
+void Renderer::Impl::DrawTerrain(RenderMode mode, const ViewCamera& cam) {
     if (triangleCount == 0) return;
     terrainProgram.bind();
     terrainProgram.setUniformValue("mvp", cam.Projection * cam.View);
@@ -303,7 +291,7 @@ void Renderer::Impl::DrawTerrain(const EditorState& s, const ViewCamera& cam) {
         gl->glDrawElements(primitive, count, GL_UNSIGNED_INT, nullptr);
         indices.release();
     };
-    switch (RenderModeOf(s)) {
+    switch (mode) {
         case RenderMode::Solid:
             draw(triangleBuffer, GL_TRIANGLES, triangleCount);
             break;
@@ -348,10 +336,10 @@ void Renderer::Impl::DrawOverlayLines(const OverlayScene& o, const ViewCamera& c
     gl->glEnable(GL_DEPTH_TEST);
 }
 
-void Renderer::Impl::DrawTexts(const EditorState& s, const OverlayScene& o, const ViewCamera& cam,
-                               double fps) {
-    const bool info = s.Commands.cmdInfo.Checked;
-    const bool showFps = s.Commands.cmdFPS.Checked;
+void Renderer::Impl::DrawTexts(const EditorState& s, const ViewOptions& view, const OverlayScene& o,
+                               const ViewCamera& cam, double fps) {
+    const bool info = view.Info;
+    const bool showFps = view.Fps;
     if (o.Texts.empty() && !info && !showFps) return;
     const qreal dpr = widget->devicePixelRatioF();
     QOpenGLPaintDevice device(QSize(cam.Width, cam.Height) * dpr);
@@ -389,7 +377,8 @@ void Renderer::Draw(const EditorState& s, double fps) {
     const qreal dpr = d.widget->devicePixelRatioF();
     const int w = d.widget->width(), h = d.widget->height();
     d.gl->glViewport(0, 0, static_cast<GLsizei>(w * dpr), static_cast<GLsizei>(h * dpr));
-    const SceneColour c = SceneColourOf(s);
+    const ViewOptions view = ViewOptionsOf(s.Commands);
+    const SceneColour c = SceneColourOf(view.Mode);
     d.gl->glClearColor(c.r, c.g, c.b, 1.0f);
     d.gl->glEnable(GL_DEPTH_TEST);
     d.gl->glDepthFunc(GL_LEQUAL);
@@ -401,13 +390,13 @@ void Renderer::Draw(const EditorState& s, double fps) {
 
     d.UploadGeometry();
     d.UploadTextures();
-    d.SetFilters(s.Commands.cmdMip.Checked);
-    const ViewCamera cam = MakeViewCamera(s, w, h);
-    d.DrawTerrain(s, cam);
-    if (SkyVisible(s)) d.DrawSky(cam);
+    d.SetFilters(view.MipMap);
+    const ViewCamera cam = MakeViewCamera(s.Pose, w, h);
+    d.DrawTerrain(view.Mode, cam);
+    if (view.SkyShown()) d.DrawSky(cam);
     const OverlayScene overlay = BuildOverlay(s);
     d.DrawOverlayLines(overlay, cam);
-    d.DrawTexts(s, overlay, cam, fps);
+    d.DrawTexts(s, view, overlay, cam, fps);
 }
 
 }  // namespace vh::view

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "core/editor_state.h"
+#include "core/view_options.h"
 #include "view/terrain_mesh.h"
 #include "view/textures.h"
 
@@ -16,16 +17,13 @@ class QOpenGLWidget;
 
 namespace vh::view {
 
-// Clear colour of the current render mode.
+using vh::RenderMode;
+
+// Clear colour of a render mode.
 struct SceneColour {
     float r, g, b;
 };
-SceneColour SceneColourOf(const EditorState& s);
-
-enum class RenderMode { Solid, SolidWire, Wireframe, Points };
-RenderMode RenderModeOf(const EditorState& s);
-// The sky shows only behind the solid modes.
-bool SkyVisible(const EditorState& s);
+SceneColour SceneColourOf(RenderMode mode);
 
 class Renderer {
 public:

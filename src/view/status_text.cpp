@@ -1,22 +1,19 @@
 #include "view/status_text.h"
 
-#include <algorithm>
-
 #include "core/rules.h"
 #include "view/overlay.h"
-#include "view/terrain_mesh.h"
 
 namespace vh::view {
 
 namespace {
 
 int Picked(const EditorState& s) {
-    const int k = static_cast<int>(s.PickedSquare);
-    if (k < 1 || k > s.SquareTotal() || k >= static_cast<int>(s.Squares.size())) return 0;
-    const SquareCorners c = CornersOf(s, k);
-    const int n = std::min(s.PointTotal(), static_cast<int>(s.Points.size()) - 1);
+    const Terrain& t = s.Terrain;
+    const int k = s.Stroke.PickedSquare;
+    if (!t.IsSquare(k)) return 0;
+    const SquareCorners c = t.Corners(k);
     for (int p : {c.c0, c.c1, c.c2, c.c3})
-        if (p < 1 || p > n) return 0;
+        if (!t.IsPoint(p)) return 0;
     return k;
 }
 
@@ -29,16 +26,16 @@ std::string OriginText(const EditorState& s, int k) {
     if (CurrentTool(s) == Tool::TouchUp) {
         const int p = TouchUpCornerPoint(s, k);
         if (p > 0) {
-            const TerrainPoint& q = s.Points[p];
+            const TerrainPoint& q = s.Terrain.Points[p];
             return Whole(q.X) + " " + Whole(q.Z) + " " + Whole(q.Height);
         }
     }
-    const SquareCorners c = CornersOf(s, k);
+    const SquareCorners c = s.Terrain.Corners(k);
     double x = 0, z = 0, h = 0;
     for (int p : {c.c0, c.c1, c.c2, c.c3}) {
-        x += s.Points[p].X;
-        z += s.Points[p].Z;
-        h += s.Points[p].Height;
+        x += s.Terrain.Points[p].X;
+        z += s.Terrain.Points[p].Z;
+        h += s.Terrain.Points[p].Height;
     }
     return Whole(x / 4) + " " + Whole(z / 4) + " " + Whole(h / 4);
 }
@@ -66,13 +63,13 @@ std::string RadiusLine(const EditorState& s, Tool t) {
     auto smallOrLarge = [](int r) { return std::string(r == 1 ? "Radius: Small" : "Radius: Large"); };
     switch (t) {
         case Tool::RaiseLower:
-            return smallOrLarge(s.RaiseLowerRadius);
+            return smallOrLarge(s.Tools.RaiseLowerRadius);
         case Tool::Smooth:
-            return smallOrLarge(s.SmoothRadius);
+            return smallOrLarge(s.Tools.SmoothRadius);
         case Tool::Noise:
-            return smallOrLarge(s.NoiseRadius);
+            return smallOrLarge(s.Tools.NoiseRadius);
         case Tool::Flatten:
-            switch (s.FlattenRadius) {
+            switch (s.Tools.FlattenRadius) {
                 case 1:
                     return "Radius: Small";
                 case 3:
@@ -83,7 +80,7 @@ std::string RadiusLine(const EditorState& s, Tool t) {
                     return "Radius: Large";
             }
         case Tool::Mountain:
-            return "Radius: " + NumberText(s.MountVallRadius) + " Blocks";
+            return "Radius: " + NumberText(s.Tools.MountVallRadius) + " Blocks";
         case Tool::TouchUp:
             return "Radius: N/A";
         default:
@@ -114,7 +111,7 @@ std::array<std::string, 5> InfoOverlayLines(const EditorState& s) {
             lines[2] += " Point: " + NumberText(static_cast<float>(TouchUpCornerPoint(s, k)));
         lines[3] = "Origin: " + OriginText(s, k);
     }
-    lines[4] = "Grid: " + NumberText(s.Grid);
+    lines[4] = "Grid: " + NumberText(s.Tools.Grid);
     return lines;
 }
 

@@ -7,10 +7,10 @@ namespace vh::view {
 
 namespace {
 
-bool ValidSquare(const EditorState& s, int k) {
-    if (k < 1 || k > s.SquareTotal() || k >= static_cast<int>(s.Squares.size())) return false;
-    const SquareCorners c = CornersOf(s, k);
-    const int n = std::min(s.PointTotal(), static_cast<int>(s.Points.size()) - 1);
+bool ValidSquare(const Terrain& t, int k) {
+    if (!t.IsSquare(k)) return false;
+    const SquareCorners c = t.Corners(k);
+    const int n = std::min(t.PointCount, static_cast<int>(t.Points.size()) - 1);
     for (int p : {c.c2, c.c3, c.c0, c.c1})
         if (p < 1 || p > n) return false;
     return true;
@@ -18,12 +18,12 @@ bool ValidSquare(const EditorState& s, int k) {
 
 // Normals from the heights of the grid neighbours (central differences), so
 // the lighting is smooth across squares.
-void FillNormals(TerrainMesh& m, const EditorState& s) {
-    const int n = std::min(m.VertexCount(), static_cast<int>(s.Points.size()) - 1);
-    const int row = static_cast<int>(s.PointsPerRow);
-    auto height = [&](int v) { return s.Points[v + 1].Height; };
-    auto coordX = [&](int v) { return s.Points[v + 1].X; };
-    auto coordZ = [&](int v) { return s.Points[v + 1].Z; };
+void FillNormals(TerrainMesh& m, const Terrain& t) {
+    const int n = std::min(m.VertexCount(), static_cast<int>(t.Points.size()) - 1);
+    const int row = t.PointsPerRow;
+    auto height = [&](int v) { return t.Points[v + 1].Height; };
+    auto coordX = [&](int v) { return t.Points[v + 1].X; };
+    auto coordZ = [&](int v) { return t.Points[v + 1].Z; };
     for (int v = 0; v < n; ++v) {
         float* out = &m.Vertices[v * kVertexFloats + 3];
         if (row < 2) {
@@ -43,61 +43,55 @@ void FillNormals(TerrainMesh& m, const EditorState& s) {
 
 }  // namespace
 
-SquareCorners CornersOf(const EditorState& s, int square) {
-    const TerrainSquare& q = s.Squares[square];
-    return {static_cast<int>(q.CornerLeft), static_cast<int>(q.CornerRight),
-            static_cast<int>(q.CornerNextLeft), static_cast<int>(q.CornerNextRight)};
-}
-
-TerrainMesh BuildTerrainMeshes(const EditorState& s) {
+TerrainMesh BuildTerrainMeshes(const Terrain& t) {
     TerrainMesh m;
-    const int points = std::min(s.PointTotal(), static_cast<int>(s.Points.size()) - 1);
+    const int points = std::min(t.PointCount, static_cast<int>(t.Points.size()) - 1);
     if (points < 1) return m;
     m.Vertices.assign(static_cast<size_t>(points) * kVertexFloats, 0.0f);
 
     // Texture coordinates count squares from the first point, so a repeating
     // texture covers each square exactly once.
     float spacingX = 1, spacingZ = 1;
-    if (ValidSquare(s, 1)) {
-        const SquareCorners c = CornersOf(s, 1);
-        spacingX = s.Points[c.c3].X - s.Points[c.c2].X;
-        spacingZ = s.Points[c.c0].Z - s.Points[c.c2].Z;
+    if (ValidSquare(t, 1)) {
+        const SquareCorners c = t.Corners(1);
+        spacingX = t.Points[c.c3].X - t.Points[c.c2].X;
+        spacingZ = t.Points[c.c0].Z - t.Points[c.c2].Z;
         if (spacingX == 0) spacingX = 1;
         if (spacingZ == 0) spacingZ = 1;
     }
-    const float x0 = s.Points[1].X, z0 = s.Points[1].Z;
+    const float x0 = t.Points[1].X, z0 = t.Points[1].Z;
     for (int v = 0; v < points; ++v) {
-        m.Vertices[v * kVertexFloats + 6] = (s.Points[v + 1].X - x0) / spacingX;
-        m.Vertices[v * kVertexFloats + 7] = (s.Points[v + 1].Z - z0) / spacingZ;
+        m.Vertices[v * kVertexFloats + 6] = (t.Points[v + 1].X - x0) / spacingX;
+        m.Vertices[v * kVertexFloats + 7] = (t.Points[v + 1].Z - z0) / spacingZ;
     }
 
-    const int squares = s.SquareTotal();
+    const int squares = t.SquareCount;
     m.Triangles.reserve(static_cast<size_t>(squares) * 6);
     m.Lines.reserve(static_cast<size_t>(squares) * 7);
     for (int k = 1; k <= squares; ++k) {
-        if (!ValidSquare(s, k)) continue;
-        const SquareCorners c = CornersOf(s, k);
+        if (!ValidSquare(t, k)) continue;
+        const SquareCorners c = t.Corners(k);
         const uint32_t v2 = c.c2 - 1, v3 = c.c3 - 1, v0 = c.c0 - 1, v1 = c.c1 - 1;
         m.Triangles.insert(m.Triangles.end(), {v2, v3, v0, v3, v1, v0});
         // Edges shared with a neighbour are drawn by one of the two squares.
         m.Lines.insert(m.Lines.end(), {v2, v3, v2, v0, v3, v0});
-        if (s.Squares[k].SqNext == 0) m.Lines.insert(m.Lines.end(), {v0, v1});
-        if (s.Squares[k].SqRight == 0) m.Lines.insert(m.Lines.end(), {v3, v1});
+        if (t.Neighbour(k, Dir::Next) == 0) m.Lines.insert(m.Lines.end(), {v0, v1});
+        if (t.Neighbour(k, Dir::Right) == 0) m.Lines.insert(m.Lines.end(), {v3, v1});
     }
     m.PointList.resize(points);
     for (int v = 0; v < points; ++v) m.PointList[v] = v;
-    UpdateTerrainMesh(m, s);
+    UpdateTerrainMesh(m, t);
     return m;
 }
 
-void UpdateTerrainMesh(TerrainMesh& m, const EditorState& s) {
-    const int n = std::min(m.VertexCount(), static_cast<int>(s.Points.size()) - 1);
+void UpdateTerrainMesh(TerrainMesh& m, const Terrain& t) {
+    const int n = std::min(m.VertexCount(), static_cast<int>(t.Points.size()) - 1);
     for (int v = 0; v < n; ++v) {
-        const TerrainPoint& p = s.Points[v + 1];
+        const TerrainPoint& p = t.Points[v + 1];
         float* out = &m.Vertices[v * kVertexFloats];
         out[0] = p.X, out[1] = p.Height, out[2] = p.Z;
     }
-    FillNormals(m, s);
+    FillNormals(m, t);
 }
 
 }  // namespace vh::view

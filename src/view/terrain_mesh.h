@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/editor_state.h"
+#include "core/terrain.h"
 
 namespace vh::view {
 
@@ -23,17 +23,11 @@ struct TerrainMesh {
     bool Empty() const { return Triangles.empty(); }
 };
 
-// Build the whole mesh for the current grid (a new or opened terrain).
-TerrainMesh BuildTerrainMeshes(const EditorState& s);
+// Build the whole mesh for the grid of t (a new or opened terrain).
+TerrainMesh BuildTerrainMeshes(const Terrain& t);
 
 // Move every vertex (and its normal) to the current point heights; the index
 // lists stay as they are.
-void UpdateTerrainMesh(TerrainMesh& mesh, const EditorState& s);
-
-// The four corner point indices of a square in vertex order C2, C3, C0, C1.
-struct SquareCorners {
-    int c2, c3, c0, c1;
-};
-SquareCorners CornersOf(const EditorState& s, int square);
+void UpdateTerrainMesh(TerrainMesh& mesh, const Terrain& t);
 
 }  // namespace vh::view

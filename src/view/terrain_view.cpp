@@ -43,17 +43,17 @@ vh::InputState TerrainView::TakeInput() {
 }
 
 void TerrainView::UpdateCamera(const vh::InputState& input) {
-    vh::UpdateCamera(state_, input);
+    vh::UpdateCamera(state_.Pose, state_.Camera, input);
 }
 
 int TerrainView::PickSquare(int x, int y) const {
     if (mesh_.Empty() || x < 0 || y < 0 || x >= width() || y >= height()) return 0;
-    return vh::view::PickSquareAt(state_, width(), height(), x, y);
+    return vh::view::PickSquareAt(state_.Terrain, state_.Pose, width(), height(), x, y);
 }
 
 void TerrainView::ClearSelection() {
     if (!state_.LoopRunning) return;
-    state_.PickedSquare = 0;
+    state_.Stroke.PickedSquare = 0;
     update();
 }
 
@@ -62,7 +62,7 @@ std::string TerrainView::StatusLineText() const {
 }
 
 void TerrainView::TerrainReplaced() {
-    mesh_ = vh::view::BuildTerrainMeshes(state_);
+    mesh_ = vh::view::BuildTerrainMeshes(state_.Terrain);
     renderer_->SetMesh(&mesh_);
     LoadGroundTexture();
     LoadSkyBox();
@@ -70,11 +70,11 @@ void TerrainView::TerrainReplaced() {
 }
 
 void TerrainView::TerrainMeshChanged() {
-    if (mesh_.VertexCount() != state_.PointTotal()) {
+    if (mesh_.VertexCount() != state_.Terrain.PointCount) {
         TerrainReplaced();
         return;
     }
-    vh::view::UpdateTerrainMesh(mesh_, state_);
+    vh::view::UpdateTerrainMesh(mesh_, state_.Terrain);
     renderer_->VerticesChanged();
     update();
 }
@@ -86,7 +86,7 @@ void TerrainView::ResetView() {
 }
 
 void TerrainView::LoadSkyBox() {
-    const auto paths = vh::view::SkyFacePaths(state_);
+    const auto paths = vh::view::SkyFacePaths(state_.Textures);
     std::array<QImage, vh::view::kSkyFaces> images;
     skyPlaceholders_ = 0;
     for (int f = 0; f < vh::view::kSkyFaces; ++f) {
@@ -99,7 +99,7 @@ void TerrainView::LoadSkyBox() {
 }
 
 void TerrainView::LoadGroundTexture() {
-    vh::view::EditorImage img = vh::view::LoadEditorImage(state_.GroundTexture);
+    vh::view::EditorImage img = vh::view::LoadEditorImage(state_.Textures.GroundTexture);
     groundPlaceholder_ = img.Placeholder;
     renderer_->SetGroundImage(img.Image);
     update();

@@ -40,8 +40,8 @@ EditorImage LoadEditorImage(const std::string& path) {
     return out;
 }
 
-std::array<std::string, kSkyFaces> SkyFacePaths(const EditorState& s) {
-    return {s.SkyFT, s.SkyBK, s.SkyLF, s.SkyRT, s.SkyDN, s.SkyUP};
+std::array<std::string, kSkyFaces> SkyFacePaths(const EditorTextures& x) {
+    return {x.SkyFT, x.SkyBK, x.SkyLF, x.SkyRT, x.SkyDN, x.SkyUP};
 }
 
 void SkyDirection(SkyFace face, float u, float v, float out[3]) {

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "core/editor_state.h"
+#include "core/settings_records.h"
 
 namespace vh::view {
 
@@ -30,7 +30,7 @@ constexpr int kSkyFaces = 6;
 
 // The settings path loaded as each face: SkyFT as right, SkyBK as left,
 // SkyLF as back, SkyRT as front, SkyDN as bottom, SkyUP as top.
-std::array<std::string, kSkyFaces> SkyFacePaths(const EditorState& s);
+std::array<std::string, kSkyFaces> SkyFacePaths(const EditorTextures& x);
 
 // Direction from the cube's centre to point (u, v) of a face image (u to the
 // right, v downwards, both 0..1, as seen from inside). Right is +x, front +z,

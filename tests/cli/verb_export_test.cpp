@@ -25,7 +25,7 @@ struct ExportVerb : ::testing::Test {
         log = dir.File("log.txt");
         vh::EditorState s;
         vhtest::MakeTerrain(s, 3, 3);
-        s.Points[5].Height = 64;
+        s.Terrain.Points[5].Height = 64;
         std::string error;
         ASSERT_TRUE(vh::WriteDocument(s, doc, &error)) << error;
     }
@@ -79,7 +79,7 @@ TEST_F(ExportVerb, TheSummaryNamesThePositionTheDocumentHolds) {
     for (const auto& [position, words] : cases) {
         vh::EditorState s;
         vhtest::MakeTerrain(s, 3, 3);
-        s.ExportPosition = position;
+        s.Export.ExportPosition = position;
         ASSERT_TRUE(vh::WriteDocument(s, doc, nullptr));
         ASSERT_EQ(RunCli("export-map " + Q(doc) + " " + Q(dir.File("p.map")), log), 0);
         const std::string text = vhtest::ReadFileBytes(log);

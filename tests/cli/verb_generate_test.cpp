@@ -66,8 +66,8 @@ struct GenerateVerb : ::testing::Test {
 TEST_F(GenerateVerb, DefaultsGiveAFlatSeventeenBySeventeenTerrain) {
     ASSERT_EQ(Generate(""), 0) << vhtest::ReadFileBytes(log);
     const auto r = Result();
-    EXPECT_EQ(r.PointCount, 289);
-    for (int i = 1; i <= 289; ++i) EXPECT_EQ(r.Points[i].Height, 0);
+    EXPECT_EQ(r.Terrain.PointCount, 289);
+    for (int i = 1; i <= 289; ++i) EXPECT_EQ(r.Terrain.Points[i].Height, 0);
     const std::string text = vhtest::ReadFileBytes(log);
     EXPECT_NE(text.find("Generating Points..."), std::string::npos);
     EXPECT_NE(text.find("Building Mesh..."), std::string::npos);
@@ -80,9 +80,9 @@ TEST_F(GenerateVerb, SeedMakesDiamondSquareReproducible) {
     ASSERT_EQ(Generate(args), 0);
     EXPECT_EQ(vhtest::ReadFileBytes(out), first);
     const auto r = Result();
-    EXPECT_EQ(r.PointCount, 33 * 33);
+    EXPECT_EQ(r.Terrain.PointCount, 33 * 33);
     int nonZero = 0;
-    for (int i = 1; i <= r.PointTotal(); ++i) nonZero += r.Points[i].Height != 0;
+    for (int i = 1; i <= r.Terrain.PointCount; ++i) nonZero += r.Terrain.Points[i].Height != 0;
     EXPECT_GT(nonZero, 0);
     EXPECT_NE(vhtest::ReadFileBytes(log).find("Running Diamond-Square Algorithm ..."), std::string::npos);
     ASSERT_EQ(Generate("--seed 10 --set Fractal=1 --set DiamondSquare=1 --set X=33 --set Y=33"), 0);
@@ -92,20 +92,20 @@ TEST_F(GenerateVerb, SeedMakesDiamondSquareReproducible) {
 TEST_F(GenerateVerb, SettingsFileThenOverrides) {
     vh::EditorState s;
     vh::SetDefaults(s, "/nonexistent");
-    s.Slope = 1;
-    s.SlopeDir = "PX";
-    s.SlopeSteepness = 512;
-    s.X = 9;
-    s.Y = 5;
+    s.NewMap.Slope = true;
+    s.NewMap.SlopeDir = "PX";
+    s.NewMap.SlopeSteepness = 512;
+    s.NewMap.X = 9;
+    s.NewMap.Y = 5;
     const std::string ini = dir.File("Varnholm.ini");
     std::string error;
-    ASSERT_TRUE(vh::WriteSettingsFile(s, ini, &error)) << error;
+    ASSERT_TRUE(vh::WriteSettingsFile(s, s.Commands, ini, &error)) << error;
     ASSERT_EQ(Generate("--settings \"" + ini + "\" --set X=17"), 0) << vhtest::ReadFileBytes(log);
     const auto r = Result();
-    ASSERT_EQ(r.PointCount, 17 * 5);
-    EXPECT_EQ(r.Points[1].Height, -448);
-    EXPECT_EQ(r.Points[9].Height, 0);
-    EXPECT_EQ(r.Points[17].Height, 448);
+    ASSERT_EQ(r.Terrain.PointCount, 17 * 5);
+    EXPECT_EQ(r.Terrain.Points[1].Height, -448);
+    EXPECT_EQ(r.Terrain.Points[9].Height, 0);
+    EXPECT_EQ(r.Terrain.Points[17].Height, 448);
 }
 
 TEST_F(GenerateVerb, HeightImageFromItsPath) {
@@ -116,7 +116,7 @@ TEST_F(GenerateVerb, HeightImageFromItsPath) {
               0)
         << vhtest::ReadFileBytes(log);
     const auto r = Result();
-    for (int i = 1; i <= 25; ++i) EXPECT_EQ(r.Points[i].Height, 1024) << i;
+    for (int i = 1; i <= 25; ++i) EXPECT_EQ(r.Terrain.Points[i].Height, 1024) << i;
 }
 
 TEST_F(GenerateVerb, BadRequestsWriteNothing) {

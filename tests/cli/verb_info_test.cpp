@@ -45,9 +45,9 @@ protected:
 TEST_F(VerbInfo, PrintsWhatTheDocumentHolds) {
     vh::EditorState s;
     vhtest::MakeTerrain(s, 17, 9, 128);
-    s.Points[20].Height = 272;
-    s.Points[30].Height = -16;
-    s.SideTexture = "CLIFF2";
+    s.Terrain.Points[20].Height = 272;
+    s.Terrain.Points[30].Height = -16;
+    s.Brushes.SideTexture = "CLIFF2";
     std::string error;
     ASSERT_TRUE(vh::WriteDocument(s, dir.File("m.vhm"), &error)) << error;
     CliRun r = RunCli("info '" + dir.File("m.vhm") + "'", dir);
@@ -58,14 +58,14 @@ TEST_F(VerbInfo, PrintsWhatTheDocumentHolds) {
     EXPECT_NE(r.Out.find("Grid: 17 points per row x 9 rows\n"), std::string::npos);
     EXPECT_NE(r.Out.find("Height range: -16 to 272\n"), std::string::npos);
     EXPECT_NE(r.Out.find("Side texture: CLIFF2 (scale 2 x 2)\n"), std::string::npos);
-    EXPECT_NE(r.Out.find("Ground texture: " + s.GroundTexture + "\n"), std::string::npos);
+    EXPECT_NE(r.Out.find("Ground texture: " + s.Textures.GroundTexture + "\n"), std::string::npos);
 }
 
 TEST_F(VerbInfo, DamagedFileFailsWithOneLineOnStderr) {
     vh::EditorState s;
     vhtest::MakeTerrain(s, 5, 5);
     std::string bytes, error;
-    ASSERT_TRUE(vh::EncodeDocument(s, &bytes, &error));
+    ASSERT_TRUE(vh::EncodeDocument(s.Terrain, vh::DocumentSettingsOf(s), &bytes, &error));
     vhtest::WriteFileBytes(dir.File("cut.vhm"), bytes.substr(0, bytes.size() - 10));
     CliRun r = RunCli("info '" + dir.File("cut.vhm") + "'", dir);
     EXPECT_EQ(r.Status, 1);

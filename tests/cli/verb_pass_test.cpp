@@ -28,12 +28,12 @@ struct PassVerb : ::testing::Test {
         log = dir.File("log.txt");
         vh::EditorState s;
         vhtest::MakeTerrain(s, 5, 5);
-        s.Points[1].Height = 256;
-        s.Points[2].Height = 100;
-        s.Points[3].Height = -64;
-        s.Points[4].Height = 256;
-        s.Points[4].Locked = vh::kTrue;
-        s.Points[13].Height = 900;
+        s.Terrain.Points[1].Height = 256;
+        s.Terrain.Points[2].Height = 100;
+        s.Terrain.Points[3].Height = -64;
+        s.Terrain.Points[4].Height = 256;
+        s.Terrain.Points[4].Locked = true;
+        s.Terrain.Points[13].Height = 900;
         std::string error;
         ASSERT_TRUE(vh::WriteDocument(s, in, &error)) << error;
     }
@@ -51,11 +51,11 @@ struct PassVerb : ::testing::Test {
 TEST_F(PassVerb, ScaleUsesTheDefaultFactorAndKeepsLockedPoints) {
     ASSERT_EQ(RunCli("pass scale \"" + in + "\" \"" + out + "\"", log), 0) << vhtest::ReadFileBytes(log);
     const auto r = Result();
-    EXPECT_EQ(r.Points[1].Height, 192);
-    EXPECT_EQ(r.Points[2].Height, 80);
-    EXPECT_EQ(r.Points[3].Height, -48);
-    EXPECT_EQ(r.Points[4].Height, 256);
-    EXPECT_EQ(r.Points[4].Locked, vh::kTrue);
+    EXPECT_EQ(r.Terrain.Points[1].Height, 192);
+    EXPECT_EQ(r.Terrain.Points[2].Height, 80);
+    EXPECT_EQ(r.Terrain.Points[3].Height, -48);
+    EXPECT_EQ(r.Terrain.Points[4].Height, 256);
+    EXPECT_TRUE(r.Terrain.Points[4].Locked);
 }
 
 TEST_F(PassVerb, ScaleWithFactorAndIgnoreLockedAndGrid) {
@@ -63,16 +63,16 @@ TEST_F(PassVerb, ScaleWithFactorAndIgnoreLockedAndGrid) {
               0)
         << vhtest::ReadFileBytes(log);
     const auto r = Result();
-    EXPECT_EQ(r.Points[2].Height, -96);  // -100 to a grid of 32
-    EXPECT_EQ(r.Points[4].Height, -256);
+    EXPECT_EQ(r.Terrain.Points[2].Height, -96);  // -100 to a grid of 32
+    EXPECT_EQ(r.Terrain.Points[4].Height, -256);
 }
 
 TEST_F(PassVerb, SmoothWithThresholdZeroSmoothsTheSpike) {
     ASSERT_EQ(RunCli("pass smooth \"" + in + "\" \"" + out + "\" --threshold 0", log), 0)
         << vhtest::ReadFileBytes(log);
     const auto r = Result();
-    EXPECT_LT(r.Points[13].Height, 900);
-    EXPECT_EQ(r.Points[4].Height, 256);
+    EXPECT_LT(r.Terrain.Points[13].Height, 900);
+    EXPECT_EQ(r.Terrain.Points[4].Height, 256);
 }
 
 TEST_F(PassVerb, NoiseWithASeedIsReproducible) {
@@ -82,12 +82,12 @@ TEST_F(PassVerb, NoiseWithASeedIsReproducible) {
     const auto second = Result();
     int changed = 0;
     for (int i = 1; i <= 25; ++i) {
-        EXPECT_EQ(first.Points[i].Height, second.Points[i].Height) << i;
+        EXPECT_EQ(first.Terrain.Points[i].Height, second.Terrain.Points[i].Height) << i;
         const bool startedAtZero = i > 4 && i != 13;
-        if (startedAtZero && first.Points[i].Height != 0) ++changed;
+        if (startedAtZero && first.Terrain.Points[i].Height != 0) ++changed;
     }
     EXPECT_GT(changed, 0);
-    EXPECT_EQ(first.Points[4].Height, 256);
+    EXPECT_EQ(first.Terrain.Points[4].Height, 256);
 }
 
 TEST_F(PassVerb, BadArgumentsAreRefusedWithoutWritingAnything) {

@@ -105,8 +105,8 @@ TEST_F(Layout, InstalledRunReadsAndWritesOnlyInTheUsersFolders) {
     const AppPaths p = vh::ResolveAppPaths(Env(false));
     vh::EditorState s;
     vh::SetDefaults(s, p);
-    EXPECT_EQ(s.SkyUP, dir.File("usr/share/varnholm/sky/top.bmp"));
-    EXPECT_EQ(s.GroundTexture, dir.File("usr/share/varnholm/tex/ground.jpg"));
+    EXPECT_EQ(s.Textures.SkyUP, dir.File("usr/share/varnholm/sky/top.bmp"));
+    EXPECT_EQ(s.Textures.GroundTexture, dir.File("usr/share/varnholm/tex/ground.jpg"));
     EXPECT_EQ(vh::DocumentDialogFolder(s), home);
 
     ASSERT_TRUE(vh::ReadSettings(s));

@@ -14,15 +14,16 @@ bool HasLine(const std::string& text, const std::string& line) {
 TEST(DescribeDocument, ReportsCountsHeightRangeExportSettingsAndTextures) {
     vh::EditorState s;
     vhtest::MakeTerrain(s, 9, 5, 64);
-    EXPECT_TRUE(HasLine(vh::DescribeDocument(s), "Height range: 0 to 0"));
-    s.DocPath = "/maps/x.vhm";
-    s.Points[4].Height = -48;
-    s.Points[40].Height = 1040;
-    s.Points[7].Locked = s.Points[8].Locked = vh::kTrue;
-    s.AddHint = vh::kFalse;
-    s.TopScaleX = 0.5f;
-    s.SkyLF = "/sky/left one.tga";
-    std::string t = vh::DescribeDocument(s);
+    EXPECT_TRUE(HasLine(vh::DescribeDocument(s.Doc.DocPath, s.Terrain, vh::DocumentSettingsOf(s)),
+                        "Height range: 0 to 0"));
+    s.Doc.DocPath = "/maps/x.vhm";
+    s.Terrain.Points[4].Height = -48;
+    s.Terrain.Points[40].Height = 1040;
+    s.Terrain.Points[7].Locked = s.Terrain.Points[8].Locked = true;
+    s.Export.AddHint = false;
+    s.Brushes.TopScaleX = 0.5f;
+    s.Textures.SkyLF = "/sky/left one.tga";
+    std::string t = vh::DescribeDocument(s.Doc.DocPath, s.Terrain, vh::DocumentSettingsOf(s));
     for (const char* line :
          {"File: /maps/x.vhm", "Points: 45", "Squares: 32", "Grid: 9 points per row x 5 rows", "Spacing: 64",
           "Height range: -48 to 1040", "Locked points: 2", "Last export: (none)", "Export type: Best Fit",

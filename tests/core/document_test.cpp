@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -21,38 +22,51 @@ using vhtest::ScriptedPrompts;
 using vhtest::TempDir;
 
 // The document's text fields, in file order.
-constexpr std::string EditorState::*kTexts[] = {
-    &EditorState::LastExportPath, &EditorState::ExportType,   &EditorState::TopTexture,
-    &EditorState::SideTexture,    &EditorState::HintTexture,  &EditorState::SkipTexture,
-    &EditorState::SkyTexture,     &EditorState::SkyUP,        &EditorState::SkyDN,
-    &EditorState::SkyFT,          &EditorState::SkyBK,        &EditorState::SkyRT,
-    &EditorState::SkyLF,          &EditorState::GroundTexture};
+template <class S>
+auto Texts(S& s) {
+    auto& b = s.Brushes;
+    auto& x = s.Textures;
+    return std::array{&s.Doc.LastExportPath,
+                      &s.Export.ExportType,
+                      &b.TopTexture,
+                      &b.SideTexture,
+                      &b.HintTexture,
+                      &b.SkipTexture,
+                      &b.SkyTexture,
+                      &x.SkyUP,
+                      &x.SkyDN,
+                      &x.SkyFT,
+                      &x.SkyBK,
+                      &x.SkyRT,
+                      &x.SkyLF,
+                      &x.GroundTexture};
+}
 
 // A 17 x 17 terrain with a different height at every point, some locked
 // points and every document setting moved off its default.
 void MakeDistinctTerrain(EditorState& s) {
     vhtest::MakeTerrain(s, 17, 17);
     s.LogPath.clear();
-    for (int i = 1; i <= s.PointTotal(); ++i) {
-        s.Points[i].Height = static_cast<float>((i * 37) % 101) * 16.0f - 512.0f;
-        s.Points[i].Locked = (i % 7 == 0) ? vh::kTrue : vh::kFalse;
+    for (int i = 1; i <= s.Terrain.PointCount; ++i) {
+        s.Terrain.Points[i].Height = static_cast<float>((i * 37) % 101) * 16.0f - 512.0f;
+        s.Terrain.Points[i].Locked = i % 7 == 0;
     }
-    s.ExportPosition = 3;
-    s.AddHint = vh::kFalse;
-    s.AddSky = vh::kTrue;
-    s.TopScaleX = 0.5f;
-    s.TopScaleY = 1.25f;
-    s.SideScaleX = 3;
-    s.SideScaleY = 4.5f;
+    s.Export.ExportPosition = 3;
+    s.Export.AddHint = false;
+    s.Export.AddSky = true;
+    s.Brushes.TopScaleX = 0.5f;
+    s.Brushes.TopScaleY = 1.25f;
+    s.Brushes.SideScaleX = 3;
+    s.Brushes.SideScaleY = 4.5f;
     int k = 0;
-    for (auto field : kTexts) s.*field = "/t/" + std::to_string(++k) + ".x";
+    for (std::string* field : Texts(s)) *field = "/t/" + std::to_string(++k) + ".x";
 }
 
 std::string DistinctBytes() {
     EditorState d;
     MakeDistinctTerrain(d);
     std::string bytes, error;
-    EXPECT_TRUE(vh::EncodeDocument(d, &bytes, &error)) << error;
+    EXPECT_TRUE(vh::EncodeDocument(d.Terrain, vh::DocumentSettingsOf(d), &bytes, &error)) << error;
     return bytes;
 }
 
@@ -76,17 +90,18 @@ size_t PointsStart(const std::string& bytes) {
 }
 
 void ExpectSameTerrain(const EditorState& a, const EditorState& b) {
-    ASSERT_EQ(a.PointCount, b.PointCount);
-    ASSERT_EQ(a.SquareCount, b.SquareCount);
-    ASSERT_EQ(a.PointsPerRow, b.PointsPerRow);
-    ASSERT_EQ(a.Points.size(), b.Points.size());
-    ASSERT_EQ(a.Squares.size(), b.Squares.size());
-    for (size_t i = 1; i < a.Points.size(); ++i) {
-        const vh::TerrainPoint &p = a.Points[i], &q = b.Points[i];
+    ASSERT_EQ(a.Terrain.PointCount, b.Terrain.PointCount);
+    ASSERT_EQ(a.Terrain.SquareCount, b.Terrain.SquareCount);
+    ASSERT_EQ(a.Terrain.PointsPerRow, b.Terrain.PointsPerRow);
+    ASSERT_EQ(a.Terrain.Points.size(), b.Terrain.Points.size());
+    ASSERT_EQ(a.Terrain.Squares.size(), b.Terrain.Squares.size());
+    for (size_t i = 1; i < a.Terrain.Points.size(); ++i) {
+        const vh::TerrainPoint &p = a.Terrain.Points[i], &q = b.Terrain.Points[i];
         EXPECT_TRUE(p.X == q.X && p.Z == q.Z && p.Height == q.Height && p.Locked == q.Locked) << i;
     }
-    for (size_t i = 1; i < a.Squares.size(); ++i)
-        EXPECT_EQ(0, std::memcmp(&a.Squares[i], &b.Squares[i], sizeof(vh::TerrainSquare))) << i;
+    for (size_t i = 1; i < a.Terrain.Squares.size(); ++i)
+        EXPECT_EQ(0, std::memcmp(&a.Terrain.Squares[i], &b.Terrain.Squares[i], sizeof(vh::TerrainSquare)))
+            << i;
 }
 
 TEST(DocumentWrite, SeventeenBySeventeenFileLayout) {
@@ -94,7 +109,7 @@ TEST(DocumentWrite, SeventeenBySeventeenFileLayout) {
     MakeDistinctTerrain(s);
     std::string bytes = DistinctBytes();
     size_t strings = 0;
-    for (auto field : kTexts) strings += 2 + (s.*field).size();
+    for (const std::string* field : Texts(s)) strings += 2 + field->size();
     const size_t header = (2 + 3) + strings + 3 * 4 + 3 * 2 + 4 * 4;
     ASSERT_EQ(bytes.size(), header + 289u * 14u + 256u * 48u);
     // Version string, then the three counts as little-endian floats.
@@ -102,12 +117,12 @@ TEST(DocumentWrite, SeventeenBySeventeenFileLayout) {
     EXPECT_EQ(FloatAt(bytes, 5), 289.0f);
     EXPECT_EQ(FloatAt(bytes, 9), 256.0f);
     EXPECT_EQ(FloatAt(bytes, 13), 17.0f);
-    EXPECT_EQ(bytes.substr(17, 2 + s.LastExportPath.size()), StringField(s.LastExportPath));
+    EXPECT_EQ(bytes.substr(17, 2 + s.Doc.LastExportPath.size()), StringField(s.Doc.LastExportPath));
     // Point 7 is locked: its record ends with -1 as a 16-bit value.
     size_t rec7 = header + 6 * 14;
-    EXPECT_EQ(FloatAt(bytes, rec7), s.Points[7].X);
-    EXPECT_EQ(FloatAt(bytes, rec7 + 4), s.Points[7].Height);
-    EXPECT_EQ(FloatAt(bytes, rec7 + 8), s.Points[7].Z);
+    EXPECT_EQ(FloatAt(bytes, rec7), s.Terrain.Points[7].X);
+    EXPECT_EQ(FloatAt(bytes, rec7 + 4), s.Terrain.Points[7].Height);
+    EXPECT_EQ(FloatAt(bytes, rec7 + 8), s.Terrain.Points[7].Z);
     EXPECT_EQ(bytes.substr(rec7 + 12, 2), "\xFF\xFF");
     // Square 1: SqNext first, the four corners last.
     size_t sq1 = header + 289 * 14;
@@ -121,7 +136,7 @@ TEST(DocumentWrite, FailedWritesReportAndLeaveTheOldFileWhole) {
     MakeDistinctTerrain(s);
     std::string path = dir.File("keep.vhm"), error;
     vhtest::WriteFileBytes(path, "old contents");
-    s.DocClean = vh::kFalse;
+    s.Doc.DocClean = false;
     // A folder where the file should be is not replaced.
     std::filesystem::create_directory(dir.File("folder.vhm"));
     EXPECT_FALSE(vh::WriteDocument(s, dir.File("folder.vhm"), &error));
@@ -129,14 +144,14 @@ TEST(DocumentWrite, FailedWritesReportAndLeaveTheOldFileWhole) {
     EXPECT_FALSE(vh::WriteDocument(s, dir.File("no/such/folder/x.vhm"), &error));
     EXPECT_NE(error.find("x.vhm"), std::string::npos);
     // A terrain that could not be reopened is not written.
-    s.Points[9].Height = NAN;
+    s.Terrain.Points[9].Height = NAN;
     EXPECT_FALSE(vh::WriteDocument(s, path, &error));
     EXPECT_NE(error.find("not saved"), std::string::npos);
     EXPECT_EQ(vhtest::ReadFileBytes(path), "old contents");
-    EXPECT_EQ(s.DocClean, vh::kFalse);
+    EXPECT_FALSE(s.Doc.DocClean);
     EXPECT_TRUE(s.Recent[1].empty());
     std::string bytes;
-    EXPECT_FALSE(vh::EncodeDocument(EditorState{}, &bytes, &error));  // no terrain
+    EXPECT_FALSE(vh::EncodeDocument(vh::Terrain{}, vh::DocumentSettings{}, &bytes, &error));  // no terrain
     EXPECT_FALSE(error.empty());
 }
 
@@ -145,13 +160,13 @@ TEST(DocumentRoundTrip, SaveAndReopenRestoresEveryStoredValue) {
     EditorState a;
     MakeDistinctTerrain(a);
     a.LogPath = dir.File("log.txt");
-    a.DocClean = vh::kFalse;
+    a.Doc.DocClean = false;
     a.Recent[1] = "/older.vhm";
     std::string path = dir.File("round.vhm"), error;
     ASSERT_TRUE(vh::WriteDocument(a, path, &error)) << error;
     EXPECT_EQ(vhtest::ReadFileBytes(a.LogPath), "VHM SAVE : Saving File " + path + "\n");
     EXPECT_TRUE(a.Commands.cmdSave.Enabled);
-    EXPECT_EQ(a.DocClean, vh::kTrue);
+    EXPECT_TRUE(a.Doc.DocClean);
     EXPECT_EQ(a.Recent[1], path);
     EXPECT_EQ(a.Recent[2], "/older.vhm");
     EditorState b;
@@ -161,24 +176,24 @@ TEST(DocumentRoundTrip, SaveAndReopenRestoresEveryStoredValue) {
     ASSERT_TRUE(vh::ReadDocument(b, path, "round.vhm", prompts));
     EXPECT_TRUE(prompts.Messages.empty());
     ExpectSameTerrain(a, b);
-    for (auto field : kTexts) EXPECT_EQ(b.*field, a.*field);
-    EXPECT_EQ(b.ExportPosition, 3);
-    EXPECT_EQ(b.AddHint, vh::kFalse);
-    EXPECT_EQ(b.AddSky, vh::kTrue);
-    EXPECT_EQ(b.TopScaleX, 0.5f);
-    EXPECT_EQ(b.TopScaleY, 1.25f);
-    EXPECT_EQ(b.SideScaleX, 3.0f);
-    EXPECT_EQ(b.SideScaleY, 4.5f);
-    EXPECT_EQ(b.UndoHeights1.size(), 290u);  // undo arrays sized for the new terrain
-    EXPECT_EQ(b.RedoHeights.size(), 290u);
-    EXPECT_EQ(b.UndoLevels, 0);
+    for (size_t i = 0; i < Texts(a).size(); ++i) EXPECT_EQ(*Texts(b)[i], *Texts(a)[i]);
+    EXPECT_EQ(b.Export.ExportPosition, 3);
+    EXPECT_FALSE(b.Export.AddHint);
+    EXPECT_TRUE(b.Export.AddSky);
+    EXPECT_EQ(b.Brushes.TopScaleX, 0.5f);
+    EXPECT_EQ(b.Brushes.TopScaleY, 1.25f);
+    EXPECT_EQ(b.Brushes.SideScaleX, 3.0f);
+    EXPECT_EQ(b.Brushes.SideScaleY, 4.5f);
+    EXPECT_EQ(b.History.UndoHeights1.size(), 290u);  // undo arrays sized for the new terrain
+    EXPECT_EQ(b.History.RedoHeights.size(), 290u);
+    EXPECT_EQ(b.History.UndoLevels, 0);
 
     EditorState tall, c;  // a non-square grid through the no-prompt loader
     vhtest::MakeTerrain(tall, 5, 9, 64);
-    tall.Points[12].Height = 48;
+    tall.Terrain.Points[12].Height = 48;
     ASSERT_TRUE(vh::WriteDocument(tall, dir.File("tall.vhm"), &error)) << error;
     ASSERT_TRUE(vh::LoadDocumentInto(c, dir.File("tall.vhm"), &error)) << error;
-    EXPECT_EQ(c.DocTitle, "tall.vhm");
+    EXPECT_EQ(c.Doc.DocTitle, "tall.vhm");
     ExpectSameTerrain(tall, c);
 }
 
@@ -189,23 +204,23 @@ TEST(DocumentRead, SuccessfulOpenResetsReplacesTellsViewAndStartsLoop) {
     EditorState s;
     vhtest::MakeTerrain(s, 3, 3);
     s.LogPath = dir.File("log.txt");
-    s.UndoLevels = 2;
+    s.History.UndoLevels = 2;
     s.Recent[1] = "/x.vhm";
     int resets = 0;
     float pointsSeenByView = 0;
     s.OnReset = [&] { ++resets; };
-    s.OnTerrainReplaced = [&] { pointsSeenByView = s.PointCount; };
+    s.OnTerrainReplaced = [&] { pointsSeenByView = s.Terrain.PointCount; };
     ScriptedPrompts prompts;
     ASSERT_TRUE(vh::ReadDocument(s, path, "open me.vhm", prompts));
     EXPECT_EQ(resets, 1);
     EXPECT_EQ(pointsSeenByView, 289.0f);
-    EXPECT_EQ(s.DocPath, path);
-    EXPECT_EQ(s.DocTitle, "open me.vhm");
-    EXPECT_EQ(s.Caption, "open me.vhm - Varnholm");
-    EXPECT_EQ(s.DocClean, vh::kTrue);
-    EXPECT_EQ(s.LoopRunning, vh::kTrue);
-    EXPECT_EQ(s.UndoLevels, 0);
-    EXPECT_EQ(s.TerrainExists, vh::kTrue);
+    EXPECT_EQ(s.Doc.DocPath, path);
+    EXPECT_EQ(s.Doc.DocTitle, "open me.vhm");
+    EXPECT_EQ(s.Doc.Caption, "open me.vhm - Varnholm");
+    EXPECT_TRUE(s.Doc.DocClean);
+    EXPECT_TRUE(s.LoopRunning);
+    EXPECT_EQ(s.History.UndoLevels, 0);
+    EXPECT_TRUE(s.Doc.TerrainExists);
     EXPECT_EQ(s.Recent[1], path);
     EXPECT_EQ(s.Recent[2], "/x.vhm");
     EXPECT_EQ(vhtest::ReadFileBytes(s.LogPath),
@@ -218,12 +233,12 @@ struct Refusal : ::testing::Test {
     ScriptedPrompts prompts;
     void SetUp() override {
         vhtest::MakeTerrain(s, 4, 3);
-        s.Points[5].Height = 80;
-        s.DocPath = "/maps/current.vhm";
-        s.DocTitle = "current.vhm";
-        s.Caption = "current.vhm - Varnholm";
-        s.DocClean = vh::kFalse;
-        s.LoopRunning = vh::kTrue;
+        s.Terrain.Points[5].Height = 80;
+        s.Doc.DocPath = "/maps/current.vhm";
+        s.Doc.DocTitle = "current.vhm";
+        s.Doc.Caption = "current.vhm - Varnholm";
+        s.Doc.DocClean = false;
+        s.LoopRunning = true;
         s.LogPath = dir.File("log.txt");
         before = s;
     }
@@ -233,10 +248,10 @@ struct Refusal : ::testing::Test {
     }
     void ExpectTerrainUntouched() {
         ExpectSameTerrain(before, s);
-        EXPECT_EQ(s.DocPath, before.DocPath);
-        EXPECT_EQ(s.DocTitle, before.DocTitle);
-        EXPECT_EQ(s.LoopRunning, vh::kTrue);
-        EXPECT_EQ(s.TopTexture, before.TopTexture);
+        EXPECT_EQ(s.Doc.DocPath, before.Doc.DocPath);
+        EXPECT_EQ(s.Doc.DocTitle, before.Doc.DocTitle);
+        EXPECT_TRUE(s.LoopRunning);
+        EXPECT_EQ(s.Brushes.TopTexture, before.Brushes.TopTexture);
         EXPECT_TRUE(s.Recent[1].empty());
     }
 };
@@ -247,8 +262,8 @@ TEST_F(Refusal, OlderVersionShowsMessageSetsPlainCaptionAndMarksClean) {
     for (const std::string& file : {bytes, std::string()}) {  // an empty file counts as an older version
         prompts.Messages.clear();
         std::filesystem::remove(s.LogPath);
-        s.Caption = before.Caption;
-        s.DocClean = vh::kFalse;
+        s.Doc.Caption = before.Doc.Caption;
+        s.Doc.DocClean = false;
         EXPECT_FALSE(Open(file));
         ASSERT_EQ(prompts.Messages.size(), 1u);
         EXPECT_EQ(prompts.Messages[0].Text, "Sorry, VH 2.0.0 does not support older .VHM files.");
@@ -256,8 +271,8 @@ TEST_F(Refusal, OlderVersionShowsMessageSetsPlainCaptionAndMarksClean) {
         EXPECT_EQ(prompts.Messages[0].Title, "Varnholm");
         EXPECT_EQ(prompts.Messages[0].Icon, vh::PromptIcon::Exclamation);
         EXPECT_EQ(prompts.Messages[0].Buttons, vh::PromptButtons::Ok);
-        EXPECT_EQ(s.Caption, "Varnholm");
-        EXPECT_EQ(s.DocClean, vh::kTrue);
+        EXPECT_EQ(s.Doc.Caption, "Varnholm");
+        EXPECT_TRUE(s.Doc.DocClean);
         EXPECT_EQ(vhtest::ReadFileBytes(s.LogPath),
                   "VHM LOAD : Unsuported Format " + dir.File("bad.vhm") + "\n");
         ExpectTerrainUntouched();
@@ -299,8 +314,8 @@ TEST_F(Refusal, DamagedDocumentsAreRefusedWithoutHarm) {
         EXPECT_EQ(prompts.Messages[0].Title, "Varnholm");
         EXPECT_EQ(prompts.Messages[0].Icon, vh::PromptIcon::Exclamation);
         EXPECT_NE(prompts.Messages[0].Text.find("bad.vhm"), std::string::npos);
-        EXPECT_EQ(s.Caption, before.Caption);
-        EXPECT_EQ(s.DocClean, vh::kFalse);
+        EXPECT_EQ(s.Doc.Caption, before.Doc.Caption);
+        EXPECT_FALSE(s.Doc.DocClean);
         EXPECT_FALSE(std::filesystem::exists(s.LogPath));
         ExpectTerrainUntouched();
     }
@@ -308,7 +323,7 @@ TEST_F(Refusal, DamagedDocumentsAreRefusedWithoutHarm) {
     EditorState c;
     EXPECT_FALSE(vh::LoadDocumentInto(c, dir.File("bad.vhm"), &error));
     EXPECT_NE(error.find("bad.vhm"), std::string::npos);
-    EXPECT_EQ(c.PointCount, 0.0f);
+    EXPECT_EQ(c.Terrain.PointCount, 0);
 }
 
 TEST_F(Refusal, WhatTheLayoutAllowsIsOpenedAsItIs) {
@@ -322,11 +337,11 @@ TEST_F(Refusal, WhatTheLayoutAllowsIsOpenedAsItIs) {
         SCOPED_TRACE(tail.size());
         ASSERT_TRUE(Open(bytes + tail)) << (prompts.Messages.empty() ? "" : prompts.Messages[0].Text);
         EXPECT_TRUE(prompts.Messages.empty());
-        ASSERT_EQ(s.PointTotal(), 289);
-        EXPECT_EQ(s.Points[101].Height, 3.0e12f);
-        EXPECT_EQ(s.Points[102].Height, -std::numeric_limits<float>::max());
-        EXPECT_EQ(s.Points[41].X, 12345.0f);
-        EXPECT_EQ(s.Points[18].Z, -9999.5f);
+        ASSERT_EQ(s.Terrain.PointCount, 289);
+        EXPECT_EQ(s.Terrain.Points[101].Height, 3.0e12f);
+        EXPECT_EQ(s.Terrain.Points[102].Height, -std::numeric_limits<float>::max());
+        EXPECT_EQ(s.Terrain.Points[41].X, 12345.0f);
+        EXPECT_EQ(s.Terrain.Points[18].Z, -9999.5f);
     }
 }
 
@@ -337,7 +352,7 @@ TEST(DocumentRoundTrip, HeightsOfAnyFiniteSizeAreSavedAndReopened) {
     const float big[] = {
         1.28e9f, -5.0e9f, 3.0e38f, std::numeric_limits<float>::max(), -std::numeric_limits<float>::max(),
         1.0e-30f};
-    for (size_t i = 0; i < std::size(big); ++i) a.Points[10 + i].Height = big[i];
+    for (size_t i = 0; i < std::size(big); ++i) a.Terrain.Points[10 + i].Height = big[i];
     std::string error;
     ASSERT_TRUE(vh::WriteDocument(a, dir.File("big.vhm"), &error)) << error;
     EditorState b;

@@ -14,22 +14,23 @@ using namespace vh;
 TEST(Grid, SeventeenBySeventeenCountsAndCoordinates) {
     EditorState s;
     vhtest::MakeTerrain(s, 17, 17);
-    EXPECT_EQ(s.PointCount, 289);
-    EXPECT_EQ(s.SquareCount, 256);
-    EXPECT_EQ(s.PointsPerRow, 17);
+    EXPECT_EQ(s.Terrain.PointCount, 289);
+    EXPECT_EQ(s.Terrain.SquareCount, 256);
+    EXPECT_EQ(s.Terrain.PointsPerRow, 17);
     const int corners[][3] = {{1, -2048, -2048}, {17, 2048, -2048}, {289, 2048, 2048}, {145, 0, 0}};
     for (const auto& c : corners) {
-        EXPECT_EQ(s.Points[c[0]].X, c[1]) << c[0];
-        EXPECT_EQ(s.Points[c[0]].Z, c[2]) << c[0];
+        EXPECT_EQ(s.Terrain.Points[c[0]].X, c[1]) << c[0];
+        EXPECT_EQ(s.Terrain.Points[c[0]].Z, c[2]) << c[0];
     }
-    for (int i = 1; i <= 289; ++i) EXPECT_TRUE(s.Points[i].Height == 0 && s.Points[i].Locked == 0) << i;
-    ASSERT_EQ(s.UndoHeights3.size(), 290u);
+    for (int i = 1; i <= 289; ++i)
+        EXPECT_TRUE(s.Terrain.Points[i].Height == 0 && !s.Terrain.Points[i].Locked) << i;
+    ASSERT_EQ(s.History.UndoHeights3.size(), 290u);
 }
 
 TEST(Grid, SquareOneLinksAndTheLastSquaresEdges) {
     EditorState s;
     vhtest::MakeTerrain(s, 5, 4);
-    const TerrainSquare& q = s.Squares[1];
+    const TerrainSquare& q = s.Terrain.Squares[1];
     EXPECT_EQ(q.SqPrev + q.SqLeft + q.SqPrevLeft + q.SqPrevRight + q.SqNextLeft, 0);
     EXPECT_EQ(q.SqRight, 2);
     EXPECT_EQ(q.SqNext, 5);  // = X, although a row holds X - 1 squares
@@ -38,7 +39,7 @@ TEST(Grid, SquareOneLinksAndTheLastSquaresEdges) {
     EXPECT_EQ(q.CornerRight, 2);
     EXPECT_EQ(q.CornerNextLeft, 6);
     EXPECT_EQ(q.CornerNextRight, 7);
-    const TerrainSquare& last = s.Squares[12];
+    const TerrainSquare& last = s.Terrain.Squares[12];
     EXPECT_EQ(last.SqNext + last.SqRight + last.SqNextLeft + last.SqNextRight + last.SqPrevRight, 0);
     EXPECT_EQ(last.SqPrev, 8);
     EXPECT_EQ(last.SqPrevLeft, 7);
@@ -48,14 +49,14 @@ TEST(Grid, SquareOneLinksAndTheLastSquaresEdges) {
 TEST(Grid, YTwoIsASingleRowWithoutVerticalOrDiagonalLinks) {
     EditorState s;
     vhtest::MakeTerrain(s, 6, 2);
-    ASSERT_EQ(s.SquareCount, 5);
+    ASSERT_EQ(s.Terrain.SquareCount, 5);
     for (int n = 1; n <= 5; ++n) {
-        const TerrainSquare& q = s.Squares[n];
+        const TerrainSquare& q = s.Terrain.Squares[n];
         for (float v : {q.SqNext, q.SqPrev, q.SqNextLeft, q.SqNextRight, q.SqPrevLeft, q.SqPrevRight})
             EXPECT_EQ(v, 0) << n;
     }
-    EXPECT_EQ(s.Squares[3].SqLeft, 2);
-    EXPECT_EQ(s.Squares[3].SqRight, 4);
+    EXPECT_EQ(s.Terrain.Squares[3].SqLeft, 2);
+    EXPECT_EQ(s.Terrain.Squares[3].SqRight, 4);
 }
 
 TEST(Grid, SizeLimitAcceptsOneEightyOneSquaredOnly) {
@@ -68,10 +69,10 @@ TEST(Grid, SizeLimitAcceptsOneEightyOneSquaredOnly) {
     EXPECT_TRUE(CheckGridSize(5, 5, -16).has_value());
     EditorState s;
     vhtest::MakeTerrain(s, 181, 181);
-    EXPECT_EQ(s.PointCount, 32761);
-    EXPECT_EQ(s.SquareCount, 32400);
-    EXPECT_EQ(s.Points[16381].X, 0);  // the centre point
-    EXPECT_EQ(s.Squares[32400].CornerNextRight, 32761);
+    EXPECT_EQ(s.Terrain.PointCount, 32761);
+    EXPECT_EQ(s.Terrain.SquareCount, 32400);
+    EXPECT_EQ(s.Terrain.Points[16381].X, 0);  // the centre point
+    EXPECT_EQ(s.Terrain.Squares[32400].CornerNextRight, 32761);
 }
 
 TEST(Grid, ReportsItsThreeStepsWithTheirMaxima) {
@@ -85,8 +86,8 @@ TEST(Grid, ReportsItsThreeStepsWithTheirMaxima) {
     } p;
     EditorState s;
     vhtest::MakeTerrain(s, 3, 3);
-    s.X = 17;
-    s.Y = 9;
+    s.NewMap.X = 17;
+    s.NewMap.Y = 9;
     BuildGrid(s, p);
     EXPECT_EQ(p.statuses, (std::vector<std::string>{"Generating Points...", "Building Squares...",
                                                     "Sorting Squares..."}));
@@ -134,14 +135,14 @@ TEST(Grid, AcceptedGridsKeepTheCoordinatesOfTheFloatCountingLoop) {
             }
             ++accepted;
             EditorState s;
-            s.X = static_cast<int16_t>(n);
-            s.Y = 2;
-            s.Size = static_cast<int16_t>(size);
+            s.NewMap.X = static_cast<int16_t>(n);
+            s.NewMap.Y = 2;
+            s.NewMap.Size = static_cast<int16_t>(size);
             BuildGrid(s);
             ASSERT_EQ(old.size(), static_cast<size_t>(n)) << n << " x " << size;
             for (int i = 0; i < n; ++i) {
-                ASSERT_EQ(s.Points[i + 1].X, old[i]) << n << " x " << size << " column " << i;
-                ASSERT_EQ(s.Points[n + i + 1].Z, -s.Points[1].Z) << n << " x " << size;
+                ASSERT_EQ(s.Terrain.Points[i + 1].X, old[i]) << n << " x " << size << " column " << i;
+                ASSERT_EQ(s.Terrain.Points[n + i + 1].Z, -s.Terrain.Points[1].Z) << n << " x " << size;
             }
         }
     }
@@ -168,11 +169,11 @@ TEST(Grid, AnyGridIsBuiltInsideItsArrays) {
     // Sizes the check refuses still must not run past the arrays or forever.
     for (const auto& g : {std::array<int, 3>{2, 14358, 9729}, {3, 8200, 32752}, {4, 4, 0}, {4, 4, -32}}) {
         EditorState s;
-        s.X = static_cast<int16_t>(g[0]);
-        s.Y = static_cast<int16_t>(g[1]);
-        s.Size = static_cast<int16_t>(g[2]);
+        s.NewMap.X = static_cast<int16_t>(g[0]);
+        s.NewMap.Y = static_cast<int16_t>(g[1]);
+        s.NewMap.Size = static_cast<int16_t>(g[2]);
         BuildGrid(s);
-        EXPECT_EQ(s.Points.size(), static_cast<size_t>(g[0]) * g[1] + 1);
-        EXPECT_EQ(s.Squares[s.SquareTotal()].CornerNextRight, static_cast<float>(g[0] * g[1]));
+        EXPECT_EQ(s.Terrain.Points.size(), static_cast<size_t>(g[0]) * g[1] + 1);
+        EXPECT_EQ(s.Terrain.Squares[s.Terrain.SquareCount].CornerNextRight, static_cast<float>(g[0] * g[1]));
     }
 }

@@ -19,11 +19,11 @@ TEST(Reset, BringsControlsIntoTheEditingStateLogsAndCallsTheHook) {
     s.Commands.cmdRaiseLower.Checked = false;
     s.Commands.cmdIgnoreLocked.Checked = true;
     s.Commands.cmdRadXLarge.Checked = true;
-    s.IgnoreLocked = -1;
-    s.UndoLevels = 2;
-    s.LastExportPath = "/x.map";
-    s.CameraYaw = 1;
-    s.PickedSquare = 7;
+    s.Tools.IgnoreLocked = true;
+    s.History.UndoLevels = 2;
+    s.Doc.LastExportPath = "/x.map";
+    s.Pose.CameraYaw = 1;
+    s.Stroke.PickedSquare = 7;
     ResetEditor(s);
     const CommandStates& c = s.Commands;
     for (const ControlState* on :
@@ -35,11 +35,12 @@ TEST(Reset, BringsControlsIntoTheEditingStateLogsAndCallsTheHook) {
     EXPECT_TRUE(c.tbRaiseLower.Checked && c.cmdRaiseLower.Checked && c.cmdRadLarge.Checked);
     EXPECT_FALSE(c.tbMountain.Checked || c.cmdMountain.Checked || c.cmdIgnoreLocked.Checked ||
                  c.cmdRadXLarge.Checked);
-    EXPECT_EQ(s.TerrainExists, -1);
-    EXPECT_EQ(s.IgnoreLocked + s.UndoLevels + s.DocClean + s.PickedSquare + s.CameraYaw, 0);
-    EXPECT_TRUE(s.LastExportPath.empty());
-    EXPECT_EQ(s.CameraPos.y, 200);
-    EXPECT_EQ(s.CameraTarget.z, 50);
+    EXPECT_TRUE(s.Doc.TerrainExists);
+    EXPECT_FALSE(s.Tools.IgnoreLocked || s.History.UndoLevels || s.Doc.DocClean || s.Stroke.PickedSquare ||
+                 s.Pose.CameraYaw);
+    EXPECT_TRUE(s.Doc.LastExportPath.empty());
+    EXPECT_EQ(s.Pose.CameraPos.y, 200);
+    EXPECT_EQ(s.Pose.CameraTarget.z, 50);
     EXPECT_TRUE(dropped);
     LogLine(s, "VHM SAVE : Saving File /a.vhm");
     EXPECT_EQ(vhtest::ReadFileBytes(s.LogPath), "VH RESET : VH Reset\nVHM SAVE : Saving File /a.vhm\n");
@@ -48,7 +49,7 @@ TEST(Reset, BringsControlsIntoTheEditingStateLogsAndCallsTheHook) {
 TEST(Reset, RaiseLowerRadiusOneShowsSmallCheckedAndItsEntryDisabled) {
     EditorState s;
     s.LogPath.clear();
-    s.RaiseLowerRadius = 1;
+    s.Tools.RaiseLowerRadius = 1;
     ResetEditor(s);
     EXPECT_TRUE(s.Commands.cmdRadSmall.Checked);
     EXPECT_FALSE(s.Commands.cmdRadLarge.Checked);
@@ -60,31 +61,31 @@ TEST(DialogPattern, CloseRestartsTheLoopOnlyWithATerrainAndOnlyOnce) {
     EditorState s;
     StopMainLoop(s);
     EXPECT_FALSE(CloseDialogAndResume(s));
-    EXPECT_EQ(s.LoopRunning, 0);
+    EXPECT_FALSE(s.LoopRunning);
     vhtest::MakeTerrain(s, 3, 3);
-    s.LoopRunning = -1;
-    s.PickedSquare = 3;
+    s.LoopRunning = true;
+    s.Stroke.PickedSquare = 3;
     StopMainLoop(s);
-    EXPECT_EQ(s.LoopRunning, 0);
-    EXPECT_EQ(s.PickedSquare, 0);
+    EXPECT_FALSE(s.LoopRunning);
+    EXPECT_EQ(s.Stroke.PickedSquare, 0);
     EXPECT_TRUE(CloseDialogAndResume(s));
-    EXPECT_EQ(s.LoopRunning, -1);
+    EXPECT_TRUE(s.LoopRunning);
     EXPECT_FALSE(CloseDialogAndResume(s));  // already running
 }
 
 TEST(Defaults, EditorTexturesLiveUnderTheProgramFolder) {
     EditorState s;
-    s.X = 99;
+    s.NewMap.X = 99;
     SetDefaults(s, "/opt/vh");
-    EXPECT_EQ(s.X, 17);
-    EXPECT_EQ(s.Grid, 16);
-    EXPECT_EQ(s.SkyUP, "/opt/vh/sky/top.bmp");
-    EXPECT_EQ(s.SkyFT, "/opt/vh/sky/right.bmp");  // front and right are swapped on purpose
-    EXPECT_EQ(s.SkyRT, "/opt/vh/sky/front.bmp");
-    EXPECT_EQ(s.SkyBK, "/opt/vh/sky/left.bmp");
-    EXPECT_EQ(s.SkyLF, "/opt/vh/sky/back.bmp");
-    EXPECT_EQ(s.GroundTexture, "/opt/vh/tex/ground.jpg");
+    EXPECT_EQ(s.NewMap.X, 17);
+    EXPECT_EQ(s.Tools.Grid, 16);
+    EXPECT_EQ(s.Textures.SkyUP, "/opt/vh/sky/top.bmp");
+    EXPECT_EQ(s.Textures.SkyFT, "/opt/vh/sky/right.bmp");  // front and right are swapped on purpose
+    EXPECT_EQ(s.Textures.SkyRT, "/opt/vh/sky/front.bmp");
+    EXPECT_EQ(s.Textures.SkyBK, "/opt/vh/sky/left.bmp");
+    EXPECT_EQ(s.Textures.SkyLF, "/opt/vh/sky/back.bmp");
+    EXPECT_EQ(s.Textures.GroundTexture, "/opt/vh/tex/ground.jpg");
     EXPECT_EQ(s.LogPath, "/opt/vh/debugVH.txt");
-    EXPECT_EQ(s.ExportType, "Best Fit");
-    EXPECT_FLOAT_EQ(s.DiamondSquarePercentLimiter, 1.75f);
+    EXPECT_EQ(s.Export.ExportType, "Best Fit");
+    EXPECT_FLOAT_EQ(s.NewMap.DiamondSquarePercentLimiter, 1.75f);
 }

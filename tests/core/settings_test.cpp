@@ -28,7 +28,7 @@ EditorState ReadText(const std::string& text) {
     vhtest::WriteFileBytes(dir.File("v.ini"), text);
     EditorState s = Fresh();
     std::string error;
-    EXPECT_TRUE(vh::ReadSettingsFile(s, dir.File("v.ini"), &error)) << error;
+    EXPECT_TRUE(vh::ReadSettingsFile(s, s.Commands, dir.File("v.ini"), &error)) << error;
     return s;
 }
 
@@ -65,53 +65,53 @@ TEST(SettingsRead, TrueNeverRechecksButPointInfoOnlyChecks) {
     EditorState s = Fresh();
     s.Commands.cmdHighlight.Checked = false;
     s.Commands.cmdPointInfo.Checked = true;
-    vh::ApplySetting(s, "Highlight", "True", false);
-    vh::ApplySetting(s, "PointInfo", "False", false);
+    vh::ApplySetting(s, s.Commands, "Highlight", "True", false);
+    vh::ApplySetting(s, s.Commands, "PointInfo", "False", false);
     EXPECT_FALSE(s.Commands.cmdHighlight.Checked);
     EXPECT_TRUE(s.Commands.cmdPointInfo.Checked);
     EXPECT_TRUE(ReadText("PointInfo=yes\n").Commands.cmdPointInfo.Checked);
 }
 
 TEST(SettingsRead, NumbersRoundHalvesToEvenClampAndReadLeniently) {
-    EXPECT_EQ(ReadText("X=16.5\n").X, 16);
-    EXPECT_EQ(ReadText("X=17.5\n").X, 18);
-    EXPECT_EQ(ReadText("Y= -2.5\n").Y, -2);
+    EXPECT_EQ(ReadText("X=16.5\n").NewMap.X, 16);
+    EXPECT_EQ(ReadText("X=17.5\n").NewMap.X, 18);
+    EXPECT_EQ(ReadText("Y= -2.5\n").NewMap.Y, -2);
     EditorState s = ReadText(
         "X=99999\nY=-1e30\nparticleIterations=1e999\nGrid=abc\nMaxSeed=  12.5kg\n"
         "WalkSpeed=1e999\nSensitivity=x9\n");
-    EXPECT_EQ(s.X, 32767);
-    EXPECT_EQ(s.Y, -32768);
-    EXPECT_EQ(s.particleIterations, 32767);
-    EXPECT_EQ(s.MaxSeed, 12.5f);
-    EXPECT_TRUE(std::isfinite(s.WalkSpeed));
-    EXPECT_GT(s.WalkSpeed, 1e38f);
-    EXPECT_EQ(s.Sensitivity, 0.0f);
+    EXPECT_EQ(s.NewMap.X, 32767);
+    EXPECT_EQ(s.NewMap.Y, -32768);
+    EXPECT_EQ(s.NewMap.particleIterations, 32767);
+    EXPECT_EQ(s.NewMap.MaxSeed, 12.5f);
+    EXPECT_TRUE(std::isfinite(s.Camera.WalkSpeed));
+    EXPECT_GT(s.Camera.WalkSpeed, 1e38f);
+    EXPECT_EQ(s.Camera.Sensitivity, 0.0f);
 }
 
 TEST(SettingsRead, AGridThatIsNotAMenuChoiceReadsAsSixteen) {
     const std::pair<const char*, int> cases[] = {{"abc", 16}, {"0", 16}, {"-16", 16}, {"3", 16},
                                                  {"256", 16}, {"1", 1},  {"32", 32},  {"128", 128}};
     for (const auto& [text, grid] : cases)
-        EXPECT_EQ(ReadText(std::string("Grid=") + text + "\n").Grid, grid) << text;
+        EXPECT_EQ(ReadText(std::string("Grid=") + text + "\n").Tools.Grid, grid) << text;
 }
 
 TEST(SettingsRead, EmptyValueKeepsTheDefaultAndBooleansFollowTheFalseWord) {
     EditorState s = ReadText("TopTexture=\nSideTexture=   \nHintTexture=clip\nAddHint=false\nAddSky=0\n");
-    EXPECT_EQ(s.TopTexture, "OUT_DIRT1");
-    EXPECT_EQ(s.SideTexture, "OUT_RK3");
-    EXPECT_EQ(s.HintTexture, "clip");
-    EXPECT_EQ(s.AddHint, vh::kFalse);
-    EXPECT_EQ(s.AddSky, vh::kTrue);
+    EXPECT_EQ(s.Brushes.TopTexture, "OUT_DIRT1");
+    EXPECT_EQ(s.Brushes.SideTexture, "OUT_RK3");
+    EXPECT_EQ(s.Brushes.HintTexture, "clip");
+    EXPECT_FALSE(s.Export.AddHint);
+    EXPECT_TRUE(s.Export.AddSky);
 }
 
 TEST(SettingsRead, SmoothThresholdGoesByTheSectionItFollows) {
     EditorState s =
         ReadText("[New]\nSmoothThreshold=12\n[Tools]\nSmoothThreshold=34\n[Export]\nSmoothThreshold=56\n");
-    EXPECT_EQ(s.SmoothThreshold, 56.0f);  // after Tools ended, the New setting again
-    EXPECT_EQ(s.SmoothToolThreshold, 34.0f);
+    EXPECT_EQ(s.NewMap.SmoothThreshold, 56.0f);  // after Tools ended, the New setting again
+    EXPECT_EQ(s.Tools.SmoothToolThreshold, 34.0f);
     EditorState t = ReadText("[tools]\nSmoothThreshold=7\n");
-    EXPECT_EQ(t.SmoothToolThreshold, 7.0f);
-    EXPECT_EQ(t.SmoothThreshold, 48.0f);
+    EXPECT_EQ(t.Tools.SmoothToolThreshold, 7.0f);
+    EXPECT_EQ(t.NewMap.SmoothThreshold, 48.0f);
 }
 
 TEST(SettingsRead, KeysApplyAnywhereLaterWinsAndGarbageDoesNotHurt) {
@@ -120,30 +120,30 @@ TEST(SettingsRead, KeysApplyAnywhereLaterWinsAndGarbageDoesNotHurt) {
     text += std::string("\0\xff\x01=\x02\n", 6);
     text += "no equals sign here\n==\n=5\nSize=128=7\n[RecentMemory]\nRM1=/maps/a.vhm\nrm8= /maps/h.vhm \n";
     EditorState s = ReadText(text);
-    EXPECT_EQ(s.X, 21);
-    EXPECT_EQ(s.RaiseLowerRadius, 1);
-    EXPECT_EQ(s.RaiseLowerPercent, 0.25f);
-    EXPECT_EQ(s.SkyUP, "/prog/sky/top.bmp");
-    EXPECT_EQ(s.Size, 128);
+    EXPECT_EQ(s.NewMap.X, 21);
+    EXPECT_EQ(s.Tools.RaiseLowerRadius, 1);
+    EXPECT_EQ(s.Tools.RaiseLowerPercent, 0.25f);
+    EXPECT_EQ(s.Textures.SkyUP, "/prog/sky/top.bmp");
+    EXPECT_EQ(s.NewMap.Size, 128);
     EXPECT_EQ(s.Recent[1], "/maps/a.vhm");
     EXPECT_EQ(s.Recent[8], "/maps/h.vhm");
-    EXPECT_FALSE(vh::ApplySetting(s, "Colour", "red", false));
-    EXPECT_TRUE(vh::ApplySetting(s, " maxnoise ", " 20 ", false));
-    EXPECT_EQ(s.MaxNoise, 20.0f);
+    EXPECT_FALSE(vh::ApplySetting(s, s.Commands, "Colour", "red", false));
+    EXPECT_TRUE(vh::ApplySetting(s, s.Commands, " maxnoise ", " 20 ", false));
+    EXPECT_EQ(s.Tools.MaxNoise, 20.0f);
 }
 
 TEST(SettingsRead, WindowPlacementIsCheckedAgainstTheScreen) {
     EditorState s = Fresh();
-    s.ScreenHeightTwips = 12000;
-    s.ScreenWidthTwips = 20004;
-    vh::ApplySetting(s, "Top", "12001", false);
-    vh::ApplySetting(s, "Left", "20004", false);
-    EXPECT_EQ(s.WindowTop, 1500.0f);
-    EXPECT_EQ(s.WindowLeft, 20004.0f);  // equal to the width is still on screen
-    vh::ApplySetting(s, "Left", "30000", false);
-    EXPECT_EQ(s.WindowLeft, 2500.0f);  // 20004 / 8 = 2500.5, halves to even
-    vh::ApplySetting(s, "WindowState", "77", false);
-    EXPECT_EQ(s.WindowState, 0);
+    s.Window.ScreenHeightTwips = 12000;
+    s.Window.ScreenWidthTwips = 20004;
+    vh::ApplySetting(s, s.Commands, "Top", "12001", false);
+    vh::ApplySetting(s, s.Commands, "Left", "20004", false);
+    EXPECT_EQ(s.Window.WindowTop, 1500.0f);
+    EXPECT_EQ(s.Window.WindowLeft, 20004.0f);  // equal to the width is still on screen
+    vh::ApplySetting(s, s.Commands, "Left", "30000", false);
+    EXPECT_EQ(s.Window.WindowLeft, 2500.0f);  // 20004 / 8 = 2500.5, halves to even
+    vh::ApplySetting(s, s.Commands, "WindowState", "77", false);
+    EXPECT_EQ(s.Window.WindowState, 0);
 }
 
 TEST(SettingsWrite, DefaultFileWithoutAnExistingOne) {
@@ -174,13 +174,13 @@ TEST(SettingsWrite, DefaultFileWithoutAnExistingOne) {
 
 TEST(SettingsWrite, NumbersArePlainDecimalsWithUpToSevenSignificantDigits) {
     EditorState s = Fresh();
-    s.MaxSeed = 12345678;
-    s.Sensitivity = 0.00001f;
-    s.MinNormal = -0.00000015f;
-    s.WalkSpeed = 3.4e38f;
-    s.StrafeSpeed = 0.7f;
-    s.WindowWidth = 1.5e7f;
-    const std::string text = vh::SettingsText(s);
+    s.NewMap.MaxSeed = 12345678;
+    s.Camera.Sensitivity = 0.00001f;
+    s.NewMap.MinNormal = -0.00000015f;
+    s.Camera.WalkSpeed = 3.4e38f;
+    s.Camera.StrafeSpeed = 0.7f;
+    s.Window.WindowWidth = 1.5e7f;
+    const std::string text = vh::SettingsText(s, s.Commands);
     for (const char* line : {"\nMaxSeed=12345680\n", "\nSensitivity=0.00001\n", "\nMinNormal=-0.00000015\n",
                              "\nWalkSpeed=340000000000000000000000000000000000000\n", "\nStrafeSpeed=0.7\n",
                              "\nWidth=15000000\n", "\nMaxNormal=4032\n"})
@@ -191,17 +191,17 @@ TEST(SettingsWrite, NumbersArePlainDecimalsWithUpToSevenSignificantDigits) {
 
 TEST(SettingsWrite, EditorSectionWritesWindowAndViewItems) {
     EditorState s = Fresh();
-    s.WindowTop = 600;
-    s.WindowLeft = 450.5f;
-    s.WindowHeight = 9000;
-    s.WindowWidth = 12000;
+    s.Window.WindowTop = 600;
+    s.Window.WindowLeft = 450.5f;
+    s.Window.WindowHeight = 9000;
+    s.Window.WindowWidth = 12000;
     s.Commands.cmdSky.Checked = false;
     s.Commands.cmdPointInfo.Checked = true;
     s.Commands.cmdSolid.Checked = false;
     s.Commands.cmdWireframe.Checked = true;
     s.Commands.cmdPoints.Checked = true;
     EXPECT_EQ(
-        SectionLines(vh::SettingsText(s), "Editor"),
+        SectionLines(vh::SettingsText(s, s.Commands), "Editor"),
         (std::vector<std::string>{"Top=600", "Left=450.5", "Height=9000", "Width=12000", "FPS=True",
                                   "Sky=False", "MipMap=True", "Highlight=True", "HighlightEffected=True",
                                   "HighlightLocked=True", "PointInfo=True", "Info=True", "WindowState=0",
@@ -210,13 +210,13 @@ TEST(SettingsWrite, EditorSectionWritesWindowAndViewItems) {
 
 TEST(SettingsWrite, MaximisedWindowWritesTheStandardPlacement) {
     EditorState s = Fresh();
-    s.ScreenHeightTwips = 1080 * 15;
-    s.ScreenWidthTwips = 1920 * 15;
-    s.WindowTop = -60;
-    s.WindowHeight = 16000;
+    s.Window.ScreenHeightTwips = 1080 * 15;
+    s.Window.ScreenWidthTwips = 1920 * 15;
+    s.Window.WindowTop = -60;
+    s.Window.WindowHeight = 16000;
     for (int state : {2, 1}) {  // minimised is written as maximised
-        s.WindowState = state;
-        std::vector<std::string> e = SectionLines(vh::SettingsText(s), "Editor");
+        s.Window.WindowState = state;
+        std::vector<std::string> e = SectionLines(vh::SettingsText(s, s.Commands), "Editor");
         ASSERT_GE(e.size(), 13u);
         EXPECT_EQ((std::vector<std::string>{e[0], e[1], e[2], e[3], e[12]}),
                   (std::vector<std::string>{"Top=2025", "Left=3600", "Height=7410", "Width=8115",
@@ -227,14 +227,14 @@ TEST(SettingsWrite, MaximisedWindowWritesTheStandardPlacement) {
 TEST(SettingsRoundTrip, BothSmoothThresholdsAndEverySettingComeBack) {
     TempDir dir;
     EditorState a = Fresh(dir.Path().string());
-    a.SmoothThreshold = 12.5f;
-    a.SmoothToolThreshold = 99;
-    a.X = 33;
-    a.MinNormal = -100.25f;
-    a.RaiseLowerRadius = 1;
-    a.MountVallSmoothOuter = vh::kFalse;
-    a.TopScaleY = 0.125f;
-    a.GroundTexture = "/tex/other ground.png";
+    a.NewMap.SmoothThreshold = 12.5f;
+    a.Tools.SmoothToolThreshold = 99;
+    a.NewMap.X = 33;
+    a.NewMap.MinNormal = -100.25f;
+    a.Tools.RaiseLowerRadius = 1;
+    a.Tools.MountVallSmoothOuter = false;
+    a.Brushes.TopScaleY = 0.125f;
+    a.Textures.GroundTexture = "/tex/other ground.png";
     a.Recent[5] = "/m/five.vhm";
     a.Commands.cmdFPS.Checked = false;
     a.Commands.cmdSolid.Checked = false;
@@ -243,25 +243,26 @@ TEST(SettingsRoundTrip, BothSmoothThresholdsAndEverySettingComeBack) {
     ASSERT_TRUE(vh::WriteSettings(a, &error)) << error;
     EditorState b = Fresh(dir.Path().string());
     ASSERT_TRUE(vh::ReadSettings(b));
-    EXPECT_EQ(b.SmoothThreshold, 12.5f);
-    EXPECT_EQ(b.SmoothToolThreshold, 99.0f);
-    EXPECT_EQ(vh::SettingsText(b), vh::SettingsText(a));
+    EXPECT_EQ(b.NewMap.SmoothThreshold, 12.5f);
+    EXPECT_EQ(b.Tools.SmoothToolThreshold, 99.0f);
+    EXPECT_EQ(vh::SettingsText(b, b.Commands), vh::SettingsText(a, a.Commands));
 }
 
 TEST(SettingsWrite, LineBreaksCannotSplitTheFileAndFailuresAreReported) {
     EditorState s = Fresh();
-    s.BitMapPath = "/a\nX=5";
+    s.NewMap.BitMapPath = "/a\nX=5";
     s.Recent[2] = "/b\r\nY=9";
     TempDir dir;
-    ASSERT_TRUE(vh::WriteSettingsFile(s, dir.File("c.ini")));
+    ASSERT_TRUE(vh::WriteSettingsFile(s, s.Commands, dir.File("c.ini")));
     EditorState t = Fresh();
-    ASSERT_TRUE(vh::ReadSettingsFile(t, dir.File("c.ini")));
-    EXPECT_EQ(t.X, 17);
-    EXPECT_EQ(t.Y, 17);
-    EXPECT_EQ(t.BitMapPath, "/a X=5");
+    ASSERT_TRUE(vh::ReadSettingsFile(t, t.Commands, dir.File("c.ini")));
+    EXPECT_EQ(t.NewMap.X, 17);
+    EXPECT_EQ(t.NewMap.Y, 17);
+    EXPECT_EQ(t.NewMap.BitMapPath, "/a X=5");
     vhtest::WriteFileBytes(dir.File("file"), "x");
     std::string error;
-    EXPECT_FALSE(vh::WriteSettingsFile(Fresh(), dir.File("file/config/Varnholm.ini"), &error));
+    EXPECT_FALSE(vh::WriteSettingsFile(Fresh(), vh::InitialCommandStates(),
+                                       dir.File("file/config/Varnholm.ini"), &error));
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(vhtest::ReadFileBytes(dir.File("file")), "x");
 }

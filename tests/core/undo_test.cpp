@@ -11,7 +11,7 @@ namespace {
 // A "stroke": one snapshot, then a change of point 1.
 void Stroke(EditorState& s, float newHeight) {
     PushUndo(s);
-    s.Points[1].Height = newHeight;
+    s.Terrain.Points[1].Height = newHeight;
 }
 
 // Menu entry and toolbar button must agree: 1 both on, 0 both off, -1 mixed.
@@ -31,15 +31,15 @@ TEST(Undo, FourStrokesThenFourUndosKeepTheFirstStroke) {
     vhtest::MakeTerrain(s, 3, 3);
     EXPECT_EQ(UndoState(s), 0);
     for (float h : {10, 20, 30, 40}) Stroke(s, h);
-    EXPECT_EQ(s.UndoLevels, 3);
+    EXPECT_EQ(s.History.UndoLevels, 3);
     for (float h : {30, 20, 10}) {
         Undo(s);
-        EXPECT_EQ(s.Points[1].Height, h);
+        EXPECT_EQ(s.Terrain.Points[1].Height, h);
     }
     EXPECT_EQ(UndoState(s), 0);
     Undo(s);  // not available: stroke 1 stays
-    EXPECT_EQ(s.Points[1].Height, 10);
-    EXPECT_EQ(s.UndoLevels, 0);
+    EXPECT_EQ(s.Terrain.Points[1].Height, 10);
+    EXPECT_EQ(s.History.UndoLevels, 0);
 }
 
 TEST(Undo, StrokeUndoRedoReturnsToTheStrokeAndDisablesRedo) {
@@ -47,16 +47,16 @@ TEST(Undo, StrokeUndoRedoReturnsToTheStrokeAndDisablesRedo) {
     vhtest::MakeTerrain(s, 3, 3);
     Stroke(s, 48);
     Undo(s);
-    EXPECT_EQ(s.Points[1].Height, 0);
+    EXPECT_EQ(s.Terrain.Points[1].Height, 0);
     EXPECT_EQ(RedoState(s), 1);
     EXPECT_EQ(UndoState(s), 0);
     Redo(s);
-    EXPECT_EQ(s.Points[1].Height, 48);
+    EXPECT_EQ(s.Terrain.Points[1].Height, 48);
     EXPECT_EQ(RedoState(s), 0);
     EXPECT_EQ(UndoState(s), 1);
-    EXPECT_EQ(s.UndoLevels, 1);
+    EXPECT_EQ(s.History.UndoLevels, 1);
     Undo(s);
-    EXPECT_EQ(s.Points[1].Height, 0);
+    EXPECT_EQ(s.Terrain.Points[1].Height, 0);
 }
 
 TEST(Undo, ThreeSnapshotsUndoRedoLeavesThreeAvailable) {
@@ -64,14 +64,14 @@ TEST(Undo, ThreeSnapshotsUndoRedoLeavesThreeAvailable) {
     vhtest::MakeTerrain(s, 3, 3);
     for (float h : {1, 2, 3}) Stroke(s, h);
     Undo(s);
-    EXPECT_EQ(s.UndoLevels, 2);
+    EXPECT_EQ(s.History.UndoLevels, 2);
     Redo(s);
-    EXPECT_EQ(s.UndoLevels, 3);
-    EXPECT_EQ(s.Points[1].Height, 3);
+    EXPECT_EQ(s.History.UndoLevels, 3);
+    EXPECT_EQ(s.Terrain.Points[1].Height, 3);
     Undo(s);
     Undo(s);
     Undo(s);
-    EXPECT_EQ(s.Points[1].Height, 0);
+    EXPECT_EQ(s.Terrain.Points[1].Height, 0);
 }
 
 TEST(Undo, PushLeavesRedoEnabledAndRedoKeepsTheNewEditReachable) {
@@ -82,9 +82,9 @@ TEST(Undo, PushLeavesRedoEnabledAndRedoKeepsTheNewEditReachable) {
     Stroke(s, 32);  // new edit from 0
     EXPECT_EQ(RedoState(s), 1);
     Redo(s);  // puts back 16, snapshot of 32 is newest
-    EXPECT_EQ(s.Points[1].Height, 16);
+    EXPECT_EQ(s.Terrain.Points[1].Height, 16);
     Undo(s);
-    EXPECT_EQ(s.Points[1].Height, 32);
+    EXPECT_EQ(s.Terrain.Points[1].Height, 32);
 }
 
 TEST(Undo, LocksStayAndUndoAndRedoRedrawAndMarkTheDocumentChanged) {
@@ -92,18 +92,18 @@ TEST(Undo, LocksStayAndUndoAndRedoRedrawAndMarkTheDocumentChanged) {
     vhtest::MakeTerrain(s, 3, 3);
     int rebuilds = 0;
     s.OnTerrainMeshUpdate = [&] { ++rebuilds; };
-    s.DocClean = -1;
+    s.Doc.DocClean = true;
     PushUndo(s);
-    s.Points[2].Locked = -1;
-    s.Points[2].Height = 64;
+    s.Terrain.Points[2].Locked = true;
+    s.Terrain.Points[2].Height = 64;
     EXPECT_EQ(rebuilds, 0);  // a push does not redraw
-    EXPECT_EQ(s.DocClean, -1);
+    EXPECT_TRUE(s.Doc.DocClean);
     Undo(s);
-    EXPECT_EQ(s.Points[2].Height, 0);
-    EXPECT_EQ(s.Points[2].Locked, -1);
-    EXPECT_EQ(s.DocClean, 0);
-    s.DocClean = -1;  // saved in between
+    EXPECT_EQ(s.Terrain.Points[2].Height, 0);
+    EXPECT_TRUE(s.Terrain.Points[2].Locked);
+    EXPECT_FALSE(s.Doc.DocClean);
+    s.Doc.DocClean = true;  // saved in between
     Redo(s);
     EXPECT_EQ(rebuilds, 2);
-    EXPECT_EQ(s.DocClean, 0);
+    EXPECT_FALSE(s.Doc.DocClean);
 }

@@ -25,9 +25,9 @@ protected:
     void SetUp() override {
         vhtest::MakeTerrain(s, 3, 3);
         s.Paths = vh::PortablePaths("/opt/varnholm");
-        s.DocPath.clear();
+        s.Doc.DocPath.clear();
         s.Recent = {};
-        s.LastExportPath.clear();
+        s.Doc.LastExportPath.clear();
         s.Commands.cmdExportAgain.Enabled = false;
     }
     // Opens the dialog (cancelled) from each known state and checks what it proposes.
@@ -36,8 +36,8 @@ protected:
                          std::initializer_list<Proposal> cases) {
         for (const auto& c : cases) {
             vh::EditorState e = s;
-            e.LastExportPath = c.LastExport;
-            e.DocPath = c.Doc;
+            e.Doc.LastExportPath = c.LastExport;
+            e.Doc.DocPath = c.Doc;
             e.Recent[1] = c.Recent1;
             ScriptedPrompts p;
             EXPECT_EQ(choose(e, p), "");
@@ -46,7 +46,7 @@ protected:
             EXPECT_EQ(p.SaveRequests[0].Filter, filter);
             EXPECT_EQ(p.SaveRequests[0].InitialFolder, c.Folder) << c.LastExport << " " << c.Doc;
             EXPECT_EQ(p.SaveRequests[0].FileName, c.Name) << c.LastExport << " " << c.Doc;
-            EXPECT_EQ(e.LastExportPath, c.LastExport);
+            EXPECT_EQ(e.Doc.LastExportPath, c.LastExport);
         }
     }
     vh::EditorState s;
@@ -70,22 +70,22 @@ TEST_F(ExportChoice, ExportMap) {
         prompts.FileAnswers.push_back(ScriptedPrompts::Choose(path));
     EXPECT_EQ(ChooseMapExportPath(s, prompts), "");
     EXPECT_FALSE(s.Commands.cmdExportAgain.Enabled);
-    s.DocClean = vh::kTrue;
+    s.Doc.DocClean = true;
     EXPECT_EQ(ChooseMapExportPath(s, prompts), "/maps/a.Map");
-    EXPECT_EQ(s.LastExportPath, "/maps/a.Map");
+    EXPECT_EQ(s.Doc.LastExportPath, "/maps/a.Map");
     EXPECT_TRUE(s.Commands.cmdExportAgain.Enabled);
-    EXPECT_EQ(s.DocClean, vh::kFalse);  // the document keeps its export path
-    s.DocClean = vh::kTrue;
+    EXPECT_FALSE(s.Doc.DocClean);  // the document keeps its export path
+    s.Doc.DocClean = true;
     prompts.FileAnswers.push_back(ScriptedPrompts::Choose("/maps/a.Map"));
     EXPECT_EQ(ChooseMapExportPath(s, prompts), "/maps/a.Map");
-    EXPECT_EQ(s.DocClean, vh::kTrue);
+    EXPECT_TRUE(s.Doc.DocClean);
     EXPECT_TRUE(prompts.Messages.empty());
 }
 
 TEST_F(ExportChoice, ANameWithoutAnExtensionGetsTheExportsOwn) {
     prompts.FileAnswers = {ScriptedPrompts::Choose("/maps/mymap"), ScriptedPrompts::Choose("/img/heights")};
     EXPECT_EQ(ChooseMapExportPath(s, prompts), "/maps/mymap.map");
-    EXPECT_EQ(s.LastExportPath, "/maps/mymap.map");
+    EXPECT_EQ(s.Doc.LastExportPath, "/maps/mymap.map");
     EXPECT_EQ(ChooseBmpExportPath(s, prompts), "/img/heights.bmp");
     ASSERT_EQ(prompts.SaveRequests.size(), 2u);
     EXPECT_EQ(prompts.SaveRequests[0].DefaultSuffix, "map");
@@ -94,25 +94,25 @@ TEST_F(ExportChoice, ANameWithoutAnExtensionGetsTheExportsOwn) {
 
 TEST_F(ExportChoice, ExportAgainAsksWhenThePathWasWrittenElsewhere) {
     for (const char* stored : {"C:\\maps\\x.map", "x.map"}) {
-        s.LastExportPath = stored;
+        s.Doc.LastExportPath = stored;
         ScriptedPrompts p;
         p.FileAnswers.push_back(ScriptedPrompts::Choose("/maps/x.map"));
         EXPECT_EQ(ExportAgainPath(s, p), "/maps/x.map") << stored;
         ASSERT_EQ(p.SaveRequests.size(), 1u);
         EXPECT_EQ(p.SaveRequests[0].FileName, "x.map");
-        EXPECT_EQ(s.LastExportPath, "/maps/x.map");
+        EXPECT_EQ(s.Doc.LastExportPath, "/maps/x.map");
     }
 }
 
 TEST_F(ExportChoice, ExportAgain) {
-    s.LastExportPath = "/maps/again.map";
+    s.Doc.LastExportPath = "/maps/again.map";
     EXPECT_EQ(ExportAgainPath(s, prompts), "/maps/again.map");
     EXPECT_TRUE(prompts.SaveRequests.empty());
     vh::ResetEditor(s);  // as when a new terrain is generated: asks again
     prompts.FileAnswers.push_back(ScriptedPrompts::Choose("/maps/first.map"));
     EXPECT_EQ(ExportAgainPath(s, prompts), "/maps/first.map");
     EXPECT_EQ(prompts.SaveRequests.size(), 1u);
-    EXPECT_EQ(s.LastExportPath, "/maps/first.map");
+    EXPECT_EQ(s.Doc.LastExportPath, "/maps/first.map");
 }
 
 TEST_F(ExportChoice, ExportBitmap) {
@@ -124,7 +124,7 @@ TEST_F(ExportChoice, ExportBitmap) {
     prompts.FileAnswers.push_back(ScriptedPrompts::Choose("/img/h.BMP"));
     prompts.FileAnswers.push_back(ScriptedPrompts::Choose("/img/h.png"));
     EXPECT_EQ(ChooseBmpExportPath(s, prompts), "/img/h.BMP");
-    EXPECT_EQ(s.LastExportPath, "");
+    EXPECT_EQ(s.Doc.LastExportPath, "");
     EXPECT_FALSE(s.Commands.cmdExportAgain.Enabled);
     EXPECT_EQ(ChooseBmpExportPath(s, prompts), "");
 }

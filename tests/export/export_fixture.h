@@ -18,14 +18,14 @@ namespace vhtest {
 // and C3 (32, -32). Hint and sky off, grid 16, default textures.
 inline void MakeOneSquare(vh::EditorState& s, float h0, float h1, float h2, float h3) {
     MakeTerrain(s, 2, 2, 64);
-    const vh::TerrainSquare& q = s.Squares[1];
-    s.Points[static_cast<int>(q.CornerNextLeft)].Height = h0;
-    s.Points[static_cast<int>(q.CornerNextRight)].Height = h1;
-    s.Points[static_cast<int>(q.CornerLeft)].Height = h2;
-    s.Points[static_cast<int>(q.CornerRight)].Height = h3;
-    s.AddHint = 0;
-    s.AddSky = 0;
-    s.Grid = 16;
+    const vh::SquareCorners c = s.Terrain.Corners(1);
+    s.Terrain.Points[c.c0].Height = h0;
+    s.Terrain.Points[c.c1].Height = h1;
+    s.Terrain.Points[c.c2].Height = h2;
+    s.Terrain.Points[c.c3].Height = h3;
+    s.Export.AddHint = false;
+    s.Export.AddSky = false;
+    s.Tools.Grid = 16;
 }
 
 // Exports to a temporary file and returns its bytes; fails the test on error.

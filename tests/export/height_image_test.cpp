@@ -19,11 +19,11 @@ TEST(HeightGrey, MidGreyHalvesToEvenAndClamps) {
 TEST(HeightImageExport, OnePixelPerPointWithRowOneOnTop) {
     vh::EditorState s;
     vhtest::MakeTerrain(s, 17, 9);
-    s.X = 33;  // a New Map setting that differs from the terrain, as after an open
+    s.NewMap.X = 33;  // a New Map setting that differs from the terrain, as after an open
     // Heights chosen so each pixel tells its column and row apart.
     auto heightAt = [](int col, int row) { return static_cast<float>(col * 32 - row * 320); };
     for (int r = 1; r <= 9; ++r)
-        for (int c = 1; c <= 17; ++c) s.Points[(r - 1) * 17 + c].Height = heightAt(c, r);
+        for (int c = 1; c <= 17; ++c) s.Terrain.Points[(r - 1) * 17 + c].Height = heightAt(c, r);
     vhtest::TempDir dir;
     const std::string path = dir.File("heights.bmp");
     std::string error;

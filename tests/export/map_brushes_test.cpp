@@ -112,15 +112,15 @@ TEST(OneSquareExport, EveryStyleAndPositionIsByteExact) {
         vh::EditorState s;
         // L = -32 - 16 = -48, H = 48 + 16 = 64; h0*h3 = -1536 < h1*h2 = 136.
         MakeOneSquare(s, -32, 8.5f, 16, 48);
-        s.TopTexture = "GRASS";
-        s.TopScaleX = 0.5f;
-        s.TopScaleY = 0.25f;
-        s.SideTexture = "ROCK";
-        s.SideScaleX = 1;
-        s.SideScaleY = 3;
+        s.Brushes.TopTexture = "GRASS";
+        s.Brushes.TopScaleX = 0.5f;
+        s.Brushes.TopScaleY = 0.25f;
+        s.Brushes.SideTexture = "ROCK";
+        s.Brushes.SideScaleX = 1;
+        s.Brushes.SideScaleY = 3;
         if (c.Draw >= 0) s.Rnd.Script({c.Draw});
-        s.ExportType = c.Style;
-        s.ExportPosition = static_cast<int16_t>(c.Position);
+        s.Export.ExportType = c.Style;
+        s.Export.ExportPosition = static_cast<int16_t>(c.Position);
         EXPECT_EQ(ExportToText(s), kOpen + c.Expected + kClose)
             << c.Style << " " << c.Position << " " << c.Draw;
     }
@@ -151,8 +151,8 @@ TEST(PlaneSquareExport, BestFitWritesOneQuadBrush) {
     for (int position : {0, 1}) {
         vh::EditorState s;
         MakeOneSquare(s, 40, 40, 8, 8);
-        s.ExportType = "Best Fit";
-        s.ExportPosition = static_cast<int16_t>(position);
+        s.Export.ExportType = "Best Fit";
+        s.Export.ExportPosition = static_cast<int16_t>(position);
         EXPECT_EQ(ExportToText(s), kOpen + CrLf(position ? top : bottom) + kClose) << position;
     }
 }

@@ -39,17 +39,19 @@ std::string NumberWriterText(float v) {
 TEST(MapLevels, FlatIsPlusMinusGridAndClampsAt4096) {
     vh::EditorState s;
     vhtest::MakeTerrain(s, 3, 3);
-    s.Grid = 16;
-    auto flat = vh::ComputeMapLevels(s);
+    s.Tools.Grid = 16;
+    auto flat = vh::ComputeMapLevels(s.Terrain, s.Tools.Grid);
     EXPECT_EQ(flat.Low, -16.0f);
     EXPECT_EQ(flat.High, 16.0f);
-    s.Grid = 32;
-    for (size_t i = 1; i < s.Points.size(); ++i) s.Points[i].Height = 5000 + static_cast<float>(i);
-    auto high = vh::ComputeMapLevels(s);
+    s.Tools.Grid = 32;
+    for (size_t i = 1; i < s.Terrain.Points.size(); ++i)
+        s.Terrain.Points[i].Height = 5000 + static_cast<float>(i);
+    auto high = vh::ComputeMapLevels(s.Terrain, s.Tools.Grid);
     EXPECT_EQ(high.Low, 4096.0f - 32);
     EXPECT_EQ(high.High, 5009.0f + 32);
-    for (size_t i = 1; i < s.Points.size(); ++i) s.Points[i].Height = -5000 - static_cast<float>(i);
-    auto low = vh::ComputeMapLevels(s);
+    for (size_t i = 1; i < s.Terrain.Points.size(); ++i)
+        s.Terrain.Points[i].Height = -5000 - static_cast<float>(i);
+    auto low = vh::ComputeMapLevels(s.Terrain, s.Tools.Grid);
     EXPECT_EQ(low.Low, -5009.0f - 32);
     EXPECT_EQ(low.High, -4096.0f + 32);
 }
@@ -57,8 +59,8 @@ TEST(MapLevels, FlatIsPlusMinusGridAndClampsAt4096) {
 TEST(MapExport, FlatTerrainIsOneQuadPerSquareFromZeroDownToMinus16) {
     vh::EditorState s;
     vhtest::MakeTerrain(s, 17, 17);
-    s.AddHint = 0;
-    s.AddSky = 0;
+    s.Export.AddHint = false;
+    s.Export.AddSky = false;
     const auto lines = SplitCrLf(ExportToText(s));
     ASSERT_EQ(lines.size(), 2u + 256u * 8u + 1u);
     const std::regex top(R"(        (\( \S+ \S+ 0 \) ){3}OUT_DIRT1 .*)");
@@ -74,17 +76,17 @@ TEST(MapExport, FlatTerrainIsOneQuadPerSquareFromZeroDownToMinus16) {
 TEST(MapExport, XStyleIsACheckerboardAlongAndBetweenRows) {
     vh::EditorState s;
     vhtest::MakeTerrain(s, 17, 17);
-    s.X = 5;  // a New Map setting that differs from the terrain, as after an open
-    s.ExportType = "X";
-    s.AddHint = 0;
-    s.AddSky = 0;
+    s.NewMap.X = 5;  // a New Map setting that differs from the terrain, as after an open
+    s.Export.ExportType = "X";
+    s.Export.AddHint = false;
+    s.Export.AddSky = false;
     const auto lines = SplitCrLf(ExportToText(s));
     ASSERT_EQ(lines.size(), 2u + 512u * 7u + 1u);  // two 7-line brushes per square
     for (int sq = 1; sq <= 256; ++sq) {
-        const vh::TerrainSquare& q = s.Squares[sq];
+        const vh::SquareCorners c = s.Terrain.Corners(sq);
         // "\\" starts with the top face C3, C2, C0; "//" with C2, C0, C1.
         const bool backslash = ((sq - 1) / 16 + (sq - 1) % 16) % 2 == 0;
-        const auto& p = s.Points[static_cast<int>(backslash ? q.CornerRight : q.CornerLeft)];
+        const auto& p = s.Terrain.Points[backslash ? c.c3 : c.c2];
         const std::string first = "        ( " + vh::NumberText(p.X) + " " + vh::NumberText(p.Z) + " " +
                                   vh::NumberText(p.Height) + " ) ";
         EXPECT_EQ(lines[static_cast<size_t>(14 * (sq - 1) + 3)].substr(0, first.size()), first)
@@ -95,11 +97,12 @@ TEST(MapExport, XStyleIsACheckerboardAlongAndBetweenRows) {
 TEST(MapExport, RandomDiffersBetweenExportsWhileBestFitRepeats) {
     vh::EditorState s;
     vhtest::MakeTerrain(s, 17, 17);
-    for (size_t i = 1; i < s.Points.size(); ++i) s.Points[i].Height = static_cast<float>((i * 37) % 11) * 16;
-    s.ExportType = "Random";
+    for (size_t i = 1; i < s.Terrain.Points.size(); ++i)
+        s.Terrain.Points[i].Height = static_cast<float>((i * 37) % 11) * 16;
+    s.Export.ExportType = "Random";
     const std::string r1 = ExportToText(s);
     EXPECT_NE(ExportToText(s), r1);
-    s.ExportType = "Best Fit";
+    s.Export.ExportType = "Best Fit";
     EXPECT_EQ(ExportToText(s), ExportToText(s));
 }
 
@@ -129,8 +132,8 @@ TEST(NumberText, ShortestSevenDigitTextMatchesTheSharedRule) {
 TEST(MapExport, FirstAndLastLinesWithoutHintOrSky) {
     vh::EditorState s;
     vhtest::MakeTerrain(s, 3, 3);
-    s.AddHint = 0;
-    s.AddSky = 0;
+    s.Export.AddHint = false;
+    s.Export.AddSky = false;
     const std::string text = ExportToText(s);
     EXPECT_EQ(text.substr(0, 33), "{\r\n    \"classname\" \"worldspawn\"\r\n");
     EXPECT_EQ(text.substr(text.size() - 10), "    }\r\n}\r\n");
@@ -140,9 +143,9 @@ TEST(MapExport, FirstAndLastLinesWithoutHintOrSky) {
 TEST(MapExport, UnknownStyleWritesNoTerrainButHintAndSky) {
     vh::EditorState s;
     vhtest::MakeOneSquare(s, 0, 0, 0, 0);
-    s.ExportType = "best fit";  // case matters
-    s.AddHint = -1;
-    s.AddSky = -1;
+    s.Export.ExportType = "best fit";  // case matters
+    s.Export.AddHint = true;
+    s.Export.AddSky = true;
     const auto lines = SplitCrLf(ExportToText(s));
     EXPECT_EQ(lines.size(), 2u + 8u + 5u * 8u + 1u);
     EXPECT_EQ(Count(lines, "    {"), 6u);
@@ -152,10 +155,10 @@ TEST(MapExport, UnknownStyleWritesNoTerrainButHintAndSky) {
 TEST(MapExport, UnknownPositionWritesEmptyBrushes) {
     vh::EditorState s;
     vhtest::MakeTerrain(s, 3, 2);
-    s.ExportType = "//";
-    s.ExportPosition = 2;
-    s.AddHint = 0;
-    s.AddSky = 0;
+    s.Export.ExportType = "//";
+    s.Export.ExportPosition = 2;
+    s.Export.AddHint = false;
+    s.Export.AddSky = false;
     std::vector<std::string> expected = {"{", "    \"classname\" \"worldspawn\""};
     for (int i = 0; i < 4; ++i) {  // two squares, two triangles each
         expected.push_back("    {");
@@ -168,8 +171,8 @@ TEST(MapExport, UnknownPositionWritesEmptyBrushes) {
 TEST(MapExport, UnknownPositionStillWritesFullHintBrushes) {
     vh::EditorState s;
     vhtest::MakeOneSquare(s, 0, 0, 0, 0);
-    s.ExportPosition = -1;
-    s.AddHint = -1;
+    s.Export.ExportPosition = -1;
+    s.Export.AddHint = true;
     const auto lines = SplitCrLf(ExportToText(s));
     ASSERT_EQ(lines.size(), 2u + 2u + 8u + 1u);  // an empty quad brush, then the hint brush
     EXPECT_EQ(lines[5], "        ( -32 32 16 ) ( 32 32 16 ) ( 32 -32 16 ) skip 0 0 0 1 1");
@@ -221,17 +224,17 @@ TEST(MapExport, OnlyFiniteNumbersAreWritten) {
     constexpr float kMax = std::numeric_limits<float>::max();
     vh::EditorState s;
     vhtest::MakeTerrain(s, 3, 3);
-    s.Points[1].Height = kMax;
-    s.Points[9].Height = -kMax;
+    s.Terrain.Points[1].Height = kMax;
+    s.Terrain.Points[9].Height = -kMax;
     const std::string text = ExportToText(s);
     EXPECT_EQ(text.find("Inf"), std::string::npos);
     EXPECT_EQ(text.find("NaN"), std::string::npos);
     EXPECT_NE(text.find("3.402823E+38"), std::string::npos);
 
     const std::function<void(vh::EditorState&)> damage[] = {
-        [](vh::EditorState& t) { t.Points[5].Height = std::numeric_limits<float>::infinity(); },
-        [](vh::EditorState& t) { t.Points[5].Height = std::numeric_limits<float>::quiet_NaN(); },
-        [](vh::EditorState& t) { t.SideScaleY = std::numeric_limits<float>::infinity(); },
+        [](vh::EditorState& t) { t.Terrain.Points[5].Height = std::numeric_limits<float>::infinity(); },
+        [](vh::EditorState& t) { t.Terrain.Points[5].Height = std::numeric_limits<float>::quiet_NaN(); },
+        [](vh::EditorState& t) { t.Brushes.SideScaleY = std::numeric_limits<float>::infinity(); },
     };
     for (const auto& d : damage) {
         vh::EditorState t;

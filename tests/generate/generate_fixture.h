@@ -23,17 +23,17 @@ struct RecordingProgress : vh::Progress {
 };
 
 inline float& H(vh::EditorState& s, int point) {
-    return s.Points[point].Height;
+    return s.Terrain.Points[point].Height;
 }
 
 using Heights = std::initializer_list<std::pair<int, float>>;
 
 inline void SetHeights(vh::EditorState& s, Heights hs) {
-    for (auto [i, h] : hs) s.Points[i].Height = h;
+    for (auto [i, h] : hs) s.Terrain.Points[i].Height = h;
 }
 
 inline void ExpectHeights(const vh::EditorState& s, Heights hs) {
-    for (auto [i, h] : hs) EXPECT_EQ(s.Points[i].Height, h) << "point " << i;
+    for (auto [i, h] : hs) EXPECT_EQ(s.Terrain.Points[i].Height, h) << "point " << i;
 }
 
 }  // namespace vhtest

@@ -13,8 +13,8 @@ namespace {
 // Factors of exactly 1 make every new point the plain average.
 void PlainGrid(EditorState& s, int side) {
     vhtest::MakeTerrain(s, side, side);
-    s.DiamondSquareStyle = "Augment";
-    s.DiamondSquarePercentLimiter = 1.0f;
+    s.NewMap.DiamondSquareStyle = "Augment";
+    s.NewMap.DiamondSquarePercentLimiter = 1.0f;
 }
 
 // Draws that pick point p of n as RandomPointIndex: (n - 1) * r + 1 rounds to p.
@@ -24,9 +24,9 @@ float PointDraw(int p, int n) {
 
 void OneIteration(EditorState& s, int lines) {
     vhtest::MakeTerrain(s, 5, 5);
-    s.FaultLines = static_cast<int16_t>(lines);
-    s.FaultIterations = 1;
-    s.FaultMaxChange = 256;
+    s.NewMap.FaultLines = static_cast<int16_t>(lines);
+    s.NewMap.FaultIterations = 1;
+    s.NewMap.FaultMaxChange = 256;
 }
 
 // Draw that makes a direction d: 7 x r rounds to d.
@@ -36,10 +36,10 @@ float DirectionDraw(int d) {
 
 void ParticleGrid(EditorState& s, int side, const char* style, float lim, int iterations) {
     vhtest::MakeTerrain(s, side, side);
-    s.ParticleStyle = style;
-    s.ParticlePercentLimiter = lim;
-    s.particleIterations = static_cast<int16_t>(iterations);
-    s.MaxSeed = 48;
+    s.NewMap.ParticleStyle = style;
+    s.NewMap.ParticlePercentLimiter = lim;
+    s.NewMap.particleIterations = static_cast<int16_t>(iterations);
+    s.NewMap.MaxSeed = 48;
 }
 
 }  // namespace
@@ -48,7 +48,7 @@ TEST(DiamondSquareCell, FirstCellOfFiveByFiveFillsCentreAndMidpoints) {
     EditorState s;
     PlainGrid(s, 5);
     vhtest::SetHeights(s, {{1, 16}, {5, 32}, {25, 48}, {21, 64}});
-    DiamondSquareCell(s, 1, 5, 25, 21);
+    DiamondSquareCell(s.Terrain, s.NewMap, s.Rnd, 1, 5, 25, 21);
     // Centre (16 + 32 + 48 + 64) / 4, then each midpoint from its corners and centre.
     vhtest::ExpectHeights(s, {{13, 40}, {3, 32}, {15, 40}, {23, 48}, {11, 40}});
     int changed = 0;
@@ -60,7 +60,7 @@ TEST(DiamondSquareCell, TwoByTwoRoundsIndicesToEvenAndOverwritesCorners) {
     EditorState s;
     PlainGrid(s, 2);
     vhtest::SetHeights(s, {{1, 16}, {2, 32}, {3, 48}, {4, 64}});
-    DiamondSquareCell(s, 1, 2, 4, 3);
+    DiamondSquareCell(s.Terrain, s.NewMap, s.Rnd, 1, 2, 4, 3);
     // Centre 2.5 -> 2, midpoints 1.5 -> 2, 3, 3.5 -> 4 and 2: point 2 is the
     // centre, m12 and m14, so each later step reads its newest value.
     vhtest::ExpectHeights(s, {{1, 16}, {3, 41.5f}, {4, 43.375f}, {2, 31.375f}});
@@ -69,10 +69,10 @@ TEST(DiamondSquareCell, TwoByTwoRoundsIndicesToEvenAndOverwritesCorners) {
 TEST(DiamondSquare, FiveByFiveProcessesLevelTwoCellsBandByBand) {
     EditorState s;
     PlainGrid(s, 5);
-    s.MaxSeed = 256;
+    s.NewMap.MaxSeed = 256;
     // Corner seeds in the order 1, 25, 5, 21; the sign draws keep them positive.
     s.Rnd.Script({0.25f, 0.0f, 0.5f, 0.0f, 0.75f, 0.0f, 0.125f, 0.0f});
-    DiamondSquare(s, vh::NoProgress());
+    DiamondSquare(s.Terrain, s.NewMap, s.Rnd, vh::NoProgress());
     vhtest::ExpectHeights(s, {{1, 64}, {25, 128}, {5, 192}, {21, 32}});              // corners
     vhtest::ExpectHeights(s, {{13, 104}, {3, 116}, {15, 132}, {23, 92}, {11, 76}});  // first cell
     vhtest::ExpectHeights(s, {{7, 90}, {9, 136}, {17, 76}, {19, 114}, {2, 90}, {24, 112}});
@@ -89,7 +89,7 @@ TEST(DiamondSquare, GridsThatDoNotQualifyAreLeftAlone) {
         vhtest::MakeTerrain(s, x, y);
         vhtest::RecordingProgress p;
         const auto draws = s.Rnd.Draws();
-        DiamondSquare(s, p);
+        DiamondSquare(s.Terrain, s.NewMap, s.Rnd, p);
         EXPECT_TRUE(p.statuses.empty());
         EXPECT_EQ(s.Rnd.Draws(), draws);
         for (int i = 1; i <= x * y; ++i) EXPECT_EQ(H(s, i), 0);
@@ -99,10 +99,10 @@ TEST(DiamondSquare, GridsThatDoNotQualifyAreLeftAlone) {
 TEST(DiamondSquare, UnknownStyleZeroesEveryWrittenPointButTheCornersWithoutDrawing) {
     EditorState s;
     vhtest::MakeTerrain(s, 5, 5);
-    s.DiamondSquareStyle = "Sideways";
-    s.MaxSeed = 256;
+    s.NewMap.DiamondSquareStyle = "Sideways";
+    s.NewMap.MaxSeed = 256;
     s.Rnd.Script({0.5f, 0.0f});
-    DiamondSquare(s, vh::NoProgress());
+    DiamondSquare(s.Terrain, s.NewMap, s.Rnd, vh::NoProgress());
     for (int i = 1; i <= 25; ++i) {
         const bool corner = i == 1 || i == 5 || i == 21 || i == 25;
         EXPECT_FLOAT_EQ(H(s, i), corner ? 128.0f : 0.0f) << i;
@@ -125,9 +125,9 @@ TEST(StyleFactor, LimiterOfOneMakesEveryStyleExactlyOne) {
 TEST(FaultLines, FourLinesShowStatusButChangeNothing) {
     EditorState s;
     OneIteration(s, 4);
-    s.FaultIterations = 20;
+    s.NewMap.FaultIterations = 20;
     vhtest::RecordingProgress p;
-    FaultLines(s, p);
+    FaultLines(s.Terrain, s.NewMap, s.Rnd, p);
     EXPECT_EQ(p.statuses, std::vector<std::string>{"Running Fault Line Algorithm ..."});
     EXPECT_EQ(p.maxima, std::vector<int>{20});
     EXPECT_EQ(p.values, std::vector<int>{0});
@@ -142,7 +142,7 @@ TEST(FaultLines, LineAlongARowLeavesTheRowAndChangesOneSide) {
         OneIteration(s, 1);
         // dh 128 positive; line from point 11 to 15 (the middle row).
         s.Rnd.Script({0.5f, 0.25f, PointDraw(11, 25), PointDraw(15, 25), regionDraw});
-        FaultLines(s, vh::NoProgress());
+        FaultLines(s.Terrain, s.NewMap, s.Rnd, vh::NoProgress());
         EXPECT_EQ(s.Rnd.Draws(), 5u);
         // Region 0 (v > c) is the low-z side for a line running towards -x.
         const bool lowSide = regionDraw < 0.6f;
@@ -161,7 +161,7 @@ TEST(ParticleDeposition, AugmentAtLimitOneDepositsTheSameAmountAndWalks) {
                   0.9f, DirectionDraw(2),          // factor 1, walk +X to square 4
                   0.3f, DirectionDraw(7), 0.0f});  // factor 1, walk -2X off: square 1
     vhtest::RecordingProgress p;
-    ParticleDeposition(s, p);
+    ParticleDeposition(s.Terrain, s.NewMap, s.Tools.Grid, s.Rnd, p);
     EXPECT_EQ(s.Rnd.Draws(), 8u);
     EXPECT_EQ(p.statuses, std::vector<std::string>{"Running Particle Algorithm ..."});
     EXPECT_EQ(p.maxima, std::vector<int>{2});
@@ -194,10 +194,10 @@ TEST(ParticleDeposition, OneSquareGridTotalsPerStyleAndWindow) {
     for (const auto& r : rows) {
         EditorState s;
         ParticleGrid(s, 2, r.style, r.lim, r.iterations);
-        s.MaxSeed = r.seed;
-        s.MaxNormal = r.maxNormal;
+        s.NewMap.MaxSeed = r.seed;
+        s.NewMap.MaxNormal = r.maxNormal;
         s.Rnd.Script(r.draws);
-        ParticleDeposition(s, vh::NoProgress());
+        ParticleDeposition(s.Terrain, s.NewMap, s.Tools.Grid, s.Rnd, vh::NoProgress());
         EXPECT_EQ(s.Rnd.Draws(), r.drawCount) << r.style;
         for (int i = 1; i <= 4; ++i) EXPECT_EQ(H(s, i), r.each) << r.style << " " << i;
     }
@@ -207,7 +207,7 @@ TEST(ParticleDeposition, UnknownStyleOnlyDrawsTheFirstParticle) {
     EditorState s;
     ParticleGrid(s, 5, "Sideways", 1.75f, 100);
     vhtest::RecordingProgress p;
-    ParticleDeposition(s, p);
+    ParticleDeposition(s.Terrain, s.NewMap, s.Tools.Grid, s.Rnd, p);
     EXPECT_EQ(s.Rnd.Draws(), 3u);
     EXPECT_EQ(p.values, std::vector<int>{0});
     for (int i = 1; i <= 25; ++i) EXPECT_EQ(H(s, i), 0);
@@ -219,7 +219,7 @@ TEST(ParticleDeposition, WalkOffTheRangeLandsOnARandomSquare) {
     // Start on square 16, walk +2 (off the end), land on square 6.
     s.Rnd.Script({1.0f - 1e-7f, 0.5f, 0.0f, 0.0f, DirectionDraw(4), 5.0f / 15.0f,  //
                   0.0f, DirectionDraw(0)});
-    ParticleDeposition(s, vh::NoProgress());
+    ParticleDeposition(s.Terrain, s.NewMap, s.Tools.Grid, s.Rnd, vh::NoProgress());
     // Square 16 has corners 19, 20, 24, 25; square 6 has 7, 8, 12, 13.
     for (int i : {19, 20, 24, 25, 7, 8, 12, 13}) EXPECT_EQ(H(s, i), 48) << i;
     float total = 0;
@@ -230,12 +230,12 @@ TEST(ParticleDeposition, WalkOffTheRangeLandsOnARandomSquare) {
 TEST(Circles, HillProfileFallsToZeroAtTheRadius) {
     EditorState s;
     vhtest::MakeTerrain(s, 9, 9, 256);  // one circle of radius 2 triangles (512 units)
-    s.CircleMaxRad = 2;
-    s.CircleMaxChange = 256;
-    s.CircleIterations = 1;
+    s.NewMap.CircleMaxRad = 2;
+    s.NewMap.CircleMaxChange = 256;
+    s.NewMap.CircleIterations = 1;
     s.Rnd.Script({0.5f, 0.5f});  // centre 41 (the middle); sign 0.5 rounds to 0: a hill
     vhtest::RecordingProgress p;
-    Circles(s, p);
+    Circles(s.Terrain, s.NewMap, s.Rnd, p);
     EXPECT_EQ(p.statuses, std::vector<std::string>{"Running Circle Algorithm ..."});
     EXPECT_EQ(p.maxima, std::vector<int>{1});
     EXPECT_FLOAT_EQ(H(s, 41), 256);

@@ -57,9 +57,9 @@ TEST(Corrections, FocusLossRepairsTypedValues) {
 TEST(Sliders, SteepnessAndImageMultiplierMapBothWays) {
     EditorState s;
     SetDefaults(s, "/nonexistent-program-folder");
-    s.SlopeSteepness = 512;
-    s.BitMapHeightMulti = 8;
-    NewMapForm f = LoadNewMapForm(s);
+    s.NewMap.SlopeSteepness = 512;
+    s.NewMap.BitMapHeightMulti = 8;
+    NewMapForm f = LoadNewMapForm(s.NewMap);
     EXPECT_EQ(f.Steep, 32);
     EXPECT_EQ(f.BitMapMulti, 64);
 

@@ -16,7 +16,7 @@ TEST(NeutralizationPass, TooHighHalvesEveryHeightAndSnaps) {
     vhtest::MakeTerrain(s, 3, 3);
     vhtest::SetHeights(s, {{1, 8064}, {2, -1000}, {3, 2000}});
     vhtest::RecordingProgress p;
-    const HeightRange r = NeutralizationPass(s, p);
+    const HeightRange r = NeutralizationPass(s.Terrain, s.NewMap, s.Tools.Grid, p);
     EXPECT_EQ(p.statuses, std::vector<std::string>{"Neutralization Pass ..."});
     // -500 snapped to the grid of 16; 1000 / 16 = 62.5 rounds to the even 62.
     vhtest::ExpectHeights(s, {{1, 4032}, {2, -496}, {3, 992}});
@@ -28,10 +28,10 @@ TEST(NeutralizationPass, TooHighHalvesEveryHeightAndSnaps) {
 TEST(FlatteningPass, PullsHeightsTowardZeroKeepingTheExtremes) {
     EditorState s;
     vhtest::MakeTerrain(s, 3, 3);
-    s.FlattenToZeroFactor = 10;  // exponent 2
+    s.NewMap.FlattenToZeroFactor = 10;  // exponent 2
     vhtest::SetHeights(s, {{1, 2016}, {2, 4032}, {3, -2016}, {4, -4032}});
     vhtest::RecordingProgress p;
-    FlatteningPass(s, HeightRange{-4032, 4032}, p);
+    FlatteningPass(s.Terrain, s.NewMap, s.Tools.Grid, HeightRange{-4032, 4032}, p);
     EXPECT_EQ(p.statuses, std::vector<std::string>{"Flattening Pass ..."});
     vhtest::ExpectHeights(s, {{1, 1008}, {2, 4032}, {3, -1008}, {4, -4032}, {5, 0}});
     EXPECT_EQ(p.LastValue(), 9);
@@ -40,11 +40,11 @@ TEST(FlatteningPass, PullsHeightsTowardZeroKeepingTheExtremes) {
 TEST(SmoothingPass, RadialSpikeDropsAndNeighboursStay) {
     EditorState s;
     vhtest::MakeTerrain(s, 5, 5);
-    s.SmoothThreshold = 48;
+    s.NewMap.SmoothThreshold = 48;
     H(s, 13) = 480;
     std::vector<float> work;
     vhtest::RecordingProgress p;
-    SmoothingPass(s, SmoothOption::Radial, 1, work, p);
+    SmoothingPass(s.Terrain, s.NewMap, s.Tools.Grid, SmoothOption::Radial, 1, work, p);
     EXPECT_EQ(p.statuses, std::vector<std::string>{"Radial Smoothing Pass 1..."});
     EXPECT_EQ(p.maxima, std::vector<int>{25});
     EXPECT_EQ(p.LastValue(), 25);

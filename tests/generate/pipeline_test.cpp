@@ -22,8 +22,8 @@ void Fresh(EditorState& s) {
 }
 
 bool AllFlat(const EditorState& s) {
-    for (int i = 1; i <= s.PointTotal(); ++i)
-        if (s.Points[i].Height != 0) return false;
+    for (int i = 1; i <= s.Terrain.PointCount; ++i)
+        if (s.Terrain.Points[i].Height != 0) return false;
     return true;
 }
 
@@ -37,19 +37,19 @@ TEST(RunNewMap, ZeroTrianglesGiveThreePointsAndShortLengthsTheGrid) {
     v.Y = 2;  // 1 triangle
     v.Size = 5;
     RunNewMap(s, v, vh::NoProgress());
-    EXPECT_EQ(s.X, 3);
-    EXPECT_EQ(s.Y, 2);
-    EXPECT_EQ(s.Size, 16);
-    EXPECT_EQ(s.PointCount, 6);
-    EXPECT_EQ(s.Points[2].X - s.Points[1].X, 16);
+    EXPECT_EQ(s.NewMap.X, 3);
+    EXPECT_EQ(s.NewMap.Y, 2);
+    EXPECT_EQ(s.NewMap.Size, 16);
+    EXPECT_EQ(s.Terrain.PointCount, 6);
+    EXPECT_EQ(s.Terrain.Points[2].X - s.Terrain.Points[1].X, 16);
 }
 
 TEST(RunNewMap, FractalOffRunsNoGeneratorAndPassesNeedSomethingGenerated) {
     EditorState s;
     Fresh(s);
     NewMapValues v;
-    v.chkDiamond = v.chkFault = v.chkParticle = v.chkCircle = true;
-    v.chkSmooth = v.chkNormal = v.chkFlatten = true;
+    v.DiamondSquare = v.Fault = v.Particle = v.Circle = true;
+    v.Smooth = v.Normalize = v.FlattenToZero = true;
     v.HeightMulti = 4;
     s.Rnd.Script({0.5f});
     vhtest::RecordingProgress p;
@@ -66,10 +66,10 @@ TEST(RunNewMap, FlatteningRunsOnlyInsideNormalisation) {
     Fresh(s);
     NewMapValues v;
     v.X = v.Y = 5;
-    v.chkSlope = true;
-    v.chkFlatten = true;  // normalisation off
-    v.chkSmooth = true;
-    v.Smoothing = SmoothOption::Linear;
+    v.Slope = true;
+    v.FlattenToZero = true;  // normalisation off
+    v.Smooth = true;
+    v.SmoothPassType = "LIN";
     v.SmoothPasses = 1;
     vhtest::RecordingProgress p;
     RunNewMap(s, v, p);
@@ -80,8 +80,8 @@ TEST(RunNewMap, FlatteningRunsOnlyInsideNormalisation) {
 
     EditorState n;
     Fresh(n);
-    v.chkNormal = true;
-    v.chkSmooth = false;
+    v.Normalize = true;
+    v.Smooth = false;
     vhtest::RecordingProgress q;
     RunNewMap(n, v, q);
     const std::vector<std::string> tail(q.statuses.end() - 4, q.statuses.end());
@@ -96,23 +96,26 @@ TEST(RunNewMap, HugeParametersGiveHeightsInsideTheFloatRange) {
     } cases[] = {
         {"seeding", [](NewMapValues& v) { v.MaxSeed = 3e38f, v.HeightMulti = 32; }},
         {"diamond-square",
-         [](NewMapValues& v) { v.MaxSeed = 3e38f, v.chkDiamond = true, v.HeightMulti = 32; }},
-        {"circles",
-         [](NewMapValues& v) { v.chkCircle = true, v.CircleMaxChange = 3e38f, v.CircleMaxRad = 4; }},
-        {"fault lines", [](NewMapValues& v) { v.chkFault = true, v.FaultMaxChange = 3e38f; }},
-        {"particles", [](NewMapValues& v) { v.chkParticle = true, v.MaxSeed = 3e38f; }},
+         [](NewMapValues& v) { v.MaxSeed = 3e38f, v.DiamondSquare = true, v.HeightMulti = 32; }},
+        {"circles", [](NewMapValues& v) { v.Circle = true, v.CircleMaxChange = 3e38f, v.CircleMaxRad = 4; }},
+        {"fault lines", [](NewMapValues& v) { v.Fault = true, v.FaultMaxChange = 3e38f; }},
+        {"particles",
+         [](NewMapValues& v) {
+             v.Particle = true, v.MaxSeed = 3e38f, v.ParticlePercentLimiter = 1.75f,
+             v.particleIterations = 2048;
+         }},
     };
     for (const auto& c : cases) {
         EditorState s;
         Fresh(s);
         s.Rnd.Seed(11);
         NewMapValues v;
-        v.chkFractal = v.chkSmooth = true;
+        v.Fractal = v.Smooth = true;
         c.set(v);
-        ASSERT_FALSE(CheckNewMapValues(v, s.Grid)) << c.what;
+        ASSERT_FALSE(CheckNewMapValues(v, s.Tools.Grid)) << c.what;
         RunNewMap(s, v, vh::NoProgress());
         int extreme = 0;
-        for (int i = 1; i <= s.PointTotal(); ++i) {
+        for (int i = 1; i <= s.Terrain.PointCount; ++i) {
             ASSERT_TRUE(std::isfinite(H(s, i))) << c.what << " point " << i;
             extreme += std::fabs(H(s, i)) > 1e30f;
         }
@@ -124,7 +127,7 @@ TEST(CheckNewMapValues, CircleRadiusMustFit16BitsOnlyWhenCirclesRun) {
     NewMapValues v;
     v.CircleMaxRad = 128;  // 128 x 256 = 32768
     EXPECT_FALSE(CheckNewMapValues(v, 16));
-    v.chkFractal = v.chkCircle = true;
+    v.Fractal = v.Circle = true;
     EXPECT_TRUE(CheckNewMapValues(v, 16));
     v.CircleMaxRad = 127;
     EXPECT_FALSE(CheckNewMapValues(v, 16));

@@ -14,9 +14,9 @@ using vhtest::H;
 TEST(Slope, PositiveXRisesAcrossTheColumns) {
     EditorState s;
     vhtest::MakeTerrain(s, 17, 3);
-    s.SlopeSteepness = 512;
+    s.NewMap.SlopeSteepness = 512;
     vhtest::RecordingProgress p;
-    SlopeTerrain(s, SlopeOption::PX, p);
+    SlopeTerrain(s.Terrain, s.NewMap, s.Tools.Grid, SlopeOption::PX, p);
     EXPECT_EQ(p.statuses, std::vector<std::string>{"Generating Sloped Values..."});
     EXPECT_EQ(p.maxima, std::vector<int>{17});
     EXPECT_EQ(p.LastValue(), 17);
@@ -31,9 +31,9 @@ TEST(Slope, PositiveXRisesAcrossTheColumns) {
 TEST(Slope, PositiveYUsesRowsPlusOneInTheDivisor) {
     EditorState s;
     vhtest::MakeTerrain(s, 17, 9);
-    s.SlopeSteepness = 512;
+    s.NewMap.SlopeSteepness = 512;
     vhtest::RecordingProgress p;
-    SlopeTerrain(s, SlopeOption::PY, p);
+    SlopeTerrain(s.Terrain, s.NewMap, s.Tools.Grid, SlopeOption::PY, p);
     EXPECT_EQ(p.maxima, std::vector<int>{153});
     EXPECT_EQ(p.values, (std::vector<int>{0, 1, 18, 35, 52, 69, 86, 103, 120, 137}));
     const float rows[9] = {-416, -304, -208, -96, 0, 96, 208, 304, 416};
@@ -62,10 +62,10 @@ TEST(HeightImage, GreysMapOntoHeights) {
         ASSERT_TRUE(preview.Ok()) << preview.Error;
         EditorState s;
         vhtest::MakeTerrain(s, 5, 5);
-        s.BitMapHeightMulti = 8;
-        s.BitMapInvertColors = r.invert;
-        HeightImage(s, preview.Image, vh::NoProgress());
-        for (int i = 1; i <= s.PointTotal(); ++i)
+        s.NewMap.BitMapHeightMulti = 8;
+        s.NewMap.BitMapInvertColors = r.invert;
+        HeightImage(s.Terrain, s.NewMap, s.Tools.Grid, preview.Image, vh::NoProgress());
+        for (int i = 1; i <= s.Terrain.PointCount; ++i)
             EXPECT_EQ(H(s, i), r.height) << r.colour.name().toStdString();
     }
 }

@@ -9,9 +9,9 @@ void MakeTerrain(vh::EditorState& s, int x, int y, int size) {
     vh::SetDefaults(s, "/nonexistent-program-folder");
     s.LogPath.clear();
     vh::ResetEditor(s);
-    s.X = static_cast<int16_t>(x);
-    s.Y = static_cast<int16_t>(y);
-    s.Size = static_cast<int16_t>(size);
+    s.NewMap.X = static_cast<int16_t>(x);
+    s.NewMap.Y = static_cast<int16_t>(y);
+    s.NewMap.Size = static_cast<int16_t>(size);
     vh::BuildGrid(s);
 }
 

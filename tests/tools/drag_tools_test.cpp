@@ -15,11 +15,11 @@ struct Mountain : ::testing::Test {
     static constexpr int kCorner = 127;  // CornerLeft, at (-256, -256)
 
     void SetUp() override {
-        t.s.PickedSquare = 120;
-        t.s.ToolActive = vh::kTrue;
+        t.s.Stroke.PickedSquare = 120;
+        t.s.Stroke.ToolActive = true;
     }
     void Pass(int mouseY) {
-        t.s.MouseY = mouseY;
+        t.s.Stroke.MouseY = mouseY;
         vh::MountVallTool(t.s);
     }
 };
@@ -27,12 +27,12 @@ struct Mountain : ::testing::Test {
 TEST_F(Mountain, FirstPassOnlyRecordsThenOneUpwardMoveRaisesACornerAtTheBaseBy48) {
     const auto before = t.Heights();
     Pass(300);
-    EXPECT_EQ(t.s.MountVallStep, 0);
-    EXPECT_EQ(t.s.LastMouseY, 300);
+    EXPECT_EQ(t.s.Stroke.MountVallStep, 0);
+    EXPECT_EQ(t.s.Stroke.LastMouseY, 300);
     EXPECT_EQ(t.Changed(before), 0);
     EXPECT_EQ(t.rebuilds, 0);
     Pass(290);
-    EXPECT_EQ(t.s.MountVallStep, 5);
+    EXPECT_EQ(t.s.Stroke.MountVallStep, 5);
     EXPECT_EQ(t.H(kCorner), 48);
     EXPECT_EQ(t.rebuilds, 1);
 }
@@ -40,28 +40,28 @@ TEST_F(Mountain, FirstPassOnlyRecordsThenOneUpwardMoveRaisesACornerAtTheBaseBy48
 TEST_F(Mountain, MovingDownDigsAValleyBelowTheBase) {
     Pass(300);
     Pass(310);
-    EXPECT_EQ(t.s.MountVallStep, -5);
+    EXPECT_EQ(t.s.Stroke.MountVallStep, -5);
     EXPECT_EQ(t.H(kCorner), -48);
 }
 
 TEST_F(Mountain, CorrectionOneJumpsStraightToTheSnappedTarget) {
-    t.s.MountVallCorrection = 1;
-    t.s.MountVallRadius = 3;
-    t.s.MountVallSmoothOuter = vh::kFalse;
+    t.s.Tools.MountVallCorrection = 1;
+    t.s.Tools.MountVallRadius = 3;
+    t.s.Tools.MountVallSmoothOuter = false;
     t.H(kCorner) = 1000;
     Pass(300);
     Pass(290);
     // Base 250 (mean of 1000, 0, 0, 0); target 250 + 5 * sqrt(768^2 - 181^2) * 0.8 / 20.
-    EXPECT_EQ(t.s.MountVallBase, 250);
+    EXPECT_EQ(t.s.Stroke.MountVallBase, 250);
     EXPECT_EQ(t.H(kCorner), 400);  // 399.27 to the grid
 }
 
 TEST_F(Mountain, PointOnTheCircleNeverChanges) {
-    t.s.MountVallStep = 5;
-    t.s.MountVallCorrection = 1;
+    t.s.Stroke.MountVallStep = 5;
+    t.s.Tools.MountVallCorrection = 1;
     const int p = 1;
     t.H(p) = 160;
-    const auto& pt = t.s.Points[p];
+    const auto& pt = t.s.Terrain.Points[p];
     vh::MountVallPoint(t.s, p, pt.X + 768, 0, pt.Z, 768);
     EXPECT_EQ(t.H(p), 160);
     vh::MountVallPoint(t.s, p, pt.X + 767, 0, pt.Z, 768);
@@ -70,13 +70,13 @@ TEST_F(Mountain, PointOnTheCircleNeverChanges) {
 
 TEST(MountainWheel, RadiusCyclesThroughThreeToTwenty) {
     vhtools::ToolTerrain t;
-    t.s.MountVallRadius = 2;
+    t.s.Tools.MountVallRadius = 2;
     vh::MountVallWheel(t.s, 0);
-    EXPECT_EQ(t.s.MountVallRadius, 20);
+    EXPECT_EQ(t.s.Tools.MountVallRadius, 20);
     vh::MountVallWheel(t.s, +1);
-    EXPECT_EQ(t.s.MountVallRadius, 3);
+    EXPECT_EQ(t.s.Tools.MountVallRadius, 3);
     vh::MountVallWheel(t.s, -1);
-    EXPECT_EQ(t.s.MountVallRadius, 20);
+    EXPECT_EQ(t.s.Tools.MountVallRadius, 20);
 }
 
 // Square 6 of a 5 x 5 grid; corner 1 is its CornerLeft (2,2).
@@ -85,7 +85,7 @@ struct TouchUp : ::testing::Test {
     vh::InputState in;
     void SetUp() override {
         vh::SelectTool(t.s, vh::Tool::TouchUp);
-        t.s.PickedSquare = 6;
+        t.s.Stroke.PickedSquare = 6;
     }
     // One pass of the key handling with `ms` of frame time.
     void Keys(float ms) {
@@ -95,13 +95,13 @@ struct TouchUp : ::testing::Test {
 };
 
 TEST_F(TouchUp, DragOfFourPixelsRaisesTheCornerOneGridStep) {
-    t.s.ToolActive = vh::kTrue;
-    t.s.LastMouseY = 200;
-    t.s.MouseY = 196;
+    t.s.Stroke.ToolActive = true;
+    t.s.Stroke.LastMouseY = 200;
+    t.s.Stroke.MouseY = 196;
     vh::TouchUpTool(t.s, in);
     EXPECT_EQ(t.H(2, 2), 16);
     EXPECT_EQ(t.H(3, 2), 0);
-    EXPECT_EQ(t.s.LastMouseY, 196);
+    EXPECT_EQ(t.s.Stroke.LastMouseY, 196);
     EXPECT_EQ(t.rebuilds, 1);
 }
 
@@ -114,36 +114,36 @@ TEST_F(TouchUp, PageUpStepsAtOnceThenRepeatsAfter250Ms) {
     }
     in.Keys[vh::Key::PageUp] = false;
     Keys(100);
-    EXPECT_EQ(t.s.TouchUpKeyTime, 0);
-    EXPECT_EQ(t.s.TouchUpDirection, 0);
+    EXPECT_EQ(t.s.Stroke.TouchUpKeyTime, 0);
+    EXPECT_EQ(t.s.Stroke.TouchUpDirection, 0);
     EXPECT_EQ(t.H(2, 2), 48);
 }
 
 TEST_F(TouchUp, LockKeyTogglesOncePerPress) {
     const int p = t.P(2, 2);
-    t.s.DocClean = vh::kTrue;
+    t.s.Doc.DocClean = true;
     in.Keys[vh::Key::L] = true;
     Keys(16);
-    EXPECT_EQ(t.s.Points[p].Locked, vh::kTrue);
-    EXPECT_EQ(t.s.DocClean, vh::kFalse);  // the lock is kept in the document
+    EXPECT_TRUE(t.s.Terrain.Points[p].Locked);
+    EXPECT_FALSE(t.s.Doc.DocClean);  // the lock is kept in the document
     Keys(16);
     Keys(16);
-    EXPECT_EQ(t.s.Points[p].Locked, vh::kTrue);
+    EXPECT_TRUE(t.s.Terrain.Points[p].Locked);
     in.Keys[vh::Key::L] = false;
     Keys(16);
     in.Button3 = true;  // the middle button works as the lock key
     Keys(16);
-    EXPECT_EQ(t.s.Points[p].Locked, vh::kFalse);
+    EXPECT_FALSE(t.s.Terrain.Points[p].Locked);
     EXPECT_EQ(t.rebuilds, 0);
-    EXPECT_EQ(t.s.UndoLevels, 0);
+    EXPECT_EQ(t.s.History.UndoLevels, 0);
 }
 
 TEST_F(TouchUp, WheelCyclesTheCorner) {
-    t.s.TouchUpCorner = 1;
+    t.s.Stroke.TouchUpCorner = 1;
     vh::TouchUpWheel(t.s, -1);
-    EXPECT_EQ(t.s.TouchUpCorner, 4);
+    EXPECT_EQ(t.s.Stroke.TouchUpCorner, 4);
     vh::TouchUpWheel(t.s, +1);
-    EXPECT_EQ(t.s.TouchUpCorner, 1);
+    EXPECT_EQ(t.s.Stroke.TouchUpCorner, 1);
 }
 
 }  // namespace

@@ -24,11 +24,11 @@ TEST(Passes, ScalingSnapsEachProductToTheGridAndSkipsFactorsOneAndZero) {
     };
     for (const auto& row : table) {
         vhtools::ToolTerrain t;
-        if (row.factor != 0.75f) t.s.ScalePassFactor = row.factor;  // 75% is the default
+        if (row.factor != 0.75f) t.s.Tools.ScalePassFactor = row.factor;  // 75% is the default
         t.H(1) = row.before;
         vh::ScalingPass(t.s);
         EXPECT_EQ(t.H(1), row.after) << row.factor << " x " << row.before;
-        EXPECT_EQ(t.s.UndoLevels, row.undo);
+        EXPECT_EQ(t.s.History.UndoLevels, row.undo);
         EXPECT_EQ(t.rebuilds, row.undo);
     }
 }
@@ -37,8 +37,8 @@ TEST(Passes, LockedPointsKeepTheirHeightsInEveryPass) {
     vhtools::ToolTerrain t;
     t.SetAll(160);
     t.H(13) = 800;
-    t.s.Points[13].Locked = vh::kTrue;
-    t.s.ScalePassFactor = 0.5f;
+    t.s.Terrain.Points[13].Locked = true;
+    t.s.Tools.ScalePassFactor = 0.5f;
     vh::ScalingPass(t.s);
     EXPECT_EQ(t.H(13), 800);
     EXPECT_EQ(t.H(12), 80);
@@ -46,7 +46,7 @@ TEST(Passes, LockedPointsKeepTheirHeightsInEveryPass) {
     vh::NoisePass(t.s);
     EXPECT_EQ(t.H(13), 800);
     EXPECT_EQ(t.H(12), 32);
-    t.s.SmoothToolThreshold = 0;
+    t.s.Tools.SmoothToolThreshold = 0;
     vh::SmoothingPass(t.s);
     EXPECT_EQ(t.H(13), 800);
 }
@@ -54,32 +54,32 @@ TEST(Passes, LockedPointsKeepTheirHeightsInEveryPass) {
 TEST(Passes, UndoAfterAPassRestoresEveryHeight) {
     vhtools::ToolTerrain t;
     t.s.Rnd.Seed(3);
-    t.s.SmoothToolThreshold = 0;
-    for (int i = 1; i <= t.s.PointTotal(); ++i) t.H(i) = static_cast<float>(16 * (i % 7));
+    t.s.Tools.SmoothToolThreshold = 0;
+    for (int i = 1; i <= t.s.Terrain.PointCount; ++i) t.H(i) = static_cast<float>(16 * (i % 7));
     const auto before = t.Heights();
-    t.s.DocClean = vh::kFalse;
+    t.s.Doc.DocClean = false;
     for (auto pass : {vh::SmoothingPass, vh::NoisePass, vh::ScalingPass}) {
         pass(t.s);
         ASSERT_GT(t.Changed(before), 0);
         vh::Undo(t.s);
         EXPECT_EQ(t.Changed(before), 0);
-        EXPECT_EQ(t.s.DocClean, vh::kFalse);
+        EXPECT_FALSE(t.s.Doc.DocClean);
     }
 }
 
 TEST(Passes, APassThatChangesHeightsMarksTheDocumentChanged) {
     for (auto pass : {vh::SmoothingPass, vh::NoisePass, vh::ScalingPass}) {
         vhtools::ToolTerrain t;
-        for (int i = 1; i <= t.s.PointTotal(); ++i) t.H(i) = static_cast<float>(64 * (i % 3));
-        t.s.DocClean = vh::kTrue;
+        for (int i = 1; i <= t.s.Terrain.PointCount; ++i) t.H(i) = static_cast<float>(64 * (i % 3));
+        t.s.Doc.DocClean = true;
         pass(t.s);
-        EXPECT_EQ(t.s.DocClean, vh::kFalse);
+        EXPECT_FALSE(t.s.Doc.DocClean);
     }
     vhtools::ToolTerrain t;  // scaling by 100 % changes nothing
-    t.s.ScalePassFactor = 1;
-    t.s.DocClean = vh::kTrue;
+    t.s.Tools.ScalePassFactor = 1;
+    t.s.Doc.DocClean = true;
     vh::ScalingPass(t.s);
-    EXPECT_EQ(t.s.DocClean, vh::kTrue);
+    EXPECT_TRUE(t.s.Doc.DocClean);
 }
 
 TEST(Passes, HeightsStayInsideTheFloatRange) {
@@ -88,23 +88,24 @@ TEST(Passes, HeightsStayInsideTheFloatRange) {
         const char* what;
         std::function<void(vh::EditorState&)> run;
     } cases[] = {
-        {"scaling up", [](vh::EditorState& s) { s.ScalePassFactor = 1e38f, vh::ScalingPass(s); }},
-        {"scaling down", [](vh::EditorState& s) { s.ScalePassFactor = -1e38f, vh::ScalingPass(s); }},
-        {"noise", [](vh::EditorState& s) { s.MaxNoise = kMax, vh::NoisePass(s); }},
-        {"smoothing", [](vh::EditorState& s) { s.SmoothToolThreshold = 0, vh::SmoothingPass(s); }},
+        {"scaling up", [](vh::EditorState& s) { s.Tools.ScalePassFactor = 1e38f, vh::ScalingPass(s); }},
+        {"scaling down", [](vh::EditorState& s) { s.Tools.ScalePassFactor = -1e38f, vh::ScalingPass(s); }},
+        {"noise", [](vh::EditorState& s) { s.Tools.MaxNoise = kMax, vh::NoisePass(s); }},
+        {"smoothing", [](vh::EditorState& s) { s.Tools.SmoothToolThreshold = 0, vh::SmoothingPass(s); }},
     };
     for (const auto& c : cases) {
         vhtools::ToolTerrain t;
         t.s.Rnd.Seed(5);
-        for (int i = 1; i <= t.s.PointTotal(); ++i) t.H(i) = i % 2 ? kMax / 2 : 256;
+        for (int i = 1; i <= t.s.Terrain.PointCount; ++i) t.H(i) = i % 2 ? kMax / 2 : 256;
         c.run(t.s);
-        for (int i = 1; i <= t.s.PointTotal(); ++i) ASSERT_TRUE(std::isfinite(t.H(i))) << c.what << " " << i;
+        for (int i = 1; i <= t.s.Terrain.PointCount; ++i)
+            ASSERT_TRUE(std::isfinite(t.H(i))) << c.what << " " << i;
     }
     // Clamped to the range, not zeroed.
     vhtools::ToolTerrain t;
     t.H(1) = 256;
     t.H(2) = -256;
-    t.s.ScalePassFactor = 1e38f;
+    t.s.Tools.ScalePassFactor = 1e38f;
     vh::ScalingPass(t.s);
     EXPECT_EQ(t.H(1), kMax);
     EXPECT_EQ(t.H(2), -kMax);

@@ -13,8 +13,8 @@ namespace {
 struct Square : ::testing::Test {
     vhtools::ToolTerrain t;
     void SetUp() override {
-        t.s.PickedSquare = 6;
-        t.s.ToolActive = vh::kTrue;
+        t.s.Stroke.PickedSquare = 6;
+        t.s.Stroke.ToolActive = true;
     }
     void Corners(float a, float b, float c, float d) {
         t.H(2, 2) = a;
@@ -24,15 +24,15 @@ struct Square : ::testing::Test {
     }
     // One raise/lower pass after a pass at y 400 with the mouse moved up by `pixels`.
     void MoveUp(int pixels) {
-        t.s.LastMouseY = 400;
-        t.s.MouseY = 400 - pixels;
+        t.s.Stroke.LastMouseY = 400;
+        t.s.Stroke.MouseY = 400 - pixels;
         vh::RaiseLowerTool(t.s);
     }
 };
 using RaiseLower = Square;
 
 TEST_F(RaiseLower, StepTableForDefaultSensitivityAndGrid) {
-    t.s.RaiseLowerRadius = 1;
+    t.s.Tools.RaiseLowerRadius = 1;
     const struct {
         int pixels;
         float step;
@@ -41,12 +41,12 @@ TEST_F(RaiseLower, StepTableForDefaultSensitivityAndGrid) {
         t.SetAll(0);
         MoveUp(row.pixels);
         EXPECT_EQ(t.H(2, 2), row.step) << row.pixels << " pixels";
-        EXPECT_EQ(t.s.LastMouseY, 400 - row.pixels);
+        EXPECT_EQ(t.s.Stroke.LastMouseY, 400 - row.pixels);
     }
 }
 
 TEST_F(RaiseLower, RingStepFollowsThePercentage) {
-    t.s.RaiseLowerSensitivity = 1;
+    t.s.Tools.RaiseLowerSensitivity = 1;
     const struct {
         int pixels;
         float percent, ring;
@@ -54,7 +54,7 @@ TEST_F(RaiseLower, RingStepFollowsThePercentage) {
     for (const auto& row : table) {
         // High ground keeps every ratio near 1, so no step is doubled.
         t.SetAll(1000);
-        t.s.RaiseLowerPercent = row.percent;
+        t.s.Tools.RaiseLowerPercent = row.percent;
         MoveUp(row.pixels);
         EXPECT_EQ(t.H(2, 2), 1000 + row.pixels);
         // One edge ring point (via SqPrev) and one diagonal far corner (via SqPrevLeft).
@@ -64,7 +64,7 @@ TEST_F(RaiseLower, RingStepFollowsThePercentage) {
 }
 
 TEST_F(RaiseLower, FlatSquaresAtZeroAndAtAHundredRiseEvenly) {
-    t.s.RaiseLowerRadius = 1;
+    t.s.Tools.RaiseLowerRadius = 1;
     for (float level : {0.0f, 100.0f}) {
         t.SetAll(level);
         MoveUp(5);
@@ -73,7 +73,7 @@ TEST_F(RaiseLower, FlatSquaresAtZeroAndAtAHundredRiseEvenly) {
 }
 
 TEST_F(RaiseLower, PointFarAboveTheMeanIsNotRaisedButLoweredTwiceAsFast) {
-    t.s.RaiseLowerRadius = 1;
+    t.s.Tools.RaiseLowerRadius = 1;
     Corners(300, 0, 100, 0);  // mean 100
     MoveUp(4);
     EXPECT_EQ(t.H(2, 2), 300);  // 300 > 100 + 64
@@ -87,7 +87,7 @@ TEST_F(RaiseLower, PointFarAboveTheMeanIsNotRaisedButLoweredTwiceAsFast) {
 }
 
 TEST_F(RaiseLower, EdgeSquareMovesOnlyExistingRingPoints) {
-    t.s.PickedSquare = 1;
+    t.s.Stroke.PickedSquare = 1;
     t.SetAll(1000);
     const auto before = t.Heights();
     MoveUp(4);
@@ -98,21 +98,21 @@ TEST_F(RaiseLower, EdgeSquareMovesOnlyExistingRingPoints) {
 }
 
 TEST_F(RaiseLower, LockedCornerStaysButCountsInTheMean) {
-    t.s.RaiseLowerRadius = 1;
+    t.s.Tools.RaiseLowerRadius = 1;
     t.H(2, 2) = 64;
-    t.s.Points[t.P(2, 2)].Locked = vh::kTrue;
+    t.s.Terrain.Points[t.P(2, 2)].Locked = true;
     MoveUp(4);
     EXPECT_EQ(t.H(2, 2), 64);
     // Mean 16 from the locked corner: the others (ratio 0) move twice the step.
     EXPECT_EQ(t.H(3, 2), 32);
 
-    t.s.IgnoreLocked = vh::kTrue;
+    t.s.Tools.IgnoreLocked = true;
     MoveUp(4);
     EXPECT_EQ(t.H(2, 2), 80);
 }
 
 TEST_F(Square, FlattenTargetIsTheMeanSnappedToTheGrid) {
-    t.s.FlattenRadius = 1;
+    t.s.Tools.FlattenRadius = 1;
     const struct {
         float a, b, c, d, target;
     } table[] = {{10, 20, 30, 40, 32}, {0, 0, 16, 24, 16}, {0, 0, 0, 32, 0}, {0, 0, 48, 48, 32}};
@@ -124,7 +124,7 @@ TEST_F(Square, FlattenTargetIsTheMeanSnappedToTheGrid) {
 }
 
 TEST_F(Square, NoiseIsTheSnappedDrawAcrossPlusMinusMaxNoiseOncePerClick) {
-    t.s.NoiseRadius = 1;
+    t.s.Tools.NoiseRadius = 1;
     // Drawn for CornerNextRight, CornerNextLeft, CornerRight, CornerLeft in that order.
     t.s.Rnd.Script({0.0f, 0.25f, 0.6f, 0.75f});
     vh::NoiseTool(t.s);
@@ -132,22 +132,22 @@ TEST_F(Square, NoiseIsTheSnappedDrawAcrossPlusMinusMaxNoiseOncePerClick) {
     EXPECT_EQ(t.H(2, 3), -32);  // -24: -1.5 rounds to -2
     EXPECT_EQ(t.H(3, 2), 16);   // 9.6
     EXPECT_EQ(t.H(2, 2), 32);   // 24: 1.5 rounds to 2
-    EXPECT_EQ(t.s.NoiseApplied, vh::kTrue);
+    EXPECT_TRUE(t.s.Stroke.NoiseApplied);
     const auto after = t.Heights();
     vh::NoiseTool(t.s);
     vh::NoiseTool(t.s);
     EXPECT_EQ(t.Changed(after), 0);
     EXPECT_EQ(t.s.Rnd.Draws(), 4u);
     EXPECT_EQ(t.rebuilds, 1);
-    t.s.NoiseApplied = vh::kFalse;  // the button went up and down again
+    t.s.Stroke.NoiseApplied = false;  // the button went up and down again
     vh::NoiseTool(t.s);
     EXPECT_EQ(t.H(3, 3), -96);
     EXPECT_EQ(t.H(2, 2), 64);
 }
 
 TEST_F(Square, SmoothJumpWithLargeRadiusActsOncePerClick) {
-    t.s.SmoothStyle = 1;
-    t.s.SmoothToolThreshold = 0;
+    t.s.Tools.SmoothStyle = 1;
+    t.s.Tools.SmoothToolThreshold = 0;
     const auto spikes = [this] {
         for (int r = 1; r <= 4; ++r)
             for (int c = 1; c <= 4; ++c) t.H(c, r) = static_cast<float>(160 * ((c + r) % 2));
@@ -155,7 +155,7 @@ TEST_F(Square, SmoothJumpWithLargeRadiusActsOncePerClick) {
     spikes();
     const auto start = t.Heights();
     vh::SmoothTool(t.s);
-    EXPECT_EQ(t.s.SmoothJumpDone, vh::kTrue);
+    EXPECT_TRUE(t.s.Stroke.SmoothJumpDone);
     EXPECT_GT(t.Changed(start), 8);
     spikes();
     vh::SmoothTool(t.s);
@@ -168,8 +168,8 @@ TEST_F(Square, SmoothJumpWithLargeRadiusActsOncePerClick) {
 struct Smooth : Square {
     int centre = t.P(3, 3);
     void SetUp() override {
-        t.s.SmoothType = 1;
-        t.s.SmoothToolThreshold = 48;
+        t.s.Tools.SmoothType = 1;
+        t.s.Tools.SmoothToolThreshold = 48;
     }
     void Setup(float h, float neighbours) {
         t.SetAll(neighbours);
@@ -178,7 +178,7 @@ struct Smooth : Square {
 };
 
 TEST_F(Smooth, RowEndsHaveNoNeighboursInTheOtherRow) {
-    t.s.SmoothType = 0;
+    t.s.Tools.SmoothType = 0;
     t.H(5, 1) = 900;  // end of row 1, just before the start of row 2
     // (1,2) starts row 2: left neighbour and its diagonals are skipped.
     EXPECT_EQ(*vh::NeighbourhoodAverage(t.s, t.P(1, 2)), 0);

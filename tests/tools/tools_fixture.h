@@ -20,24 +20,24 @@ struct ToolTerrain {
     }
 
     // Point at column c, row r (1-based).
-    int P(int c, int r) const { return (r - 1) * s.X + c; }
-    float& H(int point) { return s.Points[point].Height; }
-    float& H(int c, int r) { return s.Points[P(c, r)].Height; }
+    int P(int c, int r) const { return (r - 1) * s.NewMap.X + c; }
+    float& H(int point) { return s.Terrain.Points[point].Height; }
+    float& H(int c, int r) { return s.Terrain.Points[P(c, r)].Height; }
 
     std::vector<float> Heights() const {
         std::vector<float> h;
-        for (int i = 1; i <= s.PointTotal(); ++i) h.push_back(s.Points[i].Height);
+        for (int i = 1; i <= s.Terrain.PointCount; ++i) h.push_back(s.Terrain.Points[i].Height);
         return h;
     }
 
     void SetAll(float h) {
-        for (int i = 1; i <= s.PointTotal(); ++i) s.Points[i].Height = h;
+        for (int i = 1; i <= s.Terrain.PointCount; ++i) s.Terrain.Points[i].Height = h;
     }
 
     // Number of points whose height differs from before.
     int Changed(const std::vector<float>& before) const {
         int n = 0;
-        for (int i = 1; i <= s.PointTotal(); ++i) n += s.Points[i].Height != before[i - 1];
+        for (int i = 1; i <= s.Terrain.PointCount; ++i) n += s.Terrain.Points[i].Height != before[i - 1];
         return n;
     }
 };

@@ -7,8 +7,8 @@
 #include <QSlider>
 #include <cmath>
 #include <functional>
-#include <tuple>
 #include <limits>
+#include <tuple>
 
 #include "core/input_state.h"
 #include "core/rules.h"
@@ -46,56 +46,65 @@ void Enter(vh::EditorState& s, const char* box, const char* text, const char* bu
 
 constexpr float kFloatMax = std::numeric_limits<float>::max();
 
+// A float setting inside one of the state's records.
+template <auto Record, auto Field>
+float& At(vh::EditorState& s) {
+    return (s.*Record).*Field;
+}
+using T = vh::ToolSettings;
+using B = vh::BrushTextures;
+constexpr auto kTools = &vh::Settings::Tools;
+constexpr auto kBrushes = &vh::Settings::Brushes;
+
 struct Row {
     void (*enter)(vh::EditorState&, const char*, const char*, const char*);
     const char* box;
     const char* text;
-    float vh::EditorState::*field;
+    float& (*field)(vh::EditorState&);
     float expected;
 };
 
 TEST(ConfigDialogs, OkeyStoresTheLeadingNumberWithinItsRules) {
     const Row rows[] = {
-        {&Enter<FrmRaiseLowerConfig>, "txtRaiseLowerPercet", "-50", &vh::EditorState::RaiseLowerPercent,
-         0.5f},
-        {&Enter<FrmRaiseLowerConfig>, "txtRaiseLowerPercet", "flat", &vh::EditorState::RaiseLowerPercent,
+        {&Enter<FrmRaiseLowerConfig>, "txtRaiseLowerPercet", "-50", &At<kTools, &T::RaiseLowerPercent>, 0.5f},
+        {&Enter<FrmRaiseLowerConfig>, "txtRaiseLowerPercet", "flat", &At<kTools, &T::RaiseLowerPercent>,
          0.01f},
-        {&Enter<FrmSmoothConfig>, "txtSmoothThreshold", "-30", &vh::EditorState::SmoothToolThreshold, 30},
-        {&Enter<FrmNoiseConfig>, "txtNoise", "-20", &vh::EditorState::MaxNoise, 20},
-        {&Enter<FrmScaleConfig>, "txtScale", "50%", &vh::EditorState::ScalePassFactor, 0.5f},
-        {&Enter<FrmScaleConfig>, "txtScale", "half", &vh::EditorState::ScalePassFactor, 0},
-        {&Enter<FrmProperties>, "txtTopX", "-3", &vh::EditorState::TopScaleX, 3},
-        {&Enter<FrmProperties>, "txtTopY", "2.5abc", &vh::EditorState::TopScaleY, 2.5f},
-        {&Enter<FrmProperties>, "txtSideX", "abc", &vh::EditorState::SideScaleX, 0},
+        {&Enter<FrmSmoothConfig>, "txtSmoothThreshold", "-30", &At<kTools, &T::SmoothToolThreshold>, 30},
+        {&Enter<FrmNoiseConfig>, "txtNoise", "-20", &At<kTools, &T::MaxNoise>, 20},
+        {&Enter<FrmScaleConfig>, "txtScale", "50%", &At<kTools, &T::ScalePassFactor>, 0.5f},
+        {&Enter<FrmScaleConfig>, "txtScale", "half", &At<kTools, &T::ScalePassFactor>, 0},
+        {&Enter<FrmProperties>, "txtTopX", "-3", &At<kBrushes, &B::TopScaleX>, 3},
+        {&Enter<FrmProperties>, "txtTopY", "2.5abc", &At<kBrushes, &B::TopScaleY>, 2.5f},
+        {&Enter<FrmProperties>, "txtSideX", "abc", &At<kBrushes, &B::SideScaleX>, 0},
         // Numbers past the float range are kept at its end.
-        {&Enter<FrmScaleConfig>, "txtScale", "1e41", &vh::EditorState::ScalePassFactor, kFloatMax},
-        {&Enter<FrmNoiseConfig>, "txtNoise", "-1e39", &vh::EditorState::MaxNoise, kFloatMax},
-        {&Enter<FrmSmoothConfig>, "txtSmoothThreshold", "1e300", &vh::EditorState::SmoothToolThreshold,
+        {&Enter<FrmScaleConfig>, "txtScale", "1e41", &At<kTools, &T::ScalePassFactor>, kFloatMax},
+        {&Enter<FrmNoiseConfig>, "txtNoise", "-1e39", &At<kTools, &T::MaxNoise>, kFloatMax},
+        {&Enter<FrmSmoothConfig>, "txtSmoothThreshold", "1e300", &At<kTools, &T::SmoothToolThreshold>,
          kFloatMax},
-        {&Enter<FrmProperties>, "txtSideY", "1e40", &vh::EditorState::SideScaleY, kFloatMax},
+        {&Enter<FrmProperties>, "txtSideY", "1e40", &At<kBrushes, &B::SideScaleY>, kFloatMax},
     };
     for (const Row& r : rows) {
         vhtest::FakeServices services;
         r.enter(services.state, r.box, r.text, "cmdOkey");
-        EXPECT_FLOAT_EQ(services.state.*r.field, r.expected) << r.box << " " << r.text;
-        EXPECT_TRUE(std::isfinite(services.state.*r.field)) << r.box << " " << r.text;
+        EXPECT_FLOAT_EQ(r.field(services.state), r.expected) << r.box << " " << r.text;
+        EXPECT_TRUE(std::isfinite(r.field(services.state))) << r.box << " " << r.text;
     }
 }
 
 TEST(ConfigDialogs, CancelStoresNothing) {
     const Row rows[] = {
-        {&Enter<FrmRaiseLowerConfig>, "txtRaiseLowerPercet", "20", &vh::EditorState::RaiseLowerPercent, 0},
-        {&Enter<FrmMountainConfig>, "txtMountainPercet", "300", &vh::EditorState::MountVallPercent, 0},
-        {&Enter<FrmSmoothConfig>, "txtSmoothThreshold", "5", &vh::EditorState::SmoothToolThreshold, 0},
-        {&Enter<FrmNoiseConfig>, "txtNoise", "99", &vh::EditorState::MaxNoise, 0},
-        {&Enter<FrmScaleConfig>, "txtScale", "10", &vh::EditorState::ScalePassFactor, 0},
-        {&Enter<FrmProperties>, "txtTopX", "9", &vh::EditorState::TopScaleX, 0},
+        {&Enter<FrmRaiseLowerConfig>, "txtRaiseLowerPercet", "20", &At<kTools, &T::RaiseLowerPercent>, 0},
+        {&Enter<FrmMountainConfig>, "txtMountainPercet", "300", &At<kTools, &T::MountVallPercent>, 0},
+        {&Enter<FrmSmoothConfig>, "txtSmoothThreshold", "5", &At<kTools, &T::SmoothToolThreshold>, 0},
+        {&Enter<FrmNoiseConfig>, "txtNoise", "99", &At<kTools, &T::MaxNoise>, 0},
+        {&Enter<FrmScaleConfig>, "txtScale", "10", &At<kTools, &T::ScalePassFactor>, 0},
+        {&Enter<FrmProperties>, "txtTopX", "9", &At<kBrushes, &B::TopScaleX>, 0},
     };
     for (const Row& r : rows) {
         vhtest::FakeServices services;
-        const float before = services.state.*r.field;
+        const float before = r.field(services.state);
         r.enter(services.state, r.box, r.text, "cmdCancel");
-        EXPECT_FLOAT_EQ(services.state.*r.field, before) << r.box;
+        EXPECT_FLOAT_EQ(r.field(services.state), before) << r.box;
     }
 }
 
@@ -107,11 +116,11 @@ TEST(ConfigDialogs, MountainRadiusTwoBecomesTwentyInTheNextPass) {
     FrmMountainConfig dlg(s);
     Control<QSlider>(dlg, "sldMountainRadius")->setValue(2);
     Click(dlg, "cmdOkey");
-    EXPECT_EQ(s.MountVallRadius, 2);
+    EXPECT_EQ(s.Tools.MountVallRadius, 2);
     vh::InputState still;
-    still.Wheel = s.PreviousWheel;
+    still.Wheel = s.Stroke.PreviousWheel;
     vh::RunEditPass(s, still, 0);
-    EXPECT_EQ(s.MountVallRadius, 20);
+    EXPECT_EQ(s.Tools.MountVallRadius, 20);
 }
 
 TEST(ConfigDialogs, PropertiesTrimNamesAndShowZeroFacesWithoutSquares) {
@@ -123,9 +132,9 @@ TEST(ConfigDialogs, PropertiesTrimNamesAndShowZeroFacesWithoutSquares) {
     Type(dlg, "txtTexSide", "\tROCK 2\t");
     Type(dlg, "txtSky", "   ");
     Click(dlg, "cmdOkey");
-    EXPECT_EQ(s.TopTexture, "GRASS1");
-    EXPECT_EQ(s.SideTexture, "ROCK 2");
-    EXPECT_EQ(s.SkyTexture, "");
+    EXPECT_EQ(s.Brushes.TopTexture, "GRASS1");
+    EXPECT_EQ(s.Brushes.SideTexture, "ROCK 2");
+    EXPECT_EQ(s.Brushes.SkyTexture, "");
 }
 
 TEST(ConfigDialogs, AboutShowsTheVersionLine) {
@@ -150,10 +159,10 @@ TEST(ConfigDialogs, ExportOptionsOkeyStoresAndCancelDiscards) {
         Click(d, "opForward");
         Click(d, button);
         const bool ok = button[3] == 'O';
-        EXPECT_EQ(s.ExportType, ok ? "//" : "Best Fit");
-        EXPECT_EQ(s.ExportPosition, ok ? 1 : 0);
-        EXPECT_EQ(s.AddHint, ok ? 0 : -1);
-        EXPECT_EQ(s.AddSky, ok ? 0 : -1);
+        EXPECT_EQ(s.Export.ExportType, ok ? "//" : "Best Fit");
+        EXPECT_EQ(s.Export.ExportPosition, ok ? 1 : 0);
+        EXPECT_EQ(s.Export.AddHint, !ok);
+        EXPECT_EQ(s.Export.AddSky, !ok);
     }
 }
 
@@ -186,9 +195,9 @@ TEST(ConfigDialogs, OkeyOnValuesTheDocumentKeepsMarksItChangedOnlyWhenOneChanged
              {std::tuple{true, "cmdOkey", false}, {false, "cmdOkey", true}, {true, "cmdCancel", true}}) {
             vhtest::FakeServices sv;
             vhtest::MakeTerrain(sv.state, 3, 3);
-            sv.state.DocClean = vh::kTrue;
+            sv.state.Doc.DocClean = true;
             dialog.run(sv, change, button);
-            EXPECT_EQ(sv.state.DocClean != 0, clean) << dialog.what << " " << change << " " << button;
+            EXPECT_EQ(sv.state.Doc.DocClean, clean) << dialog.what << " " << change << " " << button;
         }
     }
 }
@@ -196,9 +205,9 @@ TEST(ConfigDialogs, OkeyOnValuesTheDocumentKeepsMarksItChangedOnlyWhenOneChanged
 TEST(ConfigDialogs, CammeraRoundsHalvesToEvenAndMapsTheSensitivitySlider) {
     vhtest::FakeServices services;
     vh::EditorState& s = services.state;
-    s.WalkSpeed = 12.5f;
-    s.StrafeSpeed = 13.5f;
-    s.Sensitivity = 105;
+    s.Camera.WalkSpeed = 12.5f;
+    s.Camera.StrafeSpeed = 13.5f;
+    s.Camera.Sensitivity = 105;
     {
         FrmCammera d(s);
         EXPECT_EQ(Control<QSlider>(d, "sldWalkSpeed")->value(), 12);
@@ -206,13 +215,13 @@ TEST(ConfigDialogs, CammeraRoundsHalvesToEvenAndMapsTheSensitivitySlider) {
         EXPECT_EQ(Control<QSlider>(d, "sldDiv")->value(), 41);
         Control<QSlider>(d, "sldWalkSpeed")->setValue(1);
         Click(d, "cmdCancel");
-        EXPECT_FLOAT_EQ(s.WalkSpeed, 12.5f);
+        EXPECT_FLOAT_EQ(s.Camera.WalkSpeed, 12.5f);
     }
     for (const auto& [position, sensitivity] : {std::pair{41, 100.0f}, {50, 10.0f}, {0, 510.0f}}) {
         FrmCammera d(s);
         Control<QSlider>(d, "sldDiv")->setValue(position);
         Click(d, "cmdOkey");
-        EXPECT_FLOAT_EQ(s.Sensitivity, sensitivity) << position;
+        EXPECT_FLOAT_EQ(s.Camera.Sensitivity, sensitivity) << position;
     }
 }
 
@@ -220,7 +229,7 @@ class EdTextures : public ::testing::Test {
 protected:
     void SetUp() override {
         sv.state.Paths = vh::PortablePaths("/opt/vh");
-        sv.state.SkyUP = "/old/up.bmp";
+        sv.state.Textures.SkyUP = "/old/up.bmp";
         d = std::make_unique<FrmEdTextures>(sv);
     }
     QLineEdit* Sky(int i) { return d->findChild<QLineEdit*>(QStringLiteral("txtSky%1").arg(i)); }
@@ -250,9 +259,9 @@ TEST_F(EdTextures, DefaultsLockTheBoxesAndAnEmptySkyBoxStoresAllSixDefaults) {
     Sky(2)->setText("");
     Type(*d, "txtTex", "  /new/ground.tga  ");
     Click(*d, "cmdOkey");
-    EXPECT_EQ(sv.state.SkyUP, "/opt/vh/sky/top.bmp");
-    EXPECT_EQ(sv.state.SkyLF, "/opt/vh/sky/back.bmp");
-    EXPECT_EQ(sv.state.GroundTexture, "/new/ground.tga");
+    EXPECT_EQ(sv.state.Textures.SkyUP, "/opt/vh/sky/top.bmp");
+    EXPECT_EQ(sv.state.Textures.SkyLF, "/opt/vh/sky/back.bmp");
+    EXPECT_EQ(sv.state.Textures.GroundTexture, "/new/ground.tga");
 }
 
 }  // namespace

@@ -85,8 +85,8 @@ TEST_F(FrmNewTest, LeavingABoxCorrectsItsValue) {
 }
 
 TEST_F(FrmNewTest, UncheckingNormalizeDisablesFlatteningWhateverItsState) {
-    s.Normalize = 1;
-    s.FlattenToZero = 1;
+    s.NewMap.Normalize = true;
+    s.NewMap.FlattenToZero = true;
     auto d = Open();
     Check(*d, "chkNormal")->click();
     EXPECT_FALSE(Check(*d, "chkFlatten")->isEnabled());
@@ -102,7 +102,7 @@ TEST_F(FrmNewTest, ZeroThresholdIsStoredAsMinusOneAndShownAsZero) {
     Text(*d, "txtZ")->setText("2");
     Text(*d, "txtThreshold")->setText("0");
     Ok(*d);
-    EXPECT_FLOAT_EQ(s.SmoothThreshold, -1.0f);
+    EXPECT_FLOAT_EQ(s.NewMap.SmoothThreshold, -1.0f);
     EXPECT_EQ(Text(*Open(), "txtThreshold")->text(), "0");
 }
 
@@ -114,16 +114,16 @@ TEST_F(FrmNewTest, OkGeneratesAFractalTerrainOnTheHeightGrid) {
     Check(*d, "chkDiamond")->click();
     Ok(*d);
     EXPECT_EQ(d->result(), QDialog::Accepted);
-    EXPECT_EQ(s.X, 33);
-    EXPECT_EQ(s.Y, 33);
-    EXPECT_EQ(s.PointTotal(), 33 * 33);
-    EXPECT_TRUE(FromBool16(s.TerrainExists));
-    EXPECT_EQ(s.DocTitle, "newmap.vhm");
-    EXPECT_EQ(s.DocClean, 0);
+    EXPECT_EQ(s.NewMap.X, 33);
+    EXPECT_EQ(s.NewMap.Y, 33);
+    EXPECT_EQ(s.Terrain.PointCount, 33 * 33);
+    EXPECT_TRUE(s.Doc.TerrainExists);
+    EXPECT_EQ(s.Doc.DocTitle, "newmap.vhm");
+    EXPECT_FALSE(s.Doc.DocClean);
     int nonZero = 0;
-    for (int i = 1; i <= s.PointTotal(); ++i) {
-        EXPECT_EQ(std::fmod(s.Points[i].Height, static_cast<float>(s.Grid)), 0) << i;
-        nonZero += s.Points[i].Height != 0;
+    for (int i = 1; i <= s.Terrain.PointCount; ++i) {
+        EXPECT_EQ(std::fmod(s.Terrain.Points[i].Height, static_cast<float>(s.Tools.Grid)), 0) << i;
+        nonZero += s.Terrain.Points[i].Height != 0;
     }
     EXPECT_GT(nonZero, 0);
     EXPECT_EQ(services.waitCursorCalls, (std::vector<bool>{true, false}));
@@ -135,9 +135,9 @@ TEST_F(FrmNewTest, OversizedGridOrLengthIsRefusedAndKeepsTheTerrain) {
     for (const auto& r : rows) {
         vhtest::FakeServices sv;
         vhtest::MakeTerrain(sv.state, 5, 5);
-        sv.state.Points[7].Height = 64;
-        sv.state.DocTitle = "hills.vhm";
-        const int size = sv.state.Size;
+        sv.state.Terrain.Points[7].Height = 64;
+        sv.state.Doc.DocTitle = "hills.vhm";
+        const int size = sv.state.NewMap.Size;
         FrmNew d(sv, nullptr);
         Text(d, "txtX")->setText(r[0]);
         Text(d, "txtZ")->setText(r[1]);
@@ -146,24 +146,24 @@ TEST_F(FrmNewTest, OversizedGridOrLengthIsRefusedAndKeepsTheTerrain) {
         ASSERT_EQ(sv.prompts.Messages.size(), 1u) << r[2];
         EXPECT_EQ(sv.prompts.Messages[0].Title, "Varnholm");
         EXPECT_NE(d.result(), QDialog::Accepted);
-        EXPECT_EQ(sv.state.PointTotal(), 25);
-        EXPECT_FLOAT_EQ(sv.state.Points[7].Height, 64.0f);
-        EXPECT_EQ(sv.state.DocTitle, "hills.vhm");
-        EXPECT_EQ(sv.state.Size, size);
+        EXPECT_EQ(sv.state.Terrain.PointCount, 25);
+        EXPECT_FLOAT_EQ(sv.state.Terrain.Points[7].Height, 64.0f);
+        EXPECT_EQ(sv.state.Doc.DocTitle, "hills.vhm");
+        EXPECT_EQ(sv.state.NewMap.Size, size);
         EXPECT_TRUE(sv.waitCursorCalls.empty());
     }
 }
 
 TEST_F(FrmNewTest, AGridWithoutSpacingIsRefusedInsteadOfBuilt) {
     vhtest::MakeTerrain(s, 5, 5);
-    s.Grid = 0;  // what an unreadable stored grid once gave
+    s.Tools.Grid = 0;  // what an unreadable stored grid once gave
     auto d = Open();
     Type(*d, "txtLength", "0");
     Ok(*d);
     ASSERT_EQ(services.prompts.Messages.size(), 1u);
     EXPECT_NE(services.prompts.Messages[0].Text.find("greater than 0"), std::string::npos);
     EXPECT_NE(d->result(), QDialog::Accepted);
-    EXPECT_EQ(s.PointTotal(), 25);
+    EXPECT_EQ(s.Terrain.PointCount, 25);
 }
 
 TEST_F(FrmNewTest, ATypedImagePathIsLoadedAndAnUnreadableOneIsSaid) {
@@ -172,7 +172,7 @@ TEST_F(FrmNewTest, ATypedImagePathIsLoadedAndAnUnreadableOneIsSaid) {
     white.fill(Qt::white);
     ASSERT_TRUE(white.save(QString::fromStdString(dir.File("white.bmp")), "BMP"));
     vhtest::WriteFileBytes(dir.File("broken.bmp"), "not a bitmap");
-    s.Grid = 16;
+    s.Tools.Grid = 16;
 
     // Typed and confirmed at once: the image, not the blank preview, is used.
     auto d = Open();
@@ -182,7 +182,8 @@ TEST_F(FrmNewTest, ATypedImagePathIsLoadedAndAnUnreadableOneIsSaid) {
     Text(*d, "txtBM")->setText(QString::fromStdString(dir.File("white.bmp")));
     Ok(*d);
     ASSERT_EQ(d->result(), QDialog::Accepted);
-    for (int i = 1; i <= s.PointTotal(); ++i) ASSERT_EQ(s.Points[i].Height, 1024) << i;  // white, x 8
+    for (int i = 1; i <= s.Terrain.PointCount; ++i)
+        ASSERT_EQ(s.Terrain.Points[i].Height, 1024) << i;  // white, x 8
 
     // Leaving the box loads the preview; an unreadable file is named and not generated.
     auto e = Open();
@@ -194,7 +195,7 @@ TEST_F(FrmNewTest, ATypedImagePathIsLoadedAndAnUnreadableOneIsSaid) {
     ASSERT_EQ(services.prompts.Messages.size(), 1u);
     EXPECT_NE(services.prompts.Messages[0].Text.find("broken.bmp"), std::string::npos);
     EXPECT_NE(e->result(), QDialog::Accepted);
-    EXPECT_EQ(s.Points[1].Height, 1024);  // the terrain made before stays
+    EXPECT_EQ(s.Terrain.Points[1].Height, 1024);  // the terrain made before stays
 
     // Browse on an unreadable file says so too.
     services.prompts.FileAnswers.push_back(vhtest::ScriptedPrompts::Choose(dir.File("broken.bmp")));
@@ -227,11 +228,11 @@ TEST_F(FrmNewTest, DiamondSquareOnAnotherSizeSaysWhichSizesItNeeds) {
     ASSERT_EQ(services.prompts.Messages.size(), 1u);
     EXPECT_NE(services.prompts.Messages[0].Text.find("1, 2, 4, 8, 16, 32, 64 or 128"), std::string::npos);
     EXPECT_NE(d->result(), QDialog::Accepted);
-    EXPECT_EQ(s.PointTotal(), 9);
+    EXPECT_EQ(s.Terrain.PointCount, 9);
 }
 
 TEST_F(FrmNewTest, TheProgressBarCountsTheSmoothingPasses) {
-    s.SmoothPasses = 3;
+    s.NewMap.SmoothPasses = 3;
     auto d = Open();
     Type(*d, "txtX", "4");
     Type(*d, "txtZ", "4");
@@ -276,14 +277,14 @@ TEST_F(FrmNewTest, AnImageTooLargeToUseIsRefusedWithItsSize) {
 
 TEST_F(FrmNewTest, CancelChangesNothing) {
     vhtest::MakeTerrain(s, 3, 3);
-    const float maxSeed = s.MaxSeed;
+    const float maxSeed = s.NewMap.MaxSeed;
     auto d = Open();
     Type(*d, "txtMaxSeed", "999");
     Text(*d, "txtX")->setText("40");
     Get<QPushButton>(*d, "cmdCancel")->click();
     EXPECT_EQ(d->result(), QDialog::Rejected);
-    EXPECT_FLOAT_EQ(s.MaxSeed, maxSeed);
-    EXPECT_EQ(s.PointTotal(), 9);
+    EXPECT_FLOAT_EQ(s.NewMap.MaxSeed, maxSeed);
+    EXPECT_EQ(s.Terrain.PointCount, 9);
 }
 
 }  // namespace

@@ -43,14 +43,14 @@ TEST(MainWindowEndToEnd, NewDiamondSquareMapSavedAndExported) {
     vh::EditorState& s = rig.State();
     EXPECT_TRUE(rig.prompts.Messages.empty());
     EXPECT_EQ(w.OpenedDialog(), nullptr);
-    ASSERT_EQ(s.PointTotal(), 33 * 33);
-    ASSERT_EQ(s.SquareTotal(), 32 * 32);
+    ASSERT_EQ(s.Terrain.PointCount, 33 * 33);
+    ASSERT_EQ(s.Terrain.SquareCount, 32 * 32);
     EXPECT_EQ(w.windowTitle(), "newmap.vhm[*] - Varnholm");
     EXPECT_TRUE(w.isWindowModified());
     EXPECT_TRUE(w.Action("cmdSave")->isEnabled());
     EXPECT_TRUE(w.LoopTicking());
-    const auto differs = [&](const vh::TerrainPoint& p) { return p.Height != s.Points[1].Height; };
-    EXPECT_TRUE(std::any_of(s.Points.begin() + 2, s.Points.end(), differs))
+    const auto differs = [&](const vh::TerrainPoint& p) { return p.Height != s.Terrain.Points[1].Height; };
+    EXPECT_TRUE(std::any_of(s.Terrain.Points.begin() + 2, s.Terrain.Points.end(), differs))
         << "diamond-square left a flat map";
 
     // Save As through the scripted save dialog.
@@ -62,14 +62,14 @@ TEST(MainWindowEndToEnd, NewDiamondSquareMapSavedAndExported) {
     ASSERT_TRUE(std::filesystem::exists(vhm));
     EXPECT_EQ(w.windowTitle(), "valley.vhm[*] - Varnholm");
     EXPECT_FALSE(w.isWindowModified());
-    EXPECT_TRUE(s.DocClean);
+    EXPECT_TRUE(s.Doc.DocClean);
     EXPECT_EQ(w.Action("cmdRM1")->text().toStdString(), vh::RecentCaption(1, vhm));
 
     const vh::DocumentLoad saved = vh::LoadDocumentFile(vhm);
     ASSERT_TRUE(saved.Ok()) << saved.Message;
-    ASSERT_EQ(saved.Data.Points.size(), s.Points.size());
-    for (size_t i = 1; i < s.Points.size(); ++i)
-        ASSERT_EQ(saved.Data.Points[i].Height, s.Points[i].Height) << i;
+    ASSERT_EQ(saved.Data.Terrain.Points.size(), s.Terrain.Points.size());
+    for (size_t i = 1; i < s.Terrain.Points.size(); ++i)
+        ASSERT_EQ(saved.Data.Terrain.Points[i].Height, s.Terrain.Points[i].Height) << i;
     EXPECT_GT(std::filesystem::file_size(vhm), 33u * 33 * 14 + 32u * 32 * 48);
 
     // Export To .MAP proposes the document's name with ".map".
@@ -80,7 +80,7 @@ TEST(MainWindowEndToEnd, NewDiamondSquareMapSavedAndExported) {
     EXPECT_EQ(rig.prompts.SaveRequests[1].Title, "Export Map File.");
     EXPECT_EQ(std::filesystem::path(rig.prompts.SaveRequests[1].FileName).filename(), "valley.map");
     ASSERT_TRUE(std::filesystem::exists(map));
-    EXPECT_EQ(s.LastExportPath, map);
+    EXPECT_EQ(s.Doc.LastExportPath, map);
     EXPECT_TRUE(w.Action("cmdExportAgain")->isEnabled());
     EXPECT_TRUE(w.isWindowModified());  // the document now remembers its export
     EXPECT_FALSE(w.ProgressBar()->isVisibleTo(&w));

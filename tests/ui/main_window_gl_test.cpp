@@ -20,7 +20,7 @@ TEST(MainWindowShown, FramesRunWithATerrainStopUnderADialogAndResumeOnCancel) {
     frmNew->findChild<QLineEdit*>("txtZ")->setText("4");
     frmNew->findChild<QAbstractButton*>("cmdOk")->click();
     vhtest::FlushEvents();
-    ASSERT_TRUE(rig.State().TerrainExists);
+    ASSERT_TRUE(rig.State().Doc.TerrainExists);
     ASSERT_TRUE(rig.window->LoopTicking());
     int frames = 0;
     QObject::connect(rig.window->View(), &QOpenGLWidget::frameSwapped, [&] { ++frames; });

@@ -120,7 +120,7 @@ TEST(MainWindowMenus, RefreshControlsMirrorsStatesAndAClickedCheckMarkIsPutBack)
     c.cmdSave.Enabled = c.cmdPoints.Checked = c.cmdRM[2].Visible = c.tbSmooth.Checked = true;
     c.cmdSolid.Checked = c.tbRaiseLower.Checked = false;
     c.cmdRM[2].Caption = "/maps/valley.vhm";
-    rig.State().Caption = "valley.vhm - Varnholm";
+    rig.State().Doc.Caption = "valley.vhm - Varnholm";
     rig.window->RefreshControls();
     EXPECT_TRUE(rig.window->Action("cmdSave")->isEnabled());
     EXPECT_TRUE(rig.window->Action("cmdPoints")->isChecked());

@@ -24,8 +24,8 @@ TEST(MainWindowCommandLine, NamedMapOpensWithItsTitleInTheRecentListAndTheLoopRu
 
     EXPECT_TRUE(rig.window->OpenDocument(path));
     EXPECT_TRUE(rig.prompts.Messages.empty());
-    EXPECT_TRUE(rig.State().TerrainExists);
-    EXPECT_EQ(rig.State().PointTotal(), 12);
+    EXPECT_TRUE(rig.State().Doc.TerrainExists);
+    EXPECT_EQ(rig.State().Terrain.PointCount, 12);
     EXPECT_EQ(rig.window->windowTitle(), "hills.vhm[*] - Varnholm");
     EXPECT_FALSE(rig.window->isWindowModified());
     EXPECT_EQ(rig.State().Recent[1], path);
@@ -40,7 +40,7 @@ TEST(MainWindowCommandLine, MissingOrBadMapGetsOpensMessageAndAnEmptyEditor) {
 
         EXPECT_FALSE(rig.window->OpenDocument(path)) << name;
         ASSERT_EQ(rig.prompts.Messages.size(), 1u) << name;
-        EXPECT_FALSE(rig.State().TerrainExists) << name;
+        EXPECT_FALSE(rig.State().Doc.TerrainExists) << name;
         EXPECT_FALSE(rig.window->LoopTicking()) << name;
         EXPECT_EQ(rig.window->windowTitle(), "Varnholm[*]") << name;
 
@@ -66,8 +66,8 @@ TEST(QuitSignals, TermRunsTheQuitFlowSoSettingsAreWrittenOrTheUserCanCancel) {
     // Unsaved changes: the prompt comes first, and Cancel keeps the program.
     vhtest::MakeTerrain(rig.State(), 3, 3);
     rig.State().Paths = vh::PortablePaths(rig.folder.Path().string());
-    rig.State().DocTitle = "newmap.vhm";
-    rig.State().DocClean = 0;
+    rig.State().Doc.DocTitle = "newmap.vhm";
+    rig.State().Doc.DocClean = false;
     rig.prompts.Answers = {vh::PromptAnswer::Cancel};
     std::raise(SIGTERM);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !rig.prompts.Messages.empty(); }, 5000));

@@ -21,9 +21,9 @@ void GiveTerrain(WindowRig& rig) {
     const vh::AppPaths paths = rig.State().Paths;
     vhtest::MakeTerrain(rig.State(), 9, 9);
     rig.State().Paths = paths;
-    rig.State().DocTitle = "newmap.vhm";
-    rig.State().LoopRunning = -1;
-    rig.State().DocClean = 0;
+    rig.State().Doc.DocTitle = "newmap.vhm";
+    rig.State().LoopRunning = true;
+    rig.State().Doc.DocClean = false;
     rig.window->RefreshControls();
 }
 
@@ -37,8 +37,8 @@ TEST(MainWindowDocument, TheTitleShowsUnsavedChangesAndSaveWorksForANewMap) {
     WindowRig rig;
     GiveTerrain(rig);
     vh::ui::MainWindow& w = *rig.window;
-    rig.State().Caption = "newmap.vhm - Varnholm";
-    rig.State().Points[5].Height = 64;
+    rig.State().Doc.Caption = "newmap.vhm - Varnholm";
+    rig.State().Terrain.Points[5].Height = 64;
     w.RefreshControls();
     EXPECT_EQ(w.windowTitle(), "newmap.vhm[*] - Varnholm");
     EXPECT_TRUE(w.isWindowModified());
@@ -91,16 +91,16 @@ TEST(MainWindowDialogs, DialogBeforeAnyTerrainDoesNotStartTheLoop) {
 TEST(MainWindowDialogs, OpeningStopsTheLoopAndDropsThePickClosingByTheFrameRestartsIt) {
     WindowRig rig;
     GiveTerrain(rig);
-    rig.State().PickedSquare = 5;
+    rig.State().Stroke.PickedSquare = 5;
     bool accepted = false, rejected = false;
     QPointer<QDialog> dialog = new QDialog;
     QObject::connect(dialog, &QDialog::accepted, [&] { accepted = true; });
     QObject::connect(dialog, &QDialog::rejected, [&] { rejected = true; });
     rig.window->OpenDialog(dialog);
     EXPECT_FALSE(rig.State().LoopRunning);
-    EXPECT_EQ(rig.State().PickedSquare, 0);
+    EXPECT_EQ(rig.State().Stroke.PickedSquare, 0);
     // A loop flag set elsewhere while the dialog is open does not tick either.
-    rig.State().LoopRunning = -1;
+    rig.State().LoopRunning = true;
     rig.window->RefreshControls();
     EXPECT_FALSE(rig.window->LoopTicking());
     dialog->close();  // the frame's close box acts as Cancel
@@ -119,16 +119,16 @@ TEST(MainWindowCommands, ToolbarClicksClearThePickAndSelectToolOrGrid) {
     GiveTerrain(rig);
     EXPECT_FALSE(rig.window->RunCommand("cmdNoSuchThing"));
     EXPECT_FALSE(rig.window->RunToolbarKey("tbNoSuchThing"));
-    rig.State().PickedSquare = 7;
-    rig.State().ToolActive = -1;
+    rig.State().Stroke.PickedSquare = 7;
+    rig.State().Stroke.ToolActive = true;
     rig.window->Action("tbSmooth")->trigger();
-    EXPECT_EQ(rig.State().PickedSquare, 0);
-    EXPECT_FALSE(rig.State().ToolActive);
+    EXPECT_EQ(rig.State().Stroke.PickedSquare, 0);
+    EXPECT_FALSE(rig.State().Stroke.ToolActive);
     EXPECT_TRUE(rig.window->Action("cmdSmooth")->isChecked());
     EXPECT_FALSE(rig.State().Commands.cmdRaiseLower.Checked);
     EXPECT_FALSE(rig.window->Action("tbRaiseLower")->isChecked());
     rig.window->Action("tb64")->trigger();
-    EXPECT_EQ(rig.State().Grid, 64);
+    EXPECT_EQ(rig.State().Tools.Grid, 64);
     EXPECT_TRUE(rig.window->Action("cmdGrid7")->isChecked());
     EXPECT_FALSE(rig.window->Action("cmdGrid5")->isChecked());
     EXPECT_FALSE(rig.window->Action("tb64")->isEnabled());
@@ -146,7 +146,7 @@ TEST(MainWindowQuit, CancelOrASaveThatDidNotHappenKeepsTheProgramTheTerrainAndTh
     for (const auto& c : cases) {
         WindowRig rig;
         GiveTerrain(rig);
-        rig.State().DocPath = c.docPath;
+        rig.State().Doc.DocPath = c.docPath;
         const std::string settingsBefore = vhtest::ReadFileBytes(rig.SettingsPath());
         rig.prompts.Answers = {c.answer, PromptAnswer::Ok};
         EXPECT_FALSE(rig.window->close()) << c.what;  // the close box runs the same flow
@@ -155,7 +155,7 @@ TEST(MainWindowQuit, CancelOrASaveThatDidNotHappenKeepsTheProgramTheTerrainAndTh
         EXPECT_EQ(rig.prompts.Messages[0].Title, "Save File?");
         EXPECT_EQ(rig.prompts.Messages[0].Buttons, vh::PromptButtons::YesNoCancel);
         EXPECT_FALSE(rig.window->Ended()) << c.what;
-        EXPECT_EQ(rig.State().PointTotal(), 81);
+        EXPECT_EQ(rig.State().Terrain.PointCount, 81);
         EXPECT_TRUE(rig.window->LoopTicking()) << c.what;
         EXPECT_TRUE(rig.window->isWindowModified()) << c.what;
         EXPECT_EQ(vhtest::ReadFileBytes(rig.SettingsPath()), settingsBefore);

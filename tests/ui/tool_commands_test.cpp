@@ -22,7 +22,7 @@ public:
 
 std::vector<float> Heights(const vh::EditorState& s) {
     std::vector<float> h;
-    for (int i = 1; i <= s.PointTotal(); ++i) h.push_back(s.Points[i].Height);
+    for (int i = 1; i <= s.Terrain.PointCount; ++i) h.push_back(s.Terrain.Points[i].Height);
     return h;
 }
 
@@ -80,11 +80,11 @@ TEST_F(ToolCommandsTest, GridItemsAndToolbarGridSetTheGrid) {
     const int expected[] = {0, 1, 2, 4, 8, 16, 32, 64, 128};
     for (int i = 1; i <= 8; ++i) {
         Run("cmdGrid" + std::to_string(i));
-        EXPECT_EQ(s.Grid, expected[i]);
+        EXPECT_EQ(s.Tools.Grid, expected[i]);
         EXPECT_TRUE(s.Commands.cmdGrid[i].Checked);
     }
     Run("tbGrid");
-    EXPECT_EQ(s.Grid, 1);
+    EXPECT_EQ(s.Tools.Grid, 1);
 }
 
 TEST_F(ToolCommandsTest, EachPassIsOneUndoStepUnderTheWaitCursor) {
@@ -92,14 +92,14 @@ TEST_F(ToolCommandsTest, EachPassIsOneUndoStepUnderTheWaitCursor) {
         vhtest::FakeServices sv;
         vhtest::MakeTerrain(sv.state, 5, 5);
         vh::ui::InstallToolCommands(sv, shell);
-        sv.state.SmoothToolThreshold = 0;
-        sv.state.Points[13].Height = 160;  // the middle of the 5 x 5 grid
+        sv.state.Tools.SmoothToolThreshold = 0;
+        sv.state.Terrain.Points[13].Height = 160;  // the middle of the 5 x 5 grid
         const std::vector<float> before = Heights(sv.state);
         ASSERT_TRUE(sv.Run(pass));
         EXPECT_NE(Heights(sv.state), before) << pass;
         EXPECT_EQ(sv.waitCursorCalls, (std::vector<bool>{true, false})) << pass;
         EXPECT_EQ(sv.meshUpdates, 1) << pass;
-        EXPECT_EQ(sv.state.UndoLevels, 1) << pass;
+        EXPECT_EQ(sv.state.History.UndoLevels, 1) << pass;
         vh::Undo(sv.state);
         EXPECT_EQ(Heights(sv.state), before) << pass;
     }
@@ -111,10 +111,10 @@ TEST_F(ToolCommandsTest, ScaleConfigurationFeedsTheNextScalingPass) {
     ASSERT_NE(dlg, nullptr);
     dlg->findChild<QLineEdit*>("txtScale")->setText("50%");
     dlg->findChild<QAbstractButton*>("cmdOkey")->click();
-    EXPECT_FLOAT_EQ(s.ScalePassFactor, 0.5f);
-    s.Points[5].Height = 64;
+    EXPECT_FLOAT_EQ(s.Tools.ScalePassFactor, 0.5f);
+    s.Terrain.Points[5].Height = 64;
     Run("cmdScalingPass");
-    EXPECT_FLOAT_EQ(s.Points[5].Height, 32);
+    EXPECT_FLOAT_EQ(s.Terrain.Points[5].Height, 32);
 }
 
 }  // namespace

@@ -7,6 +7,12 @@
 
 namespace {
 
+// What the camera reads and moves.
+struct Rig {
+    vh::CameraPose Pose;
+    vh::CameraSettings Camera;
+};
+
 vh::InputState Keys(std::initializer_list<int> codes) {
     vh::InputState in;
     for (int c : codes) in.Keys[c] = true;
@@ -15,46 +21,46 @@ vh::InputState Keys(std::initializer_list<int> codes) {
 }
 
 TEST(CameraVelocity, UpArrowSetsOneThenDecaysToZeroWithinFivePasses) {
-    vh::EditorState s;
-    vh::UpdateCamera(s, Keys({vh::Key::Up}));
-    EXPECT_FLOAT_EQ(s.WalkVelocity, 0.8f);
+    Rig s;
+    vh::UpdateCamera(s.Pose, s.Camera, Keys({vh::Key::Up}));
+    EXPECT_FLOAT_EQ(s.Pose.WalkVelocity, 0.8f);
     int passes = 0;
-    while (s.WalkVelocity != 0 && passes < 10) {
-        vh::UpdateCamera(s, Keys({}));
+    while (s.Pose.WalkVelocity != 0 && passes < 10) {
+        vh::UpdateCamera(s.Pose, s.Camera, Keys({}));
         ++passes;
     }
-    EXPECT_EQ(s.WalkVelocity, 0.0f);
+    EXPECT_EQ(s.Pose.WalkVelocity, 0.0f);
     EXPECT_LE(passes, 5);
 }
 
 TEST(CameraVelocity, ZeroAccelerationKeepsGlidingUntilTheOppositeKey) {
-    vh::EditorState s;
-    s.WalkAcceleration = 0;
-    vh::UpdateCamera(s, Keys({vh::Key::W}));
-    for (int i = 0; i < 20; ++i) vh::UpdateCamera(s, Keys({}));
-    EXPECT_FLOAT_EQ(s.WalkVelocity, 1.0f);
-    vh::UpdateCamera(s, Keys({vh::Key::S}));
-    EXPECT_FLOAT_EQ(s.WalkVelocity, -1.0f);
+    Rig s;
+    s.Camera.WalkAcceleration = 0;
+    vh::UpdateCamera(s.Pose, s.Camera, Keys({vh::Key::W}));
+    for (int i = 0; i < 20; ++i) vh::UpdateCamera(s.Pose, s.Camera, Keys({}));
+    EXPECT_FLOAT_EQ(s.Pose.WalkVelocity, 1.0f);
+    vh::UpdateCamera(s.Pose, s.Camera, Keys({vh::Key::S}));
+    EXPECT_FLOAT_EQ(s.Pose.WalkVelocity, -1.0f);
 }
 
 TEST(CameraVelocity, DecayStepIsSpeedOverTwentyWhenAccelerationExceedsHalfTheSpeed) {
-    vh::EditorState s;
-    s.WalkSpeed = 40;
-    s.WalkAcceleration = 30;
-    vh::UpdateCamera(s, Keys({vh::Key::Up}));
-    EXPECT_FLOAT_EQ(s.WalkVelocity, 4.0f - 2.0f);
-    vh::UpdateCamera(s, Keys({}));
-    EXPECT_FLOAT_EQ(s.WalkVelocity, 0.0f);
+    Rig s;
+    s.Camera.WalkSpeed = 40;
+    s.Camera.WalkAcceleration = 30;
+    vh::UpdateCamera(s.Pose, s.Camera, Keys({vh::Key::Up}));
+    EXPECT_FLOAT_EQ(s.Pose.WalkVelocity, 4.0f - 2.0f);
+    vh::UpdateCamera(s.Pose, s.Camera, Keys({}));
+    EXPECT_FLOAT_EQ(s.Pose.WalkVelocity, 0.0f);
 }
 
 TEST(CameraTurning, PitchStaysWithinLimitsWhileHomeOrEndIsHeld) {
-    vh::EditorState s;
+    Rig s;
     for (const auto& [key, limit] : {std::pair{vh::Key::Home, 1.3f}, std::pair{vh::Key::End, -1.3f}}) {
         for (int i = 0; i < 1000; ++i) {
-            vh::UpdateCamera(s, Keys({key}));
-            ASSERT_LE(std::fabs(s.CameraPitch), 1.3f);
+            vh::UpdateCamera(s.Pose, s.Camera, Keys({key}));
+            ASSERT_LE(std::fabs(s.Pose.CameraPitch), 1.3f);
         }
-        EXPECT_FLOAT_EQ(s.CameraPitch, limit);
+        EXPECT_FLOAT_EQ(s.Pose.CameraPitch, limit);
     }
 }
 

@@ -18,15 +18,17 @@ TEST(EditorTextures, ShortcutsAndEmptyNamesAreRefusedAndOneEmptySkyBoxResetsAllS
     EXPECT_FALSE(vh::view::AcceptChosenFile(""));
     EXPECT_FALSE(vh::view::AcceptChosenFile("/home/me/sky.LnK"));
     EXPECT_TRUE(vh::view::AcceptChosenFile("/home/me/sky.bmp"));
-    vh::EditorState s;
-    s.Paths = vh::PortablePaths("/opt/vh");
+    vh::EditorTextures x;
     vh::view::EditorTextureChoice c;
     for (int i = 0; i < 6; ++i) c.Sky[i] = "  /my/sky" + std::to_string(i) + ".bmp ";
     c.Ground = " /my/ground.tga ";
     c.Sky[3] = "   ";
-    vh::view::ApplyEditorTextures(s, c);
-    EXPECT_EQ(vh::view::SkyPathsOf(s), vh::view::DefaultSkyPaths("/opt/vh"));
-    EXPECT_EQ(s.GroundTexture, "/my/ground.tga");
+    vh::view::ApplyEditorTextures(x, "/opt/vh", c);
+    // Up, down, front, back, right, left: the shipped images pair with the keys so.
+    EXPECT_EQ(vh::view::SkyPathsOf(x),
+              (vh::view::SkyPaths{"/opt/vh/sky/top.bmp", "/opt/vh/sky/bottom.bmp", "/opt/vh/sky/right.bmp",
+                                  "/opt/vh/sky/left.bmp", "/opt/vh/sky/front.bmp", "/opt/vh/sky/back.bmp"}));
+    EXPECT_EQ(x.GroundTexture, "/my/ground.tga");
 }
 
 }  // namespace

@@ -24,25 +24,25 @@ TEST_F(StatusText, NothingOrAnIndexOutsideTheTerrainSaysNoSelection) {
     EXPECT_EQ(vh::view::InfoOverlayLines(s),
               (std::array<std::string, 5>{"Tool: Raise\\Lower", "Radius: Large", "Block: No Selection.",
                                           "Origin: No Selection.", "Grid: 16"}));
-    s.PickedSquare = 9999;
+    s.Stroke.PickedSquare = 9999;
     EXPECT_EQ(vh::view::StatusLineText(s), "No Selection.");
 }
 
 TEST_F(StatusText, OriginIsTheCornerAverageRoundedHalfToEven) {
     // Square 1 spans x -2048..-1792 and z -2048..-1792: centre (-1920, -1920).
-    s.PickedSquare = 1;
-    s.Points[1].Height = 10;  // heights 10, 0, 0, 0 average 2.5 -> 2
+    s.Stroke.PickedSquare = 1;
+    s.Terrain.Points[1].Height = 10;  // heights 10, 0, 0, 0 average 2.5 -> 2
     EXPECT_EQ(vh::view::StatusLineText(s), "Block: 1 Origin: -1920 -1920 2");
-    s.Points[1].Height = 14;  // 3.5 -> 4
+    s.Terrain.Points[1].Height = 14;  // 3.5 -> 4
     EXPECT_EQ(vh::view::StatusLineText(s), "Block: 1 Origin: -1920 -1920 4");
 }
 
 TEST_F(StatusText, TouchUpShowsTheCornerPointInsteadOfTheCentre) {
     Tool(&vh::CommandStates::cmdTouchUp);
-    s.PickedSquare = 18;
-    s.TouchUpCorner = 2;  // CornerNextLeft
-    const int p = int(s.Squares[18].CornerNextLeft);
-    s.Points[p].Height = 33.5f;
+    s.Stroke.PickedSquare = 18;
+    s.Stroke.TouchUpCorner = 2;  // CornerNextLeft
+    const int p = s.Terrain.Corners(18).c0;
+    s.Terrain.Points[p].Height = 33.5f;
     EXPECT_EQ(vh::view::StatusLineText(s), "Block: 18 Origin: -1792 -1536 34");
     EXPECT_EQ(
         vh::view::InfoOverlayLines(s),
@@ -54,11 +54,11 @@ TEST_F(StatusText, RadiusNamesPerTool) {
     Tool(&vh::CommandStates::cmdFlatten);
     const char* names[] = {"Radius: Small", "Radius: Large", "Radius: X Axes Large", "Radius: Y Axes Large"};
     for (int r = 1; r <= 4; ++r) {
-        s.FlattenRadius = static_cast<int16_t>(r);
+        s.Tools.FlattenRadius = static_cast<int16_t>(r);
         EXPECT_EQ(vh::view::InfoOverlayLines(s)[1], names[r - 1]);
     }
     Tool(&vh::CommandStates::cmdMountain);
-    s.MountVallRadius = 12;
+    s.Tools.MountVallRadius = 12;
     EXPECT_EQ(vh::view::InfoOverlayLines(s)[0], "Tool: Mountain\\Valley");
     EXPECT_EQ(vh::view::InfoOverlayLines(s)[1], "Radius: 12 Blocks");
 }

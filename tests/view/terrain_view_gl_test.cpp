@@ -16,12 +16,13 @@ protected:
         viewtest::App();
         vhtest::MakeTerrain(s, 17, 17, 256);
         const std::string sky = viewtest::SolidImage(dir, "sky.bmp", QColor(0, 0, 255));
-        s.SkyUP = s.SkyDN = s.SkyFT = s.SkyBK = s.SkyRT = s.SkyLF = sky;
-        s.GroundTexture = viewtest::SolidImage(dir, "ground.bmp", QColor(90, 60, 30));
+        s.Textures.SkyUP = s.Textures.SkyDN = s.Textures.SkyFT = s.Textures.SkyBK = s.Textures.SkyRT =
+            s.Textures.SkyLF = sky;
+        s.Textures.GroundTexture = viewtest::SolidImage(dir, "ground.bmp", QColor(90, 60, 30));
         // Above the -z edge, looking down at the centre of the map.
-        s.CameraPos = {0, 2500, -2500};
-        s.CameraTarget = {0, 0, 0};
-        s.LoopRunning = -1;
+        s.Pose.CameraPos = {0, 2500, -2500};
+        s.Pose.CameraTarget = {0, 0, 0};
+        s.LoopRunning = true;
         s.Commands.cmdFPS.Checked = false;
         s.Commands.cmdInfo.Checked = false;
         view = std::make_unique<TerrainView>(s);
@@ -93,7 +94,7 @@ TEST_F(TerrainViewGl, PickedSquareGetsARedOutline) {
     EXPECT_EQ(Count(Frame(), Red), 0);
     const int k = view->PickSquare(kW / 2, kH / 2);
     ASSERT_NE(k, 0);
-    s.PickedSquare = static_cast<float>(k);
+    s.Stroke.PickedSquare = k;
     s.Commands.cmdHighlightEffected.Checked = false;
     const QImage f = Frame();
     EXPECT_GT(Count(f, Red, QRect(kW / 2 - 40, kH / 2 - 40, 80, 80)), 20);
@@ -107,7 +108,7 @@ TEST_F(TerrainViewGl, PickedSquareGetsARedOutline) {
 
 TEST_F(TerrainViewGl, LockedPointsShowGreenCubes) {
     EXPECT_EQ(Count(Frame(), Green), 0);
-    s.Points[145].Locked = -1;  // the map's centre
+    s.Terrain.Points[145].Locked = true;  // the map's centre
     EXPECT_GT(Count(Frame(), Green, QRect(kW / 2 - 30, kH / 2 - 30, 60, 60)), 5);
     s.Commands.cmdShowLocked.Checked = false;
     EXPECT_EQ(Count(Frame(), Green), 0);
