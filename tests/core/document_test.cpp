@@ -345,6 +345,24 @@ TEST_F(Refusal, WhatTheLayoutAllowsIsOpenedAsItIs) {
     }
 }
 
+TEST(DocumentRoundTrip, AnyNonZeroBooleanReadsTrueAndIsSavedAsMinusOne) {
+    std::string bytes = DistinctBytes();
+    const size_t hint = 5 + 3 * 4 + 2 * (2 + 6) + 2;  // after the counts, two texts and the position
+    const size_t lock = PointsStart(bytes) + 12;      // point 1, not locked
+    ASSERT_EQ(bytes.substr(hint, 2), std::string(2, '\0'));
+    ASSERT_EQ(bytes.substr(lock, 2), std::string(2, '\0'));
+    bytes[hint] = 1;
+    bytes[lock] = 7;
+    const vh::DocumentLoad r = vh::DecodeDocument(bytes, "b.vhm");
+    ASSERT_TRUE(r.Ok()) << r.Message;
+    EXPECT_TRUE(r.Data.Export.AddHint);
+    EXPECT_TRUE(r.Data.Terrain.Points[1].Locked);
+    std::string again, error;
+    ASSERT_TRUE(vh::EncodeDocument(r.Data.Terrain, r.Data, &again, &error)) << error;
+    EXPECT_EQ(again.substr(hint, 2), "\xFF\xFF");
+    EXPECT_EQ(again.substr(lock, 2), "\xFF\xFF");
+}
+
 TEST(DocumentRoundTrip, HeightsOfAnyFiniteSizeAreSavedAndReopened) {
     TempDir dir;
     EditorState a;

@@ -59,6 +59,31 @@ TEST(Grid, YTwoIsASingleRowWithoutVerticalOrDiagonalLinks) {
     EXPECT_EQ(s.Terrain.Squares[3].SqRight, 4);
 }
 
+// Every square's corners and neighbours, read through the terrain's int
+// accessors, agree with the row-and-column layout of the points.
+TEST(Grid, CornersAndNeighboursFollowTheRowsAndColumns) {
+    Terrain t;
+    const int x = 5, y = 4, w = x - 1;
+    BuildGrid(t, x, y, 64);
+    const struct {
+        Dir d;
+        int dc, dr;
+    } dirs[] = {{Dir::Next, 0, 1},       {Dir::Prev, 0, -1},     {Dir::Left, -1, 0},
+                {Dir::Right, 1, 0},      {Dir::NextLeft, -1, 1}, {Dir::NextRight, 1, 1},
+                {Dir::PrevLeft, -1, -1}, {Dir::PrevRight, 1, -1}};
+    for (int k = 1; k <= t.SquareCount; ++k) {
+        const int c = (k - 1) % w, r = (k - 1) / w;  // from 0
+        const int p = r * x + c + 1;
+        const SquareCorners q = t.Corners(k);
+        EXPECT_TRUE(q.c0 == p + x && q.c1 == p + x + 1 && q.c2 == p && q.c3 == p + 1) << k;
+        for (const auto& n : dirs) {
+            const int nc = c + n.dc, nr = r + n.dr;
+            const bool inside = nc >= 0 && nc < w && nr >= 0 && nr < y - 1;
+            EXPECT_EQ(t.Neighbour(k, n.d), inside ? nr * w + nc + 1 : 0) << k << " " << n.dc << "," << n.dr;
+        }
+    }
+}
+
 TEST(Grid, SizeLimitAcceptsOneEightyOneSquaredOnly) {
     EXPECT_FALSE(CheckGridSize(181, 181, 256).has_value());
     auto msg = CheckGridSize(182, 181, 256);

@@ -104,6 +104,15 @@ TEST(SettingsRead, EmptyValueKeepsTheDefaultAndBooleansFollowTheFalseWord) {
     EXPECT_TRUE(s.Export.AddSky);
 }
 
+TEST(SettingsRead, NewMapCheckBoxesReadAsNumbersAndAreWrittenAsOneOrZero) {
+    const EditorState s = ReadText("Smooth=0.4\nFractal=5\nCircle=-1\nSlope=abc\nBitMap=0.6\n");
+    EXPECT_FALSE(s.NewMap.Smooth || s.NewMap.Slope);  // 0.4 rounds to 0; a text reads as 0
+    EXPECT_TRUE(s.NewMap.Fractal && s.NewMap.Circle && s.NewMap.BitMap);
+    const auto lines = SectionLines(vh::SettingsText(s, s.Commands), "New");
+    for (const char* line : {"Smooth=0", "Fractal=1", "Circle=1", "Slope=0", "BitMap=1"})
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+}
+
 TEST(SettingsRead, SmoothThresholdGoesByTheSectionItFollows) {
     EditorState s =
         ReadText("[New]\nSmoothThreshold=12\n[Tools]\nSmoothThreshold=34\n[Export]\nSmoothThreshold=56\n");
