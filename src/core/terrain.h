@@ -55,6 +55,35 @@ struct Terrain {
     void Resize(int pointCount, int squareCount, int pointsPerRow);
 };
 
+inline SquareCorners Terrain::Corners(int square) const {
+    const TerrainSquare& q = Squares[square];
+    return {static_cast<int>(q.CornerNextLeft), static_cast<int>(q.CornerNextRight),
+            static_cast<int>(q.CornerLeft), static_cast<int>(q.CornerRight)};
+}
+
+inline int Terrain::Neighbour(int square, Dir d) const {
+    const TerrainSquare& q = Squares[square];
+    switch (d) {
+        case Dir::Next:
+            return static_cast<int>(q.SqNext);
+        case Dir::Prev:
+            return static_cast<int>(q.SqPrev);
+        case Dir::Left:
+            return static_cast<int>(q.SqLeft);
+        case Dir::Right:
+            return static_cast<int>(q.SqRight);
+        case Dir::NextLeft:
+            return static_cast<int>(q.SqNextLeft);
+        case Dir::NextRight:
+            return static_cast<int>(q.SqNextRight);
+        case Dir::PrevLeft:
+            return static_cast<int>(q.SqPrevLeft);
+        case Dir::PrevRight:
+            return static_cast<int>(q.SqPrevRight);
+    }
+    return 0;
+}
+
 // Heights beyond the float range become the largest float of their sign and
 // heights that are not numbers become 0, so every terrain stays one that a
 // document can keep and an export can write.

@@ -4,10 +4,6 @@
 
 namespace vh {
 
-void ApplyExportOptions(const ExportSettings& v, EditorState& s) {
-    s.Export = v;
-}
-
 ExportStyleButton StyleButtonFor(const std::string& style) {
     if (style == "Best Fit") return ExportStyleButton::BestFit;
     if (style == "//") return ExportStyleButton::Forward;

@@ -1,19 +1,15 @@
 // Rules of the "Exportation Options" dialog: it edits a working copy of the
-// export settings and only "&Okey" writes it back to the editor state.
+// export settings (a position other than 0 or 1 is kept as loaded until a
+// button is chosen) and only "&Okey" writes it back to the editor state.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
-#include "core/editor_state.h"
+#include "core/settings_records.h"
 
 namespace vh {
 
 enum class ExportStyleButton { None, BestFit, Forward, Backward, X, Random };
-
-// A position other than 0 or 1 is kept as loaded until a button is chosen.
-// "&Okey": the working copy into the state.
-void ApplyExportOptions(const ExportSettings& v, EditorState& s);
 
 // The style button shown selected for a style text; None for an unknown one.
 ExportStyleButton StyleButtonFor(const std::string& style);

@@ -126,7 +126,7 @@ void FrmExportOptions::Show() {
 }
 
 void FrmExportOptions::Okey() {
-    EditDocumentSettings(services_.State(), [this](EditorState& s) { ApplyExportOptions(working_, s); });
+    EditDocumentSettings(services_.State(), [this](EditorState& s) { s.Export = working_; });
     accept();
 }
 
