@@ -48,14 +48,8 @@ void DrawOneFrame() {
     loop.exec();
 }
 
-void SetMode(vh::ControlState vh::CommandStates::*item) {
-    auto& c = gState->Commands;
-    c.cmdSolid.Checked = c.cmdSolidWire.Checked = c.cmdWireframe.Checked = c.cmdPoints.Checked = false;
-    (c.*item).Checked = true;
-}
-
-void RenderMode(benchmark::State& st, vh::ControlState vh::CommandStates::*mode) {
-    SetMode(mode);
+void DrawInMode(benchmark::State& st, vh::RenderMode mode) {
+    gState->View.Mode = mode;
     gState->Stroke.PickedSquare = gState->Terrain.SquareCount / 2 + 90;
     DrawOneFrame();  // uploads
     for (auto _ : st) DrawOneFrame();
@@ -64,22 +58,22 @@ void RenderMode(benchmark::State& st, vh::ControlState vh::CommandStates::*mode)
 }
 
 void BM_Solid(benchmark::State& st) {
-    RenderMode(st, &vh::CommandStates::cmdSolid);
+    DrawInMode(st, vh::RenderMode::Solid);
 }
 // Without the info panel and frame-rate text (the painter's share of a frame).
 void BM_SolidWithoutTexts(benchmark::State& st) {
-    gState->Commands.cmdInfo.Checked = gState->Commands.cmdFPS.Checked = false;
-    RenderMode(st, &vh::CommandStates::cmdSolid);
-    gState->Commands.cmdInfo.Checked = gState->Commands.cmdFPS.Checked = true;
+    gState->View.Info = gState->View.Fps = false;
+    DrawInMode(st, vh::RenderMode::Solid);
+    gState->View.Info = gState->View.Fps = true;
 }
 void BM_SolidWire(benchmark::State& st) {
-    RenderMode(st, &vh::CommandStates::cmdSolidWire);
+    DrawInMode(st, vh::RenderMode::SolidWire);
 }
 void BM_Wireframe(benchmark::State& st) {
-    RenderMode(st, &vh::CommandStates::cmdWireframe);
+    DrawInMode(st, vh::RenderMode::Wireframe);
 }
 void BM_Points(benchmark::State& st) {
-    RenderMode(st, &vh::CommandStates::cmdPoints);
+    DrawInMode(st, vh::RenderMode::Points);
 }
 
 // A raise/lower stroke step on a picked square, which ends in the mesh update.

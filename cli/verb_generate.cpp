@@ -77,11 +77,10 @@ int RunGenerate(const std::vector<std::string>& args) {
         if (!std::filesystem::is_regular_file(o.Settings, ec))
             return Fail("settings file \"" + o.Settings + "\" not found", 1);
         std::string error;
-        if (!vh::ReadSettingsFile(s, s.Commands, o.Settings, &error)) return Fail(error, 1);
+        if (!vh::ReadSettingsFile(s, o.Settings, &error)) return Fail(error, 1);
     }
     for (const auto& [key, value] : o.Sets)
-        if (!vh::ApplySetting(s, s.Commands, key, value, false))
-            return Fail("unknown setting \"" + vh::Trim(key) + "\"");
+        if (!vh::ApplySetting(s, key, value, false)) return Fail("unknown setting \"" + vh::Trim(key) + "\"");
     if (o.Seed) s.Rnd.Seed(*o.Seed);
 
     const vh::NewMapValues values = vh::NewMapValuesFromSettings(s.NewMap, s.Tools.Grid);

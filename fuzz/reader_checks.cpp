@@ -177,7 +177,7 @@ Verdict CheckDocument(std::string_view bytes) {
         if (prompts.Messages != 1 || prompts.Text.empty() || prompts.Title != "Varnholm")
             return Broke("a refused document did not give one message");
         if (!SameTerrain(s, current)) return Broke("a refused document changed the terrain");
-        if (vh::SettingsText(s, s.Commands) != vh::SettingsText(current, current.Commands))
+        if (vh::SettingsText(s) != vh::SettingsText(current))
             return Broke("a refused document changed settings");
         if (s.Doc.DocPath != current.Doc.DocPath || !s.LoopRunning)
             return Broke("a refused document changed the editor");
@@ -208,7 +208,7 @@ Verdict CheckSettings(std::string_view text) {
     vh::SetDefaults(s, "/prog");
     vh::SetDefaults(t, "/prog");
     std::string error;
-    if (!vh::ReadSettingsFile(s, s.Commands, path, &error))
+    if (!vh::ReadSettingsFile(s, path, &error))
         return Broke("a readable settings file was refused: " + error);
     if (ReadBack(path) != text) return Broke("reading changed the settings file");
     for (float f :
@@ -223,10 +223,9 @@ Verdict CheckSettings(std::string_view text) {
     for (int k = 1; k <= 8; ++k)
         if (s.Recent[k].find_first_of("\r\n") != std::string::npos) return Broke("a recent path spans lines");
 
-    const std::string once = vh::SettingsText(s, s.Commands);
-    vh::ApplySettingsText(t, t.Commands, once);
-    if (std::string why = SettingsDiffer(once, vh::SettingsText(t, t.Commands)); !why.empty())
-        return Broke(why);
+    const std::string once = vh::SettingsText(s);
+    vh::ApplySettingsText(t, once);
+    if (std::string why = SettingsDiffer(once, vh::SettingsText(t)); !why.empty()) return Broke(why);
     // The New Map dialog opens on whatever was read.
     (void)vh::CheckNewMapValues(vh::NewMapValuesFromSettings(s.NewMap, s.Tools.Grid), s.Tools.Grid);
     return {true, {}};

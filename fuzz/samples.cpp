@@ -118,7 +118,7 @@ std::string SampleSettings() {
     vh::EditorState s;
     vh::SetDefaults(s, "/prog");
     s.Recent[1] = "/maps/one.vhm";
-    return vh::SettingsText(s, s.Commands);
+    return vh::SettingsText(s);
 }
 
 std::vector<Sample> SampleTgas() {

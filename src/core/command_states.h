@@ -1,11 +1,14 @@
-// Enabled/checked/visible state of every menu item and toolbar control whose
-// state the editor's rules change. The window only mirrors this data.
+// Enabled/checked/visible state and run-time caption of every menu item and
+// toolbar control, computed from the editor's state after each command. The
+// window only mirrors it; nothing reads it back.
 #pragma once
 
 #include <array>
 #include <string>
 
 namespace vh {
+
+struct EditorState;
 
 struct ControlState {
     bool Enabled = true;
@@ -57,10 +60,9 @@ struct CommandStates {
     const ControlState& GridEntry(int index) const;
 };
 
-// The state the main window shows before any terrain exists.
-CommandStates InitialCommandStates();
-
-// Grid choices by position 1..8.
-constexpr std::array<int, 9> kGridChoices = {0, 1, 2, 4, 8, 16, 32, 64, 128};
+// Every control's state from the domain fields: the terrain's existence,
+// the current tool, the radius and grid menu positions, the view options,
+// ignore-locked, undo/redo availability, the export and the recent list.
+CommandStates ComputeCommandStates(const EditorState& s);
 
 }  // namespace vh

@@ -365,7 +365,6 @@ bool WriteDocument(EditorState& s, const std::string& path, std::string* error) 
     }
     if (!WriteFileAtomically(path, bytes, error)) return false;
     LogLine(s, "VHM SAVE : Saving File " + path);
-    s.Commands.cmdSave.Enabled = true;
     s.Doc.DocClean = true;
     AddRecent(s, path);
     return true;
@@ -391,7 +390,7 @@ bool ReadDocument(EditorState& s, const std::string& path, const std::string& ti
     ResetEditor(s);
     ApplyDocument(s, r.Data);
     // The document knows where it was exported: "Export .MAP Again" can go there.
-    if (!s.Doc.LastExportPath.empty()) s.Commands.cmdExportAgain.Enabled = true;
+    if (!s.Doc.LastExportPath.empty()) s.Doc.ExportAgainOffered = true;
     LogLine(s, "VHM LOAD : Loading File " + s.Doc.DocPath);
     // The view builds its scene, textures, sky box and meshes here.
     if (s.OnTerrainReplaced) s.OnTerrainReplaced();

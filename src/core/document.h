@@ -73,8 +73,8 @@ void ApplyDocument(EditorState& s, const DocumentData& d);
 // False (with *error) when the file is refused; s is then untouched.
 bool LoadDocumentInto(EditorState& s, const std::string& path, std::string* error);
 
-// Save: atomic write of the document, then the log line, cmdSave enabled,
-// DocClean true and the path added to the recent list. On failure nothing
+// Save: atomic write of the document, then the log line, DocClean true and
+// the path added to the recent list. On failure nothing
 // changes, the old file stays whole and *error tells why.
 bool WriteDocument(EditorState& s, const std::string& path, std::string* error);
 
@@ -82,7 +82,7 @@ bool WriteDocument(EditorState& s, const std::string& path, std::string* error);
 // and DocClean true; a damaged or unreadable file gets a message and changes
 // nothing. On success the editor is reset, the terrain replaced, the view told
 // (OnTerrainReplaced), the path added to the recent list and LoopRunning set;
-// a stored export path enables "Export .MAP Again".
+// a stored export path offers "Export .MAP Again".
 // True when the document was opened.
 bool ReadDocument(EditorState& s, const std::string& path, const std::string& title, Prompts& prompts);
 

@@ -99,7 +99,7 @@ bool Quit(EditorState& s, Prompts& prompts, const std::string& settingsPath) {
     if (!AskToSaveChanges(s, prompts)) return false;
     s.LoopRunning = false;
     std::string error;
-    if (!WriteSettingsFile(s, s.Commands, settingsPath, &error))
+    if (!WriteSettingsFile(s, settingsPath, &error))
         prompts.Message("The settings could not be saved. " + error, "Varnholm", PromptButtons::Ok,
                         PromptIcon::Exclamation);
     return true;

@@ -1,6 +1,6 @@
 // The "&File" commands that deal with documents, and Quit, run against
-// Prompts so they work headless. The window calls them and then mirrors
-// s.Commands, s.Doc.Caption and LoopRunning.
+// Prompts so they work headless. The window calls them and then shows the
+// new state (its controls, s.Doc.Caption) and follows LoopRunning.
 #pragma once
 
 #include <string>

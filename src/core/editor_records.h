@@ -18,12 +18,18 @@ struct DocumentInfo {
     bool DocClean = true;        // no unsaved changes
     bool TerrainExists = false;  // set by the first reset, never cleared
     std::string LastExportPath;  // kept in the document; empty after a reset
+    // A .MAP file was chosen in this run, or the opened document named one:
+    // "Export .MAP Again" is offered from then on (a reset keeps it).
+    bool ExportAgainOffered = false;
     std::string Caption = "Varnholm";
 };
 
 // Three snapshots of all heights, newest first, and one redo.
 struct UndoHistory {
-    int UndoLevels = 0;                                                        // 0..3
+    int UndoLevels = 0;  // 0..3
+    // An undo has put RedoHeights aside and no redo has used them yet. A new
+    // snapshot leaves it, so a redo after a fresh edit is still possible.
+    bool RedoAvailable = false;
     std::vector<float> UndoHeights1, UndoHeights2, UndoHeights3, RedoHeights;  // [1..points]
 
     // Room for a terrain of `points` points; the snapshots are cleared.

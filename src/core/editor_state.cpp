@@ -15,6 +15,7 @@ void SetDefaults(EditorState& s, const std::string& programFolder) {
 void SetDefaults(EditorState& s, const AppPaths& paths) {
     // The terrain, the window and the services stay; the settings and the
     // session start over.
+    s.View = {};
     s.NewMap = {};
     s.Tools = {};
     s.Export = {};
@@ -25,6 +26,7 @@ void SetDefaults(EditorState& s, const AppPaths& paths) {
     s.LogPath = paths.LogFile;
     s.Doc.DocClean = true;
     s.History.UndoLevels = 0;
+    s.History.RedoAvailable = false;
     s.Pose = {};
     s.Stroke.PickedSquare = 0;
 }
@@ -38,15 +40,30 @@ void UpdateTerrainMesh(EditorState& s) {
     if (s.OnTerrainMeshUpdate) s.OnTerrainMeshUpdate();
 }
 
-Tool CurrentTool(const EditorState& s) {
-    const CommandStates& c = s.Commands;
-    if (c.cmdRaiseLower.Checked) return Tool::RaiseLower;
-    if (c.cmdMountain.Checked) return Tool::Mountain;
-    if (c.cmdSmooth.Checked) return Tool::Smooth;
-    if (c.cmdNoise.Checked) return Tool::Noise;
-    if (c.cmdFlatten.Checked) return Tool::Flatten;
-    if (c.cmdTouchUp.Checked) return Tool::TouchUp;
-    return Tool::None;
+int* RadiusField(ToolSettings& t, Tool tool) {
+    switch (tool) {
+        case Tool::RaiseLower:
+            return &t.RaiseLowerRadius;
+        case Tool::Smooth:
+            return &t.SmoothRadius;
+        case Tool::Noise:
+            return &t.NoiseRadius;
+        case Tool::Flatten:
+            return &t.FlattenRadius;
+        default:
+            return nullptr;
+    }
+}
+
+void SetCurrentTool(EditorState& s, Tool tool) {
+    if (tool == Tool::None) return;
+    s.CurrentTool = tool;
+    const int* radius = RadiusField(s.Tools, tool);
+    if (!radius) return;
+    if (tool != Tool::Flatten)
+        s.Tools.RadiusChoice = *radius == 1 ? 1 : 2;  // anything but Small shows as Large
+    else if (*radius >= 1 && *radius <= 4)
+        s.Tools.RadiusChoice = *radius;
 }
 
 }  // namespace vh

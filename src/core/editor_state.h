@@ -1,14 +1,14 @@
 // The editor's state: the user's settings, the terrain and the session's
-// records, the main window's menu state and the services. Passed by
-// reference to the command layer and the main loop; everything below them
-// takes the records it works on.
+// records, the current tool and the services. Passed by reference to the
+// command layer and the main loop; everything below them takes the records
+// it works on. The menus and toolbar show this state (ComputeCommandStates)
+// and keep none of their own.
 #pragma once
 
 #include <functional>
 #include <string>
 
 #include "core/app_paths.h"
-#include "core/command_states.h"
 #include "core/editor_records.h"
 #include "core/random.h"
 #include "core/settings_records.h"
@@ -16,9 +16,11 @@
 
 namespace vh {
 
-// The settings records (Window, NewMap, Tools, Export, Camera, Brushes,
-// Textures, Recent) come from the base, so the settings reader and writer
-// take exactly what the file keeps.
+enum class Tool { None = 0, RaiseLower, Mountain, Smooth, Noise, Flatten, TouchUp };
+
+// The settings records (Window, View, NewMap, Tools, Export, Camera,
+// Brushes, Textures, Recent) come from the base, so the settings reader and
+// writer take exactly what the file keeps.
 struct EditorState : Settings {
     AppPaths Paths;  // assets, settings file, log, dialog folder
 
@@ -28,11 +30,10 @@ struct EditorState : Settings {
     StrokeState Stroke;
     CameraPose Pose;
 
-    // The main window's menu and toolbar state (mirrored by the Qt window)
-    // and the main loop.
-    CommandStates Commands = InitialCommandStates();
+    // The tool the main loop applies to the picked square; always one.
+    Tool CurrentTool = Tool::RaiseLower;
+
     bool LoopRunning = false;
-    bool ClosingDialog = false;
 
     // Services.
     RandomSource Rnd;
@@ -61,9 +62,13 @@ void MarkDocumentChanged(EditorState& s);
 // kept finite first.
 void UpdateTerrainMesh(EditorState& s);
 
-enum class Tool { None = 0, RaiseLower, Mountain, Smooth, Noise, Flatten, TouchUp };
+// Make `tool` current; the radius menu shows its radius (see
+// ToolSettings::RadiusChoice). Tool::None changes nothing.
+void SetCurrentTool(EditorState& s, Tool tool);
 
-// The current tool is the checked one among the six tool menu items.
-Tool CurrentTool(const EditorState& s);
+// The radius field of a tool (RaiseLowerRadius, SmoothRadius, NoiseRadius or
+// FlattenRadius); nullptr for mountain/valley and touch-up, whose radius is
+// not the radius menu's.
+int* RadiusField(ToolSettings& t, Tool tool);
 
 }  // namespace vh

@@ -17,59 +17,10 @@ void ResetEditor(EditorState& s) {
     MarkDocumentChanged(s);  // the coming terrain is not saved anywhere yet
     s.Doc.LastExportPath.clear();
 
-    CommandStates& c = s.Commands;
-    for (ControlState* t : {&c.tbSave, &c.tbRaiseLower, &c.tbMountain, &c.tbSmooth, &c.tbNoise,
-                            &c.tbFlatten, &c.tbTouchUp, &c.tbGrid, &c.tbRadius, &c.tbDetails})
-        t->Enabled = true;
-    c.tbUndo.Enabled = false;
-    c.tbRedo.Enabled = false;
-
-    // Save works from the start; without a file it asks for one.
-    c.cmdSave.Enabled = true;
-    c.cmdUndo.Enabled = false;
-    c.cmdRedo.Enabled = false;
-    for (ControlState* m :
-         {&c.cmdSaveAs, &c.cmdExportMenu, &c.cmdSolid, &c.cmdSolidWire, &c.cmdWireframe,
-          &c.cmdPoints, &c.cmdFPS, &c.cmdSky, &c.cmdMip, &c.cmdHighlightMenu, &c.cmdHighlight,
-          &c.cmdShowLocked, &c.cmdInfo, &c.cmdCammera, &c.cmdTextures})
-        m->Enabled = true;
-    c.cmdHighlightEffected.Enabled = c.cmdHighlight.Checked;
-    c.cmdPointInfo.Enabled = c.cmdShowLocked.Checked;
-
-    c.cmdRadious.Enabled = true;
-    c.cmdRadXLarge.Enabled = false;
-    c.cmdRadXLarge.Checked = false;
-    c.cmdRadYLarge.Enabled = false;
-    c.cmdRadYLarge.Checked = false;
-    for (ControlState* m :
-         {&c.cmdConfiguration, &c.cmdRaiseLower, &c.cmdMountain, &c.cmdSmooth, &c.cmdNoise,
-          &c.cmdFlatten, &c.cmdTouchUp, &c.cmdUnlockAll, &c.cmdIgnoreLocked, &c.cmdGridChoice,
-          &c.cmdSmoothingPass, &c.cmdSmoothPassConfig, &c.cmdNoisePass, &c.cmdNoisePassConfig,
-          &c.cmdScalingPass, &c.cmdScalePassConfig, &c.cmdProperties})
-        m->Enabled = true;
-    c.cmdIgnoreLocked.Checked = false;
-
-    c.cmdRaiseLower.Checked = true;
-    for (ControlState* m : {&c.cmdMountain, &c.cmdSmooth, &c.cmdNoise, &c.cmdFlatten, &c.cmdTouchUp})
-        m->Checked = false;
-    c.tbRaiseLower.Checked = true;
-    for (ControlState* t : {&c.tbMountain, &c.tbSmooth, &c.tbNoise, &c.tbFlatten, &c.tbTouchUp})
-        t->Checked = false;
-
-    c.tbXLarge.Enabled = false;
-    c.tbYLarge.Enabled = false;
-    if (s.Tools.RaiseLowerRadius == 1) {
-        c.cmdRadSmall.Checked = true;
-        c.cmdRadLarge.Checked = false;
-        c.tbSmall.Enabled = false;
-        c.tbLarge.Enabled = true;
-    } else {
-        c.cmdRadLarge.Checked = true;
-        c.cmdRadSmall.Checked = false;
-        c.tbSmall.Enabled = true;
-        c.tbLarge.Enabled = false;
-    }
-
+    // Raise/lower with its radius shown, nothing to redo, locked points
+    // respected; with a terrain every control comes into its editing state.
+    s.History.RedoAvailable = false;
+    SetCurrentTool(s, Tool::RaiseLower);
     s.Doc.TerrainExists = true;
     s.Tools.IgnoreLocked = false;
     LogLine(s, "VH RESET : VH Reset");

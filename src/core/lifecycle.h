@@ -8,7 +8,8 @@
 namespace vh {
 
 // Prepare for a new or opened terrain: drop the view objects, camera and undo
-// back to their start, and bring every control into the editing state.
+// back to their start; raise/lower becomes the tool and locked points count
+// again. With TerrainExists set, the controls come into the editing state.
 void ResetEditor(EditorState& s);
 
 // A dialog is about to open: the loop stops and nothing stays picked.

@@ -27,7 +27,7 @@ size_t CharacterOffset(const std::string& text, size_t index) {
 
 }  // namespace
 
-void AddRecent(EditorState& s, const std::string& path) {
+void AddRecent(Settings& s, const std::string& path) {
     auto& r = s.Recent;
     if (r[1] != path) {
         int found = 0;
@@ -41,7 +41,7 @@ void AddRecent(EditorState& s, const std::string& path) {
         for (int j = from; j > 1; --j) r[j] = r[j - 1];
         r[1] = path;
     }
-    RefreshRecentMenu(s);
+    for (std::string& entry : r) entry = Trim(entry);
 }
 
 std::string RecentCaption(int k, const std::string& path) {
@@ -53,23 +53,6 @@ std::string RecentCaption(int k, const std::string& path) {
     std::string caption = "&";
     caption.append(std::to_string(k)).append(". ").append(path, 0, CharacterOffset(path, 3)).append("...").append(tail);
     return caption;
-}
-
-void RefreshRecentMenu(EditorState& s) {
-    bool any = false;
-    for (int k = 1; k <= kRecentCount; ++k) {
-        s.Recent[k] = Trim(s.Recent[k]);
-        ControlState& item = s.Commands.cmdRM[k];
-        if (s.Recent[k].empty()) {
-            item.Visible = false;
-            item.Caption.clear();
-        } else {
-            item.Visible = true;
-            item.Caption = RecentCaption(k, s.Recent[k]);
-            any = true;
-        }
-    }
-    s.Commands.cmdRmbSpace.Visible = any;
 }
 
 }  // namespace vh

@@ -1,10 +1,10 @@
 // The list of recently used documents (EditorState::Recent[1..8], entry 1 the
-// most recent) and the "&File" menu items that show it.
+// most recent) and the captions the "&File" menu shows for it.
 #pragma once
 
 #include <string>
 
-#include "core/editor_state.h"
+#include "core/settings_records.h"
 
 namespace vh {
 
@@ -12,12 +12,8 @@ constexpr int kRecentCount = 8;
 
 // Put path first: an entry equal to it (exact comparison) moves to the top,
 // otherwise everything moves down one and the last entry is dropped. Then
-// the menu is refreshed.
-void AddRecent(EditorState& s, const std::string& path);
-
-// Trim every entry, and write caption and visibility of cmdRM[1..8] and the
-// separator cmdRmbSpace.
-void RefreshRecentMenu(EditorState& s);
+// every entry is trimmed of blanks.
+void AddRecent(Settings& s, const std::string& path);
 
 // Caption of recent item k: the path itself when shorter than 32 characters,
 // else "&k. " + first 3 characters + "..." + the last 26 characters from their

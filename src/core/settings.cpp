@@ -210,15 +210,15 @@ const Entry* FindEntry(const std::string& upperKey, bool inTools) {
     return it == byKey.end() ? nullptr : it->second;
 }
 
-// The view items whose check mark a false value clears.
-ControlState* ViewItem(CommandStates& c, const std::string& k) {
-    if (k == "FPS") return &c.cmdFPS;
-    if (k == "SKY") return &c.cmdSky;
-    if (k == "MIPMAP") return &c.cmdMip;
-    if (k == "HIGHLIGHT") return &c.cmdHighlight;
-    if (k == "HIGHLIGHTEFFECTED") return &c.cmdHighlightEffected;
-    if (k == "HIGHLIGHTLOCKED") return &c.cmdShowLocked;
-    if (k == "INFO") return &c.cmdInfo;
+// The view switches that a false value turns off (a true one leaves them).
+bool ViewOptions::*ViewSwitch(const std::string& k) {
+    if (k == "FPS") return &ViewOptions::Fps;
+    if (k == "SKY") return &ViewOptions::Sky;
+    if (k == "MIPMAP") return &ViewOptions::MipMap;
+    if (k == "HIGHLIGHT") return &ViewOptions::Highlight;
+    if (k == "HIGHLIGHTEFFECTED") return &ViewOptions::HighlightEffected;
+    if (k == "HIGHLIGHTLOCKED") return &ViewOptions::ShowLocked;
+    if (k == "INFO") return &ViewOptions::Info;
     return nullptr;
 }
 
@@ -233,17 +233,19 @@ bool IsEditorKey(const std::string& k) {
 }
 
 bool IsKnownKey(const std::string& k, bool inTools) {
-    static CommandStates probe;
-    return IsEditorKey(k) || ViewItem(probe, k) || RecentIndex(k) || FindEntry(k, inTools);
+    return IsEditorKey(k) || ViewSwitch(k) || RecentIndex(k) || FindEntry(k, inTools);
 }
 
-void SetRenderMode(CommandStates& c, const std::string& value) {
-    const std::string v = UpperCase(value);
-    ControlState* items[] = {&c.cmdSolid, &c.cmdSolidWire, &c.cmdWireframe, &c.cmdPoints};
-    const char* names[] = {"SOLID", "SOLIDWIRE", "WIREFRAME", "POINTS"};
-    for (int i = 0; i < 4; ++i)
-        if (v == names[i])
-            for (int j = 0; j < 4; ++j) items[j]->Checked = (i == j);
+// The render modes with the words the file uses for them.
+constexpr std::pair<RenderMode, const char*> kRenderModes[] = {{RenderMode::Solid, "Solid"},
+                                                               {RenderMode::SolidWire, "SolidWire"},
+                                                               {RenderMode::Wireframe, "Wireframe"},
+                                                               {RenderMode::Points, "Points"}};
+
+// Any letter case; another word keeps the mode.
+void SetRenderMode(ViewOptions& view, const std::string& value) {
+    for (const auto& [mode, word] : kRenderModes)
+        if (UpperCase(value) == UpperCase(word)) view.Mode = mode;
 }
 
 }  // namespace
@@ -252,8 +254,7 @@ std::string SettingsPath(const EditorState& s) {
     return s.Paths.SettingsFile;
 }
 
-bool ApplySetting(Settings& s, CommandStates& c, const std::string& key, const std::string& value,
-                  bool inToolsSection) {
+bool ApplySetting(Settings& s, const std::string& key, const std::string& value, bool inToolsSection) {
     const std::string k = UpperCase(Trim(key));
     const std::string v = Trim(value);
     if (!IsKnownKey(k, inToolsSection)) return false;
@@ -276,12 +277,12 @@ bool ApplySetting(Settings& s, CommandStates& c, const std::string& key, const s
         const int st = RoundToInt16(ReadNumber(v));
         // Only normal, minimised and maximised exist; anything else is normal.
         w.WindowState = (st >= 0 && st <= 2) ? st : 0;
-    } else if (ControlState* item = ViewItem(c, k)) {
-        if (!ReadBool(v)) item->Checked = false;
+    } else if (bool ViewOptions::*option = ViewSwitch(k)) {
+        if (!ReadBool(v)) s.View.*option = false;
     } else if (k == "POINTINFO") {
-        if (ReadBool(v)) c.cmdPointInfo.Checked = true;
+        if (ReadBool(v)) s.View.PointInfo = true;
     } else if (k == "RENDERMODE") {
-        SetRenderMode(c, v);
+        SetRenderMode(s.View, v);
     } else if (int r = RecentIndex(k)) {
         s.Recent[r] = v;
     } else if (const Entry* e = FindEntry(k, inToolsSection)) {
@@ -295,7 +296,7 @@ bool ApplySetting(Settings& s, CommandStates& c, const std::string& key, const s
     return true;
 }
 
-bool ReadSettingsFile(Settings& s, CommandStates& marks, const std::string& path, std::string* error) {
+bool ReadSettingsFile(Settings& s, const std::string& path, std::string* error) {
     std::error_code ec;
     const std::filesystem::path p(path);
     if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path(), ec);  // failure ignored
@@ -320,11 +321,11 @@ bool ReadSettingsFile(Settings& s, CommandStates& marks, const std::string& path
         text.append(buf, n);
     std::fclose(f);
 
-    ApplySettingsText(s, marks, text);
+    ApplySettingsText(s, text);
     return true;
 }
 
-void ApplySettingsText(Settings& s, CommandStates& marks, std::string_view text) {
+void ApplySettingsText(Settings& s, std::string_view text) {
     bool inTools = false;
     size_t pos = 0;
     while (pos < text.size()) {
@@ -343,15 +344,15 @@ void ApplySettingsText(Settings& s, CommandStates& marks, std::string_view text)
         if (eq == std::string::npos) continue;
         const std::string value = Trim(line.substr(eq + 1));
         if (value.empty()) continue;
-        ApplySetting(s, marks, line.substr(0, eq), value, inTools);
+        ApplySetting(s, line.substr(0, eq), value, inTools);
     }
 }
 
 bool ReadSettings(EditorState& s) {
-    return ReadSettingsFile(s, s.Commands, SettingsPath(s));
+    return ReadSettingsFile(s, SettingsPath(s));
 }
 
-std::string SettingsText(const Settings& s, const CommandStates& c) {
+std::string SettingsText(const Settings& s) {
     std::string out;
     auto section = [&](const char* name) { out.append("\n[").append(name).append("]\n"); };
     auto line = [&](const std::string& key, const std::string& value) {
@@ -375,19 +376,18 @@ std::string SettingsText(const Settings& s, const CommandStates& c) {
     line("Left", PlainNumberText(left));
     line("Height", PlainNumberText(height));
     line("Width", PlainNumberText(width));
-    line("FPS", boolText(c.cmdFPS.Checked));
-    line("Sky", boolText(c.cmdSky.Checked));
-    line("MipMap", boolText(c.cmdMip.Checked));
-    line("Highlight", boolText(c.cmdHighlight.Checked));
-    line("HighlightEffected", boolText(c.cmdHighlightEffected.Checked));
-    line("HighlightLocked", boolText(c.cmdShowLocked.Checked));
-    line("PointInfo", boolText(c.cmdPointInfo.Checked));
-    line("Info", boolText(c.cmdInfo.Checked));
+    const ViewOptions& v = s.View;
+    line("FPS", boolText(v.Fps));
+    line("Sky", boolText(v.Sky));
+    line("MipMap", boolText(v.MipMap));
+    line("Highlight", boolText(v.Highlight));
+    line("HighlightEffected", boolText(v.HighlightEffected));
+    line("HighlightLocked", boolText(v.ShowLocked));
+    line("PointInfo", boolText(v.PointInfo));
+    line("Info", boolText(v.Info));
     line("WindowState", PlainNumberText(static_cast<float>(state)));
-    if (c.cmdSolid.Checked) line("RenderMode", "Solid");
-    if (c.cmdSolidWire.Checked) line("RenderMode", "SolidWire");
-    if (c.cmdWireframe.Checked) line("RenderMode", "Wireframe");
-    if (c.cmdPoints.Checked) line("RenderMode", "Points");
+    for (const auto& [mode, word] : kRenderModes)
+        if (v.Mode == mode) line("RenderMode", word);
 
     for (const Section& sec : Sections()) {
         section(sec.Name);
@@ -398,16 +398,15 @@ std::string SettingsText(const Settings& s, const CommandStates& c) {
     return out;
 }
 
-bool WriteSettingsFile(const Settings& s, const CommandStates& marks, const std::string& path,
-                       std::string* error) {
+bool WriteSettingsFile(const Settings& s, const std::string& path, std::string* error) {
     std::error_code ec;
     const std::filesystem::path p(path);
     if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path(), ec);
-    return WriteFileAtomically(path, SettingsText(s, marks), error);
+    return WriteFileAtomically(path, SettingsText(s), error);
 }
 
 bool WriteSettings(const EditorState& s, std::string* error) {
-    return WriteSettingsFile(s, s.Commands, SettingsPath(s), error);
+    return WriteSettingsFile(s, SettingsPath(s), error);
 }
 
 }  // namespace vh

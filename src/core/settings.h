@@ -1,6 +1,6 @@
 // The settings file (where AppPaths puts it), read once at start-up and
-// written once when the program ends. It keeps the Settings records and the
-// View menu's check marks (the marks are the view settings themselves).
+// written once when the program ends. It keeps the Settings records, the
+// view options among them.
 #pragma once
 
 #include <string>
@@ -17,26 +17,23 @@ std::string SettingsPath(const EditorState& s);
 // case after trimming, the value is trimmed and an empty value is skipped.
 // `inToolsSection` decides which threshold "SmoothThreshold" sets. Returns
 // false for a key the program does not know (nothing changes then).
-bool ApplySetting(Settings& s, CommandStates& marks, const std::string& key, const std::string& value,
-                  bool inToolsSection);
+bool ApplySetting(Settings& s, const std::string& key, const std::string& value, bool inToolsSection);
 
 // Read a settings file. A missing folder and file are created (empty);
 // lines without "=", empty values, unknown keys and garbage are skipped.
 // False (with *error) only when the file could not be read at all; the
 // records keep whatever they had then.
-bool ReadSettingsFile(Settings& s, CommandStates& marks, const std::string& path,
-                      std::string* error = nullptr);
+bool ReadSettingsFile(Settings& s, const std::string& path, std::string* error = nullptr);
 bool ReadSettings(EditorState& s);
 
 // Apply the lines of a settings file's text, as ReadSettingsFile does.
-void ApplySettingsText(Settings& s, CommandStates& marks, std::string_view text);
+void ApplySettingsText(Settings& s, std::string_view text);
 
 // The settings file's text.
-std::string SettingsText(const Settings& s, const CommandStates& marks);
+std::string SettingsText(const Settings& s);
 
 // Write the settings atomically, creating the folder when needed.
-bool WriteSettingsFile(const Settings& s, const CommandStates& marks, const std::string& path,
-                       std::string* error = nullptr);
+bool WriteSettingsFile(const Settings& s, const std::string& path, std::string* error = nullptr);
 bool WriteSettings(const EditorState& s, std::string* error = nullptr);
 
 }  // namespace vh

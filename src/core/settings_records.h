@@ -12,6 +12,8 @@
 #include <array>
 #include <string>
 
+#include "core/view_options.h"
+
 namespace vh {
 
 // [New]: the New Map dialog's choices, read by the generation pipeline.
@@ -59,6 +61,9 @@ struct NewMapSettings {
     int BitMapInvertColors = 0;  // the image's sign: -1 inverted, +1 not (0 until a map is generated)
 };
 
+// The Grid menu's choices by position 1..8.
+constexpr std::array<int, 9> kGridChoices = {0, 1, 2, 4, 8, 16, 32, 64, 128};
+
 // [Tools]: the height grid and the tools' settings.
 struct ToolSettings {
     int Grid = 16;             // one of 1, 2, 4 ... 128
@@ -82,6 +87,14 @@ struct ToolSettings {
     // Not kept in the settings file.
     float ScalePassFactor = 0.75f;
     bool IgnoreLocked = false;  // "&Ignore Locked Points"; false after a reset
+    // The checked positions of the Grid menu (1..8 for 1..128) and of the
+    // Effective Radious menu (1..4). Each follows its own commands rather
+    // than the value it stands for: at start-up "16" is checked whatever
+    // Grid the file restores; selecting a tool shows its radius, except that
+    // mountain/valley, touch-up and a flatten radius outside 1..4 leave the
+    // radius menu as it was.
+    int GridChoice = 5;
+    int RadiusChoice = 2;
 };
 
 // [Export]: how the .MAP export splits and places the brushes.
@@ -133,9 +146,10 @@ struct WindowPlacement {
 // [RecentMemory]: RM1..RM8 as Recent[1..8], entry 1 the most recent.
 using RecentList = std::array<std::string, 9>;
 
-// Everything the settings file keeps besides the View menu's check marks.
+// Everything the settings file keeps.
 struct Settings {
     WindowPlacement Window;
+    ViewOptions View;  // [Editor]'s view keys
     NewMapSettings NewMap;
     ToolSettings Tools;
     ExportSettings Export;

@@ -4,20 +4,6 @@
 
 namespace vh {
 
-namespace {
-
-void SetUndoEnabled(EditorState& s, bool on) {
-    s.Commands.cmdUndo.Enabled = on;
-    s.Commands.tbUndo.Enabled = on;
-}
-
-void SetRedoEnabled(EditorState& s, bool on) {
-    s.Commands.cmdRedo.Enabled = on;
-    s.Commands.tbRedo.Enabled = on;
-}
-
-}  // namespace
-
 void UndoHistory::Resize(int points) {
     const size_t n = static_cast<size_t>(std::max(points, 0)) + 1;
     for (std::vector<float>* v : {&UndoHeights1, &UndoHeights2, &UndoHeights3, &RedoHeights})
@@ -25,7 +11,6 @@ void UndoHistory::Resize(int points) {
 }
 
 void PushUndo(EditorState& s) {
-    SetUndoEnabled(s, true);
     const int n = s.History.UndoLevels;
     const int count = s.Terrain.PointCount;
     for (int i = 1; i <= count; ++i) {
@@ -47,18 +32,16 @@ void Undo(EditorState& s) {
         if (n >= 2) s.History.UndoHeights1[i] = s.History.UndoHeights2[i];
         if (n >= 3) s.History.UndoHeights2[i] = s.History.UndoHeights3[i];
     }
-    SetRedoEnabled(s, true);
+    s.History.RedoAvailable = true;
     s.History.UndoLevels = n - 1;
-    if (s.History.UndoLevels == 0) SetUndoEnabled(s, false);
     // Even back at the saved heights: counting it as a change is the safe side.
     MarkDocumentChanged(s);
     UpdateTerrainMesh(s);
 }
 
 void Redo(EditorState& s) {
-    if (!s.Commands.cmdRedo.Enabled) return;  // only once after an undo
-    SetUndoEnabled(s, true);
-    SetRedoEnabled(s, false);
+    if (!s.History.RedoAvailable) return;  // only once after an undo
+    s.History.RedoAvailable = false;
     const int n = s.History.UndoLevels;
     const int count = s.Terrain.PointCount;
     for (int i = 1; i <= count; ++i) {

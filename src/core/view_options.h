@@ -1,10 +1,7 @@
-// How the 3D view draws: the render mode and the View menu's switches.
-// The View menu's check marks are these settings (the settings file saves
-// them as such); ViewOptionsOf reads them, so the view asks one record
-// instead of individual menu items.
+// How the 3D view draws: the render mode and the View menu's switches. These
+// fields are the settings themselves: the View menu shows them as check
+// marks, the settings file keeps them, the renderer and overlay read them.
 #pragma once
-
-#include "core/command_states.h"
 
 namespace vh {
 
@@ -24,9 +21,5 @@ struct ViewOptions {
     // The sky shows only behind the solid modes.
     bool SkyShown() const { return Sky && (Mode == RenderMode::Solid || Mode == RenderMode::SolidWire); }
 };
-
-// The first checked of Solid & WireFrame, WireFrame and Points gives the
-// mode; none of them checked is Solid.
-ViewOptions ViewOptionsOf(const CommandStates& c);
 
 }  // namespace vh

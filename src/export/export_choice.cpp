@@ -60,7 +60,7 @@ std::string ChooseMapExportPath(EditorState& s, Prompts& prompts) {
     if (c.Path.empty() || !EndsWithNoCase(c.Path, ".MAP")) return {};
     // The document keeps its export path, so a new one is a change to it.
     EditDocumentSettings(s, [&](EditorState& e) { e.Doc.LastExportPath = c.Path; });
-    s.Commands.cmdExportAgain.Enabled = true;
+    s.Doc.ExportAgainOffered = true;
     return c.Path;
 }
 

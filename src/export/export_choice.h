@@ -20,7 +20,7 @@ FileDialogRequest ProposeExportFile(const EditorState& s, const std::string& tit
                                     const std::string& ext);
 
 // "Export To .&MAP": asks for the file. A chosen name ending in ".map" (any
-// case) becomes LastExportPath, enables "Export .MAP Again" and is returned;
+// case) becomes LastExportPath, offers "Export .MAP Again" and is returned;
 // anything else returns "" (nothing to do, nothing shown).
 std::string ChooseMapExportPath(EditorState& s, Prompts& prompts);
 

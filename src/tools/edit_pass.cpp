@@ -13,7 +13,7 @@
 namespace vh {
 
 void TouchUpKeys(EditorState& s, const InputState& in) {
-    if (!s.Commands.cmdTouchUp.Checked) return;
+    if (s.CurrentTool != Tool::TouchUp) return;
     TouchUpPageAndLockKeys(s, in);
 }
 
@@ -21,13 +21,13 @@ void WheelStep(EditorState& s, const InputState& in) {
     const int delta = in.Wheel > s.Stroke.PreviousWheel ? 1 : in.Wheel < s.Stroke.PreviousWheel ? -1 : 0;
     // The cycles are enforced every pass, so a radius set to 2 in the dialog
     // becomes 20 as soon as the tool runs again.
-    if (s.Commands.cmdTouchUp.Checked) TouchUpWheel(s, delta);
-    if (s.Commands.cmdMountain.Checked) MountVallWheel(s, delta);
+    if (s.CurrentTool == Tool::TouchUp) TouchUpWheel(s, delta);
+    if (s.CurrentTool == Tool::Mountain) MountVallWheel(s, delta);
     s.Stroke.PreviousWheel = in.Wheel;
 }
 
 void UpdateStroke(EditorState& s, const InputState& in, int hitSquare) {
-    if (s.Commands.cmdTouchUp.Checked) {
+    if (s.CurrentTool == Tool::TouchUp) {
         s.Stroke.ToolActive = in.Button1 || in.KeyDown(Key::PageUp) || in.KeyDown(Key::PageDown);
     } else {
         s.Stroke.ToolActive = in.Button1;
@@ -54,13 +54,28 @@ void UpdateStroke(EditorState& s, const InputState& in, int hitSquare) {
 
 void RunCurrentTool(EditorState& s, const InputState& in) {
     if (s.Stroke.PickedSquare == 0) return;
-    const CommandStates& c = s.Commands;
-    if (c.cmdRaiseLower.Checked) RaiseLowerTool(s);
-    if (c.cmdMountain.Checked) MountVallTool(s);
-    if (c.cmdSmooth.Checked) SmoothTool(s);
-    if (c.cmdFlatten.Checked) FlattenTool(s);
-    if (c.cmdNoise.Checked) NoiseTool(s);
-    if (c.cmdTouchUp.Checked) TouchUpTool(s, in);
+    switch (s.CurrentTool) {
+        case Tool::RaiseLower:
+            RaiseLowerTool(s);
+            break;
+        case Tool::Mountain:
+            MountVallTool(s);
+            break;
+        case Tool::Smooth:
+            SmoothTool(s);
+            break;
+        case Tool::Flatten:
+            FlattenTool(s);
+            break;
+        case Tool::Noise:
+            NoiseTool(s);
+            break;
+        case Tool::TouchUp:
+            TouchUpTool(s, in);
+            break;
+        case Tool::None:
+            break;
+    }
 }
 
 void RunEditPass(EditorState& s, const InputState& in, int hitSquare) {

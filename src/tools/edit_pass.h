@@ -26,7 +26,7 @@ void WheelStep(EditorState& s, const InputState& in);
 // the per-stroke undo snapshot and the resets on release.
 void UpdateStroke(EditorState& s, const InputState& in, int hitSquare);
 
-// The checked tool's pass, when a square is picked.
+// The current tool's pass, when a square is picked.
 void RunCurrentTool(EditorState& s, const InputState& in);
 
 }  // namespace vh

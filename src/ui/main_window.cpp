@@ -190,11 +190,9 @@ void MainWindow::OpenDialog(QDialog* dialog) {
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);
     connect(dialog, &QDialog::finished, this, [this, dialog](int) {
-        state_.ClosingDialog = true;
         dialog->hide();
         dialog->deleteLater();
         if (dialog_ == dialog) dialog_ = nullptr;
-        state_.ClosingDialog = false;
         CloseDialogAndResume(state_);
         RefreshControls();
     });

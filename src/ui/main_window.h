@@ -1,7 +1,8 @@
 // The main window: menus, toolbar, status line, progress bar and the 3D view;
 // the main loop as a per-frame tick; the dialog pattern; the file, edit,
 // view and export commands. Every enabled/checked/visible state of a menu
-// item or toolbar control lives in State().Commands; the window mirrors it.
+// item or toolbar control comes from ComputeCommandStates(State()); the
+// window mirrors it.
 #pragma once
 
 #include <QDialog>
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "core/command_states.h"
 #include "core/editor_state.h"
 #include "core/progress.h"
 #include "core/prompts.h"
@@ -135,6 +137,7 @@ private:
     void ExportHeightImageTo(const std::string& path);
 
     EditorState state_;
+    CommandStates shown_;  // what the controls show, as last computed
     Prompts& prompts_;
     std::map<std::string, std::function<void()>> handlers_;
     std::vector<Binding> bindings_;

@@ -9,7 +9,6 @@
 #include "core/document.h"
 #include "core/document_commands.h"
 #include "core/lifecycle.h"
-#include "core/recent.h"
 #include "core/settings.h"
 #include "core/undo.h"
 #include "export/export_choice.h"
@@ -23,20 +22,9 @@
 
 namespace vh::ui {
 
-namespace {
-
-// The render modes are one exclusive choice.
-void CheckRenderMode(CommandStates& c, ControlState CommandStates::*mode) {
-    for (ControlState CommandStates::*m : {&CommandStates::cmdSolid, &CommandStates::cmdSolidWire,
-                                           &CommandStates::cmdWireframe, &CommandStates::cmdPoints})
-        (c.*m).Checked = (m == mode);
-}
-
-}  // namespace
-
 void MainWindow::InstallWindowCommands() {
     EditorState& s = state_;
-    CommandStates& c = s.Commands;
+    ViewOptions& view = s.View;
 
     Prompts& prompts = prompts_;
 
@@ -73,28 +61,22 @@ void MainWindow::InstallWindowCommands() {
     RegisterCommand("cmdRedo", [&s] { Redo(s); });
 
     // ---- View ----
-    RegisterCommand("cmdSolid", [&c] { CheckRenderMode(c, &CommandStates::cmdSolid); });
-    RegisterCommand("cmdSolidWire", [&c] { CheckRenderMode(c, &CommandStates::cmdSolidWire); });
-    RegisterCommand("cmdWireframe", [&c] { CheckRenderMode(c, &CommandStates::cmdWireframe); });
-    RegisterCommand("cmdPoints", [&c] { CheckRenderMode(c, &CommandStates::cmdPoints); });
-    RegisterCommand("cmdHighlight", [&c] {
-        c.cmdHighlight.Checked = !c.cmdHighlight.Checked;
-        c.cmdHighlightEffected.Enabled = c.cmdHighlight.Checked;
-    });
-    RegisterCommand("cmdShowLocked", [&c] {
-        c.cmdShowLocked.Checked = !c.cmdShowLocked.Checked;
-        c.cmdPointInfo.Enabled = c.cmdShowLocked.Checked;
-    });
-    for (const auto& [name, item] : std::vector<std::pair<std::string, ControlState CommandStates::*>>{
-             {"cmdHighlightEffected", &CommandStates::cmdHighlightEffected},
-             {"cmdPointInfo", &CommandStates::cmdPointInfo},
-             {"cmdFPS", &CommandStates::cmdFPS},
-             {"cmdSky", &CommandStates::cmdSky},
-             {"cmdMip", &CommandStates::cmdMip},
-             {"cmdInfo", &CommandStates::cmdInfo}}) {
-        ControlState& toggle = c.*item;
-        RegisterCommand(name, [&toggle] { toggle.Checked = !toggle.Checked; });
-    }
+    for (const auto& [name, mode] :
+         std::vector<std::pair<std::string, RenderMode>>{{"cmdSolid", RenderMode::Solid},
+                                                         {"cmdSolidWire", RenderMode::SolidWire},
+                                                         {"cmdWireframe", RenderMode::Wireframe},
+                                                         {"cmdPoints", RenderMode::Points}})
+        RegisterCommand(name, [&view, mode] { view.Mode = mode; });
+    for (const auto& [name, option] : std::vector<std::pair<std::string, bool ViewOptions::*>>{
+             {"cmdHighlight", &ViewOptions::Highlight},
+             {"cmdHighlightEffected", &ViewOptions::HighlightEffected},
+             {"cmdShowLocked", &ViewOptions::ShowLocked},
+             {"cmdPointInfo", &ViewOptions::PointInfo},
+             {"cmdFPS", &ViewOptions::Fps},
+             {"cmdSky", &ViewOptions::Sky},
+             {"cmdMip", &ViewOptions::MipMap},
+             {"cmdInfo", &ViewOptions::Info}})
+        RegisterCommand(name, [&view, option] { view.*option = !(view.*option); });
 }
 
 void MainWindow::InstallOtherCommands() {
@@ -141,10 +123,9 @@ void MainWindow::StartUp() {
         state_.Window.ScreenHeightTwips = screen->geometry().height() * kTwipsPerPixel;
     }
     std::string error;
-    if (!ReadSettingsFile(state_, state_.Commands, SettingsPath(state_), &error))
+    if (!ReadSettingsFile(state_, SettingsPath(state_), &error))
         prompts_.Message("The settings could not be read. " + error, "Varnholm", PromptButtons::Ok,
                          PromptIcon::Exclamation);
-    RefreshRecentMenu(state_);
     resize(1024, 768);
     ApplyWindowPlacement();
     RefreshControls();

@@ -138,7 +138,7 @@ std::string CommandForToolbarKey(const std::string& key) {
 QAction* MainWindow::Bind(QAction* action, const std::string& name, bool checkable) {
     action->setObjectName(QString::fromStdString(name));
     action->setCheckable(checkable);
-    ControlState* control = FindControl(state_.Commands, name);
+    ControlState* control = FindControl(shown_, name);
     if (control) bindings_.push_back({action, control, false, {}});
     actions_[name] = action;
     return action;
@@ -332,6 +332,7 @@ void MainWindow::BuildToolbar() {
 }
 
 void MainWindow::RefreshControls() {
+    shown_ = ComputeCommandStates(state_);
     for (Binding& b : bindings_) {
         const ControlState& c = *b.control;
         if (b.action->isEnabled() != c.Enabled) b.action->setEnabled(c.Enabled);

@@ -48,7 +48,7 @@ void RunPass(MainWindowServices& sv, void (*pass)(EditorState&)) {
 
 void OpenToolConfiguration(MainWindowServices& sv) {
     EditorState& s = sv.State();
-    switch (CurrentTool(s)) {
+    switch (s.CurrentTool) {
         case Tool::RaiseLower:
             sv.OpenDialog(new FrmRaiseLowerConfig(s, sv.Window()));
             break;

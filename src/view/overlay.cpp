@@ -66,7 +66,7 @@ void DrawPointMarker(OverlayScene& o, const EditorState& s, int point, Rgb c, bo
         for (int bit : {1, 2, 4})
             if (!(i & bit)) o.Lines.push_back({corner(i), corner(i | bit), c});
 
-    if (!withInfo || !ViewOptionsOf(s.Commands).PointInfo) return;
+    if (!withInfo || !s.View.PointInfo) return;
     const float dx = m.x - s.Pose.CameraPos.x, dy = m.y - s.Pose.CameraPos.y, dz = m.z - s.Pose.CameraPos.z;
     if (std::sqrt(dx * dx + dy * dy + dz * dz) >= kPointInfoDistance) return;
     if (!InFrontOfCamera(s.Pose, m)) return;
@@ -84,7 +84,7 @@ EffectedSquares EffectedSquaresOf(const EditorState& s, int square) {
     };
     const std::vector<int> all = next({Dir::Next, Dir::Prev, Dir::Left, Dir::Right, Dir::NextLeft,
                                        Dir::NextRight, Dir::PrevLeft, Dir::PrevRight});
-    switch (CurrentTool(s)) {
+    switch (s.CurrentTool) {
         case Tool::RaiseLower:
             if (s.Tools.RaiseLowerRadius == 2) {
                 e.Outlined =
@@ -131,7 +131,7 @@ int TouchUpCornerPoint(const EditorState& s, int square) {
 
 OverlayScene BuildOverlay(const EditorState& s) {
     OverlayScene o;
-    const ViewOptions view = ViewOptionsOf(s.Commands);
+    const ViewOptions& view = s.View;
     const Terrain& t = s.Terrain;
     if (view.ShowLocked) {
         const int n = std::min(t.PointCount, static_cast<int>(t.Points.size()) - 1);
@@ -146,7 +146,7 @@ OverlayScene BuildOverlay(const EditorState& s) {
             for (int k : e.Outlined) DrawSquareOutline(o, t, k, kRed);
             for (int k : e.DiagonalsOnly) DrawDiagonal(o, t, k, kRed);
         }
-        if (CurrentTool(s) == Tool::TouchUp) {
+        if (s.CurrentTool == Tool::TouchUp) {
             const int p = TouchUpCornerPoint(s, picked);
             if (t.IsPoint(p)) {
                 if (t.Points[p].Locked)

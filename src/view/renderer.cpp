@@ -377,7 +377,7 @@ void Renderer::Draw(const EditorState& s, double fps) {
     const qreal dpr = d.widget->devicePixelRatioF();
     const int w = d.widget->width(), h = d.widget->height();
     d.gl->glViewport(0, 0, static_cast<GLsizei>(w * dpr), static_cast<GLsizei>(h * dpr));
-    const ViewOptions view = ViewOptionsOf(s.Commands);
+    const ViewOptions& view = s.View;
     const SceneColour c = SceneColourOf(view.Mode);
     d.gl->glClearColor(c.r, c.g, c.b, 1.0f);
     d.gl->glEnable(GL_DEPTH_TEST);

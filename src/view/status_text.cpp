@@ -23,7 +23,7 @@ std::string Whole(double v) {
 
 // "X Z H": the square's centre, or the touch-up corner with that tool.
 std::string OriginText(const EditorState& s, int k) {
-    if (CurrentTool(s) == Tool::TouchUp) {
+    if (s.CurrentTool == Tool::TouchUp) {
         const int p = TouchUpCornerPoint(s, k);
         if (p > 0) {
             const TerrainPoint& q = s.Terrain.Points[p];
@@ -97,7 +97,7 @@ std::string StatusLineText(const EditorState& s) {
 }
 
 std::array<std::string, 5> InfoOverlayLines(const EditorState& s) {
-    const Tool t = CurrentTool(s);
+    const Tool t = s.CurrentTool;
     const int k = Picked(s);
     std::array<std::string, 5> lines;
     lines[0] = ToolLine(t);

@@ -99,7 +99,7 @@ TEST_F(GenerateVerb, SettingsFileThenOverrides) {
     s.NewMap.Y = 5;
     const std::string ini = dir.File("Varnholm.ini");
     std::string error;
-    ASSERT_TRUE(vh::WriteSettingsFile(s, s.Commands, ini, &error)) << error;
+    ASSERT_TRUE(vh::WriteSettingsFile(s, ini, &error)) << error;
     ASSERT_EQ(Generate("--settings \"" + ini + "\" --set X=17"), 0) << vhtest::ReadFileBytes(log);
     const auto r = Result();
     ASSERT_EQ(r.Terrain.PointCount, 17 * 5);

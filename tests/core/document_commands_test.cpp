@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "core/command_states.h"
 #include "core/document.h"
 #include "core/recent.h"
 #include "core/rules.h"
@@ -94,10 +95,10 @@ TEST_F(Commands, OpeningADocumentThatWasExportedOffersExportAgain) {
         vhtest::MakeTerrain(d, 3, 3);
         d.Doc.LastExportPath = exported;
         ASSERT_TRUE(vh::WriteDocument(d, dir.File("e.vhm"), nullptr));
-        s.Commands.cmdExportAgain.Enabled = false;
+        s.Doc.ExportAgainOffered = false;
         prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("e.vhm"))};
         ASSERT_TRUE(vh::CommandOpen(s, prompts));
-        EXPECT_EQ(s.Commands.cmdExportAgain.Enabled, !exported.empty()) << exported;
+        EXPECT_EQ(vh::ComputeCommandStates(s).cmdExportAgain.Enabled, !exported.empty()) << exported;
     }
 }
 
@@ -197,7 +198,7 @@ TEST_F(Commands, RecentItemOpensTheClickedDocumentEvenWhenSavingFirstReordersThe
     EXPECT_EQ(s.Recent[1], path);
     EXPECT_EQ(s.Recent[2], dir.File("current.vhm"));
     EXPECT_EQ(s.Recent[3], "/a.vhm");
-    EXPECT_EQ(s.Commands.cmdRM[1].Caption, vh::RecentCaption(1, path));
+    EXPECT_EQ(vh::ComputeCommandStates(s).cmdRM[1].Caption, vh::RecentCaption(1, path));
 }
 
 TEST_F(Commands, EmptyOrMissingRecentEntryOpensNothing) {

@@ -14,26 +14,25 @@ TEST(Reset, BringsControlsIntoTheEditingStateLogsAndCallsTheHook) {
     s.LogPath = dir.File("debugVH.txt");
     bool dropped = false;
     s.OnReset = [&] { dropped = true; };
-    s.Commands.cmdHighlight.Checked = false;
-    s.Commands.cmdMountain.Checked = true;
-    s.Commands.cmdRaiseLower.Checked = false;
-    s.Commands.cmdIgnoreLocked.Checked = true;
-    s.Commands.cmdRadXLarge.Checked = true;
+    s.View.Highlight = false;
+    s.CurrentTool = Tool::Flatten;
+    s.Tools.RadiusChoice = 3;
     s.Tools.IgnoreLocked = true;
     s.History.UndoLevels = 2;
+    s.History.RedoAvailable = true;
     s.Doc.LastExportPath = "/x.map";
     s.Pose.CameraYaw = 1;
     s.Stroke.PickedSquare = 7;
     ResetEditor(s);
-    const CommandStates& c = s.Commands;
+    const CommandStates c = ComputeCommandStates(s);
     for (const ControlState* on :
          {&c.tbSave, &c.cmdSave, &c.cmdSaveAs, &c.cmdExportMenu, &c.cmdPointInfo, &c.tbSmall, &c.cmdProperties})
         EXPECT_TRUE(on->Enabled);
-    for (const ControlState* off : {&c.tbUndo, &c.cmdHighlightEffected, &c.cmdRadXLarge,
+    for (const ControlState* off : {&c.tbUndo, &c.tbRedo, &c.cmdHighlightEffected, &c.cmdRadXLarge,
                                     &c.tbXLarge, &c.tbYLarge, &c.tbLarge})
         EXPECT_FALSE(off->Enabled);
     EXPECT_TRUE(c.tbRaiseLower.Checked && c.cmdRaiseLower.Checked && c.cmdRadLarge.Checked);
-    EXPECT_FALSE(c.tbMountain.Checked || c.cmdMountain.Checked || c.cmdIgnoreLocked.Checked ||
+    EXPECT_FALSE(c.tbFlatten.Checked || c.cmdFlatten.Checked || c.cmdIgnoreLocked.Checked ||
                  c.cmdRadXLarge.Checked);
     EXPECT_TRUE(s.Doc.TerrainExists);
     EXPECT_FALSE(s.Tools.IgnoreLocked || s.History.UndoLevels || s.Doc.DocClean || s.Stroke.PickedSquare ||
@@ -51,10 +50,11 @@ TEST(Reset, RaiseLowerRadiusOneShowsSmallCheckedAndItsEntryDisabled) {
     s.LogPath.clear();
     s.Tools.RaiseLowerRadius = 1;
     ResetEditor(s);
-    EXPECT_TRUE(s.Commands.cmdRadSmall.Checked);
-    EXPECT_FALSE(s.Commands.cmdRadLarge.Checked);
-    EXPECT_FALSE(s.Commands.tbSmall.Enabled);
-    EXPECT_TRUE(s.Commands.tbLarge.Enabled);
+    const CommandStates c = ComputeCommandStates(s);
+    EXPECT_TRUE(c.cmdRadSmall.Checked);
+    EXPECT_FALSE(c.cmdRadLarge.Checked);
+    EXPECT_FALSE(c.tbSmall.Enabled);
+    EXPECT_TRUE(c.tbLarge.Enabled);
 }
 
 TEST(DialogPattern, CloseRestartsTheLoopOnlyWithATerrainAndOnlyOnce) {

@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "core/command_states.h"
+#include "core/editor_state.h"
+
 namespace {
 
 using vh::EditorState;
@@ -61,26 +64,20 @@ TEST(RecentCaption, CountsCharactersNotBytes) {
     EXPECT_EQ(vh::RecentCaption(3, "/home/levels/" + euros + ".vhm"), "&3. /ho.../" + euros + ".vhm");
 }
 
-TEST(RefreshRecentMenu, HidesEmptyItemsTrimsEntriesAndShowsSeparator) {
+TEST(RecentMenu, ShowsTrimmedEntriesByCaptionAndTheSeparatorOnlyWithThem) {
     EditorState s;
-    s.Recent[1] = "  /a.vhm ";
-    s.Recent[3] = "/home/levels/quake/base/mountains.vhm";
-    vh::RefreshRecentMenu(s);
+    s.Recent[2] = "/home/levels/quake/base/mountains.vhm";
+    vh::AddRecent(s, "  /a.vhm ");
     EXPECT_EQ(s.Recent[1], "/a.vhm");
-    EXPECT_TRUE(s.Commands.cmdRM[1].Visible);
-    EXPECT_EQ(s.Commands.cmdRM[1].Caption, "/a.vhm");
-    EXPECT_TRUE(s.Commands.cmdRM[3].Visible);
-    EXPECT_EQ(s.Commands.cmdRM[3].Caption, "&3. /ho.../quake/base/mountains.vhm");
-    for (int k : {2, 4, 5, 6, 7, 8}) EXPECT_FALSE(s.Commands.cmdRM[k].Visible) << k;
-    EXPECT_TRUE(s.Commands.cmdRmbSpace.Visible);
+    const vh::CommandStates c = vh::ComputeCommandStates(s);
+    EXPECT_TRUE(c.cmdRM[1].Visible);
+    EXPECT_EQ(c.cmdRM[1].Caption, "/a.vhm");
+    EXPECT_TRUE(c.cmdRM[3].Visible);
+    EXPECT_EQ(c.cmdRM[3].Caption, "&3. /ho.../quake/base/mountains.vhm");
+    for (int k : {2, 4, 5, 6, 7, 8}) EXPECT_FALSE(c.cmdRM[k].Visible) << k;
+    EXPECT_TRUE(c.cmdRmbSpace.Visible);
 
-    EditorState t;  // blank entries only: the separator goes too
-    t.Recent[2] = "   ";
-    t.Commands.cmdRmbSpace.Visible = t.Commands.cmdRM[2].Visible = true;
-    vh::RefreshRecentMenu(t);
-    EXPECT_EQ(t.Recent[2], "");
-    EXPECT_FALSE(t.Commands.cmdRM[2].Visible);
-    EXPECT_FALSE(t.Commands.cmdRmbSpace.Visible);
+    EXPECT_FALSE(vh::ComputeCommandStates(EditorState()).cmdRmbSpace.Visible);
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ EditorState ReadText(const std::string& text) {
     vhtest::WriteFileBytes(dir.File("v.ini"), text);
     EditorState s = Fresh();
     std::string error;
-    EXPECT_TRUE(vh::ReadSettingsFile(s, s.Commands, dir.File("v.ini"), &error)) << error;
+    EXPECT_TRUE(vh::ReadSettingsFile(s, dir.File("v.ini"), &error)) << error;
     return s;
 }
 
@@ -48,28 +48,25 @@ std::vector<std::string> SectionLines(const std::string& text, const std::string
 
 TEST(SettingsRead, RenderModeAndViewItems) {
     EditorState s = ReadText("  rendermode  =  points  \nFPS=no\nSky=0\nMipMap=fAlSe\nInfo=False\n");
-    EXPECT_TRUE(s.Commands.cmdPoints.Checked);
-    EXPECT_FALSE(s.Commands.cmdSolid.Checked || s.Commands.cmdSolidWire.Checked ||
-                 s.Commands.cmdWireframe.Checked);
+    EXPECT_EQ(s.View.Mode, vh::RenderMode::Points);
     // Only the word False unchecks.
-    EXPECT_TRUE(s.Commands.cmdFPS.Checked);
-    EXPECT_TRUE(s.Commands.cmdSky.Checked);
-    EXPECT_FALSE(s.Commands.cmdMip.Checked);
-    EXPECT_FALSE(s.Commands.cmdInfo.Checked);
-    EditorState u = ReadText("RenderMode=Shaded\n");
-    EXPECT_TRUE(u.Commands.cmdSolid.Checked);
-    EXPECT_FALSE(u.Commands.cmdPoints.Checked);
+    EXPECT_TRUE(s.View.Fps);
+    EXPECT_TRUE(s.View.Sky);
+    EXPECT_FALSE(s.View.MipMap);
+    EXPECT_FALSE(s.View.Info);
+    EXPECT_EQ(ReadText("RenderMode=Shaded\n").View.Mode, vh::RenderMode::Solid);
+    EXPECT_EQ(ReadText("RenderMode=Wireframe\nRenderMode=junk\n").View.Mode, vh::RenderMode::Wireframe);
 }
 
 TEST(SettingsRead, TrueNeverRechecksButPointInfoOnlyChecks) {
     EditorState s = Fresh();
-    s.Commands.cmdHighlight.Checked = false;
-    s.Commands.cmdPointInfo.Checked = true;
-    vh::ApplySetting(s, s.Commands, "Highlight", "True", false);
-    vh::ApplySetting(s, s.Commands, "PointInfo", "False", false);
-    EXPECT_FALSE(s.Commands.cmdHighlight.Checked);
-    EXPECT_TRUE(s.Commands.cmdPointInfo.Checked);
-    EXPECT_TRUE(ReadText("PointInfo=yes\n").Commands.cmdPointInfo.Checked);
+    s.View.Highlight = false;
+    s.View.PointInfo = true;
+    vh::ApplySetting(s, "Highlight", "True", false);
+    vh::ApplySetting(s, "PointInfo", "False", false);
+    EXPECT_FALSE(s.View.Highlight);
+    EXPECT_TRUE(s.View.PointInfo);
+    EXPECT_TRUE(ReadText("PointInfo=yes\n").View.PointInfo);
 }
 
 TEST(SettingsRead, NumbersRoundHalvesToEvenClampAndReadLeniently) {
@@ -108,7 +105,7 @@ TEST(SettingsRead, NewMapCheckBoxesReadAsNumbersAndAreWrittenAsOneOrZero) {
     const EditorState s = ReadText("Smooth=0.4\nFractal=5\nCircle=-1\nSlope=abc\nBitMap=0.6\n");
     EXPECT_FALSE(s.NewMap.Smooth || s.NewMap.Slope);  // 0.4 rounds to 0; a text reads as 0
     EXPECT_TRUE(s.NewMap.Fractal && s.NewMap.Circle && s.NewMap.BitMap);
-    const auto lines = SectionLines(vh::SettingsText(s, s.Commands), "New");
+    const auto lines = SectionLines(vh::SettingsText(s), "New");
     for (const char* line : {"Smooth=0", "Fractal=1", "Circle=1", "Slope=0", "BitMap=1"})
         EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
 }
@@ -136,8 +133,8 @@ TEST(SettingsRead, KeysApplyAnywhereLaterWinsAndGarbageDoesNotHurt) {
     EXPECT_EQ(s.NewMap.Size, 128);
     EXPECT_EQ(s.Recent[1], "/maps/a.vhm");
     EXPECT_EQ(s.Recent[8], "/maps/h.vhm");
-    EXPECT_FALSE(vh::ApplySetting(s, s.Commands, "Colour", "red", false));
-    EXPECT_TRUE(vh::ApplySetting(s, s.Commands, " maxnoise ", " 20 ", false));
+    EXPECT_FALSE(vh::ApplySetting(s, "Colour", "red", false));
+    EXPECT_TRUE(vh::ApplySetting(s, " maxnoise ", " 20 ", false));
     EXPECT_EQ(s.Tools.MaxNoise, 20.0f);
 }
 
@@ -145,13 +142,13 @@ TEST(SettingsRead, WindowPlacementIsCheckedAgainstTheScreen) {
     EditorState s = Fresh();
     s.Window.ScreenHeightTwips = 12000;
     s.Window.ScreenWidthTwips = 20004;
-    vh::ApplySetting(s, s.Commands, "Top", "12001", false);
-    vh::ApplySetting(s, s.Commands, "Left", "20004", false);
+    vh::ApplySetting(s, "Top", "12001", false);
+    vh::ApplySetting(s, "Left", "20004", false);
     EXPECT_EQ(s.Window.WindowTop, 1500.0f);
     EXPECT_EQ(s.Window.WindowLeft, 20004.0f);  // equal to the width is still on screen
-    vh::ApplySetting(s, s.Commands, "Left", "30000", false);
+    vh::ApplySetting(s, "Left", "30000", false);
     EXPECT_EQ(s.Window.WindowLeft, 2500.0f);  // 20004 / 8 = 2500.5, halves to even
-    vh::ApplySetting(s, s.Commands, "WindowState", "77", false);
+    vh::ApplySetting(s, "WindowState", "77", false);
     EXPECT_EQ(s.Window.WindowState, 0);
 }
 
@@ -189,7 +186,7 @@ TEST(SettingsWrite, NumbersArePlainDecimalsWithUpToSevenSignificantDigits) {
     s.Camera.WalkSpeed = 3.4e38f;
     s.Camera.StrafeSpeed = 0.7f;
     s.Window.WindowWidth = 1.5e7f;
-    const std::string text = vh::SettingsText(s, s.Commands);
+    const std::string text = vh::SettingsText(s);
     for (const char* line : {"\nMaxSeed=12345680\n", "\nSensitivity=0.00001\n", "\nMinNormal=-0.00000015\n",
                              "\nWalkSpeed=340000000000000000000000000000000000000\n", "\nStrafeSpeed=0.7\n",
                              "\nWidth=15000000\n", "\nMaxNormal=4032\n"})
@@ -204,17 +201,14 @@ TEST(SettingsWrite, EditorSectionWritesWindowAndViewItems) {
     s.Window.WindowLeft = 450.5f;
     s.Window.WindowHeight = 9000;
     s.Window.WindowWidth = 12000;
-    s.Commands.cmdSky.Checked = false;
-    s.Commands.cmdPointInfo.Checked = true;
-    s.Commands.cmdSolid.Checked = false;
-    s.Commands.cmdWireframe.Checked = true;
-    s.Commands.cmdPoints.Checked = true;
-    EXPECT_EQ(
-        SectionLines(vh::SettingsText(s, s.Commands), "Editor"),
-        (std::vector<std::string>{"Top=600", "Left=450.5", "Height=9000", "Width=12000", "FPS=True",
-                                  "Sky=False", "MipMap=True", "Highlight=True", "HighlightEffected=True",
-                                  "HighlightLocked=True", "PointInfo=True", "Info=True", "WindowState=0",
-                                  "RenderMode=Wireframe", "RenderMode=Points"}));
+    s.View.Sky = false;
+    s.View.PointInfo = true;
+    s.View.Mode = vh::RenderMode::Wireframe;
+    EXPECT_EQ(SectionLines(vh::SettingsText(s), "Editor"),
+              (std::vector<std::string>{"Top=600", "Left=450.5", "Height=9000", "Width=12000", "FPS=True",
+                                        "Sky=False", "MipMap=True", "Highlight=True",
+                                        "HighlightEffected=True", "HighlightLocked=True", "PointInfo=True",
+                                        "Info=True", "WindowState=0", "RenderMode=Wireframe"}));
 }
 
 TEST(SettingsWrite, MaximisedWindowWritesTheStandardPlacement) {
@@ -225,7 +219,7 @@ TEST(SettingsWrite, MaximisedWindowWritesTheStandardPlacement) {
     s.Window.WindowHeight = 16000;
     for (int state : {2, 1}) {  // minimised is written as maximised
         s.Window.WindowState = state;
-        std::vector<std::string> e = SectionLines(vh::SettingsText(s, s.Commands), "Editor");
+        std::vector<std::string> e = SectionLines(vh::SettingsText(s), "Editor");
         ASSERT_GE(e.size(), 13u);
         EXPECT_EQ((std::vector<std::string>{e[0], e[1], e[2], e[3], e[12]}),
                   (std::vector<std::string>{"Top=2025", "Left=3600", "Height=7410", "Width=8115",
@@ -245,16 +239,15 @@ TEST(SettingsRoundTrip, BothSmoothThresholdsAndEverySettingComeBack) {
     a.Brushes.TopScaleY = 0.125f;
     a.Textures.GroundTexture = "/tex/other ground.png";
     a.Recent[5] = "/m/five.vhm";
-    a.Commands.cmdFPS.Checked = false;
-    a.Commands.cmdSolid.Checked = false;
-    a.Commands.cmdSolidWire.Checked = true;
+    a.View.Fps = false;
+    a.View.Mode = vh::RenderMode::SolidWire;
     std::string error;
     ASSERT_TRUE(vh::WriteSettings(a, &error)) << error;
     EditorState b = Fresh(dir.Path().string());
     ASSERT_TRUE(vh::ReadSettings(b));
     EXPECT_EQ(b.NewMap.SmoothThreshold, 12.5f);
     EXPECT_EQ(b.Tools.SmoothToolThreshold, 99.0f);
-    EXPECT_EQ(vh::SettingsText(b, b.Commands), vh::SettingsText(a, a.Commands));
+    EXPECT_EQ(vh::SettingsText(b), vh::SettingsText(a));
 }
 
 TEST(SettingsWrite, LineBreaksCannotSplitTheFileAndFailuresAreReported) {
@@ -262,16 +255,15 @@ TEST(SettingsWrite, LineBreaksCannotSplitTheFileAndFailuresAreReported) {
     s.NewMap.BitMapPath = "/a\nX=5";
     s.Recent[2] = "/b\r\nY=9";
     TempDir dir;
-    ASSERT_TRUE(vh::WriteSettingsFile(s, s.Commands, dir.File("c.ini")));
+    ASSERT_TRUE(vh::WriteSettingsFile(s, dir.File("c.ini")));
     EditorState t = Fresh();
-    ASSERT_TRUE(vh::ReadSettingsFile(t, t.Commands, dir.File("c.ini")));
+    ASSERT_TRUE(vh::ReadSettingsFile(t, dir.File("c.ini")));
     EXPECT_EQ(t.NewMap.X, 17);
     EXPECT_EQ(t.NewMap.Y, 17);
     EXPECT_EQ(t.NewMap.BitMapPath, "/a X=5");
     vhtest::WriteFileBytes(dir.File("file"), "x");
     std::string error;
-    EXPECT_FALSE(vh::WriteSettingsFile(Fresh(), vh::InitialCommandStates(),
-                                       dir.File("file/config/Varnholm.ini"), &error));
+    EXPECT_FALSE(vh::WriteSettingsFile(Fresh(), dir.File("file/config/Varnholm.ini"), &error));
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(vhtest::ReadFileBytes(dir.File("file")), "x");
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/command_states.h"
 #include "support/terrain_fixture.h"
 
 using namespace vh;
@@ -16,12 +17,12 @@ void Stroke(EditorState& s, float newHeight) {
 
 // Menu entry and toolbar button must agree: 1 both on, 0 both off, -1 mixed.
 int UndoState(const EditorState& s) {
-    bool m = s.Commands.cmdUndo.Enabled, t = s.Commands.tbUndo.Enabled;
-    return m != t ? -1 : m;
+    const CommandStates c = ComputeCommandStates(s);
+    return c.cmdUndo.Enabled != c.tbUndo.Enabled ? -1 : c.cmdUndo.Enabled;
 }
 int RedoState(const EditorState& s) {
-    bool m = s.Commands.cmdRedo.Enabled, t = s.Commands.tbRedo.Enabled;
-    return m != t ? -1 : m;
+    const CommandStates c = ComputeCommandStates(s);
+    return c.cmdRedo.Enabled != c.tbRedo.Enabled ? -1 : c.cmdRedo.Enabled;
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ protected:
         s.Doc.DocPath.clear();
         s.Recent = {};
         s.Doc.LastExportPath.clear();
-        s.Commands.cmdExportAgain.Enabled = false;
+        s.Doc.ExportAgainOffered = false;
     }
     // Opens the dialog (cancelled) from each known state and checks what it proposes.
     void ExpectProposals(const std::function<std::string(vh::EditorState&, vh::Prompts&)>& choose,
@@ -69,11 +69,11 @@ TEST_F(ExportChoice, ExportMap) {
     for (const char* path : {"/maps/a.bmp", "/maps/a.Map"})
         prompts.FileAnswers.push_back(ScriptedPrompts::Choose(path));
     EXPECT_EQ(ChooseMapExportPath(s, prompts), "");
-    EXPECT_FALSE(s.Commands.cmdExportAgain.Enabled);
+    EXPECT_FALSE(s.Doc.ExportAgainOffered);
     s.Doc.DocClean = true;
     EXPECT_EQ(ChooseMapExportPath(s, prompts), "/maps/a.Map");
     EXPECT_EQ(s.Doc.LastExportPath, "/maps/a.Map");
-    EXPECT_TRUE(s.Commands.cmdExportAgain.Enabled);
+    EXPECT_TRUE(s.Doc.ExportAgainOffered);
     EXPECT_FALSE(s.Doc.DocClean);  // the document keeps its export path
     s.Doc.DocClean = true;
     prompts.FileAnswers.push_back(ScriptedPrompts::Choose("/maps/a.Map"));
@@ -125,7 +125,7 @@ TEST_F(ExportChoice, ExportBitmap) {
     prompts.FileAnswers.push_back(ScriptedPrompts::Choose("/img/h.png"));
     EXPECT_EQ(ChooseBmpExportPath(s, prompts), "/img/h.BMP");
     EXPECT_EQ(s.Doc.LastExportPath, "");
-    EXPECT_FALSE(s.Commands.cmdExportAgain.Enabled);
+    EXPECT_FALSE(s.Doc.ExportAgainOffered);
     EXPECT_EQ(ChooseBmpExportPath(s, prompts), "");
 }
 

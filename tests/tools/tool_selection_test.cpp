@@ -2,27 +2,155 @@
 
 #include <gtest/gtest.h>
 
+#include "core/command_states.h"
 #include "tools/edit_pass.h"
 #include "tools_fixture.h"
 
+using vh::CommandStates;
+using vh::ControlState;
+using vh::RenderMode;
 using vh::Tool;
-using Flags = std::vector<bool>;
+using Item = ControlState CommandStates::*;
 
 namespace {
 
-TEST(SelectTool, FlattenWithRadiusThreeShowsXAxesLargeAndDisablesConfiguration) {
+constexpr Tool kTools[] = {Tool::RaiseLower, Tool::Mountain, Tool::Smooth,
+                           Tool::Noise,      Tool::Flatten,  Tool::TouchUp};
+// Each toolbar button and the menu command it stands for.
+constexpr std::pair<Item, Item> kButtons[] = {
+    {&CommandStates::tbNew, &CommandStates::cmdNew},
+    {&CommandStates::tbOpen, &CommandStates::cmdOpen},
+    {&CommandStates::tbSave, &CommandStates::cmdSave},
+    {&CommandStates::tbUndo, &CommandStates::cmdUndo},
+    {&CommandStates::tbRedo, &CommandStates::cmdRedo},
+    {&CommandStates::tbRaiseLower, &CommandStates::cmdRaiseLower},
+    {&CommandStates::tbMountain, &CommandStates::cmdMountain},
+    {&CommandStates::tbSmooth, &CommandStates::cmdSmooth},
+    {&CommandStates::tbNoise, &CommandStates::cmdNoise},
+    {&CommandStates::tbFlatten, &CommandStates::cmdFlatten},
+    {&CommandStates::tbTouchUp, &CommandStates::cmdTouchUp},
+    {&CommandStates::tbDetails, &CommandStates::cmdConfiguration},
+    {&CommandStates::tbRadius, &CommandStates::cmdRadious},
+    {&CommandStates::tbGrid, &CommandStates::cmdGridChoice},
+};
+
+using Items = std::vector<const ControlState*>;
+
+Items Of(const CommandStates& c, std::initializer_list<Item> items) {
+    Items out;
+    for (Item i : items) out.push_back(&(c.*i));
+    return out;
+}
+Items Tools(const CommandStates& c) {
+    return Of(c, {&CommandStates::cmdRaiseLower, &CommandStates::cmdMountain, &CommandStates::cmdSmooth,
+                  &CommandStates::cmdNoise, &CommandStates::cmdFlatten, &CommandStates::cmdTouchUp});
+}
+Items Modes(const CommandStates& c) {
+    return Of(c, {&CommandStates::cmdSolid, &CommandStates::cmdSolidWire, &CommandStates::cmdWireframe,
+                  &CommandStates::cmdPoints});
+}
+Items RadiusItems(const CommandStates& c) {
+    return Of(c, {&CommandStates::cmdRadSmall, &CommandStates::cmdRadLarge, &CommandStates::cmdRadXLarge,
+                  &CommandStates::cmdRadYLarge});
+}
+Items RadiusEntries(const CommandStates& c) {
+    return Of(c, {&CommandStates::tbSmall, &CommandStates::tbLarge, &CommandStates::tbXLarge,
+                  &CommandStates::tbYLarge});
+}
+Items GridItems(const CommandStates& c) {
+    Items out;
+    for (int k = 1; k <= 8; ++k) out.push_back(&c.cmdGrid[k]);
+    return out;
+}
+Items GridEntries(const CommandStates& c) {
+    Items out;
+    for (int k = 1; k <= 8; ++k) out.push_back(&c.GridEntry(k));
+    return out;
+}
+
+// Positions (1-based) of the items that pass `test`.
+std::vector<int> Where(const Items& items, bool (*test)(const ControlState&)) {
+    std::vector<int> at;
+    for (size_t i = 0; i < items.size(); ++i)
+        if (test(*items[i])) at.push_back(static_cast<int>(i) + 1);
+    return at;
+}
+bool IsChecked(const ControlState& x) {
+    return x.Checked;
+}
+bool IsEnabled(const ControlState& x) {
+    return x.Enabled;
+}
+bool IsDisabled(const ControlState& x) {
+    return !x.Enabled;
+}
+
+// What the radius menu shows for a tool's radius field value r.
+int ShownRadius(Tool t, int r) {
+    return t == Tool::Flatten ? r : (r == 1 ? 1 : 2);
+}
+
+TEST(CommandStates, InvariantsOverEveryToolRadiusAndRenderMode) {
+    for (int m = 0; m < 4; ++m)
+        for (int ti = 0; ti < 6; ++ti)
+            for (int r = 1; r <= 4; ++r) {
+                const Tool tool = kTools[ti];
+                SCOPED_TRACE(::testing::Message() << "tool " << ti << " radius " << r << " mode " << m);
+                vhtools::ToolTerrain t;
+                t.s.View.Mode = static_cast<RenderMode>(m);
+                t.s.Tools.RaiseLowerRadius = t.s.Tools.SmoothRadius = t.s.Tools.NoiseRadius =
+                    t.s.Tools.FlattenRadius = r;
+                vh::SelectTool(t.s, tool);
+                const CommandStates c = vh::ComputeCommandStates(t.s);
+
+                EXPECT_EQ(Where(Tools(c), IsChecked), std::vector<int>{ti + 1});
+                EXPECT_EQ(Where(Modes(c), IsChecked), std::vector<int>{m + 1});
+                for (const auto& [button, command] : kButtons) {
+                    EXPECT_EQ((c.*button).Enabled, (c.*command).Enabled);
+                    EXPECT_EQ((c.*button).Checked, (c.*command).Checked);
+                }
+                const bool flatten = tool == Tool::Flatten;
+                const bool radius = tool != Tool::Mountain && tool != Tool::TouchUp;
+                EXPECT_EQ(c.cmdRadious.Enabled, radius);
+                EXPECT_EQ(c.cmdConfiguration.Enabled, !flatten && tool != Tool::TouchUp);
+                // X and Y Axes Large only for flatten, in the menu and the drop-down.
+                const std::vector<int> offered =
+                    flatten ? std::vector<int>{1, 2, 3, 4} : std::vector<int>{1, 2};
+                EXPECT_EQ(Where(RadiusItems(c), IsEnabled), offered);
+                EXPECT_EQ(c.tbXLarge.Enabled || c.tbYLarge.Enabled, flatten);
+                // One radius checked; the current one is the drop-down's disabled entry.
+                const std::vector<int> checked = Where(RadiusItems(c), IsChecked);
+                ASSERT_EQ(checked.size(), 1u);
+                if (radius) {
+                    EXPECT_EQ(checked[0], ShownRadius(tool, r));
+                }
+                const std::vector<int> disabled = Where(RadiusEntries(c), IsDisabled);
+                EXPECT_EQ(disabled.front(), checked[0]);
+                EXPECT_EQ(disabled.size(), flatten ? 1u : 3u);
+                EXPECT_EQ(Where(Modes(c), IsDisabled), std::vector<int>{});
+
+                if (!radius) continue;
+                // "tbRadius": Large shown goes to Small, anything else to Large.
+                const int next = checked[0] == 2 ? 1 : 2;
+                vh::ToolbarRadiusClick(t.s);
+                EXPECT_EQ(*vh::RadiusField(t.s.Tools, tool), next);
+                EXPECT_EQ(Where(RadiusItems(vh::ComputeCommandStates(t.s)), IsChecked),
+                          std::vector<int>{next});
+            }
+}
+
+TEST(SelectTool, AFlattenRadiusTheMenuDoesNotOfferLeavesTheMenuAsItWas) {
     vhtools::ToolTerrain t;
-    t.s.Tools.FlattenRadius = 3;
+    t.s.Tools.SmoothRadius = 1;
+    t.s.Tools.FlattenRadius = 7;  // from a settings file
+    vh::SelectTool(t.s, Tool::Smooth);
+    vh::SelectTool(t.s, Tool::Mountain);
     vh::SelectTool(t.s, Tool::Flatten);
-    const auto& c = t.s.Commands;
-    EXPECT_EQ(
-        (Flags{c.cmdRadXLarge.Checked, c.cmdRadSmall.Checked, c.cmdRadLarge.Checked, c.cmdRadYLarge.Checked}),
-        (Flags{true, false, false, false}));
-    EXPECT_EQ((Flags{c.tbXLarge.Enabled, c.tbSmall.Enabled, c.tbLarge.Enabled, c.tbYLarge.Enabled}),
-              (Flags{false, true, true, true}));
-    EXPECT_EQ((Flags{c.cmdConfiguration.Enabled, c.tbDetails.Enabled, c.cmdRadious.Enabled,
-                     c.cmdRadXLarge.Enabled}),
-              (Flags{false, false, true, true}));
+    const CommandStates c = vh::ComputeCommandStates(t.s);
+    EXPECT_EQ(Where(RadiusItems(c), IsChecked), std::vector<int>{1});
+    EXPECT_EQ(Where(RadiusEntries(c), IsDisabled), std::vector<int>{1});
+    vh::ToolbarRadiusClick(t.s);
+    EXPECT_EQ(t.s.Tools.FlattenRadius, 2);
 }
 
 TEST(SelectTool, TouchUpAlwaysStartsAtCornerOne) {
@@ -47,24 +175,26 @@ TEST(ToolbarRadius, TogglesSmallAndLargeAndFromYAxesLargeGoesToLarge) {
     vh::SelectTool(t.s, Tool::Flatten);
     vh::ToolbarRadiusClick(t.s);
     EXPECT_EQ(t.s.Tools.FlattenRadius, 2);
-    EXPECT_TRUE(t.s.Commands.cmdRadLarge.Checked);
+    EXPECT_TRUE(vh::ComputeCommandStates(t.s).cmdRadLarge.Checked);
 }
 
-TEST(ToolbarGrid, StepsFrom128BackToOneAndIgnoresAGridThatIsNoChoice) {
+TEST(ToolbarGrid, StepsByGridFrom128BackToOneAndIgnoresAGridThatIsNoChoice) {
     vhtools::ToolTerrain t;
-    vh::GridCommand(t.s, 8);
+    // The settings file restores Grid, the menu still shows "16".
+    t.s.Tools.Grid = 64;
+    EXPECT_EQ(Where(GridItems(vh::ComputeCommandStates(t.s)), IsChecked), std::vector<int>{5});
+    vh::ToolbarGridClick(t.s);
+    EXPECT_EQ(t.s.Tools.Grid, 128);
     vh::ToolbarGridClick(t.s);
     EXPECT_EQ(t.s.Tools.Grid, 1);
-    EXPECT_TRUE(t.s.Commands.cmdGrid[1].Checked);
-    EXPECT_FALSE(t.s.Commands.cmdGrid[8].Checked);
-    vh::ToolbarGridClick(t.s);
-    EXPECT_EQ(t.s.Tools.Grid, 2);
+    CommandStates c = vh::ComputeCommandStates(t.s);
+    EXPECT_EQ(Where(GridItems(c), IsChecked), std::vector<int>{1});
+    EXPECT_EQ(Where(GridEntries(c), IsDisabled), std::vector<int>{1});
 
     t.s.Tools.Grid = 12;
-    const auto before = t.s.Commands.cmdGrid;
     vh::ToolbarGridClick(t.s);
     EXPECT_EQ(t.s.Tools.Grid, 12);
-    for (int k = 1; k <= 8; ++k) EXPECT_EQ(t.s.Commands.cmdGrid[k].Checked, before[k].Checked);
+    EXPECT_EQ(Where(GridItems(vh::ComputeCommandStates(t.s)), IsChecked), std::vector<int>{1});
 }
 
 struct EditPass : ::testing::Test {

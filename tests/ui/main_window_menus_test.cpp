@@ -116,11 +116,12 @@ TEST(MainWindowMenus, MenuBarAndToolMenuOrder) {
 
 TEST(MainWindowMenus, RefreshControlsMirrorsStatesAndAClickedCheckMarkIsPutBack) {
     WindowRig rig;
-    vh::CommandStates& c = rig.State().Commands;
-    c.cmdSave.Enabled = c.cmdPoints.Checked = c.cmdRM[2].Visible = c.tbSmooth.Checked = true;
-    c.cmdSolid.Checked = c.tbRaiseLower.Checked = false;
-    c.cmdRM[2].Caption = "/maps/valley.vhm";
-    rig.State().Doc.Caption = "valley.vhm - Varnholm";
+    vh::EditorState& s = rig.State();
+    s.Doc.TerrainExists = true;
+    s.View.Mode = vh::RenderMode::Points;
+    s.CurrentTool = vh::Tool::Smooth;
+    s.Recent[2] = "/maps/valley.vhm";
+    s.Doc.Caption = "valley.vhm - Varnholm";
     rig.window->RefreshControls();
     EXPECT_TRUE(rig.window->Action("cmdSave")->isEnabled());
     EXPECT_TRUE(rig.window->Action("cmdPoints")->isChecked());
@@ -132,10 +133,8 @@ TEST(MainWindowMenus, RefreshControlsMirrorsStatesAndAClickedCheckMarkIsPutBack)
     EXPECT_EQ(rig.window->windowTitle(), "valley.vhm[*] - Varnholm");
 
     // A click on the checked render mode would uncheck it in Qt; the mode stays.
-    c.cmdPoints.Enabled = true;
-    rig.window->RefreshControls();
     rig.window->Action("cmdPoints")->trigger();
-    EXPECT_TRUE(c.cmdPoints.Checked);
+    EXPECT_EQ(s.View.Mode, vh::RenderMode::Points);
     EXPECT_TRUE(rig.window->Action("cmdPoints")->isChecked());
 }
 

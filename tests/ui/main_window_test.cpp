@@ -125,7 +125,7 @@ TEST(MainWindowCommands, ToolbarClicksClearThePickAndSelectToolOrGrid) {
     EXPECT_EQ(rig.State().Stroke.PickedSquare, 0);
     EXPECT_FALSE(rig.State().Stroke.ToolActive);
     EXPECT_TRUE(rig.window->Action("cmdSmooth")->isChecked());
-    EXPECT_FALSE(rig.State().Commands.cmdRaiseLower.Checked);
+    EXPECT_EQ(rig.State().CurrentTool, vh::Tool::Smooth);
     EXPECT_FALSE(rig.window->Action("tbRaiseLower")->isChecked());
     rig.window->Action("tb64")->trigger();
     EXPECT_EQ(rig.State().Tools.Grid, 64);

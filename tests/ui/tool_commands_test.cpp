@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QLineEdit>
 
+#include "core/command_states.h"
 #include "core/undo.h"
 #include "fake_services_fixture.h"
 #include "support/terrain_fixture.h"
@@ -51,7 +52,7 @@ TEST_F(ToolCommandsTest, EachToolItemMakesItsToolCurrent) {
     };
     for (const auto& [name, tool] : tools) {
         Run(name);
-        EXPECT_EQ(vh::CurrentTool(s), tool) << name;
+        EXPECT_EQ(s.CurrentTool, tool) << name;
     }
 }
 
@@ -67,7 +68,7 @@ TEST_F(ToolCommandsTest, ConfigurationOpensTheCurrentToolsDialogOrNothing) {
     for (const auto& [tool, dialog] : tools) {
         const size_t opened = services.openedDialogs.size();
         Run(tool);
-        EXPECT_EQ(s.Commands.cmdConfiguration.Enabled, dialog != nullptr) << tool;
+        EXPECT_EQ(vh::ComputeCommandStates(s).cmdConfiguration.Enabled, dialog != nullptr) << tool;
         Run("cmdConfiguration");
         ASSERT_EQ(services.openedDialogs.size(), opened + (dialog ? 1 : 0)) << tool;
         if (dialog) {
@@ -81,7 +82,7 @@ TEST_F(ToolCommandsTest, GridItemsAndToolbarGridSetTheGrid) {
     for (int i = 1; i <= 8; ++i) {
         Run("cmdGrid" + std::to_string(i));
         EXPECT_EQ(s.Tools.Grid, expected[i]);
-        EXPECT_TRUE(s.Commands.cmdGrid[i].Checked);
+        EXPECT_EQ(s.Tools.GridChoice, i);
     }
     Run("tbGrid");
     EXPECT_EQ(s.Tools.Grid, 1);

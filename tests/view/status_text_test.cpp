@@ -9,13 +9,6 @@ namespace {
 class StatusText : public ::testing::Test {
 protected:
     void SetUp() override { vhtest::MakeTerrain(s, 17, 17, 256); }
-    void Tool(vh::ControlState vh::CommandStates::*item) {
-        auto& c = s.Commands;
-        for (auto* t :
-             {&c.cmdRaiseLower, &c.cmdMountain, &c.cmdSmooth, &c.cmdNoise, &c.cmdFlatten, &c.cmdTouchUp})
-            t->Checked = false;
-        (c.*item).Checked = true;
-    }
     vh::EditorState s;
 };
 
@@ -38,7 +31,7 @@ TEST_F(StatusText, OriginIsTheCornerAverageRoundedHalfToEven) {
 }
 
 TEST_F(StatusText, TouchUpShowsTheCornerPointInsteadOfTheCentre) {
-    Tool(&vh::CommandStates::cmdTouchUp);
+    s.CurrentTool = vh::Tool::TouchUp;
     s.Stroke.PickedSquare = 18;
     s.Stroke.TouchUpCorner = 2;  // CornerNextLeft
     const int p = s.Terrain.Corners(18).c0;
@@ -51,13 +44,13 @@ TEST_F(StatusText, TouchUpShowsTheCornerPointInsteadOfTheCentre) {
 }
 
 TEST_F(StatusText, RadiusNamesPerTool) {
-    Tool(&vh::CommandStates::cmdFlatten);
+    s.CurrentTool = vh::Tool::Flatten;
     const char* names[] = {"Radius: Small", "Radius: Large", "Radius: X Axes Large", "Radius: Y Axes Large"};
     for (int r = 1; r <= 4; ++r) {
         s.Tools.FlattenRadius = static_cast<int16_t>(r);
         EXPECT_EQ(vh::view::InfoOverlayLines(s)[1], names[r - 1]);
     }
-    Tool(&vh::CommandStates::cmdMountain);
+    s.CurrentTool = vh::Tool::Mountain;
     s.Tools.MountVallRadius = 12;
     EXPECT_EQ(vh::view::InfoOverlayLines(s)[0], "Tool: Mountain\\Valley");
     EXPECT_EQ(vh::view::InfoOverlayLines(s)[1], "Radius: 12 Blocks");

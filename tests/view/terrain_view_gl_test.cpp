@@ -23,8 +23,8 @@ protected:
         s.Pose.CameraPos = {0, 2500, -2500};
         s.Pose.CameraTarget = {0, 0, 0};
         s.LoopRunning = true;
-        s.Commands.cmdFPS.Checked = false;
-        s.Commands.cmdInfo.Checked = false;
+        s.View.Fps = false;
+        s.View.Info = false;
         view = std::make_unique<TerrainView>(s);
         view->resize(kW, kH);
         view->show();
@@ -51,12 +51,6 @@ protected:
         return n;
     }
 
-    void Mode(vh::ControlState vh::CommandStates::*item) {
-        auto& c = s.Commands;
-        c.cmdSolid.Checked = c.cmdSolidWire.Checked = c.cmdWireframe.Checked = c.cmdPoints.Checked = false;
-        (c.*item).Checked = true;
-    }
-
     static constexpr int kW = 320, kH = 240;
     vhtest::TempDir dir;
     vh::EditorState s;
@@ -67,26 +61,26 @@ TEST_F(TerrainViewGl, GroundIsDrawnAndSkyShowsOnlyInTheTwoSolidModes) {
     const QImage f = Frame();
     EXPECT_TRUE(Ground(f.pixel(kW / 2, kH / 2))) << std::hex << f.pixel(kW / 2, kH / 2);
     EXPECT_TRUE(Sky(f.pixel(kW / 2, 2))) << std::hex << f.pixel(kW / 2, 2);
-    Mode(&vh::CommandStates::cmdSolidWire);
+    s.View.Mode = vh::RenderMode::SolidWire;
     EXPECT_TRUE(Sky(Frame().pixel(kW / 2, 2)));
-    Mode(&vh::CommandStates::cmdWireframe);
+    s.View.Mode = vh::RenderMode::Wireframe;
     EXPECT_TRUE(Scene(Frame().pixel(kW / 2, 2)));
-    Mode(&vh::CommandStates::cmdPoints);
+    s.View.Mode = vh::RenderMode::Points;
     EXPECT_TRUE(Black(Frame().pixel(kW / 2, 2)));
-    Mode(&vh::CommandStates::cmdSolid);
-    s.Commands.cmdSky.Checked = false;
+    s.View.Mode = vh::RenderMode::Solid;
+    s.View.Sky = false;
     EXPECT_TRUE(Scene(Frame().pixel(kW / 2, 2)));
 }
 
 TEST_F(TerrainViewGl, PointsModeDrawsPointsOnABlackScene) {
-    Mode(&vh::CommandStates::cmdPoints);
+    s.View.Mode = vh::RenderMode::Points;
     const QImage f = Frame();
     const QRect middle(kW / 4, kH / 3, kW / 2, kH / 2);
     const int points = Count(f, Ground, middle);
     const int black = Count(f, Black, middle);
     EXPECT_GT(points, 20);
     EXPECT_GT(black, points);
-    Mode(&vh::CommandStates::cmdSolid);
+    s.View.Mode = vh::RenderMode::Solid;
     EXPECT_EQ(Count(Frame(), Black, middle), 0);
 }
 
@@ -95,14 +89,14 @@ TEST_F(TerrainViewGl, PickedSquareGetsARedOutline) {
     const int k = view->PickSquare(kW / 2, kH / 2);
     ASSERT_NE(k, 0);
     s.Stroke.PickedSquare = k;
-    s.Commands.cmdHighlightEffected.Checked = false;
+    s.View.HighlightEffected = false;
     const QImage f = Frame();
     EXPECT_GT(Count(f, Red, QRect(kW / 2 - 40, kH / 2 - 40, 80, 80)), 20);
     EXPECT_EQ(Count(f, Red, QRect(0, 0, kW / 4, kH)), 0);
     // The effected neighbours widen the outlined area.
-    s.Commands.cmdHighlightEffected.Checked = true;
+    s.View.HighlightEffected = true;
     EXPECT_GT(Count(Frame(), Red), Count(f, Red));
-    s.Commands.cmdHighlight.Checked = false;
+    s.View.Highlight = false;
     EXPECT_EQ(Count(Frame(), Red), 0);
 }
 
@@ -110,7 +104,7 @@ TEST_F(TerrainViewGl, LockedPointsShowGreenCubes) {
     EXPECT_EQ(Count(Frame(), Green), 0);
     s.Terrain.Points[145].Locked = true;  // the map's centre
     EXPECT_GT(Count(Frame(), Green, QRect(kW / 2 - 30, kH / 2 - 30, 60, 60)), 5);
-    s.Commands.cmdShowLocked.Checked = false;
+    s.View.ShowLocked = false;
     EXPECT_EQ(Count(Frame(), Green), 0);
 }
 
