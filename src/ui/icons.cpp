@@ -277,10 +277,4 @@ QIcon ToolbarIcon(const QString& key) {
     return icon;
 }
 
-QStringList ToolbarIconKeys() {
-    QStringList keys;
-    for (const auto& [key, drawer] : Drawers()) keys << key;
-    return keys;
-}
-
 }  // namespace vh::ui

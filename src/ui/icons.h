@@ -4,7 +4,7 @@
 
 #include <QIcon>
 #include <QPixmap>
-#include <QStringList>
+#include <QString>
 
 namespace vh::ui {
 
@@ -16,8 +16,5 @@ QIcon ToolbarIcon(const QString& key);
 // One rendering of an icon: size x size logical pixels at the given ratio.
 // A null pixmap for an unknown key.
 QPixmap DrawToolbarIcon(const QString& key, int size, qreal devicePixelRatio = 1.0);
-
-// Every key ToolbarIcon knows.
-QStringList ToolbarIconKeys();
 
 }  // namespace vh::ui

@@ -16,7 +16,6 @@
 #include <cmath>
 
 #include "core/lifecycle.h"
-#include "tools/tool_selection.h"
 #include "view/terrain_view.h"
 
 namespace vh::ui {
@@ -70,8 +69,7 @@ MainWindow::MainWindow(Prompts& prompts, const AppPaths& paths, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts) {
     setObjectName("frmMain");
     state_.Paths = paths;
-    BuildMenus();
-    BuildToolbar();
+    BuildControls();
     BuildCentre();
     progress_ = std::make_unique<WindowProgress>(txtCoord_, progBar_);
 
@@ -86,8 +84,6 @@ MainWindow::MainWindow(Prompts& prompts, const AppPaths& paths, QWidget* parent)
         LoopPass();
     });
 
-    InstallWindowCommands();
-    InstallOtherCommands();
     StartUp();
 }
 
@@ -142,35 +138,13 @@ void MainWindow::BuildCentre() {
 
 // ---- services -------------------------------------------------------------
 
-void MainWindow::RegisterCommand(const std::string& name, std::function<void()> handler) {
-    handlers_[name] = std::move(handler);
-}
-
-bool MainWindow::RunCommand(const std::string& name) {
-    const auto it = handlers_.find(name);
-    if (it == handlers_.end() || ended_) return false;
-    // Copy: a handler may register commands and so replace itself.
-    const std::function<void()> handler = it->second;
-    ++handlerDepth_;
-    handler();
-    --handlerDepth_;
-    if (!ended_) RefreshControls();
-    return true;
-}
-
-bool MainWindow::RunToolbarKey(const std::string& key) {
-    const std::string command = CommandForToolbarKey(key);
-    if (command.empty()) return false;
-    // Every toolbar click drops the pick first.
-    ToolbarClearPick(state_);
-    return RunCommand(command);
-}
-
 void MainWindow::SetWaitCursor(bool on) {
-    if (on)
+    if (on) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
+    } else {
+        progBar_->hide();
         QApplication::restoreOverrideCursor();
+    }
 }
 
 Progress& MainWindow::StatusProgress() {

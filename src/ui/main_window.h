@@ -1,24 +1,24 @@
 // The main window: menus, toolbar, status line, progress bar and the 3D view;
-// the main loop as a per-frame tick; the dialog pattern; the file, edit,
-// view and export commands. Every enabled/checked/visible state of a menu
-// item or toolbar control comes from ComputeCommandStates(State()); the
-// window mirrors it.
+// the main loop as a per-frame tick; the dialog pattern; start-up and quit.
+// Menus, toolbar and shortcuts are built from the command table; every
+// enabled/checked/visible state and run-time caption of a control comes from
+// ComputeCommandStates(State()), which the window mirrors after each command.
 #pragma once
 
 #include <QDialog>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "core/command_states.h"
 #include "core/editor_state.h"
 #include "core/progress.h"
 #include "core/prompts.h"
+#include "ui/command_table.h"
+#include "ui/help.h"
 #include "ui/main_window_services.h"
 
 class QAction;
@@ -31,15 +31,6 @@ class QToolButton;
 class TerrainView;
 
 namespace vh::ui {
-
-// The control state behind a command or toolbar key ("cmdSave", "cmdRM3",
-// "cmdGrid5", "tbRadius", "tb16", "tbSmall", ...); nullptr for unknown names.
-ControlState* FindControl(CommandStates& commands, const std::string& name);
-
-// The menu command a toolbar key stands for ("tbNew" -> "cmdNew", "tbDetails"
-// -> "cmdConfiguration", "tb16" -> "cmdGrid5", "tbXLarge" -> "cmdRadXLarge");
-// "tbRadius" and "tbGrid" are commands of their own; empty for unknown keys.
-std::string CommandForToolbarKey(const std::string& key);
 
 // Window geometry in twips (15 per pixel), as the settings file keeps it.
 constexpr int kTwipsPerPixel = 15;
@@ -57,16 +48,16 @@ public:
     EditorState& State() override { return state_; }
     Prompts& UserPrompts() override { return prompts_; }
     QWidget* Window() override { return this; }
+    TerrainView* View() override { return pic3D_; }
+    WebShell& Web() override { return web_; }
     void OpenDialog(QDialog* dialog) override;
     void RefreshControls() override;
     void SetWaitCursor(bool on) override;
-    void RegisterCommand(const std::string& name, std::function<void()> handler) override;
-
-    // Runs the handler registered under a command name, then refreshes the
-    // controls and the loop. False when nothing is registered under it.
-    bool RunCommand(const std::string& name);
-    // A toolbar key as a click on it: clears the pick, then dispatches.
-    bool RunToolbarKey(const std::string& key);
+    // The status line and the progress bar as a Progress for long operations.
+    Progress& StatusProgress() override;
+    // The quit flow of "&Close" and the close box: unsaved-changes prompt,
+    // settings written, program ended. False when the user cancelled.
+    bool Quit() override;
 
     // One pass of the main loop (also what the tick runs).
     void LoopPass();
@@ -77,9 +68,6 @@ public:
     // missing file gets Open's message and leaves the editor as it was.
     bool OpenDocument(const std::string& path);
 
-    // The quit flow of "&Close" and the close box: unsaved-changes prompt,
-    // settings written, program ended. False when the user cancelled.
-    bool Quit();
     bool Ended() const { return ended_; }
 
     // The dialog opened by OpenDialog and not yet closed, if any.
@@ -91,10 +79,6 @@ public:
     QLineEdit* StatusLine() const { return txtCoord_; }
     QProgressBar* ProgressBar() const { return progBar_; }
     QToolBar* Toolbar() const { return tBar_; }
-    TerrainView* View() const { return pic3D_; }
-
-    // The status line and the progress bar as a Progress for long operations.
-    Progress& StatusProgress();
 
 signals:
     // The quit flow ended the program; the application should exit.
@@ -107,39 +91,27 @@ protected:
 private:
     struct Binding {
         QAction* action = nullptr;
-        ControlState* control = nullptr;
+        StateRef state;
         bool mirrorCaption = false;
         std::string caption;  // last caption set, for mirrored captions
     };
 
-    void BuildMenus();
-    void BuildToolbar();
+    void BuildControls();
+    QAction* AddAction(const Command& row, QWidget* owner);
+    void AddToolbarControl(const Command& row, QAction* action, QMenu* dropDown);
+    void Run(const Command& row);
     void BuildCentre();
-    QAction* AddItem(QMenu* menu, const std::string& name, const QString& caption,
-                     const QKeySequence& shortcut = {}, bool checkable = false);
-    QAction* Bind(QAction* action, const std::string& name, bool checkable);
-    QAction* AddToolbarAction(const std::string& key, const QString& tooltip, bool checkable);
-    QToolButton* AddMenuButton(const std::string& key, const QString& tooltip,
-                               const std::vector<std::pair<std::string, QString>>& entries);
 
-    void InstallWindowCommands();
-    void InstallOtherCommands();
-    void HookView();
     void StartUp();
     void ApplyWindowPlacement();
     void StoreWindowPlacement();
-    void OpenNewMapDialog();
-    void OpenExportOptionsDialog();
     void EndProgram();
     void SyncLoop();
     void ClearPickFromWindow();
-    void ExportMapTo(const std::string& path);
-    void ExportHeightImageTo(const std::string& path);
 
     EditorState state_;
-    CommandStates shown_;  // what the controls show, as last computed
     Prompts& prompts_;
-    std::map<std::string, std::function<void()>> handlers_;
+    DesktopWebShell web_;
     std::vector<Binding> bindings_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QToolButton*> buttons_;

@@ -1,18 +1,18 @@
-// What dialogs and command handlers need from the main window. Handlers are
-// registered by command name ("cmdSmoothingPass", "tbRadius", ...) so each
-// group of commands lives in its own file.
+// What dialogs and command handlers need from the main window, so they can
+// run against a stand-in in tests.
 #pragma once
 
-#include <functional>
-#include <string>
-
 #include "core/editor_state.h"
+#include "core/progress.h"
 #include "core/prompts.h"
 
 class QDialog;
 class QWidget;
+class TerrainView;
 
 namespace vh::ui {
+
+class WebShell;
 
 class MainWindowServices {
 public:
@@ -21,6 +21,10 @@ public:
     virtual EditorState& State() = 0;
     virtual Prompts& UserPrompts() = 0;
     virtual QWidget* Window() = 0;
+    // The 3D view; nullptr where there is none.
+    virtual TerrainView* View() = 0;
+    // The browser web pages open in.
+    virtual WebShell& Web() = 0;
 
     // The dialog pattern: stops the main loop, shows the dialog without
     // waiting; when it is accepted, rejected or closed by its frame, the
@@ -30,12 +34,15 @@ public:
     // Mirror the command states of the core into the menus and toolbar.
     virtual void RefreshControls() = 0;
 
-    // Hourglass pointer over the main window during long operations.
+    // A long operation starts (true) or ends (false): the hourglass pointer
+    // over the main window; at the end the progress bar goes again.
     virtual void SetWaitCursor(bool on) = 0;
+    // The status line and progress bar a long operation reports to.
+    virtual Progress& StatusProgress() = 0;
 
-    // Handler for a menu item or toolbar key; a later registration replaces
-    // an earlier one.
-    virtual void RegisterCommand(const std::string& name, std::function<void()> handler) = 0;
+    // The quit flow of "&Close": the unsaved-changes prompt, the settings
+    // written. True when the program ended.
+    virtual bool Quit() = 0;
 };
 
 }  // namespace vh::ui

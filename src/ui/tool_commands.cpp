@@ -1,8 +1,5 @@
 #include "ui/tool_commands.h"
 
-#include <string>
-#include <utility>
-
 #include "core/editor_state.h"
 #include "tools/map_passes.h"
 #include "tools/tool_selection.h"
@@ -30,14 +27,6 @@ private:
     MainWindowServices& sv_;
 };
 
-// Every handler ends by mirroring the new command states.
-void Register(MainWindowServices& sv, const std::string& name, std::function<void()> body) {
-    sv.RegisterCommand(name, [&sv, body = std::move(body)] {
-        body();
-        sv.RefreshControls();
-    });
-}
-
 // The passes rebuild the view's mesh themselves through the state's hook.
 void RunPass(MainWindowServices& sv, void (*pass)(EditorState&)) {
     EditorState& s = sv.State();
@@ -46,7 +35,21 @@ void RunPass(MainWindowServices& sv, void (*pass)(EditorState&)) {
     pass(s);
 }
 
-void OpenToolConfiguration(MainWindowServices& sv) {
+}  // namespace
+
+void ChooseTool(MainWindowServices& sv, int tool) {
+    SelectTool(sv.State(), static_cast<Tool>(tool));
+}
+
+void ChooseRadius(MainWindowServices& sv, int mode) {
+    RadiusCommand(sv.State(), mode);
+}
+
+void NextRadius(MainWindowServices& sv, int) {
+    ToolbarRadiusClick(sv.State());
+}
+
+void ToolConfiguration(MainWindowServices& sv, int) {
     EditorState& s = sv.State();
     switch (s.CurrentTool) {
         case Tool::RaiseLower:
@@ -70,54 +73,57 @@ void OpenToolConfiguration(MainWindowServices& sv) {
     }
 }
 
-}  // namespace
-
-void InstallToolCommands(MainWindowServices& services) {
-    static DesktopWebShell desktop;
-    InstallToolCommands(services, desktop);
+void UnlockAllPoints(MainWindowServices& sv, int) {
+    UnlockAll(sv.State());
 }
 
-void InstallToolCommands(MainWindowServices& services, WebShell& shell) {
-    MainWindowServices& sv = services;
+void IgnoreLockedPoints(MainWindowServices& sv, int) {
+    ToggleIgnoreLocked(sv.State());
+}
 
-    const std::pair<const char*, Tool> tools[] = {
-        {"cmdRaiseLower", Tool::RaiseLower}, {"cmdMountain", Tool::Mountain}, {"cmdSmooth", Tool::Smooth},
-        {"cmdNoise", Tool::Noise},           {"cmdFlatten", Tool::Flatten},   {"cmdTouchUp", Tool::TouchUp},
-    };
-    for (const auto& [name, tool] : tools) Register(sv, name, [&sv, tool] { SelectTool(sv.State(), tool); });
+void ChooseGrid(MainWindowServices& sv, int index) {
+    GridCommand(sv.State(), index);
+}
 
-    const std::pair<const char*, int> radii[] = {
-        {"cmdRadSmall", 1}, {"cmdRadLarge", 2}, {"cmdRadXLarge", 3}, {"cmdRadYLarge", 4}};
-    for (const auto& [name, mode] : radii)
-        Register(sv, name, [&sv, mode] { RadiusCommand(sv.State(), mode); });
+void NextGrid(MainWindowServices& sv, int) {
+    ToolbarGridClick(sv.State());
+}
 
-    for (int i = 1; i <= 8; ++i)
-        Register(sv, "cmdGrid" + std::to_string(i), [&sv, i] { GridCommand(sv.State(), i); });
+void SmoothingPassCommand(MainWindowServices& sv, int) {
+    RunPass(sv, &SmoothingPass);
+}
 
-    Register(sv, "tbRadius", [&sv] { ToolbarRadiusClick(sv.State()); });
-    Register(sv, "tbGrid", [&sv] { ToolbarGridClick(sv.State()); });
-    Register(sv, "cmdConfiguration", [&sv] { OpenToolConfiguration(sv); });
-    Register(sv, "cmdUnlockAll", [&sv] { UnlockAll(sv.State()); });
-    Register(sv, "cmdIgnoreLocked", [&sv] { ToggleIgnoreLocked(sv.State()); });
+void NoisePassCommand(MainWindowServices& sv, int) {
+    RunPass(sv, &NoisePass);
+}
 
-    Register(sv, "cmdSmoothingPass", [&sv] { RunPass(sv, &SmoothingPass); });
-    Register(sv, "cmdNoisePass", [&sv] { RunPass(sv, &NoisePass); });
-    Register(sv, "cmdScalingPass", [&sv] { RunPass(sv, &ScalingPass); });
+void ScalingPassCommand(MainWindowServices& sv, int) {
+    RunPass(sv, &ScalingPass);
+}
 
-    Register(sv, "cmdSmoothPassConfig",
-             [&sv] { sv.OpenDialog(new FrmSmoothConfig(sv.State(), sv.Window())); });
-    Register(sv, "cmdNoisePassConfig", [&sv] { sv.OpenDialog(new FrmNoiseConfig(sv.State(), sv.Window())); });
-    Register(sv, "cmdScalePassConfig", [&sv] { sv.OpenDialog(new FrmScaleConfig(sv.State(), sv.Window())); });
-    Register(sv, "cmdProperties", [&sv] { sv.OpenDialog(new FrmProperties(sv.State(), sv.Window())); });
+void SmoothPassConfiguration(MainWindowServices& sv, int) {
+    sv.OpenDialog(new FrmSmoothConfig(sv.State(), sv.Window()));
+}
 
-    WebShell* web = &shell;
-    Register(sv, "cmdOnlineHelp", [&sv, web] {
-        const AppPaths& paths = sv.State().Paths;
-        OpenWebPage(paths.StateFolder, HelpPageAddress(paths.AssetsFolder), *web, sv.UserPrompts());
-    });
-    Register(sv, "cmdAbout", [&sv, web] {
-        sv.OpenDialog(new FrmAbout(sv.State().Paths, sv.UserPrompts(), *web, sv.Window()));
-    });
+void NoisePassConfiguration(MainWindowServices& sv, int) {
+    sv.OpenDialog(new FrmNoiseConfig(sv.State(), sv.Window()));
+}
+
+void ScalePassConfiguration(MainWindowServices& sv, int) {
+    sv.OpenDialog(new FrmScaleConfig(sv.State(), sv.Window()));
+}
+
+void MapProperties(MainWindowServices& sv, int) {
+    sv.OpenDialog(new FrmProperties(sv.State(), sv.Window()));
+}
+
+void OnlineHelp(MainWindowServices& sv, int) {
+    const AppPaths& paths = sv.State().Paths;
+    OpenWebPage(paths.StateFolder, HelpPageAddress(paths.AssetsFolder), sv.Web(), sv.UserPrompts());
+}
+
+void AboutBox(MainWindowServices& sv, int) {
+    sv.OpenDialog(new FrmAbout(sv.State().Paths, sv.UserPrompts(), sv.Web(), sv.Window()));
 }
 
 }  // namespace vh::ui

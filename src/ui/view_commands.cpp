@@ -1,28 +1,40 @@
 #include "ui/view_commands.h"
 
-#include <QWidget>
-
 #include "ui/frm_cammera.h"
 #include "ui/frm_ed_textures.h"
 #include "view/terrain_view.h"
 
 namespace vh::ui {
 
-void InstallViewCommands(MainWindowServices& services) {
-    MainWindowServices* sv = &services;
-    sv->RegisterCommand("cmdCammera", [sv] { sv->OpenDialog(new FrmCammera(sv->State(), sv->Window())); });
-    sv->RegisterCommand("cmdTextures", [sv] {
-        auto* dialog = new FrmEdTextures(*sv, sv->Window());
-        QObject::connect(dialog, &QDialog::accepted, dialog, [sv] {
-            QWidget* window = sv->Window();
-            TerrainView* view = window ? window->findChild<TerrainView*>() : nullptr;
-            if (view && sv->State().Doc.TerrainExists) {
-                view->LoadGroundTexture();
-                view->LoadSkyBox();
-            }
-        });
-        sv->OpenDialog(dialog);
+void ShowRenderMode(MainWindowServices& sv, int mode) {
+    sv.State().View.Mode = static_cast<RenderMode>(mode);
+}
+
+void ToggleView(MainWindowServices& sv, int which) {
+    static constexpr bool ViewOptions::*kSwitches[] = {
+        &ViewOptions::Highlight,  &ViewOptions::HighlightEffected,
+        &ViewOptions::ShowLocked, &ViewOptions::PointInfo,
+        &ViewOptions::Fps,        &ViewOptions::Sky,
+        &ViewOptions::MipMap,     &ViewOptions::Info};
+    bool& on = sv.State().View.*kSwitches[which];
+    on = !on;
+}
+
+void CameraOptions(MainWindowServices& sv, int) {
+    sv.OpenDialog(new FrmCammera(sv.State(), sv.Window()));
+}
+
+void EditorTexturesOptions(MainWindowServices& sv, int) {
+    auto* dialog = new FrmEdTextures(sv, sv.Window());
+    MainWindowServices* services = &sv;
+    QObject::connect(dialog, &QDialog::accepted, dialog, [services] {
+        TerrainView* view = services->View();
+        if (view && services->State().Doc.TerrainExists) {
+            view->LoadGroundTexture();
+            view->LoadSkyBox();
+        }
     });
+    sv.OpenDialog(dialog);
 }
 
 }  // namespace vh::ui

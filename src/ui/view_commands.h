@@ -1,14 +1,21 @@
-// Handlers of the "&View" menu's dialogs: "&Cammera Options" and "Specift
-// Editor &Textures".
+// Handlers of the "&View" menu (rows of the command table).
 #pragma once
 
 #include "ui/main_window_services.h"
 
 namespace vh::ui {
 
-// Registers "cmdCammera" and "cmdTextures". After the textures dialog's
-// "&Okey" the view (the TerrainView among the window's children) reloads its
-// ground texture and sky box.
-void InstallViewCommands(MainWindowServices& services);
+// The render-mode items; arg is the RenderMode.
+void ShowRenderMode(MainWindowServices& sv, int mode);
+
+// The View menu's check items, each turning its ViewOptions switch over.
+enum class ViewSwitch { Highlight, HighlightEffected, ShowLocked, PointInfo, Fps, Sky, MipMap, Info };
+void ToggleView(MainWindowServices& sv, int which);
+
+// "&Cammera Options".
+void CameraOptions(MainWindowServices& sv, int);
+// "Specift Editor &Textures": after the dialog's "&Okey" the view reloads its
+// ground texture and sky box (once a terrain exists).
+void EditorTexturesOptions(MainWindowServices& sv, int);
 
 }  // namespace vh::ui

@@ -4,6 +4,8 @@
 #include <QDialog>
 
 #include "core/lifecycle.h"
+#include "tools/tool_selection.h"
+#include "ui/command_table.h"
 
 namespace vhtest {
 
@@ -31,15 +33,14 @@ void FakeServices::OpenDialog(QDialog* dialog) {
     openedDialogs.emplace_back(dialog);
 }
 
-void FakeServices::RegisterCommand(const std::string& name, std::function<void()> handler) {
-    commands[name] = std::move(handler);
-}
-
 bool FakeServices::Run(const std::string& name) {
-    auto it = commands.find(name);
-    if (it == commands.end() || !it->second) return false;
-    it->second();
-    return true;
+    for (const vh::ui::Command& row : vh::ui::CommandTable()) {
+        if (row.name != name || !row.run) continue;
+        if (vh::ui::OnToolbar(row)) vh::ToolbarClearPick(state);
+        row.run(*this, row.arg);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace vhtest

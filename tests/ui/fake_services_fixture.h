@@ -3,12 +3,11 @@
 #pragma once
 
 #include <QPointer>
-#include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "support/scripted_prompts.h"
+#include "ui/help.h"
 #include "ui/main_window_services.h"
 
 namespace vhtest {
@@ -16,6 +15,17 @@ namespace vhtest {
 // One QApplication for the whole test program, made on first use (offscreen
 // platform in the test runs).
 void EnsureQtApp();
+
+// A browser that is always found and records the addresses it opens.
+class FakeShell : public vh::ui::WebShell {
+public:
+    int FindBrowser(const std::string&, const std::string&) override { return 40; }
+    bool OpenAddress(const std::string& address) override {
+        opened.push_back(address);
+        return true;
+    }
+    std::vector<std::string> opened;
+};
 
 class FakeServices : public vh::ui::MainWindowServices {
 public:
@@ -27,26 +37,35 @@ public:
     vh::EditorState& State() override { return state; }
     vh::Prompts& UserPrompts() override { return prompts; }
     QWidget* Window() override { return window; }
+    TerrainView* View() override { return nullptr; }
+    vh::ui::WebShell& Web() override { return shell; }
 
     // Stops the loop as the window would, records the dialog and takes
     // ownership of it; nothing is shown.
     void OpenDialog(QDialog* dialog) override;
     void RefreshControls() override { ++refreshCount; }
     void SetWaitCursor(bool on) override { waitCursorCalls.push_back(on); }
-    void RegisterCommand(const std::string& name, std::function<void()> handler) override;
+    vh::Progress& StatusProgress() override { return vh::NoProgress(); }
+    // Counted; the stand-in never ends.
+    bool Quit() override {
+        ++quitRequests;
+        return false;
+    }
 
-    // Runs a registered command; false when none has that name.
+    // Runs the command table's row of that name as the window would (without
+    // the refresh); false when there is no such row.
     bool Run(const std::string& name);
 
     vh::EditorState state;
     ScriptedPrompts prompts;
+    FakeShell shell;
     QWidget* window = nullptr;  // no main window unless a test sets one
 
     int refreshCount = 0;
+    int quitRequests = 0;
     int meshUpdates = 0;  // calls of the state's mesh hook
     std::vector<bool> waitCursorCalls;
     std::vector<QPointer<QDialog>> openedDialogs;
-    std::map<std::string, std::function<void()>> commands;
 };
 
 }  // namespace vhtest

@@ -8,6 +8,7 @@
 
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
+#include "support/terrain_fixture.h"
 #include "ui/main_window.h"
 
 namespace vhtest {
@@ -36,6 +37,18 @@ struct WindowRig {
         window = std::make_unique<vh::ui::MainWindow>(prompts, vh::PortablePaths(folder.Path().string()));
     }
     vh::EditorState& State() { return window->State(); }
+
+    // A terrain in the window's state, as a generated one leaves it: loop
+    // running, unsaved.
+    void GiveTerrain() {
+        const vh::AppPaths paths = State().Paths;
+        MakeTerrain(State(), 9, 9);
+        State().Paths = paths;
+        State().Doc.DocTitle = "newmap.vhm";
+        State().LoopRunning = true;
+        State().Doc.DocClean = false;
+        window->RefreshControls();
+    }
     std::string SettingsPath() const { return folder.File("config/Varnholm.ini"); }
 };
 

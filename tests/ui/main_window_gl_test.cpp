@@ -2,14 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QImage>
 #include <QLineEdit>
 #include <QTest>
 
 #include "main_window_fixture.h"
 #include "view/terrain_view.h"
 
-TEST(MainWindowShown, FramesRunWithATerrainStopUnderADialogAndResumeOnCancel) {
-    vhtest::WindowRig rig;
+namespace {
+
+// The window shown, with a 4 x 4 terrain made through "&New".
+void ShowWithTerrain(vhtest::WindowRig& rig) {
     rig.window->resize(800, 600);
     rig.window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(rig.window.get()));
@@ -22,6 +25,25 @@ TEST(MainWindowShown, FramesRunWithATerrainStopUnderADialogAndResumeOnCancel) {
     vhtest::FlushEvents();
     ASSERT_TRUE(rig.State().Doc.TerrainExists);
     ASSERT_TRUE(rig.window->LoopTicking());
+}
+
+int MagentaPixels(TerrainView* view) {
+    const QImage frame = view->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+    int n = 0;
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x) {
+            const QRgb c = frame.pixel(x, y);
+            n += qRed(c) > 100 && qBlue(c) > 100 && qGreen(c) < 60;
+        }
+    return n;
+}
+
+}  // namespace
+
+TEST(MainWindowShown, FramesRunWithATerrainStopUnderADialogAndResumeOnCancel) {
+    vhtest::WindowRig rig;
+    ShowWithTerrain(rig);
+    if (HasFatalFailure()) return;
     int frames = 0;
     QObject::connect(rig.window->View(), &QOpenGLWidget::frameSwapped, [&] { ++frames; });
     QTest::qWait(600);
@@ -47,4 +69,22 @@ TEST(MainWindowShown, FramesRunWithATerrainStopUnderADialogAndResumeOnCancel) {
     // still sends a Leave event through the window's filter.
     QTest::mouseMove(rig.window->View(), rig.window->View()->rect().center());
     QTRY_VERIFY(rig.window->View()->underMouse());
+}
+
+TEST(MainWindowShown, TheViewTakesANewGroundTextureOnTheTexturesDialogsOkey) {
+    vhtest::WindowRig rig;
+    ShowWithTerrain(rig);
+    if (HasFatalFailure()) return;
+    EXPECT_EQ(MagentaPixels(rig.window->View()), 0);
+    QImage magenta(8, 8, QImage::Format_RGB32);
+    magenta.fill(QColor(255, 0, 255));
+    ASSERT_TRUE(magenta.save(QString::fromStdString(rig.folder.File("magenta.bmp"))));
+
+    rig.window->Action("cmdTextures")->trigger();
+    QDialog* dialog = rig.window->OpenedDialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QLineEdit*>("txtTex")->setText(QString::fromStdString(rig.folder.File("magenta.bmp")));
+    dialog->findChild<QAbstractButton*>("cmdOkey")->click();
+    vhtest::FlushEvents();
+    EXPECT_GT(MagentaPixels(rig.window->View()), 1000);
 }

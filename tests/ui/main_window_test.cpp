@@ -16,17 +16,6 @@ using vhtest::WindowRig;
 
 namespace {
 
-// A terrain in the window's state, as a generated one leaves it: loop running, unsaved.
-void GiveTerrain(WindowRig& rig) {
-    const vh::AppPaths paths = rig.State().Paths;
-    vhtest::MakeTerrain(rig.State(), 9, 9);
-    rig.State().Paths = paths;
-    rig.State().Doc.DocTitle = "newmap.vhm";
-    rig.State().LoopRunning = true;
-    rig.State().Doc.DocClean = false;
-    rig.window->RefreshControls();
-}
-
 bool Contains(const std::string& text, const char* line) {
     return text.find(line) != std::string::npos;
 }
@@ -35,7 +24,7 @@ bool Contains(const std::string& text, const char* line) {
 
 TEST(MainWindowDocument, TheTitleShowsUnsavedChangesAndSaveWorksForANewMap) {
     WindowRig rig;
-    GiveTerrain(rig);
+    rig.GiveTerrain();
     vh::ui::MainWindow& w = *rig.window;
     rig.State().Doc.Caption = "newmap.vhm - Varnholm";
     rig.State().Terrain.Points[5].Height = 64;
@@ -51,7 +40,7 @@ TEST(MainWindowDocument, TheTitleShowsUnsavedChangesAndSaveWorksForANewMap) {
     EXPECT_EQ(w.windowTitle(), "hills.vhm[*] - Varnholm");
     EXPECT_FALSE(w.isWindowModified());
     // A whole-map pass changes the document as a stroke does.
-    w.RunCommand("cmdScalingPass");
+    w.Action("cmdScalingPass")->trigger();
     EXPECT_TRUE(w.isWindowModified());
 }
 
@@ -90,7 +79,7 @@ TEST(MainWindowDialogs, DialogBeforeAnyTerrainDoesNotStartTheLoop) {
 
 TEST(MainWindowDialogs, OpeningStopsTheLoopAndDropsThePickClosingByTheFrameRestartsIt) {
     WindowRig rig;
-    GiveTerrain(rig);
+    rig.GiveTerrain();
     rig.State().Stroke.PickedSquare = 5;
     bool accepted = false, rejected = false;
     QPointer<QDialog> dialog = new QDialog;
@@ -116,9 +105,7 @@ TEST(MainWindowDialogs, OpeningStopsTheLoopAndDropsThePickClosingByTheFrameResta
 
 TEST(MainWindowCommands, ToolbarClicksClearThePickAndSelectToolOrGrid) {
     WindowRig rig;
-    GiveTerrain(rig);
-    EXPECT_FALSE(rig.window->RunCommand("cmdNoSuchThing"));
-    EXPECT_FALSE(rig.window->RunToolbarKey("tbNoSuchThing"));
+    rig.GiveTerrain();
     rig.State().Stroke.PickedSquare = 7;
     rig.State().Stroke.ToolActive = true;
     rig.window->Action("tbSmooth")->trigger();
@@ -145,7 +132,7 @@ TEST(MainWindowQuit, CancelOrASaveThatDidNotHappenKeepsTheProgramTheTerrainAndTh
                  {"write failed", PromptAnswer::Yes, "/nonexistent-folder/hills.vhm"}};
     for (const auto& c : cases) {
         WindowRig rig;
-        GiveTerrain(rig);
+        rig.GiveTerrain();
         rig.State().Doc.DocPath = c.docPath;
         const std::string settingsBefore = vhtest::ReadFileBytes(rig.SettingsPath());
         rig.prompts.Answers = {c.answer, PromptAnswer::Ok};
@@ -164,7 +151,7 @@ TEST(MainWindowQuit, CancelOrASaveThatDidNotHappenKeepsTheProgramTheTerrainAndTh
 
 TEST(MainWindowQuit, NoWritesSettingsWithPlacementAndViewItemsThenEnds) {
     WindowRig rig;
-    GiveTerrain(rig);
+    rig.GiveTerrain();
     rig.window->resize(800, 600);
     rig.window->move(30, 45);
     rig.window->Action("cmdSky")->trigger();
