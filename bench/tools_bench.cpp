@@ -1,9 +1,11 @@
 // One mountain/valley pass and each whole-map pass on the largest grid the
-// model holds (181 x 181 points), with the mesh hook's core-side call.
+// model holds (181 x 181 points), with the mesh hook's core-side call; and
+// the derivation of the controls' states that every main-loop pass runs.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 
+#include "core/command_states.h"
 #include "core/editor_state.h"
 #include "core/grid.h"
 #include "core/lifecycle.h"
@@ -62,6 +64,17 @@ void BM_WholeMapPass(benchmark::State& state) {
 BENCHMARK(BM_WholeMapPass<vh::SmoothingPass>)->Name("BM_SmoothingPass")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WholeMapPass<vh::NoisePass>)->Name("BM_NoisePass")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WholeMapPass<vh::ScalingPass>)->Name("BM_ScalingPass")->Unit(benchmark::kMillisecond);
+
+// The window derives every control's state once per main-loop pass; with a
+// full recent list, whose captions are the costly part.
+void BM_CommandStates(benchmark::State& state) {
+    vh::EditorState s;
+    MakeBigTerrain(s);
+    for (int k = 1; k <= 8; ++k)
+        s.Recent[k] = "/home/levels/quake/base/maps/mountains" + std::to_string(k) + ".vhm";
+    for (auto _ : state) benchmark::DoNotOptimize(vh::ComputeCommandStates(s));
+}
+BENCHMARK(BM_CommandStates)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

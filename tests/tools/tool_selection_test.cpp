@@ -6,11 +6,12 @@
 #include "tools/edit_pass.h"
 #include "tools_fixture.h"
 
-using vh::CommandStates;
 using vh::ControlState;
 using vh::RenderMode;
 using vh::Tool;
-using Item = ControlState CommandStates::*;
+using C = vh::CommandStates;
+using Item = ControlState C::*;
+using Items = std::vector<const ControlState*>;
 
 namespace {
 
@@ -18,71 +19,49 @@ constexpr Tool kTools[] = {Tool::RaiseLower, Tool::Mountain, Tool::Smooth,
                            Tool::Noise,      Tool::Flatten,  Tool::TouchUp};
 // Each toolbar button and the menu command it stands for.
 constexpr std::pair<Item, Item> kButtons[] = {
-    {&CommandStates::tbNew, &CommandStates::cmdNew},
-    {&CommandStates::tbOpen, &CommandStates::cmdOpen},
-    {&CommandStates::tbSave, &CommandStates::cmdSave},
-    {&CommandStates::tbUndo, &CommandStates::cmdUndo},
-    {&CommandStates::tbRedo, &CommandStates::cmdRedo},
-    {&CommandStates::tbRaiseLower, &CommandStates::cmdRaiseLower},
-    {&CommandStates::tbMountain, &CommandStates::cmdMountain},
-    {&CommandStates::tbSmooth, &CommandStates::cmdSmooth},
-    {&CommandStates::tbNoise, &CommandStates::cmdNoise},
-    {&CommandStates::tbFlatten, &CommandStates::cmdFlatten},
-    {&CommandStates::tbTouchUp, &CommandStates::cmdTouchUp},
-    {&CommandStates::tbDetails, &CommandStates::cmdConfiguration},
-    {&CommandStates::tbRadius, &CommandStates::cmdRadious},
-    {&CommandStates::tbGrid, &CommandStates::cmdGridChoice},
+    {&C::tbNew, &C::cmdNew},           {&C::tbOpen, &C::cmdOpen},       {&C::tbSave, &C::cmdSave},
+    {&C::tbUndo, &C::cmdUndo},         {&C::tbRedo, &C::cmdRedo},       {&C::tbRaiseLower, &C::cmdRaiseLower},
+    {&C::tbMountain, &C::cmdMountain}, {&C::tbSmooth, &C::cmdSmooth},   {&C::tbNoise, &C::cmdNoise},
+    {&C::tbFlatten, &C::cmdFlatten},   {&C::tbTouchUp, &C::cmdTouchUp}, {&C::tbDetails, &C::cmdConfiguration},
+    {&C::tbRadius, &C::cmdRadious},    {&C::tbGrid, &C::cmdGridChoice},
 };
 
-using Items = std::vector<const ControlState*>;
-
-Items Of(const CommandStates& c, std::initializer_list<Item> items) {
+Items Of(const C& c, std::initializer_list<Item> items) {
     Items out;
     for (Item i : items) out.push_back(&(c.*i));
     return out;
 }
-Items Tools(const CommandStates& c) {
-    return Of(c, {&CommandStates::cmdRaiseLower, &CommandStates::cmdMountain, &CommandStates::cmdSmooth,
-                  &CommandStates::cmdNoise, &CommandStates::cmdFlatten, &CommandStates::cmdTouchUp});
+Items Tools(const C& c) {
+    return Of(
+        c, {&C::cmdRaiseLower, &C::cmdMountain, &C::cmdSmooth, &C::cmdNoise, &C::cmdFlatten, &C::cmdTouchUp});
 }
-Items Modes(const CommandStates& c) {
-    return Of(c, {&CommandStates::cmdSolid, &CommandStates::cmdSolidWire, &CommandStates::cmdWireframe,
-                  &CommandStates::cmdPoints});
+Items Modes(const C& c) {
+    return Of(c, {&C::cmdSolid, &C::cmdSolidWire, &C::cmdWireframe, &C::cmdPoints});
 }
-Items RadiusItems(const CommandStates& c) {
-    return Of(c, {&CommandStates::cmdRadSmall, &CommandStates::cmdRadLarge, &CommandStates::cmdRadXLarge,
-                  &CommandStates::cmdRadYLarge});
+Items RadiusItems(const C& c) {
+    return Of(c, {&C::cmdRadSmall, &C::cmdRadLarge, &C::cmdRadXLarge, &C::cmdRadYLarge});
 }
-Items RadiusEntries(const CommandStates& c) {
-    return Of(c, {&CommandStates::tbSmall, &CommandStates::tbLarge, &CommandStates::tbXLarge,
-                  &CommandStates::tbYLarge});
+Items RadiusEntries(const C& c) {
+    return Of(c, {&C::tbSmall, &C::tbLarge, &C::tbXLarge, &C::tbYLarge});
 }
-Items GridItems(const CommandStates& c) {
+// The Grid menu's items, or the drop-down's entries.
+Items Grid(const C& c, bool entries = false) {
     Items out;
-    for (int k = 1; k <= 8; ++k) out.push_back(&c.cmdGrid[k]);
-    return out;
-}
-Items GridEntries(const CommandStates& c) {
-    Items out;
-    for (int k = 1; k <= 8; ++k) out.push_back(&c.GridEntry(k));
+    for (int k = 1; k <= 8; ++k) out.push_back(entries ? &c.GridEntry(k) : &c.cmdGrid[k]);
     return out;
 }
 
+constexpr auto IsChecked = [](const ControlState& x) { return x.Checked; };
+constexpr auto IsEnabled = [](const ControlState& x) { return x.Enabled; };
+constexpr auto IsDisabled = [](const ControlState& x) { return !x.Enabled; };
+
 // Positions (1-based) of the items that pass `test`.
-std::vector<int> Where(const Items& items, bool (*test)(const ControlState&)) {
+template <typename Test>
+std::vector<int> Where(const Items& items, Test test) {
     std::vector<int> at;
     for (size_t i = 0; i < items.size(); ++i)
         if (test(*items[i])) at.push_back(static_cast<int>(i) + 1);
     return at;
-}
-bool IsChecked(const ControlState& x) {
-    return x.Checked;
-}
-bool IsEnabled(const ControlState& x) {
-    return x.Enabled;
-}
-bool IsDisabled(const ControlState& x) {
-    return !x.Enabled;
 }
 
 // What the radius menu shows for a tool's radius field value r.
@@ -101,7 +80,7 @@ TEST(CommandStates, InvariantsOverEveryToolRadiusAndRenderMode) {
                 t.s.Tools.RaiseLowerRadius = t.s.Tools.SmoothRadius = t.s.Tools.NoiseRadius =
                     t.s.Tools.FlattenRadius = r;
                 vh::SelectTool(t.s, tool);
-                const CommandStates c = vh::ComputeCommandStates(t.s);
+                const C c = vh::ComputeCommandStates(t.s);
 
                 EXPECT_EQ(Where(Tools(c), IsChecked), std::vector<int>{ti + 1});
                 EXPECT_EQ(Where(Modes(c), IsChecked), std::vector<int>{m + 1});
@@ -146,7 +125,7 @@ TEST(SelectTool, AFlattenRadiusTheMenuDoesNotOfferLeavesTheMenuAsItWas) {
     vh::SelectTool(t.s, Tool::Smooth);
     vh::SelectTool(t.s, Tool::Mountain);
     vh::SelectTool(t.s, Tool::Flatten);
-    const CommandStates c = vh::ComputeCommandStates(t.s);
+    const C c = vh::ComputeCommandStates(t.s);
     EXPECT_EQ(Where(RadiusItems(c), IsChecked), std::vector<int>{1});
     EXPECT_EQ(Where(RadiusEntries(c), IsDisabled), std::vector<int>{1});
     vh::ToolbarRadiusClick(t.s);
@@ -182,19 +161,19 @@ TEST(ToolbarGrid, StepsByGridFrom128BackToOneAndIgnoresAGridThatIsNoChoice) {
     vhtools::ToolTerrain t;
     // The settings file restores Grid, the menu still shows "16".
     t.s.Tools.Grid = 64;
-    EXPECT_EQ(Where(GridItems(vh::ComputeCommandStates(t.s)), IsChecked), std::vector<int>{5});
+    EXPECT_EQ(Where(Grid(vh::ComputeCommandStates(t.s)), IsChecked), std::vector<int>{5});
     vh::ToolbarGridClick(t.s);
     EXPECT_EQ(t.s.Tools.Grid, 128);
     vh::ToolbarGridClick(t.s);
     EXPECT_EQ(t.s.Tools.Grid, 1);
-    CommandStates c = vh::ComputeCommandStates(t.s);
-    EXPECT_EQ(Where(GridItems(c), IsChecked), std::vector<int>{1});
-    EXPECT_EQ(Where(GridEntries(c), IsDisabled), std::vector<int>{1});
+    C c = vh::ComputeCommandStates(t.s);
+    EXPECT_EQ(Where(Grid(c), IsChecked), std::vector<int>{1});
+    EXPECT_EQ(Where(Grid(c, true), IsDisabled), std::vector<int>{1});
 
     t.s.Tools.Grid = 12;
     vh::ToolbarGridClick(t.s);
     EXPECT_EQ(t.s.Tools.Grid, 12);
-    EXPECT_EQ(Where(GridItems(vh::ComputeCommandStates(t.s)), IsChecked), std::vector<int>{1});
+    EXPECT_EQ(Where(Grid(vh::ComputeCommandStates(t.s)), IsChecked), std::vector<int>{1});
 }
 
 struct EditPass : ::testing::Test {
