@@ -33,7 +33,8 @@ bool Always(const EditorState&) {
 bool Never(const EditorState&) {
     return false;
 }
-// Before the first terrain only New, Open, the recent files, Close and Help work.
+// Before the first terrain only New, Open, the recent files, Close and Help
+// can be reached.
 bool HasTerrain(const EditorState& s) {
     return s.Doc.TerrainExists;
 }

@@ -74,8 +74,8 @@ void ApplyDocument(EditorState& s, const DocumentData& d);
 bool LoadDocumentInto(EditorState& s, const std::string& path, std::string* error);
 
 // Save: atomic write of the document, then the log line, DocClean true and
-// the path added to the recent list. On failure nothing
-// changes, the old file stays whole and *error tells why.
+// the path added to the recent list. On failure nothing changes, the old
+// file stays whole and *error tells why.
 bool WriteDocument(EditorState& s, const std::string& path, std::string* error);
 
 // Open: a refused version gets the old-format message, the caption "Varnholm"

@@ -29,6 +29,7 @@ void SetDefaults(EditorState& s, const AppPaths& paths) {
     s.History.RedoAvailable = false;
     s.Pose = {};
     s.Stroke.PickedSquare = 0;
+    s.CurrentTool = Tool::RaiseLower;
 }
 
 void MarkDocumentChanged(EditorState& s) {

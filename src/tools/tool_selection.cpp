@@ -1,8 +1,5 @@
 #include "tools/tool_selection.h"
 
-#include "core/rules.h"
-#include "tools/tool_common.h"
-
 namespace vh {
 
 void SelectTool(EditorState& s, Tool tool) {
