@@ -15,7 +15,7 @@ FullDisk::FullDisk(std::filesystem::path folder, Kind kind) : folder_(std::move(
         ready_ = true;
         return;
     }
-    mounted_ = ::mount("tmpfs", folder_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k") == 0;
+    mounted_ = ::mount("tmpfs", folder_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, "size=256k") == 0;
     ready_ = mounted_;
 }
 

@@ -1,4 +1,4 @@
-// A folder that runs out of space, two ways. Tmpfs mounts a 64 KiB tmpfs over
+// A folder that runs out of space, two ways. Tmpfs mounts a 256 KiB tmpfs over
 // the folder and fills it to the last block (writers see ENOSPC); that needs
 // the right to mount, which a CI container may not give. FileSizeLimit lowers
 // the process's file size limit instead (writers see EFBIG), which works
