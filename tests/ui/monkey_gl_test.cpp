@@ -126,9 +126,11 @@ void CheckControls(vh::ui::MainWindow& w, Problems& bad) {
                               : a->isEnabled() == (m->isEnabled() && !m->isChecked());
         if (!same) bad.push_back(std::string(row.name) + " disagrees with " + m->objectName().toStdString());
     }
-    // A radius shown is one the current tool offers.
+    // A radius shown is one the current tool offers (tools without a radius
+    // close the whole menu and leave its marks as they were).
+    const bool radiusMenu = w.Action("cmdRadious")->isEnabled();
     for (const char* r : {"cmdRadSmall", "cmdRadLarge", "cmdRadXLarge", "cmdRadYLarge"})
-        if (w.Action(r)->isChecked() && !w.Action(r)->isEnabled())
+        if (radiusMenu && w.Action(r)->isChecked() && !w.Action(r)->isEnabled())
             bad.push_back(std::string(r) + " checked, not offered");
 }
 
