@@ -21,8 +21,13 @@ struct InputState {
     int MouseDX = 0, MouseDY = 0;
     // Buttons 1 (left), 2 (right), 3 (middle).
     bool Button1 = false, Button2 = false, Button3 = false;
-    // Accumulated wheel value (one notch = 120, as the input reader counts it).
+    // Accumulated wheel value (one notch = 120); it moves by at most one
+    // notch a pass, so a tool that compares it with the last pass sees every
+    // notch.
     int32_t Wheel = 0;
+    // Wheel notches turned since the previous pass without and with Ctrl
+    // (Ctrl+wheel moves the camera and never reaches Wheel).
+    int WheelNotches = 0, DollyNotches = 0;
     // Pressed state by scan code.
     std::array<bool, 256> Keys{};
     // Duration of the last frame in milliseconds.

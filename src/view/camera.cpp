@@ -2,12 +2,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <optional>
+
+#include "core/walkability.h"
+#include "view/picking.h"
 
 namespace vh {
 
 namespace {
 
 constexpr float kMaxFrameMs = 100.0f;
+constexpr float kMinDollyStep = 32.0f;  // units a Ctrl+wheel notch moves at least
+constexpr float kDollyShare = 0.15f;    // of the height above the ground, per notch
 
 // Reduce a velocity toward zero by step, never crossing it.
 float Decay(float v, float step) {
@@ -25,11 +32,17 @@ float DecayStep(float speed, float accel) {
     return speed / 2 >= accel ? accel / 10 : speed / 20;
 }
 
+// The divisor of all turning; a zero one (hand-edited settings) would spin
+// the view to NaN.
+float Sensitivity(const CameraSettings& cam) {
+    return cam.Sensitivity != 0 ? cam.Sensitivity : 1.0f;
+}
+
 }  // namespace
 
 float CameraFrameTime(const InputState& input) {
-    // Speeds are tuned to a millisecond frame time: at 60 Hz the default walk
-    // velocity 1.0 covers about 16 units a frame.
+    // Speeds are tuned to a millisecond frame time: the default walk
+    // velocity 1.0 covers about 16 units in 1/60 s.
     return std::clamp(input.ElapsedMs, 0.0f, kMaxFrameMs);
 }
 
@@ -38,35 +51,32 @@ Vec3f CameraLookAt(const Vec3f& pos, float pitch, float yaw, bool inverse) {
     return {pos.x + std::cos(yaw), pos.y + rise, pos.z + std::sin(yaw)};
 }
 
-void UpdateCamera(CameraPose& pose, const CameraSettings& cam, const InputState& in) {
+namespace {
+
+// One 1/60 s step, or the share `part` of one: movement keys, decay, key
+// turning, pitch clamp and movement, in the order of the original pass.
+void Tick(CameraPose& pose, const CameraSettings& cam, const InputState& in, float part) {
     const float walk = cam.WalkSpeed / 10, strafe = cam.StrafeSpeed / 10;
-    if (in.KeyDown(Key::Up))
-        pose.WalkVelocity = walk;
-    else if (in.KeyDown(Key::Down))
-        pose.WalkVelocity = -walk;
-    if (in.KeyDown(Key::Left))
-        pose.StrafeVelocity = strafe;
-    else if (in.KeyDown(Key::Right))
-        pose.StrafeVelocity = -strafe;
-    if (in.KeyDown(Key::W))
-        pose.WalkVelocity = walk;
-    else if (in.KeyDown(Key::S))
-        pose.WalkVelocity = -walk;
-    if (in.KeyDown(Key::A))
-        pose.StrafeVelocity = strafe;
-    else if (in.KeyDown(Key::D))
-        pose.StrafeVelocity = -strafe;
+    auto pair = [&](int plus, int minus, float speed, float& v) {
+        if (in.KeyDown(plus))
+            v = speed;
+        else if (in.KeyDown(minus))
+            v = -speed;
+        return in.KeyDown(plus) || in.KeyDown(minus);
+    };
+    const bool walking =
+        pair(Key::Up, Key::Down, walk, pose.WalkVelocity) | pair(Key::W, Key::S, walk, pose.WalkVelocity);
+    const bool strafing = pair(Key::Left, Key::Right, strafe, pose.StrafeVelocity) |
+                          pair(Key::A, Key::D, strafe, pose.StrafeVelocity);
+    // A held key keeps the velocity at its value after one step's decay,
+    // whatever the share of the step; a free one decays in proportion.
+    pose.WalkVelocity =
+        Decay(pose.WalkVelocity, (walking ? 1 : part) * DecayStep(cam.WalkSpeed, cam.WalkAcceleration));
+    pose.StrafeVelocity = Decay(pose.StrafeVelocity,
+                                (strafing ? 1 : part) * DecayStep(cam.StrafeSpeed, cam.StrafeAcceleration));
 
-    pose.WalkVelocity = Decay(pose.WalkVelocity, DecayStep(cam.WalkSpeed, cam.WalkAcceleration));
-    pose.StrafeVelocity = Decay(pose.StrafeVelocity, DecayStep(cam.StrafeSpeed, cam.StrafeAcceleration));
-
-    // A zero divisor (hand-edited settings) would spin the view to NaN.
-    const float sens = cam.Sensitivity != 0 ? cam.Sensitivity : 1.0f;
-    if (in.Button2) {
-        pose.CameraPitch -= in.MouseDY / sens;
-        pose.CameraYaw -= in.MouseDX / sens;
-    } else {
-        const float turn = cam.WalkSpeed / 2.5f / sens;
+    if (!in.Button2) {
+        const float turn = part * cam.WalkSpeed / 2.5f / Sensitivity(cam);
         if (in.KeyDown(Key::E))
             pose.CameraYaw -= turn;
         else if (in.KeyDown(Key::Q))
@@ -78,15 +88,119 @@ void UpdateCamera(CameraPose& pose, const CameraSettings& cam, const InputState&
     }
     pose.CameraPitch = std::clamp(pose.CameraPitch, -1.3f, 1.3f);
 
-    const float t = CameraFrameTime(in);
+    const float t = part * kCameraTickMs;
     const float h = kCameraPi / 2;
     const float yaw = pose.CameraYaw;
-    const bool inverse = cam.Inverse == 1;
     pose.CameraPos.x += pose.WalkVelocity * std::cos(yaw) * t + pose.StrafeVelocity * std::cos(yaw + h) * t;
     const float climb = pose.WalkVelocity * std::tan(pose.CameraPitch) * t;
-    pose.CameraPos.y += inverse ? -climb : climb;
+    pose.CameraPos.y += cam.Inverse == 1 ? -climb : climb;
     pose.CameraPos.z += pose.WalkVelocity * std::sin(yaw) * t + pose.StrafeVelocity * std::sin(yaw + h) * t;
+}
+
+}  // namespace
+
+void UpdateCamera(CameraPose& pose, const CameraSettings& cam, const InputState& in) {
+    if (in.Button2) {
+        pose.CameraPitch -= in.MouseDY / Sensitivity(cam);
+        pose.CameraYaw -= in.MouseDX / Sensitivity(cam);
+        pose.CameraPitch = std::clamp(pose.CameraPitch, -1.3f, 1.3f);
+    }
+    const float ticks = CameraFrameTime(in) / kCameraTickMs;
+    const int whole = static_cast<int>(ticks);
+    for (int i = 0; i < whole; ++i) Tick(pose, cam, in, 1.0f);
+    if (const float part = ticks - whole; part > 1e-4f) Tick(pose, cam, in, part);
+    pose.CameraTarget = CameraLookAt(pose.CameraPos, pose.CameraPitch, pose.CameraYaw, cam.Inverse == 1);
+}
+
+CameraPose StartPose() {
+    CameraPose p;
+    p.CameraPos = {0, 200, 0};
+    p.CameraTarget = {0, 20, 50};
+    p.CameraPitch = p.CameraYaw = 0;
+    return p;
+}
+
+bool LiftAboveSurface(CameraPose& pose, const Terrain& t) {
+    const std::optional<float> ground = view::SurfaceHeightAt(t, pose.CameraPos.x, pose.CameraPos.z);
+    if (!ground || pose.CameraPos.y >= *ground + kPlayerHeight) return false;
+    const float dy = *ground + kLiftClearance - pose.CameraPos.y;
+    pose.CameraPos.y += dy;
+    pose.CameraTarget.y += dy;
+    return true;
+}
+
+void ResetCamera(CameraPose& pose, const Terrain& t) {
+    pose = StartPose();
+    LiftAboveSurface(pose, t);
+}
+
+void FrameTerrain(CameraPose& pose, const Terrain& t, float aspect, bool inverse) {
+    Vec3f lo{}, hi{};
+    bool any = false;
+    for (int p = 1; p <= t.PointCount && t.IsPoint(p); ++p) {
+        const TerrainPoint& q = t.Points[p];
+        const Vec3f v{q.X, q.Height, q.Z};
+        lo = any ? Vec3f{std::min(lo.x, v.x), std::min(lo.y, v.y), std::min(lo.z, v.z)} : v;
+        hi = any ? Vec3f{std::max(hi.x, v.x), std::max(hi.y, v.y), std::max(hi.z, v.z)} : v;
+        any = true;
+    }
+    if (!any) return;
+    const float yaw = std::isfinite(pose.CameraYaw) ? pose.CameraYaw : 0.0f;
+    const QVector3D centre((lo.x + hi.x) / 2, (lo.y + hi.y) / 2, (lo.z + hi.z) / 2);
+    const QVector3D dir(std::cos(kFramePitch) * std::cos(yaw), -std::sin(kFramePitch),
+                        std::cos(kFramePitch) * std::sin(yaw));
+    const int h = 1000,
+              w = std::max(1, static_cast<int>(std::lround(1000 * std::clamp(aspect, 0.05f, 20.0f))));
+
+    // The nearest place along the view that shows every corner of the box,
+    // with a small margin: the box's projection shrinks as the camera backs off.
+    auto fits = [&](double distance) {
+        CameraPose p;
+        const QVector3D eye = centre - dir * static_cast<float>(distance);
+        p.CameraPos = {eye.x(), eye.y(), eye.z()};
+        p.CameraTarget = {centre.x(), centre.y(), centre.z()};
+        const view::ViewCamera cam = view::MakeViewCamera(p, w, h);
+        for (int i = 0; i < 8; ++i) {
+            const Vec3f c{i & 1 ? hi.x : lo.x, i & 2 ? hi.y : lo.y, i & 4 ? hi.z : lo.z};
+            if (QVector3D::dotProduct(QVector3D(c.x, c.y, c.z) - eye, dir) <= view::kNearPlane) return false;
+            float sx = 0, sy = 0;
+            if (!view::ProjectToScreen(cam, c, sx, sy)) return false;
+            if (sx < 0.03 * w || sx > 0.97 * w || sy < 0.03 * h || sy > 0.97 * h) return false;
+        }
+        return true;
+    };
+    const QVector3D half = (QVector3D(hi.x, hi.y, hi.z) - QVector3D(lo.x, lo.y, lo.z)) / 2;
+    double near = 0, far = std::max(1.0, 4.0 * half.length() + 4 * view::kNearPlane);
+    for (int i = 0; i < 20 && !fits(far); ++i) far *= 2;
+    for (int i = 0; i < 40; ++i) {
+        const double mid = (near + far) / 2;
+        (fits(mid) ? far : near) = mid;
+    }
+    const QVector3D eye = centre - dir * static_cast<float>(far);
+    pose.CameraPos = {eye.x(), eye.y(), eye.z()};
+    pose.CameraYaw = yaw;
+    pose.CameraPitch = inverse ? kFramePitch : -kFramePitch;
     pose.CameraTarget = CameraLookAt(pose.CameraPos, pose.CameraPitch, yaw, inverse);
+    pose.WalkVelocity = pose.StrafeVelocity = 0;
+}
+
+void DollyCamera(CameraPose& pose, const Terrain& t, int notches) {
+    QVector3D dir(pose.CameraTarget.x - pose.CameraPos.x, pose.CameraTarget.y - pose.CameraPos.y,
+                  pose.CameraTarget.z - pose.CameraPos.z);
+    if (dir.lengthSquared() <= 0 || notches == 0) return;
+    dir.normalize();
+    const int sign = notches > 0 ? 1 : -1;
+    for (int i = 0; i < std::abs(notches); ++i) {
+        const Vec3f& p = pose.CameraPos;
+        const float above = p.y - view::SurfaceHeightAt(t, p.x, p.z).value_or(0.0f);
+        const QVector3D move = dir * (sign * std::max(kMinDollyStep, kDollyShare * std::fabs(above)));
+        const Vec3f next{p.x + move.x(), p.y + move.y(), p.z + move.z()};
+        const std::optional<float> ground = view::SurfaceHeightAt(t, next.x, next.z);
+        if (ground && next.y < *ground + kPlayerHeight) return;
+        pose.CameraPos = next;
+        pose.CameraTarget = {pose.CameraTarget.x + move.x(), pose.CameraTarget.y + move.y(),
+                             pose.CameraTarget.z + move.z()};
+    }
 }
 
 }  // namespace vh

@@ -165,6 +165,23 @@ int PickSquareAlongRay(const Terrain& terrain, const Ray& ray) {
     return 0;
 }
 
+std::optional<float> SurfaceHeightAt(const Terrain& t, float x, float z) {
+    GridLayout g;
+    if (!LayoutOf(t, g)) return std::nullopt;
+    const double fx = (x - g.x0) / g.sx, fz = (z - g.z0) / g.sz;
+    if (!(fx >= 0 && fx <= g.cols && fz >= 0 && fz <= g.rows)) return std::nullopt;
+    const int c = std::min(static_cast<int>(fx), g.cols - 1), r = std::min(static_cast<int>(fz), g.rows - 1);
+    const SquareCorners q = t.Corners(r * g.cols + c + 1);
+    for (int p : {q.c0, q.c1, q.c2, q.c3})
+        if (!t.IsPoint(p)) return std::nullopt;
+    auto h = [&](int p) { return static_cast<double>(t.Points[p].Height); };
+    const double u = fx - c, v = fz - r;
+    // C2 C3 C0 below the diagonal, C3 C1 C0 above it.
+    const double y = u + v <= 1 ? h(q.c2) + u * (h(q.c3) - h(q.c2)) + v * (h(q.c0) - h(q.c2))
+                                : h(q.c1) + (1 - u) * (h(q.c0) - h(q.c1)) + (1 - v) * (h(q.c3) - h(q.c1));
+    return static_cast<float>(y);
+}
+
 int PickSquareAt(const Terrain& t, const CameraPose& pose, int w, int h, int x, int y) {
     const ViewCamera cam = MakeViewCamera(pose, w, h);
     return PickSquareAlongRay(t, RayThroughPixel(cam, x, y));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMatrix4x4>
+#include <optional>
 
 #include "core/editor_records.h"
 #include "core/terrain.h"
@@ -39,6 +40,10 @@ bool ProjectToScreen(const ViewCamera& cam, const Vec3f& p, float& sx, float& sy
 // along the ray's ground projection, so a pick costs at most a few hundred
 // triangle tests.
 int PickSquareAlongRay(const Terrain& t, const Ray& ray);
+
+// Height of the surface at (x, z) on the square's triangles (split along
+// C3-C0, as drawn); nothing outside the grid.
+std::optional<float> SurfaceHeightAt(const Terrain& t, float x, float z);
 
 // PickSquareAlongRay for view pixel (x, y).
 int PickSquareAt(const Terrain& t, const CameraPose& pose, int w, int h, int x, int y);

@@ -2,6 +2,7 @@
 
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
+#include <algorithm>
 
 #include "view/camera.h"
 #include "view/input_reader.h"
@@ -44,6 +45,21 @@ vh::InputState TerrainView::TakeInput() {
 
 void TerrainView::UpdateCamera(const vh::InputState& input) {
     vh::UpdateCamera(state_.Pose, state_.Camera, input);
+    const vh::Tool tool = state_.CurrentTool;
+    const bool toolWheel = tool == vh::Tool::Mountain || tool == vh::Tool::TouchUp;
+    const int notches = input.DollyNotches + (toolWheel ? 0 : input.WheelNotches);
+    if (notches != 0) vh::DollyCamera(state_.Pose, state_.Terrain, notches);
+}
+
+void TerrainView::ResetCamera() {
+    vh::ResetCamera(state_.Pose, state_.Terrain);
+    update();
+}
+
+void TerrainView::FrameTerrain() {
+    vh::FrameTerrain(state_.Pose, state_.Terrain, static_cast<float>(width()) / std::max(1, height()),
+                     state_.Camera.Inverse == 1);
+    update();
 }
 
 int TerrainView::PickSquare(int x, int y) const {
@@ -62,6 +78,9 @@ std::string TerrainView::StatusLineText() const {
 }
 
 void TerrainView::TerrainReplaced() {
+    // Clicks made on the old terrain do not carry over.
+    input_->ReleaseAll();
+    vh::LiftAboveSurface(state_.Pose, state_.Terrain);
     mesh_ = vh::view::BuildTerrainMeshes(state_.Terrain);
     renderer_->SetMesh(&mesh_);
     LoadGroundTexture();

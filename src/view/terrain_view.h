@@ -30,10 +30,15 @@ public:
     // Key events of `source` (e.g. the main window) count as view input too.
     void WatchKeysOf(QObject* source);
 
-    // This pass's input snapshot with the frame time; resets per-pass deltas.
+    // This pass's input with the frame time: clicks, taps and wheel notches
+    // made between passes come one pass each (see InputLatch).
     vh::InputState TakeInput();
-    // Moves the camera (vh::UpdateCamera on the view's state).
+    // Moves the camera (vh::UpdateCamera on the view's state); Ctrl+wheel,
+    // and the plain wheel while the tool has no use for it, dolly.
     void UpdateCamera(const vh::InputState& input);
+    // "Reset Camera" and "Frame Terrain" (for this view's aspect).
+    void ResetCamera();
+    void FrameTerrain();
 
     // Square under the view pixel (x, y) for the current camera; 0 = miss.
     int PickSquare(int x, int y) const;
@@ -42,7 +47,8 @@ public:
     // The status line text for the current selection ("No Selection.", ...).
     std::string StatusLineText() const;
 
-    // A new or opened terrain: build the meshes, load "Ground" and the sky.
+    // A new or opened terrain: build the meshes, load "Ground" and the sky,
+    // lift the camera out of the ground.
     void TerrainReplaced();
     // Heights changed: move the mesh vertices at the next frame.
     void TerrainMeshChanged();
