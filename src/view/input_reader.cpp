@@ -114,24 +114,38 @@ void InputReader::WatchKeysOf(QObject* source) {
 }
 
 InputState InputReader::Take() {
-    InputState snap = state_;
     const qint64 ns = clock_.nsecsElapsed();
     clock_.restart();
-    snap.ElapsedMs = static_cast<float>(ns / 1.0e6);
-    state_.MouseDX = 0;
-    state_.MouseDY = 0;
-    return snap;
+    return latch_.Take(static_cast<float>(ns / 1.0e6));
 }
 
 void InputReader::ReleaseAll() {
-    state_.Keys.fill(false);
-    state_.Button1 = state_.Button2 = state_.Button3 = false;
+    latch_.ReleaseAll();
+    swallowLeft_ = false;
 }
 
 void InputReader::HandleKey(int qtKey, bool down, bool autoRepeat) {
     if (autoRepeat) return;
-    const int code = ScanCodeOfQtKey(qtKey);
-    if (code > 0) state_.Keys[code] = down;
+    latch_.Key(ScanCodeOfQtKey(qtKey), down);
+}
+
+void InputReader::HandleMouse(QEvent* event) {
+    auto* m = static_cast<QMouseEvent*>(event);
+    const QPoint p = m->position().toPoint();
+    latch_.Move(p.x(), p.y(), view_->rect().contains(p));
+    if (event->type() == QEvent::MouseButtonPress) {
+        // Qt hands a clicked widget the focus before the press arrives; a
+        // press sent straight to the view finds it without focus.
+        const bool focusing = focusedByMouse_ || view_->window()->focusWidget() != view_;
+        if (!view_->hasFocus()) view_->setFocus(Qt::MouseFocusReason);
+        focusedByMouse_ = false;
+        if (focusing && m->button() == Qt::LeftButton) swallowLeft_ = true;
+    }
+    const Qt::MouseButtons b = m->buttons();
+    if (!b.testFlag(Qt::LeftButton)) swallowLeft_ = false;
+    latch_.Button(1, b.testFlag(Qt::LeftButton) && !swallowLeft_);
+    latch_.Button(2, b.testFlag(Qt::RightButton));
+    latch_.Button(3, b.testFlag(Qt::MiddleButton));
 }
 
 bool InputReader::eventFilter(QObject* watched, QEvent* event) {
@@ -155,37 +169,22 @@ bool InputReader::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseMove:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick: {
-            auto* m = static_cast<QMouseEvent*>(event);
-            const QPoint p = m->position().toPoint();
-            if (havePos_) {
-                state_.MouseDX += p.x() - lastX_;
-                state_.MouseDY += p.y() - lastY_;
-            }
-            lastX_ = p.x();
-            lastY_ = p.y();
-            havePos_ = true;
-            state_.CursorX = p.x();
-            state_.CursorY = p.y();
-            state_.CursorInView = view_->rect().contains(p);
-            const Qt::MouseButtons b = m->buttons();
-            state_.Button1 = b.testFlag(Qt::LeftButton);
-            state_.Button2 = b.testFlag(Qt::RightButton);
-            state_.Button3 = b.testFlag(Qt::MiddleButton);
-            if (event->type() == QEvent::MouseButtonPress) view_->setFocus(Qt::MouseFocusReason);
+        case QEvent::MouseButtonDblClick:
+            HandleMouse(event);
             break;
-        }
+        case QEvent::FocusIn:
+            focusedByMouse_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+            break;
         case QEvent::Wheel: {
             auto* w = static_cast<QWheelEvent*>(event);
-            state_.Wheel += w->angleDelta().y();
+            latch_.Wheel(w->angleDelta().y(), w->modifiers().testFlag(Qt::ControlModifier));
             break;
         }
         case QEvent::Enter:
-            state_.CursorInView = true;
+            latch_.SetInView(true);
             break;
         case QEvent::Leave:
-            state_.CursorInView = false;
-            havePos_ = false;
+            latch_.SetInView(false);
             break;
         default:
             break;

@@ -1,11 +1,15 @@
 // Turns Qt key, mouse and wheel events into the per-pass InputState the
-// camera, picking and tools read. Keys are kept by DirectInput scan code.
+// camera, picking and tools read, through an InputLatch so no click, key tap
+// or wheel notch is lost between passes. Keys are kept by DirectInput scan
+// code. The left press that gives the view the keyboard focus is only that:
+// it and its drag never reach the passes.
 #pragma once
 
 #include <QElapsedTimer>
 #include <QObject>
 
 #include "core/input_state.h"
+#include "view/input_latch.h"
 
 class QEvent;
 class QWidget;
@@ -24,12 +28,11 @@ public:
     // the reader watches key events of that object too.
     void WatchKeysOf(QObject* source);
 
-    // Snapshot for this pass: held keys and buttons, cursor, the mouse
-    // movement and elapsed time since the previous snapshot.
+    // This pass's input (InputLatch::Take) with the time since the
+    // previous one.
     InputState Take();
-
-    // Current state without consuming the movement (for inspection).
-    const InputState& Peek() const { return state_; }
+    // Passes' worth of input waiting (clicks and taps made between passes).
+    int Queued() const { return latch_.Queued(); }
 
     // Forget held keys and buttons (focus lost, dialog opened).
     void ReleaseAll();
@@ -38,11 +41,12 @@ public:
 
 private:
     void HandleKey(int qtKey, bool down, bool autoRepeat);
+    void HandleMouse(QEvent* event);
 
     QWidget* view_;
-    InputState state_;
-    int lastX_ = 0, lastY_ = 0;
-    bool havePos_ = false;
+    InputLatch latch_;
+    bool focusedByMouse_ = false;  // the view just took the focus from a click
+    bool swallowLeft_ = false;     // the left button is down from a focusing click
     QElapsedTimer clock_;
 };
 

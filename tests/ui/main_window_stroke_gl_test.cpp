@@ -27,33 +27,39 @@ std::array<float, 4> CornerHeights(const vh::EditorState& s, int square) {
     return {p[c.c2].Height, p[c.c3].Height, p[c.c0].Height, p[c.c1].Height};
 }
 
-}  // namespace
-
-TEST(MainWindowStroke, DraggingUpRaisesThePickedSquareAndOneUndoRestoresIt) {
-    WindowRig rig;
+// A shown window with a new 8 x 8 terrain, the cursor over it; returns
+// the square under the cursor at `start`.
+int NewTerrainUnderCursor(WindowRig& rig, QPoint& start) {
     rig.window->resize(800, 600);
     rig.window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(rig.window.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(rig.window.get()));
     rig.window->Action("cmdNew")->trigger();
     QDialog* frmNew = rig.window->OpenedDialog();
-    ASSERT_NE(frmNew, nullptr);
+    if (!frmNew) return 0;
     frmNew->findChild<QLineEdit*>("txtX")->setText("8");
     frmNew->findChild<QLineEdit*>("txtZ")->setText("8");
     frmNew->findChild<QAbstractButton*>("cmdOk")->click();
     vhtest::FlushEvents();
     vh::EditorState& s = rig.State();
-    ASSERT_TRUE(s.Doc.TerrainExists);
-
+    if (!s.Doc.TerrainExists) return 0;
     auto* view = rig.window->View();
-    const QPoint start(view->width() / 2, view->height() * 3 / 4);
+    start = QPoint(view->width() / 2, view->height() * 3 / 4);
     SendMouse(view, QEvent::MouseMove, start, Qt::NoButton, Qt::NoButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return s.Stroke.PickedSquare > 0; }, 5000))
-        << "the cursor should be over the terrain";
-    const int square = s.Stroke.PickedSquare;
-    ASSERT_GT(square, 0) << "the cursor should be over the terrain";
-    ASSERT_EQ(view->PickSquare(start.x(), start.y()), square);
-    EXPECT_EQ(CornerHeights(s, square), (std::array<float, 4>{0, 0, 0, 0}));
+    if (!QTest::qWaitFor([&] { return s.Stroke.PickedSquare > 0; }, 5000)) return 0;
+    return view->PickSquare(start.x(), start.y()) == s.Stroke.PickedSquare ? s.Stroke.PickedSquare : 0;
+}
 
+}  // namespace
+
+TEST(MainWindowStroke, DraggingUpRaisesThePickedSquareAndOneUndoRestoresIt) {
+    WindowRig rig;
+    QPoint start;
+    const int square = NewTerrainUnderCursor(rig, start);
+    ASSERT_GT(square, 0) << "the cursor should be over the terrain";
+    vh::EditorState& s = rig.State();
+    auto* view = rig.window->View();
+    view->setFocus();
+    EXPECT_EQ(CornerHeights(s, square), (std::array<float, 4>{0, 0, 0, 0}));
     // Each step waits for the pass that saw it, so a slow machine gives the same stroke.
     SendMouse(view, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return s.Stroke.LastMouseY == start.y(); }, 5000));
@@ -77,4 +83,58 @@ TEST(MainWindowStroke, DraggingUpRaisesThePickedSquareAndOneUndoRestoresIt) {
 
     rig.window->Action("cmdUndo")->trigger();
     EXPECT_EQ(CornerHeights(s, square), (std::array<float, 4>{0, 0, 0, 0}));
+}
+
+TEST(MainWindowStroke, TheClickThatFocusesTheViewIsNotAStroke) {
+    WindowRig rig;
+    QPoint start;
+    const int square = NewTerrainUnderCursor(rig, start);
+    ASSERT_GT(square, 0);
+    vh::EditorState& s = rig.State();
+    auto* view = rig.window->View();
+    ASSERT_NE(view->window()->focusWidget(), view);
+
+    // A press, a drag up that would raise the square, a release.
+    SendMouse(view, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(view, QEvent::MouseMove, start - QPoint(0, 40), Qt::NoButton, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.Stroke.MouseY == start.y() - 40; }, 5000));
+    SendMouse(view, QEvent::MouseButtonRelease, start - QPoint(0, 40), Qt::LeftButton, Qt::NoButton);
+    SendMouse(view, QEvent::MouseMove, start, Qt::NoButton, Qt::NoButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.Stroke.MouseY == start.y(); }, 5000));
+    EXPECT_EQ(view->window()->focusWidget(), view) << "the click gave the view the focus";
+    EXPECT_EQ(CornerHeights(s, square), (std::array<float, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(s.History.UndoLevels, 0);
+
+    // The next stroke edits.
+    SendMouse(view, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.Stroke.ToolActive; }, 5000));
+    SendMouse(view, QEvent::MouseMove, start - QPoint(0, 40), Qt::NoButton, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.Stroke.LastMouseY == start.y() - 40; }, 5000));
+    SendMouse(view, QEvent::MouseButtonRelease, start - QPoint(0, 40), Qt::LeftButton, Qt::NoButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !s.Stroke.ToolActive; }, 5000));
+    EXPECT_GT(CornerHeights(s, square)[0], 0);
+    EXPECT_EQ(s.History.UndoLevels, 1);
+}
+
+TEST(MainWindowStroke, AClickFromTheWindowSystemThatFocusesTheViewIsNotAStroke) {
+    WindowRig rig;
+    QPoint start;
+    const int square = NewTerrainUnderCursor(rig, start);
+    ASSERT_GT(square, 0);
+    vh::EditorState& s = rig.State();
+    auto* view = rig.window->View();
+    rig.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(rig.window.get()));
+    rig.window->findChild<QLineEdit*>()->setFocus();
+    ASSERT_FALSE(view->hasFocus());
+
+    // Qt gives the view the focus before the press reaches it.
+    QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mouseMove(view, start - QPoint(0, 40));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.Stroke.MouseY == start.y() - 40; }, 5000));
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, start - QPoint(0, 40));
+    EXPECT_TRUE(view->hasFocus());
+    QTest::qWait(100);
+    EXPECT_EQ(CornerHeights(s, square), (std::array<float, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(s.History.UndoLevels, 0);
 }
