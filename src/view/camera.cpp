@@ -152,31 +152,65 @@ void FrameTerrain(CameraPose& pose, const Terrain& t, float aspect, bool inverse
     const int h = 1000,
               w = std::max(1, static_cast<int>(std::lround(1000 * std::clamp(aspect, 0.05f, 20.0f))));
 
-    // The nearest place along the view that shows every corner of the box,
-    // with a small margin: the box's projection shrinks as the camera backs off.
-    auto fits = [&](double distance) {
+    // The box's corners on screen for a camera `distance` back from `aim`:
+    // false when one is behind the camera, else their vertical middle
+    // (0 top, 1 bottom) and whether all are inside with a small margin.
+    auto look = [&](const QVector3D& aim, double distance, double& middle, bool& inside) {
         CameraPose p;
-        const QVector3D eye = centre - dir * static_cast<float>(distance);
+        const QVector3D eye = aim - dir * static_cast<float>(distance);
         p.CameraPos = {eye.x(), eye.y(), eye.z()};
-        p.CameraTarget = {centre.x(), centre.y(), centre.z()};
+        p.CameraTarget = {aim.x(), aim.y(), aim.z()};
         const view::ViewCamera cam = view::MakeViewCamera(p, w, h);
+        float top = h, bottom = 0;
+        inside = true;
         for (int i = 0; i < 8; ++i) {
             const Vec3f c{i & 1 ? hi.x : lo.x, i & 2 ? hi.y : lo.y, i & 4 ? hi.z : lo.z};
-            if (QVector3D::dotProduct(QVector3D(c.x, c.y, c.z) - eye, dir) <= view::kNearPlane) return false;
             float sx = 0, sy = 0;
-            if (!view::ProjectToScreen(cam, c, sx, sy)) return false;
-            if (sx < 0.03 * w || sx > 0.97 * w || sy < 0.03 * h || sy > 0.97 * h) return false;
+            if (QVector3D::dotProduct(QVector3D(c.x, c.y, c.z) - eye, dir) <= view::kNearPlane ||
+                !view::ProjectToScreen(cam, c, sx, sy))
+                return false;
+            top = std::min(top, sy), bottom = std::max(bottom, sy);
+            inside = inside && sx >= 0.03 * w && sx <= 0.97 * w && sy >= 0.03 * h && sy <= 0.97 * h;
         }
+        middle = (top + bottom) / 2 / h;
         return true;
     };
+    // The nearest distance that shows the whole box: its projection shrinks
+    // as the camera backs off.
     const QVector3D half = (QVector3D(hi.x, hi.y, hi.z) - QVector3D(lo.x, lo.y, lo.z)) / 2;
-    double near = 0, far = std::max(1.0, 4.0 * half.length() + 4 * view::kNearPlane);
-    for (int i = 0; i < 20 && !fits(far); ++i) far *= 2;
-    for (int i = 0; i < 40; ++i) {
-        const double mid = (near + far) / 2;
-        (fits(mid) ? far : near) = mid;
+    const double reach = std::max(1.0, 4.0 * half.length() + 4 * view::kNearPlane);
+    auto nearest = [&](const QVector3D& aim) {
+        auto fits = [&](double d) {
+            double middle = 0;
+            bool inside = false;
+            return look(aim, d, middle, inside) && inside;
+        };
+        double in = 0, out = reach;
+        for (int i = 0; i < 20 && !fits(out); ++i) out *= 2;
+        for (int i = 0; i < 40; ++i) {
+            const double mid = (in + out) / 2;
+            (fits(mid) ? out : in) = mid;
+        }
+        return out;
+    };
+    // Seen at an angle the near side looms larger: move the aim along the
+    // heading until the box sits in the middle of the view, then come as
+    // near as it allows.
+    const QVector3D ahead(std::cos(yaw), 0, std::sin(yaw));
+    double offset = 0, distance = nearest(centre);
+    for (int round = 0; round < 3; ++round) {
+        double a = -half.length(), b = half.length();
+        for (int i = 0; i < 40; ++i) {
+            const double m = (a + b) / 2;
+            double middle = 0.5;
+            bool inside = false;
+            look(centre + ahead * static_cast<float>(m), distance, middle, inside);
+            (middle < 0.5 ? a : b) = m;
+        }
+        offset = (a + b) / 2;
+        distance = nearest(centre + ahead * static_cast<float>(offset));
     }
-    const QVector3D eye = centre - dir * static_cast<float>(far);
+    const QVector3D eye = centre + ahead * static_cast<float>(offset) - dir * static_cast<float>(distance);
     pose.CameraPos = {eye.x(), eye.y(), eye.z()};
     pose.CameraYaw = yaw;
     pose.CameraPitch = inverse ? kFramePitch : -kFramePitch;
@@ -189,14 +223,15 @@ void DollyCamera(CameraPose& pose, const Terrain& t, int notches) {
                   pose.CameraTarget.z - pose.CameraPos.z);
     if (dir.lengthSquared() <= 0 || notches == 0) return;
     dir.normalize();
+    // Beside the terrain the nearest edge counts as the ground.
+    auto ground = [&](const Vec3f& p) { return view::SurfaceHeightNear(t, p.x, p.z).value_or(0.0f); };
     const int sign = notches > 0 ? 1 : -1;
     for (int i = 0; i < std::abs(notches); ++i) {
         const Vec3f& p = pose.CameraPos;
-        const float above = p.y - view::SurfaceHeightAt(t, p.x, p.z).value_or(0.0f);
-        const QVector3D move = dir * (sign * std::max(kMinDollyStep, kDollyShare * std::fabs(above)));
+        const float step = std::max(kMinDollyStep, kDollyShare * std::fabs(p.y - ground(p)));
+        const QVector3D move = dir * (sign * step);
         const Vec3f next{p.x + move.x(), p.y + move.y(), p.z + move.z()};
-        const std::optional<float> ground = view::SurfaceHeightAt(t, next.x, next.z);
-        if (ground && next.y < *ground + kPlayerHeight) return;
+        if (next.y < ground(next) + kPlayerHeight) return;
         pose.CameraPos = next;
         pose.CameraTarget = {pose.CameraTarget.x + move.x(), pose.CameraTarget.y + move.y(),
                              pose.CameraTarget.z + move.z()};

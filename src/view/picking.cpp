@@ -165,10 +165,16 @@ int PickSquareAlongRay(const Terrain& terrain, const Ray& ray) {
     return 0;
 }
 
-std::optional<float> SurfaceHeightAt(const Terrain& t, float x, float z) {
+namespace {
+
+std::optional<float> SurfaceHeight(const Terrain& t, float x, float z, bool nearest) {
     GridLayout g;
     if (!LayoutOf(t, g)) return std::nullopt;
-    const double fx = (x - g.x0) / g.sx, fz = (z - g.z0) / g.sz;
+    double fx = (x - g.x0) / g.sx, fz = (z - g.z0) / g.sz;
+    if (nearest) {
+        fx = std::clamp(std::isnan(fx) ? 0.0 : fx, 0.0, static_cast<double>(g.cols));
+        fz = std::clamp(std::isnan(fz) ? 0.0 : fz, 0.0, static_cast<double>(g.rows));
+    }
     if (!(fx >= 0 && fx <= g.cols && fz >= 0 && fz <= g.rows)) return std::nullopt;
     const int c = std::min(static_cast<int>(fx), g.cols - 1), r = std::min(static_cast<int>(fz), g.rows - 1);
     const SquareCorners q = t.Corners(r * g.cols + c + 1);
@@ -180,6 +186,16 @@ std::optional<float> SurfaceHeightAt(const Terrain& t, float x, float z) {
     const double y = u + v <= 1 ? h(q.c2) + u * (h(q.c3) - h(q.c2)) + v * (h(q.c0) - h(q.c2))
                                 : h(q.c1) + (1 - u) * (h(q.c0) - h(q.c1)) + (1 - v) * (h(q.c3) - h(q.c1));
     return static_cast<float>(y);
+}
+
+}  // namespace
+
+std::optional<float> SurfaceHeightAt(const Terrain& t, float x, float z) {
+    return SurfaceHeight(t, x, z, false);
+}
+
+std::optional<float> SurfaceHeightNear(const Terrain& t, float x, float z) {
+    return SurfaceHeight(t, x, z, true);
 }
 
 int PickSquareAt(const Terrain& t, const CameraPose& pose, int w, int h, int x, int y) {

@@ -44,6 +44,8 @@ int PickSquareAlongRay(const Terrain& t, const Ray& ray);
 // Height of the surface at (x, z) on the square's triangles (split along
 // C3-C0, as drawn); nothing outside the grid.
 std::optional<float> SurfaceHeightAt(const Terrain& t, float x, float z);
+// The same at the nearest place over the grid; nothing without a grid.
+std::optional<float> SurfaceHeightNear(const Terrain& t, float x, float z);
 
 // PickSquareAlongRay for view pixel (x, y).
 int PickSquareAt(const Terrain& t, const CameraPose& pose, int w, int h, int x, int y);
