@@ -17,6 +17,7 @@ struct ViewOptions {
     bool ShowLocked = true;         // "cmdShowLocked": cubes on locked points
     bool PointInfo = false;         // "cmdPointInfo": their coordinates
     bool Info = true;               // "cmdInfo": the info panel
+    bool Walkability = false;       // tint by where the player can walk, mark step edges
 
     // The sky shows only behind the solid modes.
     bool SkyShown() const { return Sky && (Mode == RenderMode::Solid || Mode == RenderMode::SolidWire); }

@@ -3,21 +3,27 @@
 #include <QOpenGLBuffer>
 #include <QOpenGLContext>
 #include <QOpenGLExtraFunctions>
-#include <QOpenGLPaintDevice>
 #include <QOpenGLShaderProgram>
 #include <QOpenGLVertexArrayObject>
 #include <QOpenGLWidget>
 #include <QPainter>
+#include <cmath>
 #include <vector>
 
 #include "core/rules.h"
+#include "core/walkability.h"
 #include "view/overlay.h"
 #include "view/picking.h"
 #include "view/shaders.h"
 #include "view/status_text.h"
+#include "view/text_sprites.h"
 
 #ifndef GL_PROGRAM_POINT_SIZE
 #define GL_PROGRAM_POINT_SIZE 0x8642
+#endif
+#ifndef GL_TEXTURE_MAX_ANISOTROPY
+#define GL_TEXTURE_MAX_ANISOTROPY 0x84FE
+#define GL_MAX_TEXTURE_MAX_ANISOTROPY 0x84FF
 #endif
 
 namespace vh::view {
@@ -28,6 +34,15 @@ SceneColour SceneColourOf(RenderMode mode) {
 }
 
 namespace {
+
+// The sun: 40 degrees up, from the far left of the start view.
+const QVector3D kSunDirection = QVector3D(-0.45f, 0.84f, 0.6f).normalized();
+// Lines and points that stand out: pale on the olive and black scenes, dark
+// over the textured ground.
+const QVector3D kPaleLine(0.98f, 0.96f, 0.78f);
+const QVector3D kDarkLine(0.06f, 0.06f, 0.04f);
+constexpr float kPointSize = 3.0f;
+constexpr float kMaxAnisotropy = 8.0f;
 
 QColor ColourOf(Rgb c) {
     return QColor::fromRgbF(c.r, c.g, c.b);
@@ -49,6 +64,48 @@ GLuint UploadTexture(QOpenGLExtraFunctions* gl, const QImage& image, GLenum wrap
     return id;
 }
 
+// The terrain programs: one per render mode, each with and without the
+// walkability overlay.
+constexpr int kStyles = 4;
+int StyleOf(RenderMode m) {
+    switch (m) {
+        case RenderMode::Solid:
+            return 0;
+        case RenderMode::SolidWire:
+            return 1;
+        case RenderMode::Wireframe:
+            return 2;
+        case RenderMode::Points:
+            return 3;
+    }
+    return 0;
+}
+
+struct TerrainProgram {
+    QOpenGLShaderProgram program;
+    int mvp = -1, pointSize = -1, pointsPerRow = -1, lineColour = -1, backColour = -1;
+
+    void Build(int style, bool walk) {
+        static const char* const kDefines[kStyles] = {"#define SOLID\n", "#define SOLID\n#define WIRE\n",
+                                                      "#define WIRE\n", "#define POINTS\n"};
+        const QByteArray head =
+            QByteArray("#version 330 core\n") + kDefines[style] + (walk ? "#define WALK\n" : "");
+        program.addShaderFromSourceCode(QOpenGLShader::Vertex, head + shaders::kTerrainVertex);
+        program.addShaderFromSourceCode(QOpenGLShader::Fragment, head + shaders::kTerrainFragment);
+        program.link();
+        mvp = program.uniformLocation("mvp");
+        pointSize = program.uniformLocation("pointSize");
+        pointsPerRow = program.uniformLocation("pointsPerRow");
+        lineColour = program.uniformLocation("lineColour");
+        backColour = program.uniformLocation("backColour");
+        program.bind();
+        program.setUniformValue("ground", 0);
+        program.setUniformValue("walk", 1);
+        program.setUniformValue("sunDirection", kSunDirection);
+        program.release();
+    }
+};
+
 }  // namespace
 
 struct Renderer::Impl {
@@ -56,33 +113,39 @@ struct Renderer::Impl {
     QOpenGLExtraFunctions* gl = nullptr;
     bool ready = false;
 
-    QOpenGLShaderProgram terrainProgram, skyProgram, lineProgram;
+    std::array<std::array<std::unique_ptr<TerrainProgram>, 2>, kStyles> terrainPrograms;
+    QOpenGLShaderProgram skyProgram, lineProgram;
+    int skyMatrix = -1, lineMvp = -1;
     QOpenGLVertexArrayObject terrainVao, skyVao, lineVao;
     QOpenGLBuffer vertexBuffer{QOpenGLBuffer::VertexBuffer};
     QOpenGLBuffer triangleBuffer{QOpenGLBuffer::IndexBuffer};
-    QOpenGLBuffer lineIndexBuffer{QOpenGLBuffer::IndexBuffer};
     QOpenGLBuffer pointIndexBuffer{QOpenGLBuffer::IndexBuffer};
     QOpenGLBuffer skyBuffer{QOpenGLBuffer::VertexBuffer};
     QOpenGLBuffer overlayBuffer{QOpenGLBuffer::VertexBuffer};
+    TextSprites texts;
 
     const TerrainMesh* mesh = nullptr;
-    bool geometryDirty = false, verticesDirty = false;
-    int triangleCount = 0, lineCount = 0, pointCount = 0;
+    bool geometryDirty = false, verticesDirty = false, walkDirty = true;
+    int triangleCount = 0, pointCount = 0;
 
     QImage groundImage = PlaceholderImage();
     std::array<QImage, kSkyFaces> skyImages;
     bool groundDirty = true, skyDirty = true;
-    GLuint groundTexture = 0;
+    GLuint groundTexture = 0, walkTexture = 0;
     std::array<GLuint, kSkyFaces> skyTextures{};
+    int filtersMip = -1;   // the mip-mapping the textures are set for; -1 none yet
+    float anisotropy = 0;  // 0: no anisotropic filtering here
 
+    TerrainProgram& Program(RenderMode mode, bool walk);
     void UploadGeometry();
     void UploadTextures();
+    void UploadWalkability(const Terrain& t);
     void SetFilters(bool mip);
     void DrawSky(const ViewCamera& cam);
-    void DrawTerrain(RenderMode mode, const ViewCamera& cam);
+    void DrawTerrain(RenderMode mode, bool walk, const ViewCamera& cam, int pointsPerRow);
     void DrawOverlayLines(const OverlayScene& o, const ViewCamera& cam);
-    void DrawTexts(const EditorState& s, const ViewOptions& view, const OverlayScene& o,
-                   const ViewCamera& cam, double fps);
+    void QueueTexts(const EditorState& s, const ViewOptions& view, const OverlayScene& o,
+                    const ViewCamera& cam, double fps);
 };
 
 Renderer::Renderer(QOpenGLWidget* widget) : d_(std::make_unique<Impl>()) {
@@ -95,10 +158,12 @@ Renderer::~Renderer() = default;
 void Renderer::SetMesh(const TerrainMesh* mesh) {
     d_->mesh = mesh;
     d_->geometryDirty = true;
+    d_->walkDirty = true;
 }
 
 void Renderer::VerticesChanged() {
     d_->verticesDirty = true;
+    d_->walkDirty = true;
 }
 
 void Renderer::SetGroundImage(const QImage& image) {
@@ -113,16 +178,25 @@ void Renderer::SetSkyImages(const std::array<QImage, kSkyFaces>& images) {
 
 void Renderer::Initialize() {
     Impl& d = *d_;
-    d.gl = QOpenGLContext::currentContext()->extraFunctions();
-    d.terrainProgram.addShaderFromSourceCode(QOpenGLShader::Vertex, shaders::kTerrainVertex);
-    d.terrainProgram.addShaderFromSourceCode(QOpenGLShader::Fragment, shaders::kTerrainFragment);
-    d.terrainProgram.link();
+    QOpenGLContext* context = QOpenGLContext::currentContext();
+    d.gl = context->extraFunctions();
     d.skyProgram.addShaderFromSourceCode(QOpenGLShader::Vertex, shaders::kSkyVertex);
     d.skyProgram.addShaderFromSourceCode(QOpenGLShader::Fragment, shaders::kSkyFragment);
     d.skyProgram.link();
+    d.skyMatrix = d.skyProgram.uniformLocation("rotationProjection");
+    d.skyProgram.bind();
+    d.skyProgram.setUniformValue("face", 0);
+    d.skyProgram.release();
     d.lineProgram.addShaderFromSourceCode(QOpenGLShader::Vertex, shaders::kLineVertex);
     d.lineProgram.addShaderFromSourceCode(QOpenGLShader::Fragment, shaders::kLineFragment);
     d.lineProgram.link();
+    d.lineMvp = d.lineProgram.uniformLocation("mvp");
+    if (context->hasExtension("GL_EXT_texture_filter_anisotropic") ||
+        context->hasExtension("GL_ARB_texture_filter_anisotropic")) {
+        GLfloat most = 0;
+        d.gl->glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY, &most);
+        d.anisotropy = std::min(most, kMaxAnisotropy);
+    }
 
     d.terrainVao.create();
     d.terrainVao.bind();
@@ -136,7 +210,6 @@ void Renderer::Initialize() {
     d.gl->glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(6 * sizeof(float)));
     d.terrainVao.release();
     d.triangleBuffer.create();
-    d.lineIndexBuffer.create();
     d.pointIndexBuffer.create();
 
     // The sky cube: four corners per face, from the shared face layout.
@@ -173,8 +246,10 @@ void Renderer::Initialize() {
     d.gl->glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, 6 * sizeof(float),
                                 reinterpret_cast<void*>(3 * sizeof(float)));
     d.lineVao.release();
+    d.texts.Initialize(d.gl);
 
-    d.geometryDirty = d.groundDirty = d.skyDirty = true;
+    d.geometryDirty = d.groundDirty = d.skyDirty = d.walkDirty = true;
+    d.filtersMip = -1;
     d.ready = true;
 }
 
@@ -182,27 +257,41 @@ void Renderer::Release() {
     Impl& d = *d_;
     if (!d.ready) return;
     d.ready = false;
-    if (d.groundTexture) d.gl->glDeleteTextures(1, &d.groundTexture);
+    for (GLuint* t : {&d.groundTexture, &d.walkTexture})
+        if (*t) d.gl->glDeleteTextures(1, t);
     for (GLuint& t : d.skyTextures)
         if (t) d.gl->glDeleteTextures(1, &t);
-    d.groundTexture = 0;
+    d.groundTexture = d.walkTexture = 0;
     d.skyTextures.fill(0);
-    for (QOpenGLBuffer* b : {&d.vertexBuffer, &d.triangleBuffer, &d.lineIndexBuffer, &d.pointIndexBuffer,
-                             &d.skyBuffer, &d.overlayBuffer})
+    for (QOpenGLBuffer* b :
+         {&d.vertexBuffer, &d.triangleBuffer, &d.pointIndexBuffer, &d.skyBuffer, &d.overlayBuffer})
         b->destroy();
     d.terrainVao.destroy();
     d.skyVao.destroy();
     d.lineVao.destroy();
-    d.terrainProgram.removeAllShaders();
+    for (auto& pair : d.terrainPrograms)
+        for (auto& p : pair) p.reset();
     d.skyProgram.removeAllShaders();
     d.lineProgram.removeAllShaders();
+    d.texts.Release();
+}
+
+TerrainProgram& Renderer::Impl::Program(RenderMode mode, bool walk) {
+    // Points show no overlay.
+    const int style = StyleOf(mode);
+    std::unique_ptr<TerrainProgram>& p = terrainPrograms[style][walk && style != 3];
+    if (!p) {
+        p = std::make_unique<TerrainProgram>();
+        p->Build(style, walk && style != 3);
+    }
+    return *p;
 }
 
 void Renderer::Impl::UploadGeometry() {
     if (geometryDirty) {
         geometryDirty = false;
         verticesDirty = true;
-        triangleCount = lineCount = pointCount = 0;
+        triangleCount = pointCount = 0;
         if (mesh && !mesh->Empty()) {
             auto upload = [](QOpenGLBuffer& b, const std::vector<uint32_t>& v) {
                 b.bind();
@@ -211,7 +300,6 @@ void Renderer::Impl::UploadGeometry() {
                 return static_cast<int>(v.size());
             };
             triangleCount = upload(triangleBuffer, mesh->Triangles);
-            lineCount = upload(lineIndexBuffer, mesh->Lines);
             pointCount = upload(pointIndexBuffer, mesh->PointList);
             vertexBuffer.bind();
             vertexBuffer.allocate(static_cast<int>(mesh->Vertices.size() * sizeof(float)));
@@ -235,6 +323,7 @@ void Renderer::Impl::UploadTextures() {
         groundDirty = false;
         if (groundTexture) gl->glDeleteTextures(1, &groundTexture);
         groundTexture = UploadTexture(gl, groundImage, GL_REPEAT);
+        filtersMip = -1;
     }
     if (skyDirty) {
         skyDirty = false;
@@ -242,13 +331,46 @@ void Renderer::Impl::UploadTextures() {
             if (skyTextures[f]) gl->glDeleteTextures(1, &skyTextures[f]);
             skyTextures[f] = UploadTexture(gl, skyImages[f], GL_CLAMP_TO_EDGE);
         }
+        filtersMip = -1;
     }
 }
 
+// The overlay's data: one texel per square at its column and row, holding
+// the square's walkability code.
+void Renderer::Impl::UploadWalkability(const Terrain& t) {
+    walkDirty = false;
+    const int row = t.PointsPerRow, cols = row - 1, rows = t.Rows() - 1;
+    if (cols < 1 || rows < 1) return;
+    const WalkabilityMap map = ClassifyTerrain(t);
+    std::vector<uint16_t> cells(static_cast<size_t>(cols) * rows, 0);
+    for (int k = 1; k < static_cast<int>(map.Codes.size()); ++k) {
+        const int v = t.Corners(k).c2 - 1;
+        if (v < 0) continue;
+        const int c = v % row, r = v / row;
+        if (c < cols && r < rows) cells[static_cast<size_t>(r) * cols + c] = map.Codes[k];
+    }
+    if (!walkTexture) gl->glGenTextures(1, &walkTexture);
+    gl->glActiveTexture(GL_TEXTURE1);
+    gl->glBindTexture(GL_TEXTURE_2D, walkTexture);
+    gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 2);
+    gl->glTexImage2D(GL_TEXTURE_2D, 0, GL_R16UI, cols, rows, 0, GL_RED_INTEGER, GL_UNSIGNED_SHORT,
+                     cells.data());
+    gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    gl->glActiveTexture(GL_TEXTURE0);
+}
+
+// Trilinear (and anisotropic where there is) filtering with mip-mapping on,
+// plain linear with it off; set only when that or a texture changes.
 void Renderer::Impl::SetFilters(bool mip) {
+    if (filtersMip == static_cast<int>(mip)) return;
+    filtersMip = mip;
     const GLint minFilter = mip ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR;
     gl->glBindTexture(GL_TEXTURE_2D, groundTexture);
     gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
+    if (anisotropy > 0)
+        gl->glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY, mip ? anisotropy : 1.0f);
     for (GLuint t : skyTextures) {
         gl->glBindTexture(GL_TEXTURE_2D, t);
         gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
@@ -260,12 +382,9 @@ void Renderer::Impl::DrawSky(const ViewCamera& cam) {
     rotation.setColumn(3, QVector4D(0, 0, 0, 1));
     // Drawn after the terrain at the far plane, so only uncovered pixels
     // are filled (software GL pays for every fragment).
-    gl->glDepthFunc(GL_LEQUAL);
     gl->glDepthMask(GL_FALSE);
     skyProgram.bind();
-    skyProgram.setUniformValue("rotationProjection", cam.Projection * rotation);
-    skyProgram.setUniformValue("face", 0);
-    gl->glActiveTexture(GL_TEXTURE0);
+    skyProgram.setUniformValue(skyMatrix, cam.Projection * rotation);
     skyVao.bind();
     for (int f = 0; f < kSkyFaces; ++f) {
         gl->glBindTexture(GL_TEXTURE_2D, skyTextures[f]);
@@ -275,42 +394,32 @@ void Renderer::Impl::DrawSky(const ViewCamera& cam) {
     gl->glDepthMask(GL_TRUE);
 }
 
-void Renderer::Impl::DrawTerrain(RenderMode mode, const ViewCamera& cam) {
+void Renderer::Impl::DrawTerrain(RenderMode mode, bool walk, const ViewCamera& cam, int pointsPerRow) {
     if (triangleCount == 0) return;
-    terrainProgram.bind();
-    terrainProgram.setUniformValue("mvp", cam.Projection * cam.View);
-    terrainProgram.setUniformValue("ground", 0);
-    terrainProgram.setUniformValue("sunDirection", QVector3D(0.4f, 1.0f, 0.3f).normalized());
-    terrainProgram.setUniformValue("shade", 1.0f);
-    terrainProgram.setUniformValue("pointSize", 2.0f);
-    gl->glActiveTexture(GL_TEXTURE0);
+    TerrainProgram& p = Program(mode, walk);
+    p.program.bind();
+    p.program.setUniformValue(p.mvp, cam.Projection * cam.View);
+    p.program.setUniformValue(p.pointsPerRow, std::max(pointsPerRow, 1));
+    const qreal dpr = widget->devicePixelRatioF();
     gl->glBindTexture(GL_TEXTURE_2D, groundTexture);
+    if (walk && walkTexture) {
+        gl->glActiveTexture(GL_TEXTURE1);
+        gl->glBindTexture(GL_TEXTURE_2D, walkTexture);
+        gl->glActiveTexture(GL_TEXTURE0);
+    }
     terrainVao.bind();
-    auto draw = [&](QOpenGLBuffer& indices, GLenum primitive, int count) {
-        indices.bind();
-        gl->glDrawElements(primitive, count, GL_UNSIGNED_INT, nullptr);
-        indices.release();
-    };
-    switch (mode) {
-        case RenderMode::Solid:
-            draw(triangleBuffer, GL_TRIANGLES, triangleCount);
-            break;
-        case RenderMode::SolidWire:
-            // The solid pass sits slightly behind so the lines win the depth test.
-            gl->glEnable(GL_POLYGON_OFFSET_FILL);
-            gl->glPolygonOffset(1.0f, 1.0f);
-            draw(triangleBuffer, GL_TRIANGLES, triangleCount);
-            gl->glDisable(GL_POLYGON_OFFSET_FILL);
-            terrainProgram.setUniformValue("shade", 0.35f);
-            draw(lineIndexBuffer, GL_LINES, lineCount);
-            break;
-        case RenderMode::Wireframe:
-            draw(lineIndexBuffer, GL_LINES, lineCount);
-            break;
-        case RenderMode::Points:
-            gl->glEnable(GL_PROGRAM_POINT_SIZE);
-            draw(pointIndexBuffer, GL_POINTS, pointCount);
-            break;
+    if (mode == RenderMode::Points) {
+        p.program.setUniformValue(p.lineColour, kPaleLine);
+        p.program.setUniformValue(p.pointSize, static_cast<float>(kPointSize * dpr));
+        gl->glEnable(GL_PROGRAM_POINT_SIZE);
+        pointIndexBuffer.bind();
+        gl->glDrawElements(GL_POINTS, pointCount, GL_UNSIGNED_INT, nullptr);
+    } else {
+        const SceneColour back = SceneColourOf(mode);
+        p.program.setUniformValue(p.lineColour, mode == RenderMode::Wireframe ? kPaleLine : kDarkLine);
+        p.program.setUniformValue(p.backColour, QVector3D(back.r, back.g, back.b));
+        triangleBuffer.bind();
+        gl->glDrawElements(GL_TRIANGLES, triangleCount, GL_UNSIGNED_INT, nullptr);
     }
     terrainVao.release();
 }
@@ -326,7 +435,7 @@ void Renderer::Impl::DrawOverlayLines(const OverlayScene& o, const ViewCamera& c
     // Overlay lines show over the terrain.
     gl->glDisable(GL_DEPTH_TEST);
     lineProgram.bind();
-    lineProgram.setUniformValue("mvp", cam.Projection * cam.View);
+    lineProgram.setUniformValue(lineMvp, cam.Projection * cam.View);
     lineVao.bind();
     overlayBuffer.bind();
     overlayBuffer.allocate(data.data(), static_cast<int>(data.size() * sizeof(float)));
@@ -336,39 +445,40 @@ void Renderer::Impl::DrawOverlayLines(const OverlayScene& o, const ViewCamera& c
     gl->glEnable(GL_DEPTH_TEST);
 }
 
-void Renderer::Impl::DrawTexts(const EditorState& s, const ViewOptions& view, const OverlayScene& o,
-                               const ViewCamera& cam, double fps) {
-    const bool info = view.Info;
-    const bool showFps = view.Fps;
-    if (o.Texts.empty() && !info && !showFps) return;
+void Renderer::Impl::QueueTexts(const EditorState& s, const ViewOptions& view, const OverlayScene& o,
+                                const ViewCamera& cam, double fps) {
     const qreal dpr = widget->devicePixelRatioF();
-    QOpenGLPaintDevice device(QSize(cam.Width, cam.Height) * dpr);
-    device.setDevicePixelRatio(dpr);
-    QPainter p(&device);
-    QFont font = p.font();
-    font.setPixelSize(11);
-    p.setFont(font);
     for (const MarkerText& t : o.Texts) {
         float sx = 0, sy = 0;
         if (!ProjectToScreen(cam, t.at, sx, sy)) continue;
-        p.setPen(ColourOf(t.colour));
-        const QPointF at(RoundHalfEven(sx), RoundHalfEven(sy));
-        p.drawText(QRectF(at, QSizeF(400, 16)), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(t.text));
+        const QString text = QString::fromStdString(t.text);
+        const QColor colour = ColourOf(t.colour);
+        texts.Add(text + colour.name(), static_cast<int>(RoundHalfEven(sx)),
+                  static_cast<int>(RoundHalfEven(sy)),
+                  [&] { return PaintText(text, QSize(TextWidth(text, 11) + 4, 16), 11, colour, dpr); });
     }
-    if (info) {
+    if (view.Info) {
         const auto lines = InfoOverlayLines(s);
-        p.fillRect(QRect(4, 4, 210, 68), QColor(0, 0, 0, 128));
-        p.setPen(QColor::fromRgbF(0.9f, 0.9f, 0.9f));
-        for (size_t i = 0; i < lines.size(); ++i)
-            p.drawText(QRect(10, kInfoRows[i], 200, 12), Qt::AlignLeft | Qt::AlignVCenter,
-                       QString::fromStdString(lines[i]));
+        QString key = QStringLiteral("info");
+        for (const std::string& l : lines) key += '\n' + QString::fromStdString(l);
+        texts.Add(key, 4, 4, [&] {
+            QImage img = BlankSpriteImage(QSize(210, 68), dpr);
+            QPainter p(&img);
+            SetSpriteFont(p, 11);
+            p.fillRect(QRect(0, 0, 210, 68), QColor(0, 0, 0, 128));
+            p.setPen(QColor::fromRgbF(0.9f, 0.9f, 0.9f));
+            for (size_t i = 0; i < lines.size(); ++i)
+                p.drawText(QRect(6, kInfoRows[i] - 4, 200, 12), Qt::AlignLeft | Qt::AlignVCenter,
+                           QString::fromStdString(lines[i]));
+            return img;
+        });
     }
-    if (showFps) {
-        p.setPen(Qt::white);
-        p.drawText(QRect(cam.Width - 110, 6, 100, 14), Qt::AlignRight | Qt::AlignTop,
-                   QStringLiteral("FPS: %1").arg(fps, 0, 'f', 1));
+    if (view.Fps) {
+        const QString text = QStringLiteral("FPS: %1").arg(fps, 0, 'f', 1);
+        texts.Add(text, cam.Width - 110, 6, [&] {
+            return PaintText(text, QSize(100, 14), 11, Qt::white, dpr, Qt::AlignRight | Qt::AlignTop);
+        });
     }
-    p.end();
 }
 
 void Renderer::Draw(const EditorState& s, double fps) {
@@ -386,17 +496,27 @@ void Renderer::Draw(const EditorState& s, double fps) {
     d.gl->glDisable(GL_CULL_FACE);
     d.gl->glDisable(GL_BLEND);
     d.gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    if (!d.mesh || d.mesh->Empty()) return;
+    d.gl->glActiveTexture(GL_TEXTURE0);
+    if (!d.mesh || d.mesh->Empty()) {
+        const QString hint = QString::fromUtf8(kEmptyViewHint);
+        const QSize box(360, 28);
+        d.texts.Add(hint, (w - box.width()) / 2, (h - box.height()) / 2,
+                    [&] { return PaintText(hint, box, 15, QColor(250, 248, 225), dpr, Qt::AlignCenter); });
+        d.texts.Flush(w, h, dpr);
+        return;
+    }
 
     d.UploadGeometry();
     d.UploadTextures();
+    if (view.Walkability && d.walkDirty) d.UploadWalkability(s.Terrain);
     d.SetFilters(view.MipMap);
     const ViewCamera cam = MakeViewCamera(s.Pose, w, h);
-    d.DrawTerrain(view.Mode, cam);
+    d.DrawTerrain(view.Mode, view.Walkability, cam, s.Terrain.PointsPerRow);
     if (view.SkyShown()) d.DrawSky(cam);
     const OverlayScene overlay = BuildOverlay(s);
     d.DrawOverlayLines(overlay, cam);
-    d.DrawTexts(s, view, overlay, cam, fps);
+    d.QueueTexts(s, view, overlay, cam, fps);
+    d.texts.Flush(w, h, dpr);
 }
 
 }  // namespace vh::view

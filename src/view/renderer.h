@@ -1,7 +1,9 @@
-// OpenGL drawing of one frame: sky box, terrain in the checked render mode,
-// overlay lines, and the texts (locked-point coordinates, info panel, FPS).
-// Lives only while the view's GL context does; images and meshes handed in
-// at any time are uploaded at the next frame.
+// OpenGL drawing of one frame: the terrain in the checked render mode (lit
+// by a sun, with the walkability overlay when asked), the sky box behind it,
+// overlay lines, and the texts (locked-point coordinates, info panel, FPS,
+// or the hint of an empty view). Lives only while the view's GL context
+// does; images and meshes handed in at any time are uploaded at the next
+// frame.
 #pragma once
 
 #include <QImage>
@@ -25,6 +27,9 @@ struct SceneColour {
 };
 SceneColour SceneColourOf(RenderMode mode);
 
+// What the view shows before a terrain exists.
+inline constexpr const char* kEmptyViewHint = "File \u203a New or File \u203a Open to start";
+
 class Renderer {
 public:
     explicit Renderer(QOpenGLWidget* widget);
@@ -38,7 +43,7 @@ public:
     // The mesh to draw (owned by the caller, kept alive while set); nullptr
     // draws no terrain. Geometry and vertices upload at the next frame.
     void SetMesh(const TerrainMesh* mesh);
-    void VerticesChanged();
+    void VerticesChanged();  // also the walkability overlay's data
     void SetGroundImage(const QImage& image);
     void SetSkyImages(const std::array<QImage, kSkyFaces>& images);
 

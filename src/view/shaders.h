@@ -3,35 +3,116 @@
 
 namespace vh::view::shaders {
 
-// Terrain: texture lit by one fixed sun; also used for the wire frame and
-// points (with `shade` darkening the lines drawn over the solid terrain).
-inline constexpr const char* kTerrainVertex = R"(#version 330 core
+// Terrain, one program per style (defines after the version line): SOLID
+// (textured and lit), WIRE (grid lines drawn on the solid triangles, solid
+// or alone) and POINTS; WALK adds the walkability tint and step edges.
+// The grid column and row of each vertex come from its number, so lines and
+// squares follow the mesh whatever the point spacing.
+inline constexpr const char* kTerrainVertex = R"(
 layout(location = 0) in vec3 position;
 layout(location = 1) in vec3 normal;
 layout(location = 2) in vec2 texCoord;
 uniform mat4 mvp;
 uniform float pointSize;
+uniform int pointsPerRow;
 out vec3 vNormal;
 out vec2 vTexCoord;
+out vec2 vGrid;
 void main() {
     vNormal = normal;
     vTexCoord = texCoord;
+    vGrid = vec2(gl_VertexID % pointsPerRow, gl_VertexID / pointsPerRow);
     gl_PointSize = pointSize;
     gl_Position = mvp * vec4(position, 1.0);
 }
 )";
 
-inline constexpr const char* kTerrainFragment = R"(#version 330 core
+inline constexpr const char* kTerrainFragment = R"(
 in vec3 vNormal;
 in vec2 vTexCoord;
+in vec2 vGrid;
 uniform sampler2D ground;
-uniform vec3 sunDirection;
-uniform float shade;
+uniform usampler2D walk;      // per square: classes of its two triangles, step edges
+uniform vec3 sunDirection;    // towards the sun
+uniform vec3 lineColour;
+uniform vec3 backColour;      // the scene colour behind lone wire lines
 out vec4 colour;
+
+// Sun and sky light. The normal's slope is doubled for the light only, so
+// gentle hills still show from above.
+float Light() {
+    vec3 n = normalize(vNormal);
+    n = normalize(vec3(2.0 * n.x, n.y, 2.0 * n.z));
+    return 0.32 + 0.18 * n.y + 0.72 * max(dot(n, sunDirection), 0.0);
+}
+
+// 0 while squares are at least five pixels across, 1 from two pixels down.
+float Crowd(vec3 w) {
+    return clamp((max(max(w.x, w.y), w.z) - 0.2) / 0.3, 0.0, 1.0);
+}
+
+#ifdef WIRE
+// Coverage of the square edges and C3-C0 diagonals at this pixel: lines one
+// pixel wide while squares are large on screen, an even tone where they
+// would crowd into moire.
+float Wire() {
+    vec3 g = vec3(vGrid, vGrid.x + vGrid.y);
+    vec3 w = fwidth(g);
+    vec3 d = abs(fract(g - 0.5) - 0.5) / max(w, vec3(1e-6));
+    float line = 1.0 - clamp(min(min(d.x, d.y), d.z), 0.0, 1.0);
+    return mix(line, 0.45, Crowd(w));
+}
+#endif
+
+#ifdef WALK
+const vec3 kNearLimit = vec3(1.0, 0.62, 0.0);
+const vec3 kTooSteep = vec3(0.95, 0.08, 0.04);
+const vec3 kStep = vec3(0.1, 0.9, 1.0);
+vec3 Walkability(vec3 c, float light) {
+    ivec2 size = textureSize(walk, 0);
+    ivec2 cell = clamp(ivec2(floor(vGrid)), ivec2(0), size - 1);
+    uint code = texelFetch(walk, cell, 0).r;
+    vec2 f = vGrid - vec2(cell);
+    uint cls = (f.x + f.y > 1.0 ? code >> 2u : code) & 3u;
+    float shade = 0.55 + 0.45 * min(light, 1.0);
+    if (cls == 1u) c = mix(c, kNearLimit * shade, 0.65);
+    if (cls == 2u) c = mix(c, kTooSteep * shade, 0.7);
+    // Step edges, bottom, left, diagonal, top, right, about two pixels
+    // wide; an even mark on crowded squares.
+    vec3 w = max(fwidth(vec3(vGrid, vGrid.x + vGrid.y)), vec3(1e-6));
+    float d = 1e6;
+    if ((code & 16u) != 0u) d = min(d, f.y / w.y);
+    if ((code & 32u) != 0u) d = min(d, f.x / w.x);
+    if ((code & 64u) != 0u) d = min(d, abs(f.x + f.y - 1.0) / w.z);
+    if ((code & 128u) != 0u) d = min(d, (1.0 - f.y) / w.y);
+    if ((code & 256u) != 0u) d = min(d, (1.0 - f.x) / w.x);
+    float edge = mix(1.0 - clamp(d - 0.5, 0.0, 1.0), (code & 496u) != 0u ? 0.6 : 0.0, Crowd(w));
+    return mix(c, kStep, edge);
+}
+#endif
+
 void main() {
-    float light = 0.45 + 0.65 * max(dot(normalize(vNormal), sunDirection), 0.0);
-    vec3 c = texture(ground, vTexCoord).rgb * min(light, 1.1) * shade;
+    float light = Light();
+#if defined(POINTS)
+    colour = vec4(lineColour * (0.55 + 0.45 * min(light, 1.0)), 1.0);
+#elif defined(WIRE) && !defined(SOLID)
+    float a = Wire();
+    if (a < 0.04) discard;
+    vec3 c = lineColour * (0.6 + 0.4 * min(light, 1.0));
+#ifdef WALK
+    c = Walkability(c, light);
+#endif
+    colour = vec4(mix(backColour, c, a), 1.0);
+#else
+    vec3 c = texture(ground, vTexCoord).rgb * light;
+#ifdef WIRE
+    c = mix(c, lineColour, 0.6 * Wire());
+#endif
+#ifdef WALK
+    c = Walkability(c, light);
+#endif
     colour = vec4(c, 1.0);
+#endif
 }
 )";
 

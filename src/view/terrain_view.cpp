@@ -51,6 +51,11 @@ void TerrainView::UpdateCamera(const vh::InputState& input) {
     if (notches != 0) vh::DollyCamera(state_.Pose, state_.Terrain, notches);
 }
 
+void TerrainView::SetWalkabilityOverlay(bool on) {
+    state_.View.Walkability = on;
+    update();
+}
+
 void TerrainView::ResetCamera() {
     vh::ResetCamera(state_.Pose, state_.Terrain);
     update();

@@ -12,6 +12,7 @@
 
 #include "core/editor_state.h"
 #include "core/input_state.h"
+#include "core/view_options.h"
 #include "view/terrain_mesh.h"
 
 namespace vh::view {
@@ -57,6 +58,10 @@ public:
     // Reload the six sky images / the ground image from the settings.
     void LoadSkyBox();
     void LoadGroundTexture();
+
+    // The walkability overlay over the terrain (a view setting).
+    void SetWalkabilityOverlay(bool on);
+    bool WalkabilityOverlay() const { return state_.View.Walkability; }
 
     // Frames per second measured over the last second of drawing.
     double FramesPerSecond() const { return fps_; }

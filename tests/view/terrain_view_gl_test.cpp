@@ -5,6 +5,8 @@
 #include <QTest>
 #include <functional>
 
+#include "core/editor_state.h"
+#include "view/picking.h"
 #include "view/terrain_view.h"
 #include "view_test_fixture.h"
 
@@ -42,6 +44,7 @@ protected:
     static bool Black(QRgb c) { return qRed(c) < 8 && qGreen(c) < 8 && qBlue(c) < 8; }
     static bool Red(QRgb c) { return qRed(c) > 240 && qGreen(c) < 20 && qBlue(c) < 20; }
     static bool Green(QRgb c) { return qGreen(c) > 240 && qRed(c) < 20 && qBlue(c) < 20; }
+    static bool Pale(QRgb c) { return qRed(c) > 130 && qGreen(c) > 120 && qBlue(c) > 80; }
 
     static int Count(const QImage& f, const std::function<bool(QRgb)>& test,
                      QRect area = QRect(0, 0, kW, kH)) {
@@ -72,11 +75,11 @@ TEST_F(TerrainViewGl, GroundIsDrawnAndSkyShowsOnlyInTheTwoSolidModes) {
     EXPECT_TRUE(Scene(Frame().pixel(kW / 2, 2)));
 }
 
-TEST_F(TerrainViewGl, PointsModeDrawsPointsOnABlackScene) {
+TEST_F(TerrainViewGl, PointsModeDrawsVisiblePointsOnABlackScene) {
     s.View.Mode = vh::RenderMode::Points;
     const QImage f = Frame();
     const QRect middle(kW / 4, kH / 3, kW / 2, kH / 2);
-    const int points = Count(f, Ground, middle);
+    const int points = Count(f, Pale, middle);
     const int black = Count(f, Black, middle);
     EXPECT_GT(points, 20);
     EXPECT_GT(black, points);
@@ -106,6 +109,50 @@ TEST_F(TerrainViewGl, LockedPointsShowGreenCubes) {
     EXPECT_GT(Count(Frame(), Green, QRect(kW / 2 - 30, kH / 2 - 30, 60, 60)), 5);
     s.View.ShowLocked = false;
     EXPECT_EQ(Count(Frame(), Green), 0);
+}
+
+// Three bands across x: a 49.5 degree drop (too steep), a 44.3 degree rise
+// (walkable, near the limit, its 250-unit edges steps too) and a 19-unit
+// step; flat ground between them.
+TEST_F(TerrainViewGl, WalkabilityOverlayTintsSlopesAndMarksStepsAndFollowsHeights) {
+    vh::Terrain& t = s.Terrain;
+    auto column = [&](int p) { return (p - 1) % 17; };
+    for (int p = 1; p <= t.PointCount; ++p) {
+        const int i = column(p);
+        t.Points[p].Height = 300.0f * (i <= 2) + 250.0f * (i >= 9) + 19.0f * (i >= 13);
+    }
+    vh::UpdateTerrainMesh(s);
+    s.Pose.CameraPos = {0, 2200, -1800};
+    s.Pose.CameraTarget = {0, 300, 0};
+    // A window around the middle of the band between columns i and i + 1
+    // on the middle row.
+    auto band = [&](int i) {
+        const vh::view::ViewCamera cam = vh::view::MakeViewCamera(s.Pose, kW, kH);
+        const vh::TerrainPoint &a = t.Points[8 * 17 + i + 1], &b = t.Points[8 * 17 + i + 2];
+        float x = 0, y = 0;
+        vh::view::ProjectToScreen(cam, {a.X + 128, (a.Height + b.Height) / 2, a.Z + 128}, x, y);
+        return QRect(static_cast<int>(x) - 3, static_cast<int>(y) - 3, 6, 6);
+    };
+    auto reddish = [](QRgb c) { return qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 60; };
+    auto amber = [](QRgb c) { return qRed(c) > 150 && qGreen(c) > 60 && qGreen(c) < 190 && qBlue(c) < 70; };
+    auto cyan = [](QRgb c) { return qBlue(c) > 150 && qGreen(c) > 150 && qRed(c) < 120; };
+    const QRect steep = band(2), near = band(8), step = band(12).adjusted(-10, -10, 10, 10), flat = band(5);
+
+    const QImage off = Frame();
+    EXPECT_EQ(Count(off, reddish, steep) + Count(off, amber, near) + Count(off, cyan), 0);
+    view->SetWalkabilityOverlay(true);
+    const QImage on = Frame();
+    EXPECT_EQ(Count(on, reddish, steep), 36);
+    EXPECT_GT(Count(on, amber, near), 18);
+    EXPECT_GT(Count(on, cyan, step), 10);
+    EXPECT_EQ(Count(on, cyan, steep), 0) << "no steps on steep ground";
+    EXPECT_EQ(on.pixel(flat.center()), off.pixel(flat.center())) << "walkable ground keeps its colour";
+
+    // Heights change: the steep band becomes a gentle one.
+    for (int p = 1; p <= t.PointCount; ++p)
+        if (column(p) <= 2) t.Points[p].Height -= 200;
+    vh::UpdateTerrainMesh(s);
+    EXPECT_EQ(Count(Frame(), reddish, steep), 0);
 }
 
 }  // namespace
