@@ -1,12 +1,17 @@
 // Frames per second of the 3D view in each render mode at 1024 x 768 with a
-// 181 x 181 terrain (run under Xvfb: software OpenGL), and the time of one
-// raise/lower pass with its mesh update. Needs a display:
+// 181 x 181 terrain (run under Xvfb: software OpenGL), each also as a share
+// of the rate of an empty frame (clear and swap only) measured in the same
+// run, since the machine's load moves every absolute figure; and the time of
+// one raise/lower pass with its mesh update. Needs a display:
 //   xvfb-run -a -s '-screen 0 1280x1024x24' build-*/bin/view_bench
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QOpenGLFunctions>
+#include <QOpenGLWidget>
 #include <QTimer>
+#include <chrono>
 #include <cmath>
 #include <memory>
 
@@ -19,6 +24,18 @@ namespace {
 
 vh::EditorState* gState = nullptr;
 TerrainView* gView = nullptr;
+double gEmptyFps = 0;
+
+// The same kind of widget and surface as the view, drawing nothing: what a
+// frame costs before any of the view's own work.
+class ClearOnly : public QOpenGLWidget {
+protected:
+    void paintGL() override {
+        QOpenGLFunctions* gl = context()->functions();
+        gl->glClearColor(0.5f, 0.5f, 0.2f, 1.0f);
+        gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+};
 
 void MakeBigTerrain(vh::EditorState& s) {
     vh::SetDefaults(s, QCoreApplication::applicationDirPath().toStdString());
@@ -40,12 +57,38 @@ void MakeBigTerrain(vh::EditorState& s) {
 }
 
 // One frame through the Qt loop: ask for it and wait until it is presented.
-void DrawOneFrame() {
+void DrawOneFrame(QOpenGLWidget* view = gView) {
     QEventLoop loop;
-    QObject::connect(gView, &QOpenGLWidget::frameSwapped, &loop, &QEventLoop::quit);
+    QObject::connect(view, &QOpenGLWidget::frameSwapped, &loop, &QEventLoop::quit);
     QTimer::singleShot(2000, &loop, &QEventLoop::quit);
-    gView->update();
+    view->update();
     loop.exec();
+}
+
+// Frames per second, and the share of the empty frame's rate.
+void Report(benchmark::State& st) {
+    const double fps = static_cast<double>(st.iterations());
+    st.counters["fps"] = benchmark::Counter(fps, benchmark::Counter::kIsRate);
+    if (gEmptyFps > 0)
+        st.counters["of_empty"] = benchmark::Counter(fps / gEmptyFps, benchmark::Counter::kIsRate);
+}
+
+void BM_EmptyFrame(benchmark::State& st) {
+    ClearOnly empty;
+    empty.setFormat(gView->format());
+    empty.resize(gView->size());
+    gView->hide();
+    empty.show();
+    DrawOneFrame(&empty);
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : st) DrawOneFrame(&empty);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    gEmptyFps = seconds > 0 ? st.iterations() / seconds : 0;
+    st.counters["fps"] =
+        benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);
+    empty.hide();
+    gView->show();
+    DrawOneFrame();
 }
 
 void DrawInMode(benchmark::State& st, vh::RenderMode mode) {
@@ -53,8 +96,7 @@ void DrawInMode(benchmark::State& st, vh::RenderMode mode) {
     gState->Stroke.PickedSquare = gState->Terrain.SquareCount / 2 + 90;
     DrawOneFrame();  // uploads
     for (auto _ : st) DrawOneFrame();
-    st.counters["fps"] =
-        benchmark::Counter(static_cast<double>(st.iterations()), benchmark::Counter::kIsRate);
+    Report(st);
 }
 
 void BM_Solid(benchmark::State& st) {
@@ -74,6 +116,12 @@ void BM_Wireframe(benchmark::State& st) {
 }
 void BM_Points(benchmark::State& st) {
     DrawInMode(st, vh::RenderMode::Points);
+}
+// The walkability overlay over Solid: its cost is the difference to BM_Solid.
+void BM_SolidWalkability(benchmark::State& st) {
+    gView->SetWalkabilityOverlay(true);
+    DrawInMode(st, vh::RenderMode::Solid);
+    gView->SetWalkabilityOverlay(false);
 }
 
 // A raise/lower stroke step on a picked square, which ends in the mesh update.
@@ -95,11 +143,13 @@ void BM_UpdateTerrainMeshOnly(benchmark::State& st) {
     for (auto _ : st) vh::UpdateTerrainMesh(*gState);
 }
 
+BENCHMARK(BM_EmptyFrame)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
 BENCHMARK(BM_Solid)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
 BENCHMARK(BM_SolidWithoutTexts)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
 BENCHMARK(BM_SolidWire)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
 BENCHMARK(BM_Wireframe)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
 BENCHMARK(BM_Points)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
+BENCHMARK(BM_SolidWalkability)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
 BENCHMARK(BM_RaiseLowerPassWithMeshUpdate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UpdateTerrainMeshOnly)->Unit(benchmark::kMicrosecond);
 
