@@ -103,6 +103,8 @@ const Rule kRules[] = {
     {&C::cmdMip, HasTerrain, ViewOn<&ViewOptions::MipMap>},
     {&C::cmdInfo, HasTerrain, ViewOn<&ViewOptions::Info>},
     {&C::cmdCammera, HasTerrain}, {&C::cmdTextures, HasTerrain},
+    {&C::cmdWalkability, HasTerrain, ViewOn<&ViewOptions::Walkability>},
+    {&C::cmdResetCamera, HasTerrain}, {&C::cmdFrameTerrain, HasTerrain},
     // Tool
     {&C::cmdRadious, ToolHasRadius},
     {&C::cmdRadSmall, Always, RadiusShown<1>}, {&C::cmdRadLarge, Always, RadiusShown<2>},

@@ -31,6 +31,7 @@ struct CommandStates {
     ControlState cmdHighlightMenu, cmdHighlight, cmdHighlightEffected;
     ControlState cmdShowLocked, cmdPointInfo;
     ControlState cmdFPS, cmdSky, cmdMip, cmdInfo, cmdCammera, cmdTextures;
+    ControlState cmdWalkability, cmdResetCamera, cmdFrameTerrain;
     // Tool
     ControlState cmdRadious, cmdRadSmall, cmdRadLarge, cmdRadXLarge, cmdRadYLarge;
     ControlState cmdConfiguration;

@@ -229,7 +229,7 @@ int RecentIndex(const std::string& k) {
 
 bool IsEditorKey(const std::string& k) {
     return k == "TOP" || k == "LEFT" || k == "HEIGHT" || k == "WIDTH" || k == "WINDOWSTATE" ||
-           k == "POINTINFO" || k == "RENDERMODE";
+           k == "POINTINFO" || k == "RENDERMODE" || k == "WALKABILITY";
 }
 
 bool IsKnownKey(const std::string& k, bool inTools) {
@@ -283,6 +283,8 @@ bool ApplySetting(Settings& s, const std::string& key, const std::string& value,
         if (ReadBool(v)) s.View.PointInfo = true;
     } else if (k == "RENDERMODE") {
         SetRenderMode(s.View, v);
+    } else if (k == "WALKABILITY") {
+        s.View.Walkability = ReadBool(v);
     } else if (int r = RecentIndex(k)) {
         s.Recent[r] = v;
     } else if (const Entry* e = FindEntry(k, inToolsSection)) {
@@ -388,6 +390,8 @@ std::string SettingsText(const Settings& s) {
     line("WindowState", PlainNumberText(static_cast<float>(state)));
     for (const auto& [mode, word] : kRenderModes)
         if (v.Mode == mode) line("RenderMode", word);
+    // Written only when on, so files of the other settings stay as they were.
+    if (v.Walkability) line("Walkability", boolText(true));
 
     for (const Section& sec : Sections()) {
         section(sec.Name);

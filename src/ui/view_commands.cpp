@@ -15,9 +15,18 @@ void ToggleView(MainWindowServices& sv, int which) {
         &ViewOptions::Highlight,  &ViewOptions::HighlightEffected,
         &ViewOptions::ShowLocked, &ViewOptions::PointInfo,
         &ViewOptions::Fps,        &ViewOptions::Sky,
-        &ViewOptions::MipMap,     &ViewOptions::Info};
+        &ViewOptions::MipMap,     &ViewOptions::Info,
+        &ViewOptions::Walkability};
     bool& on = sv.State().View.*kSwitches[which];
     on = !on;
+}
+
+void ResetCameraView(MainWindowServices& sv, int) {
+    if (TerrainView* view = sv.View()) view->ResetCamera();
+}
+
+void FrameTerrainView(MainWindowServices& sv, int) {
+    if (TerrainView* view = sv.View()) view->FrameTerrain();
 }
 
 void CameraOptions(MainWindowServices& sv, int) {

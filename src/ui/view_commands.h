@@ -9,8 +9,13 @@ namespace vh::ui {
 void ShowRenderMode(MainWindowServices& sv, int mode);
 
 // The View menu's check items, each turning its ViewOptions switch over.
-enum class ViewSwitch { Highlight, HighlightEffected, ShowLocked, PointInfo, Fps, Sky, MipMap, Info };
+enum class ViewSwitch { Highlight, HighlightEffected, ShowLocked, PointInfo, Fps, Sky, MipMap, Info, Walkability };
 void ToggleView(MainWindowServices& sv, int which);
+
+// "&Reset Camera": back to the start point, lifted out of the ground.
+void ResetCameraView(MainWindowServices& sv, int);
+// "Frame &Terrain": the whole terrain in view from above at an angle.
+void FrameTerrainView(MainWindowServices& sv, int);
 
 // "&Cammera Options".
 void CameraOptions(MainWindowServices& sv, int);

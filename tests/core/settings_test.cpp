@@ -69,6 +69,28 @@ TEST(SettingsRead, TrueNeverRechecksButPointInfoOnlyChecks) {
     EXPECT_TRUE(ReadText("PointInfo=yes\n").View.PointInfo);
 }
 
+// The overlay's key is newer than the others: files without it read as off,
+// and it is written only when on, so such files keep their bytes.
+TEST(SettingsReadWrite, WalkabilityOverlayIsOffWithoutItsKeyAndWrittenOnlyWhenOn) {
+    EXPECT_FALSE(ReadText("FPS=True\nRenderMode=Solid\n").View.Walkability);
+    EXPECT_TRUE(ReadText("walkability = True\n").View.Walkability);
+    EXPECT_FALSE(ReadText("Walkability=True\nWalkability=False\n").View.Walkability);
+    EditorState s = Fresh();
+    const std::string off = vh::SettingsText(s);
+    EXPECT_EQ(off.find("Walkability"), std::string::npos);
+    s.View.Walkability = true;
+    std::vector<std::string> editor = SectionLines(vh::SettingsText(s), "Editor");
+    ASSERT_FALSE(editor.empty());
+    EXPECT_EQ(editor.back(), "Walkability=True");
+    TempDir dir;
+    vhtest::WriteFileBytes(dir.File("v.ini"), vh::SettingsText(s));
+    EditorState back = Fresh();
+    ASSERT_TRUE(vh::ReadSettingsFile(back, dir.File("v.ini"), nullptr));
+    EXPECT_TRUE(back.View.Walkability);
+    back.View.Walkability = false;
+    EXPECT_EQ(vh::SettingsText(back), off);
+}
+
 TEST(SettingsRead, NumbersRoundHalvesToEvenClampAndReadLeniently) {
     EXPECT_EQ(ReadText("X=16.5\n").NewMap.X, 16);
     EXPECT_EQ(ReadText("X=17.5\n").NewMap.X, 18);

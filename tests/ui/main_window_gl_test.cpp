@@ -7,6 +7,8 @@
 #include <QTest>
 
 #include "main_window_fixture.h"
+#include "view/camera.h"
+#include "view/picking.h"
 #include "view/terrain_view.h"
 
 namespace {
@@ -87,4 +89,37 @@ TEST(MainWindowShown, TheViewTakesANewGroundTextureOnTheTexturesDialogsOkey) {
     dialog->findChild<QAbstractButton*>("cmdOkey")->click();
     vhtest::FlushEvents();
     EXPECT_GT(MagentaPixels(rig.window->View()), 1000);
+}
+
+TEST(MainWindowShown, ViewMenuFramesTheTerrainResetsTheCameraAndTogglesTheOverlay) {
+    vhtest::WindowRig rig;
+    ShowWithTerrain(rig);
+    vh::EditorState& s = rig.State();
+    TerrainView* view = rig.window->View();
+    // Far off and looking away from the terrain.
+    s.Pose.CameraPos = {40000, 9000, 40000};
+    s.Pose.CameraTarget = {50000, 9000, 50000};
+    rig.window->Action("cmdFrameTerrain")->trigger();
+    const vh::view::ViewCamera cam = vh::view::MakeViewCamera(s.Pose, view->width(), view->height());
+    for (int p = 1; p <= s.Terrain.PointCount; ++p) {
+        const vh::TerrainPoint& q = s.Terrain.Points[p];
+        float x = -1, y = -1;
+        ASSERT_TRUE(vh::view::ProjectToScreen(cam, {q.X, q.Height, q.Z}, x, y)) << p;
+        EXPECT_TRUE(x >= 0 && y >= 0 && x <= view->width() && y <= view->height()) << p << ": " << x << ", " << y;
+    }
+
+    vh::CameraPose start = s.Pose;
+    vh::ResetCamera(start, s.Terrain);
+    rig.window->Action("cmdResetCamera")->trigger();
+    EXPECT_EQ(s.Pose.CameraPos.x, start.CameraPos.x);
+    EXPECT_EQ(s.Pose.CameraPos.y, start.CameraPos.y);
+    EXPECT_EQ(s.Pose.CameraPos.z, start.CameraPos.z);
+
+    QAction* overlay = rig.window->Action("cmdWalkability");
+    ASSERT_TRUE(overlay->isEnabled());
+    EXPECT_FALSE(overlay->isChecked());
+    overlay->trigger();
+    rig.window->RefreshControls();
+    EXPECT_TRUE(s.View.Walkability);
+    EXPECT_TRUE(overlay->isChecked());
 }

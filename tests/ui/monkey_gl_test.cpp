@@ -16,6 +16,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -206,15 +207,26 @@ void CheckMessages(const vhtest::Monkey& m, Problems& bad) {
 
 // What a start reading `written` ends up with: the file's reader skips a
 // key with an empty value (a texture name left empty), which keeps its
-// default then.
+// default then. Defaults are found by section and key, since a line
+// written only when its switch is on shifts the lines after it.
 std::string AfterReading(const std::string& written) {
-    std::istringstream lines(written), defaults(vh::SettingsText(vh::Settings{}));
-    std::string line, fallback, expected;
-    while (std::getline(lines, line)) {
-        std::getline(defaults, fallback);
+    std::map<std::string, std::string> defaults;
+    std::string line, section, expected;
+    auto key = [&] { return section + line.substr(0, line.find('=')); };
+    auto read = [&](const std::string& text, auto onLine) {
+        std::istringstream lines(text);
+        section.clear();
+        while (std::getline(lines, line)) {
+            if (!line.empty() && line[0] == '[') section = line;
+            onLine();
+        }
+    };
+    read(vh::SettingsText(vh::Settings{}), [&] { defaults[key()] = line; });
+    read(written, [&] {
         const bool empty = line.size() > 1 && line.find('=') == line.size() - (line.back() == '\r' ? 2 : 1);
-        expected += (empty ? fallback : line) + "\n";
-    }
+        const auto fallback = defaults.find(key());
+        expected += (empty && fallback != defaults.end() ? fallback->second : line) + "\n";
+    });
     return expected;
 }
 
