@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <cmath>
+#include <cstdio>
 
 #include "core/document.h"
 #include "core/rules.h"
+#include "core/walkability.h"
 #include "ui/frm_config_parts.h"
 
 namespace vh::ui {
@@ -76,6 +78,12 @@ std::string FacesText(const Terrain& t) {
     return NumberText(2.0f * t.SquareCount);
 }
 
+std::string WalkableText(const Terrain& t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f %%", 100.0 * ClassifyTerrain(t).WalkableShare());
+    return text;
+}
+
 FrmProperties::FrmProperties(EditorState& state, QWidget* parent) : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("frmProperties"));
     setWindowTitle(QStringLiteral("Properties"));
@@ -87,6 +95,7 @@ FrmProperties::FrmProperties(EditorState& state, QWidget* parent) : QDialog(pare
     QGroupBox* map = Frame(this, "frmMap", "Map Properties:", &grid);
     lblFaces_ = Fact(grid, 0, "lblFaces", "Faces:", FacesText(state_.Terrain));
     lblStyle_ = Fact(grid, 1, "lblStyle", "Style:", state_.Export.ExportType);
+    lblWalkable_ = Fact(grid, 2, "lblWalkable", "Walkable:", WalkableText(state_.Terrain));
     outer->addWidget(map, 0, 0);
 
     QGroupBox* tex = Frame(this, "frmTexture", "Texture Properties:", &grid);

@@ -1,4 +1,5 @@
-// "Properties": the terrain's face count and export style, and the nine
+// "Properties": the terrain's face count, export style and walkable share,
+// and the nine
 // brush-texture settings the .MAP export writes into every brush.
 #pragma once
 
@@ -24,6 +25,8 @@ PropertiesValues LoadPropertiesValues(const BrushTextures& b);
 void ApplyPropertiesValues(BrushTextures& b, const PropertiesValues& v);
 // Two triangles per grid square.
 std::string FacesText(const Terrain& t);
+// The share of the triangles a player can stand on, as "87.5 %".
+std::string WalkableText(const Terrain& t);
 
 class FrmProperties : public QDialog {
     Q_OBJECT
@@ -36,6 +39,7 @@ private:
     EditorState& state_;
     QLabel* lblFaces_ = nullptr;
     QLabel* lblStyle_ = nullptr;
+    QLabel* lblWalkable_ = nullptr;
     QLineEdit* txtTexTop_ = nullptr;
     QLineEdit* txtTopX_ = nullptr;
     QLineEdit* txtTopY_ = nullptr;

@@ -1,6 +1,9 @@
 #include "view/status_text.h"
 
+#include <cstdio>
+
 #include "core/rules.h"
+#include "core/walkability.h"
 #include "view/overlay.h"
 
 namespace vh::view {
@@ -94,6 +97,17 @@ std::string StatusLineText(const EditorState& s) {
     const int k = Picked(s);
     if (k == 0) return "No Selection.";
     return "Block: " + NumberText(static_cast<float>(k)) + " Origin: " + OriginText(s, k);
+}
+
+std::string SlopeText(const EditorState& s) {
+    const int k = Picked(s);
+    if (k == 0) return {};
+    const SquareSlopes w = SquareWalkability(s.Terrain, k);
+    const bool steep = w.Lower.Class == Walk::TooSteep || w.Upper.Class == Walk::TooSteep;
+    char text[64];
+    std::snprintf(text, sizeof text, "Slope: %.1f\u00b0 %.1f\u00b0 %s", w.Lower.Degrees, w.Upper.Degrees,
+                  steep ? "too steep" : "walkable");
+    return text;
 }
 
 std::array<std::string, 5> InfoOverlayLines(const EditorState& s) {

@@ -13,6 +13,11 @@ namespace vh::view {
 // coordinates with the touch-up tool).
 std::string StatusLineText(const EditorState& s);
 
+// "Slope: 44.3° 12.0° walkable": the picked square's two triangles (lower,
+// upper) and whether the player can stand on both ("too steep" otherwise);
+// empty with nothing picked.
+std::string SlopeText(const EditorState& s);
+
 // The tool, radius, block, origin and grid lines, top to bottom.
 std::array<std::string, 5> InfoOverlayLines(const EditorState& s);
 

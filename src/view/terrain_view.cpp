@@ -79,7 +79,8 @@ void TerrainView::ClearSelection() {
 }
 
 std::string TerrainView::StatusLineText() const {
-    return vh::view::StatusLineText(state_);
+    const std::string slope = vh::view::SlopeText(state_);
+    return vh::view::StatusLineText(state_) + (slope.empty() ? "" : "   " + slope);
 }
 
 void TerrainView::TerrainReplaced() {

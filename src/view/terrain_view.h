@@ -45,7 +45,8 @@ public:
     int PickSquare(int x, int y) const;
     // Nothing picked (mouse left the view or moved onto the toolbar).
     void ClearSelection();
-    // The status line text for the current selection ("No Selection.", ...).
+    // The status line text for the current selection ("No Selection.", ...)
+    // and the picked square's slope.
     std::string StatusLineText() const;
 
     // A new or opened terrain: build the meshes, load "Ground" and the sky,

@@ -137,6 +137,22 @@ TEST(ConfigDialogs, PropertiesTrimNamesAndShowZeroFacesWithoutSquares) {
     EXPECT_EQ(s.Brushes.SkyTexture, "");
 }
 
+// 4 x 4 points: 18 triangles; an inner point 1000 units up makes its six
+// triangles too steep.
+TEST(ConfigDialogs, PropertiesShowTheWalkableShare) {
+    vhtest::FakeServices services;
+    vh::EditorState& s = services.state;
+    auto shown = [&] {
+        FrmProperties dlg(s);
+        return Control<QLabel>(dlg, "lblWalkable")->text();
+    };
+    EXPECT_EQ(shown(), "100.0 %");
+    vhtest::MakeTerrain(s, 4, 4);
+    EXPECT_EQ(shown(), "100.0 %");
+    s.Terrain.Points[6].Height = 1000;
+    EXPECT_EQ(shown(), "66.7 %");
+}
+
 TEST(ConfigDialogs, AboutShowsTheVersionLine) {
     struct NoShell : WebShell {
         int FindBrowser(const std::string&, const std::string&) override { return 33; }

@@ -43,6 +43,31 @@ TEST_F(StatusText, TouchUpShowsTheCornerPointInsteadOfTheCentre) {
                                     "Origin: -1792 -1536 34", "Grid: 16"}));
 }
 
+// Square 1 as a ramp rising along x by `rise` units per unit: both
+// triangles have the slope atan(rise).
+TEST_F(StatusText, SlopeOfThePickedSquaresTrianglesAndWhetherTheyAreWalkable) {
+    EXPECT_EQ(vh::view::SlopeText(s), "");
+    s.Stroke.PickedSquare = 1;
+    const vh::SquareCorners c = s.Terrain.Corners(1);
+    const struct {
+        float rise;
+        const char* text;
+    } cases[] = {
+        {0.0f, "Slope: 0.0\u00b0 0.0\u00b0 walkable"},
+        {1.0f, "Slope: 45.0\u00b0 45.0\u00b0 walkable"},          // normal up 0.707
+        {1.1f, "Slope: 47.7\u00b0 47.7\u00b0 too steep"},         // atan 1.1, normal up 0.673
+    };
+    for (const auto& tc : cases) {
+        for (int p : {c.c0, c.c1, c.c2, c.c3})
+            s.Terrain.Points[p].Height = (s.Terrain.Points[p].X + 2048) * tc.rise;
+        EXPECT_EQ(vh::view::SlopeText(s), tc.text) << tc.rise;
+    }
+    // One raised corner off the diagonal tilts one triangle only.
+    for (int p : {c.c0, c.c1, c.c2, c.c3}) s.Terrain.Points[p].Height = 0;
+    s.Terrain.Points[c.c1].Height = 200;  // atan(200 * sqrt 2 / 256) = 47.85
+    EXPECT_EQ(vh::view::SlopeText(s), "Slope: 0.0\u00b0 47.9\u00b0 too steep");
+}
+
 TEST_F(StatusText, RadiusNamesPerTool) {
     s.CurrentTool = vh::Tool::Flatten;
     const char* names[] = {"Radius: Small", "Radius: Large", "Radius: X Axes Large", "Radius: Y Axes Large"};
