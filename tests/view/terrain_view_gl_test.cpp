@@ -155,4 +155,29 @@ TEST_F(TerrainViewGl, WalkabilityOverlayTintsSlopesAndMarksStepsAndFollowsHeight
     EXPECT_EQ(Count(Frame(), reddish, steep), 0);
 }
 
+// A ridge across x (25 degree flanks) lit by the sun from -x: the flank
+// turned from the sun reads darker than flat ground, and the two flanks differ.
+TEST_F(TerrainViewGl, SlopesReadDifferentlyFromFlatGround) {
+    vh::Terrain& t = s.Terrain;
+    for (int p = 1; p <= t.PointCount; ++p) {
+        const int i = (p - 1) % 17;
+        t.Points[p].Height = 120.0f * std::max(0, std::min(i - 3, 13 - i));
+    }
+    vh::UpdateTerrainMesh(s);
+    s.Pose.CameraPos = {0, 2600, -2000};
+    s.Pose.CameraTarget = {0, 0, 0};
+    const QImage f = Frame();
+    // Grey level in the middle of the square right of column i on the middle row.
+    auto grey = [&](int i) {
+        const vh::view::ViewCamera cam = vh::view::MakeViewCamera(s.Pose, kW, kH);
+        const vh::TerrainPoint &a = t.Points[8 * 17 + i + 1], &b = t.Points[8 * 17 + i + 2];
+        float x = 0, y = 0;
+        EXPECT_TRUE(vh::view::ProjectToScreen(cam, {a.X + 128, (a.Height + b.Height) / 2, a.Z + 128}, x, y));
+        return qGray(f.pixel(static_cast<int>(x), static_cast<int>(y)));
+    };
+    const int flat = grey(0), towards = grey(5), away = grey(10);
+    EXPECT_LT(away, flat * 4 / 5) << flat << " " << away;
+    EXPECT_GT(towards, away + 10) << towards << " " << away;
+}
+
 }  // namespace
