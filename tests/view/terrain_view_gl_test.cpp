@@ -87,6 +87,17 @@ TEST_F(TerrainViewGl, PointsModeDrawsVisiblePointsOnABlackScene) {
     EXPECT_EQ(Count(Frame(), Black, middle), 0);
 }
 
+TEST_F(TerrainViewGl, AnEmptyViewShowsTheHintInItsMiddleUntilATerrainIsThere) {
+    auto hintInk = [](QRgb c) { return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 170; };
+    const QRect middle(kW / 2 - 120, kH / 2 - 14, 240, 28);
+    view->ResetView();
+    const QImage empty = Frame();
+    EXPECT_GT(Count(empty, hintInk, middle), 40);
+    EXPECT_EQ(Count(empty, hintInk, QRect(0, 0, kW, kH / 3)), 0);
+    view->TerrainReplaced();
+    EXPECT_EQ(Count(Frame(), hintInk, middle), 0);
+}
+
 TEST_F(TerrainViewGl, PickedSquareGetsARedOutline) {
     EXPECT_EQ(Count(Frame(), Red), 0);
     const int k = view->PickSquare(kW / 2, kH / 2);
