@@ -15,11 +15,21 @@ layout(location = 2) in vec2 texCoord;
 uniform mat4 mvp;
 uniform float pointSize;
 uniform int pointsPerRow;
-out vec3 vNormal;
+uniform vec3 sunDirection;  // towards the sun
+out float vLight;
 out vec2 vTexCoord;
 out vec2 vGrid;
+
+// Sun and sky light, per vertex: the normals are smooth, and software GL
+// pays for every instruction per fragment. The normal's slope is doubled
+// for the light only, so gentle hills still show from above.
+float Light() {
+    vec3 n = normalize(vec3(2.0 * normal.x, normal.y, 2.0 * normal.z));
+    return 0.32 + 0.18 * n.y + 0.72 * max(dot(n, sunDirection), 0.0);
+}
+
 void main() {
-    vNormal = normal;
+    vLight = Light();
     vTexCoord = texCoord;
     vGrid = vec2(gl_VertexID % pointsPerRow, gl_VertexID / pointsPerRow);
     gl_PointSize = pointSize;
@@ -28,23 +38,14 @@ void main() {
 )";
 
 inline constexpr const char* kTerrainFragment = R"(
-in vec3 vNormal;
+in float vLight;
 in vec2 vTexCoord;
 in vec2 vGrid;
 uniform sampler2D ground;
 uniform usampler2D walk;      // per square: classes of its two triangles, step edges
-uniform vec3 sunDirection;    // towards the sun
 uniform vec3 lineColour;
 uniform vec3 backColour;      // the scene colour behind lone wire lines
 out vec4 colour;
-
-// Sun and sky light. The normal's slope is doubled for the light only, so
-// gentle hills still show from above.
-float Light() {
-    vec3 n = normalize(vNormal);
-    n = normalize(vec3(2.0 * n.x, n.y, 2.0 * n.z));
-    return 0.32 + 0.18 * n.y + 0.72 * max(dot(n, sunDirection), 0.0);
-}
 
 // 0 while squares are at least five pixels across, 1 from two pixels down.
 float Crowd(vec3 w) {
@@ -92,7 +93,7 @@ vec3 Walkability(vec3 c, float light) {
 #endif
 
 void main() {
-    float light = Light();
+    float light = vLight;
 #if defined(POINTS)
     colour = vec4(lineColour * (0.55 + 0.45 * min(light, 1.0)), 1.0);
 #elif defined(WIRE) && !defined(SOLID)
