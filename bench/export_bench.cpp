@@ -57,10 +57,11 @@ void ExportStyle(benchmark::State& state, const char* style) {
     s.Export.AddHint = true;
     s.Export.AddSky = true;
     const std::string path = BenchFolder() + "/bench.map";
-    std::string error;
     for (auto _ : state) {
-        if (!vh::ExportMap(s, path, vh::NoProgress(), &error)) {
-            state.SkipWithError(error.c_str());
+        const vh::Status written =
+            vh::ExportMap(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, s.Rnd, path, vh::NoProgress());
+        if (!written) {
+            state.SkipWithError(written.Message().c_str());
             break;
         }
     }
@@ -76,7 +77,7 @@ void PlainWrite(benchmark::State& state) {
     s.Export.AddHint = true;
     s.Export.AddSky = true;
     const std::string sample = BenchFolder() + "/size.map";
-    vh::ExportMap(s, sample, vh::NoProgress(), nullptr);
+    (void)vh::ExportMap(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, s.Rnd, sample, vh::NoProgress());
     const std::string bytes(std::filesystem::file_size(sample), 'x');
     std::filesystem::remove(sample);
     const std::string path = BenchFolder() + "/plain.bin";

@@ -31,13 +31,13 @@ vh::NewMapValues LargeAllGenerators() {
 }
 
 void Run(benchmark::State& state, const vh::NewMapValues& v) {
-    vh::EditorState s;
-    vh::SetDefaults(s, "/nonexistent-program-folder");
-    s.LogPath.clear();
-    s.Rnd.Seed(1234);
+    vh::RandomSource rnd;
+    rnd.Seed(1234);
+    const vh::NewMapSettings m = vh::NewMapSettingsFor(vh::NewMapSettings{}, v, 16);
     for (auto _ : state) {
-        vh::RunNewMap(s, v, vh::NoProgress());
-        benchmark::DoNotOptimize(s.Terrain.Points.data());
+        rnd.Randomize();
+        const vh::Terrain t = vh::GenerateTerrain(m, v, 16, rnd, vh::NoProgress());
+        benchmark::DoNotOptimize(t.Points.data());
     }
 }
 

@@ -23,9 +23,8 @@ std::optional<long long> WholeNumber(const std::string& text) {
 bool LoadDocument(vh::EditorState& s, const std::string& verb, const std::string& path) {
     vh::SetDefaults(s, vhcli::Paths());
     s.LogPath.clear();
-    std::string error;
-    if (!vh::LoadDocumentInto(s, path, &error)) {
-        std::fprintf(stderr, "varnholm-cli %s: %s\n", verb.c_str(), error.c_str());
+    if (const vh::Status loaded = vh::LoadDocumentInto(s, path); !loaded) {
+        std::fprintf(stderr, "varnholm-cli %s: %s\n", verb.c_str(), loaded.Message().c_str());
         return false;
     }
     return true;
@@ -95,9 +94,10 @@ int RunExportMap(const std::vector<std::string>& args) {
     s.Tools.Grid = static_cast<int>(grid);
     if (seed) s.Rnd.Seed(static_cast<uint64_t>(*seed));
 
-    std::string error;
-    if (!vh::ExportMap(s, files[1], vh::NoProgress(), &error)) {
-        std::fprintf(stderr, "varnholm-cli %s: %s\n", verb.c_str(), error.c_str());
+    const vh::Status written =
+        vh::ExportMap(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, s.Rnd, files[1], vh::NoProgress());
+    if (!written) {
+        std::fprintf(stderr, "varnholm-cli %s: %s\n", verb.c_str(), written.Message().c_str());
         return 1;
     }
     std::error_code ec;
@@ -114,9 +114,8 @@ int RunExportBmp(const std::vector<std::string>& args) {
     if (args.size() != 2) return Usage(verb, "expected FILE.vhm and OUT.bmp");
     vh::EditorState s;
     if (!LoadDocument(s, verb, args[0])) return 1;
-    std::string error;
-    if (!vh::ExportHeightImage(s, args[1], &error)) {
-        std::fprintf(stderr, "varnholm-cli %s: %s\n", verb.c_str(), error.c_str());
+    if (const vh::Status written = vh::ExportHeightImage(s.Terrain, args[1]); !written) {
+        std::fprintf(stderr, "varnholm-cli %s: %s\n", verb.c_str(), written.Message().c_str());
         return 1;
     }
     const int width = s.Terrain.PointsPerRow;

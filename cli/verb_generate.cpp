@@ -76,23 +76,27 @@ int RunGenerate(const std::vector<std::string>& args) {
         std::error_code ec;
         if (!std::filesystem::is_regular_file(o.Settings, ec))
             return Fail("settings file \"" + o.Settings + "\" not found", 1);
-        std::string error;
-        if (!vh::ReadSettingsFile(s, o.Settings, &error)) return Fail(error, 1);
+        if (const vh::Status read = vh::ReadSettingsFile(s, o.Settings); !read) return Fail(read.Message(), 1);
     }
     for (const auto& [key, value] : o.Sets)
         if (!vh::ApplySetting(s, key, value, false)) return Fail("unknown setting \"" + vh::Trim(key) + "\"");
     if (o.Seed) s.Rnd.Seed(*o.Seed);
 
     const vh::NewMapValues values = vh::NewMapValuesFromSettings(s.NewMap, s.Tools.Grid);
-    if (auto message = vh::CheckNewMapValues(values, s.Tools.Grid)) return Fail(*message, 1);
+    if (const vh::Status usable = vh::CheckNewMapValues(values, s.Tools.Grid); !usable)
+        return Fail(usable.Message(), 1);
     if (values.BitMap && !values.BitMapPath.empty() && values.Preview.isNull())
         return Fail(values.PreviewError, 1);
 
     StageLines progress;
-    vh::RunNewMap(s, values, progress);
+    s.Rnd.Randomize();
+    s.NewMap = vh::NewMapSettingsFor(s.NewMap, values, s.Tools.Grid);
+    s.Terrain = vh::GenerateTerrain(s.NewMap, values, s.Tools.Grid, s.Rnd, progress);
+    progress.Status("Building Mesh...");  // the stages as the New Map dialog shows them
 
-    std::string error;
-    if (!vh::WriteDocument(s, o.Out, &error)) return Fail(error, 1);
+    if (const vh::Status written = vh::SaveDocumentFile(o.Out, s.Terrain, vh::DocumentSettingsOf(s));
+        !written)
+        return Fail(written.Message(), 1);
     float lo = 0, hi = 0;
     for (int i = 1; i <= s.Terrain.PointCount; ++i) {
         lo = i == 1 ? s.Terrain.Points[i].Height : std::min(lo, s.Terrain.Points[i].Height);

@@ -15,9 +15,8 @@ int RunInfo(const std::vector<std::string>& args) {
     vh::EditorState s;
     vh::SetDefaults(s, vhcli::Paths());
     s.LogPath.clear();
-    std::string error;
-    if (!vh::LoadDocumentInto(s, args[0], &error)) {
-        std::fprintf(stderr, "varnholm-cli info: %s\n", error.c_str());
+    if (const vh::Status loaded = vh::LoadDocumentInto(s, args[0]); !loaded) {
+        std::fprintf(stderr, "varnholm-cli info: %s\n", loaded.Message().c_str());
         return 1;
     }
     std::fputs(vh::DescribeDocument(s.Doc.DocPath, s.Terrain, vh::DocumentSettingsOf(s)).c_str(), stdout);

@@ -85,8 +85,7 @@ int RunPass(const std::vector<std::string>& args) {
     vh::EditorState s;
     vh::SetDefaults(s, vhcli::Paths());
     s.LogPath.clear();
-    std::string error;
-    if (!vh::LoadDocumentInto(s, o.In, &error)) return Fail(error, 1);
+    if (const vh::Status loaded = vh::LoadDocumentInto(s, o.In); !loaded) return Fail(loaded.Message(), 1);
 
     // The dialogs store magnitudes for the threshold and the noise; so does the CLI.
     if (o.Grid) s.Tools.Grid = static_cast<int>(*o.Grid);
@@ -111,7 +110,9 @@ int RunPass(const std::vector<std::string>& args) {
     for (int i = 1; i <= s.Terrain.PointCount; ++i)
         if (s.Terrain.Points[i].Height != before[static_cast<size_t>(i - 1)]) ++changed;
 
-    if (!vh::WriteDocument(s, o.Out, &error)) return Fail(error, 1);
+    if (const vh::Status written = vh::SaveDocumentFile(o.Out, s.Terrain, vh::DocumentSettingsOf(s));
+        !written)
+        return Fail(written.Message(), 1);
     std::printf("%s pass: %d of %d points changed, written to %s\n", o.Kind.c_str(), changed,
                 s.Terrain.PointCount, o.Out.c_str());
     return 0;

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "core/document.h"
+#include "core/document_commands.h"
 #include "core/image_limits.h"
 #include "core/rules.h"
 #include "core/settings.h"
@@ -186,19 +187,19 @@ Verdict CheckDocument(std::string_view bytes) {
     if (prompts.Messages != 0) return Broke("an opened document also gave a message: " + prompts.Text);
     if (std::string why = Inconsistency(s); !why.empty()) return Broke("opened terrain: " + why);
     // What was opened saves, reopens, and saves to the same bytes again.
-    std::string once, twice, error;
-    if (!vh::EncodeDocument(s.Terrain, vh::DocumentSettingsOf(s), &once, &error))
-        return Broke("an opened document cannot be saved: " + error);
-    const vh::DocumentLoad again = vh::DecodeDocument(once, "again");
-    if (!again.Ok()) return Broke("a saved document does not reopen: " + again.Message);
+    const vh::Result<std::string> once = vh::EncodeDocument(s.Terrain, vh::DocumentSettingsOf(s));
+    if (!once) return Broke("an opened document cannot be saved: " + once.Message());
+    const vh::Result<vh::DocumentData> again = vh::DecodeDocument(once.Value(), "again");
+    if (!again) return Broke("a saved document does not reopen: " + again.Message());
     vh::EditorState t = current;
-    vh::ApplyDocument(t, again.Data);
-    vh::EncodeDocument(t.Terrain, vh::DocumentSettingsOf(t), &twice, &error);
-    if (once != twice) return Broke("saving a reopened document changed its bytes");
+    vh::ApplyDocument(t, again.Value());
+    const vh::Result<std::string> twice = vh::EncodeDocument(t.Terrain, vh::DocumentSettingsOf(t));
+    if (!twice || once.Value() != twice.Value()) return Broke("saving a reopened document changed its bytes");
     // And it exports, with whatever export settings it carried.
-    if (!vh::ExportMap(s, FreshPath("export.map"), vh::NoProgress(), &error) ||
-        !vh::ExportHeightImage(s, FreshPath("export.bmp"), &error))
-        return Broke("an opened document does not export: " + error);
+    vh::Status exported = vh::ExportMap(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, s.Rnd,
+                                        FreshPath("export.map"), vh::NoProgress());
+    if (exported) exported = vh::ExportHeightImage(s.Terrain, FreshPath("export.bmp"));
+    if (!exported) return Broke("an opened document does not export: " + exported.Message());
     return v;
 }
 
@@ -207,9 +208,8 @@ Verdict CheckSettings(std::string_view text) {
     vh::EditorState s, t;
     vh::SetDefaults(s, "/prog");
     vh::SetDefaults(t, "/prog");
-    std::string error;
-    if (!vh::ReadSettingsFile(s, path, &error))
-        return Broke("a readable settings file was refused: " + error);
+    if (const vh::Status read = vh::ReadSettingsFile(s, path); !read)
+        return Broke("a readable settings file was refused: " + read.Message());
     if (ReadBack(path) != text) return Broke("reading changed the settings file");
     for (float f :
          {s.NewMap.MaxSeed, s.Camera.WalkSpeed, s.NewMap.SmoothThreshold, s.Tools.SmoothToolThreshold,
@@ -251,14 +251,14 @@ Verdict CheckImage(std::string_view bytes) {
     static const bool quiet = (QLoggingCategory::setFilterRules("qt.gui.imageio*=false"), true);
     (void)quiet;
     const std::string path = Write("input.bmp", bytes);
-    const vh::ImageRead preview = vh::LoadHeightImagePreview(path);
+    const vh::Result<QImage> preview = vh::LoadHeightImagePreview(path);
     const vh::view::EditorImage texture = vh::view::LoadEditorImage(path);
     if (preview.Ok() == texture.Placeholder) return Broke("the height image and texture loaders disagree");
     if (!preview.Ok())
-        return preview.Error.empty() || texture.Error.empty()
+        return preview.Message().empty() || texture.Error.empty()
                    ? Broke("an image was refused without a message")
                    : Verdict{};
-    if (preview.Image.width() != vh::kPreviewSide || preview.Image.height() != vh::kPreviewSide)
+    if (preview->width() != vh::kPreviewSide || preview->height() != vh::kPreviewSide)
         return Broke("the preview is not the preview's size");
     if (!vh::ImageSizeAllowed(texture.Image.width(), texture.Image.height()))
         return Broke("an image over the size limit was loaded");
@@ -271,7 +271,7 @@ Verdict CheckImage(std::string_view bytes) {
         return s;
     }();
     vh::EditorState s = flat;
-    vh::HeightImage(s.Terrain, s.NewMap, s.Tools.Grid, preview.Image, vh::NoProgress());
+    vh::HeightImage(s.Terrain, s.NewMap, s.Tools.Grid, preview.Value(), vh::NoProgress());
     for (int i = 1; i <= s.Terrain.PointCount; ++i) {
         const float h = s.Terrain.Points[i].Height;
         if (!(std::fabs(h) <= 1024) || std::fmod(h, static_cast<float>(s.Tools.Grid)) != 0)

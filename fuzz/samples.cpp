@@ -109,9 +109,8 @@ std::string SampleDocument() {
         d.Terrain.Points[i].Height = static_cast<float>(i % 13) * 16.0f;
         d.Terrain.Points[i].Locked = i % 5 == 0;
     }
-    std::string bytes;
-    vh::EncodeDocument(d.Terrain, vh::DocumentSettingsOf(d), &bytes, nullptr);
-    return bytes;
+    vh::Result<std::string> bytes = vh::EncodeDocument(d.Terrain, vh::DocumentSettingsOf(d));
+    return bytes ? std::move(bytes).Value() : std::string();
 }
 
 std::string SampleSettings() {

@@ -7,8 +7,7 @@
 #include <filesystem>
 
 #include "core/grid.h"
-#include "core/lifecycle.h"
-#include "core/recent.h"
+#include "core/prompts.h"
 #include "core/rules.h"
 #include "core/save_file.h"
 
@@ -38,14 +37,17 @@ void PutF32(std::string& out, float v) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((bits >> (8 * i)) & 0xFF));
 }
 
-bool PutString(std::string& out, const std::string& text, const char* what, std::string* error) {
+// A string field; the first text too long for the format is remembered in
+// `status` (the bytes are then of no use).
+void PutString(std::string& out, const std::string& text, const char* what, Status& status) {
     if (text.size() > 0xFFFF) {
-        if (error) *error = std::string("The ") + what + " is longer than a map document can hold.";
-        return false;
+        if (status)
+            status = Fail(ErrorKind::Invalid,
+                          std::string("The ") + what + " is longer than a map document can hold.");
+        return;
     }
     PutU16(out, static_cast<uint16_t>(text.size()));
     out.append(text);
-    return true;
 }
 
 // A document's booleans are 16-bit: -1 true, 0 false. Any other value
@@ -56,33 +58,34 @@ void PutBool(std::string& out, bool v) {
 
 // Header fields 1 to 25. The counts are whole numbers of at most 32767, so
 // their floats are exact.
-bool EncodeHeader(const Terrain& t, const DocumentSettings& d, std::string& out, std::string* error) {
+Status EncodeHeader(const Terrain& t, const DocumentSettings& d, std::string& out) {
     const ExportSettings& e = d.Export;
     const BrushTextures& b = d.Brushes;
     const EditorTextures& x = d.Textures;
-    bool ok = PutString(out, kDocumentVersion, "version", error);
+    Status ok;
+    PutString(out, kDocumentVersion, "version", ok);
     PutF32(out, static_cast<float>(t.PointCount));
     PutF32(out, static_cast<float>(t.SquareCount));
     PutF32(out, static_cast<float>(t.PointsPerRow));
-    ok = ok && PutString(out, d.LastExportPath, "last export path", error);
-    ok = ok && PutString(out, e.ExportType, "export type", error);
+    PutString(out, d.LastExportPath, "last export path", ok);
+    PutString(out, e.ExportType, "export type", ok);
     // A 16-bit field; every position the editor sets (0, 1 or one read from
     // a document or the settings file) fits it.
     PutI16(out, static_cast<int16_t>(e.ExportPosition));
     PutBool(out, e.AddHint);
     PutBool(out, e.AddSky);
-    ok = ok && PutString(out, b.TopTexture, "top texture name", error);
-    ok = ok && PutString(out, b.SideTexture, "side texture name", error);
-    ok = ok && PutString(out, b.HintTexture, "hint texture name", error);
-    ok = ok && PutString(out, b.SkipTexture, "skip texture name", error);
-    ok = ok && PutString(out, b.SkyTexture, "sky texture name", error);
+    PutString(out, b.TopTexture, "top texture name", ok);
+    PutString(out, b.SideTexture, "side texture name", ok);
+    PutString(out, b.HintTexture, "hint texture name", ok);
+    PutString(out, b.SkipTexture, "skip texture name", ok);
+    PutString(out, b.SkyTexture, "sky texture name", ok);
     PutF32(out, b.TopScaleX);
     PutF32(out, b.TopScaleY);
     PutF32(out, b.SideScaleX);
     PutF32(out, b.SideScaleY);
     for (const std::string* p :
          {&x.SkyUP, &x.SkyDN, &x.SkyFT, &x.SkyBK, &x.SkyRT, &x.SkyLF, &x.GroundTexture})
-        ok = ok && PutString(out, *p, "editor texture path", error);
+        PutString(out, *p, "editor texture path", ok);
     return ok;
 }
 
@@ -169,11 +172,8 @@ bool SameSquare(const TerrainSquare& a, const TerrainSquare& b) {
            a.CornerRight == b.CornerRight;
 }
 
-DocumentLoad Damaged(const std::string& name, const std::string& why) {
-    DocumentLoad r;
-    r.Error = DocumentError::Damaged;
-    r.Message = "The file \"" + name + "\" is damaged and was not opened: " + why + ".";
-    return r;
+Failure Damaged(const std::string& name, const std::string& why) {
+    return Fail(ErrorKind::Damaged, "The file \"" + name + "\" is damaged and was not opened: " + why + ".");
 }
 
 // Any finite coordinate and height can be shown, edited and exported; the
@@ -200,24 +200,22 @@ std::string DocumentCaption(const std::string& title) {
 
 void EditDocumentSettings(EditorState& s, const std::function<void(EditorState&)>& edit) {
     std::string before, after;
-    const bool hadBefore = EncodeHeader(s.Terrain, DocumentSettingsOf(s), before, nullptr);
+    const bool hadBefore = EncodeHeader(s.Terrain, DocumentSettingsOf(s), before).Ok();
     edit(s);
     // A header that cannot be encoded compares as a change.
-    if (!hadBefore || !EncodeHeader(s.Terrain, DocumentSettingsOf(s), after, nullptr) || before != after)
+    if (!hadBefore || !EncodeHeader(s.Terrain, DocumentSettingsOf(s), after) || before != after)
         MarkDocumentChanged(s);
 }
 
-bool EncodeDocument(const Terrain& t, const DocumentSettings& d, std::string* bytes, std::string* error) {
+Result<std::string> EncodeDocument(const Terrain& t, const DocumentSettings& d) {
     const int np = t.PointCount, ns = t.SquareCount;
     if (np <= 0 || ns <= 0 || static_cast<int>(t.Points.size()) != np + 1 ||
-        static_cast<int>(t.Squares.size()) != ns + 1) {
-        if (error) *error = "There is no complete terrain to save.";
-        return false;
-    }
+        static_cast<int>(t.Squares.size()) != ns + 1)
+        return Fail(ErrorKind::Invalid, "There is no complete terrain to save.");
     std::string out;
     out.reserve(2048 + static_cast<size_t>(np) * kPointRecordBytes +
                 static_cast<size_t>(ns) * kSquareRecordBytes);
-    if (!EncodeHeader(t, d, out, error)) return false;
+    if (Status header = EncodeHeader(t, d, out); !header) return header.Error();
     for (int i = 1; i <= np; ++i) {
         const TerrainPoint& p = t.Points[i];
         PutF32(out, p.X);
@@ -231,21 +229,15 @@ bool EncodeDocument(const Terrain& t, const DocumentSettings& d, std::string* by
                         q.SqPrevRight, q.CornerNextLeft, q.CornerNextRight, q.CornerLeft, q.CornerRight})
             PutF32(out, v);
     }
-    *bytes = std::move(out);
-    return true;
+    return out;
 }
 
-DocumentLoad DecodeDocument(std::string_view bytes, const std::string& name) {
+Result<DocumentData> DecodeDocument(std::string_view bytes, const std::string& name) {
     Reader in(bytes);
     // An empty or cut-off version reads as a different version.
-    if (in.String() != kDocumentVersion || in.Failed()) {
-        DocumentLoad r;
-        r.Error = DocumentError::Version;
-        r.Message = kUnsupportedVersionText;
-        return r;
-    }
-    DocumentLoad r;
-    DocumentData& d = r.Data;
+    if (in.String() != kDocumentVersion || in.Failed())
+        return Fail(ErrorKind::Version, kUnsupportedVersionText);
+    DocumentData d;
     ExportSettings& e = d.Export;
     BrushTextures& b = d.Brushes;
     EditorTextures& x = d.Textures;
@@ -304,15 +296,12 @@ DocumentLoad DecodeDocument(std::string_view bytes, const std::string& name) {
     for (int i = 1; i <= ns; ++i)
         if (!SameSquare(t.Squares[i], ExpectedSquare(i, w - 1, rows)))
             return Damaged(name, "square " + std::to_string(i) + " does not match its place in the grid");
-    return r;
+    return d;
 }
 
-DocumentLoad LoadDocumentFile(const std::string& path) {
+Result<DocumentData> LoadDocumentFile(const std::string& path) {
     auto unreadable = [&](const std::string& why) {
-        DocumentLoad r;
-        r.Error = DocumentError::Unreadable;
-        r.Message = "The file \"" + path + "\" could not be opened: " + why + ".";
-        return r;
+        return Fail(ErrorKind::Unreadable, "The file \"" + path + "\" could not be opened: " + why + ".");
     };
     std::error_code ec;
     if (path.empty()) return unreadable("no file name was given");
@@ -339,65 +328,30 @@ void ApplyDocument(EditorState& s, const DocumentData& d) {
     s.Textures = d.Textures;
 }
 
-bool LoadDocumentInto(EditorState& s, const std::string& path, std::string* error) {
-    DocumentLoad r = LoadDocumentFile(path);
-    if (!r.Ok()) {
-        if (error) *error = r.Error == DocumentError::Version ? "\"" + path + "\": " + r.Message : r.Message;
-        return false;
+Status SaveDocumentFile(const std::string& path, const Terrain& t, const DocumentSettings& d) {
+    Result<std::string> bytes = EncodeDocument(t, d);
+    if (!bytes) return bytes.Error();
+    // Never write a file that could not be opened again (a NaN height, say).
+    if (!DecodeDocument(bytes.Value(), path))
+        return Fail(ErrorKind::Invalid,
+                    "The map was not saved, because the terrain holds values a map document cannot keep.");
+    return WriteFileAtomically(path, bytes.Value());
+}
+
+Status LoadDocumentInto(EditorState& s, const std::string& path) {
+    Result<DocumentData> r = LoadDocumentFile(path);
+    if (!r) {
+        if (r.Kind() == ErrorKind::Version)
+            return Fail(ErrorKind::Version, "\"" + path + "\": " + r.Message());
+        return r.Error();
     }
-    ApplyDocument(s, r.Data);
+    ApplyDocument(s, r.Value());
     s.History.UndoLevels = 0;
     s.Doc.DocPath = path;
     s.Doc.DocTitle = FileTitleOf(path);
     s.Doc.TerrainExists = true;
     s.Doc.DocClean = true;
-    return true;
-}
-
-bool WriteDocument(EditorState& s, const std::string& path, std::string* error) {
-    std::string bytes;
-    if (!EncodeDocument(s.Terrain, DocumentSettingsOf(s), &bytes, error)) return false;
-    // Never write a file that could not be opened again (a NaN height, say).
-    if (DocumentLoad check = DecodeDocument(bytes, path); !check.Ok()) {
-        if (error)
-            *error = "The map was not saved, because the terrain holds values a map document cannot keep.";
-        return false;
-    }
-    if (!WriteFileAtomically(path, bytes, error)) return false;
-    LogLine(s, "VHM SAVE : Saving File " + path);
-    s.Doc.DocClean = true;
-    AddRecent(s, path);
-    return true;
-}
-
-bool ReadDocument(EditorState& s, const std::string& path, const std::string& title, Prompts& prompts) {
-    DocumentLoad r = LoadDocumentFile(path);
-    if (r.Error == DocumentError::Version) {
-        prompts.Message(kUnsupportedVersionText, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
-        LogLine(s, "VHM LOAD : Unsuported Format " + path);
-        s.Doc.Caption = "Varnholm";
-        s.Doc.DocClean = true;
-        return false;
-    }
-    if (!r.Ok()) {
-        prompts.Message(r.Message, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
-        return false;
-    }
-    s.Doc.DocPath = path;
-    s.Doc.DocTitle = title;
-    s.Doc.Caption = DocumentCaption(title);
-    s.Doc.DocClean = true;
-    ResetEditor(s);
-    ApplyDocument(s, r.Data);
-    // The document knows where it was exported: "Export .MAP Again" can go there.
-    if (!s.Doc.LastExportPath.empty()) s.Doc.ExportAgainOffered = true;
-    LogLine(s, "VHM LOAD : Loading File " + s.Doc.DocPath);
-    // The view builds its scene, textures, sky box and meshes here.
-    if (s.OnTerrainReplaced) s.OnTerrainReplaced();
-    s.Doc.DocClean = true;
-    AddRecent(s, s.Doc.DocPath);
-    s.LoopRunning = true;
-    return true;
+    return {};
 }
 
 }  // namespace vh

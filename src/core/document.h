@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/editor_state.h"
-#include "core/prompts.h"
+#include "core/result.h"
 
 namespace vh {
 
@@ -37,32 +37,24 @@ struct DocumentData : DocumentSettings {
 // The editor's settings that a document stores.
 DocumentSettings DocumentSettingsOf(const EditorState& s);
 
-enum class DocumentError {
-    None,
-    Unreadable,  // the file could not be opened or read
-    Version,     // the version field is not "200" (also an empty file)
-    Damaged,     // truncated, inconsistent or out-of-range contents
-};
+// The bytes of a document. Invalid when it cannot be stored, e.g. a text
+// longer than 65535 bytes or arrays that disagree with the counts.
+Result<std::string> EncodeDocument(const Terrain& t, const DocumentSettings& d);
 
-struct DocumentLoad {
-    DocumentError Error = DocumentError::None;
-    std::string Message;  // one line, for the user; empty on success
-    DocumentData Data;
-    bool Ok() const { return Error == DocumentError::None; }
-};
+// Decode and validate document bytes. Refused (Version for another version
+// or an empty file, Damaged otherwise) only what cannot be used: a cut-off
+// file, impossible counts, square records that do not match the grid, and
+// coordinates or heights that are not finite numbers. `name` only appears in
+// messages.
+Result<DocumentData> DecodeDocument(std::string_view bytes, const std::string& name);
 
-// The bytes of a document. False (with *error) when it cannot be stored,
-// e.g. a text longer than 65535 bytes or arrays that disagree with the counts.
-bool EncodeDocument(const Terrain& t, const DocumentSettings& d, std::string* bytes, std::string* error);
+// Read and decode a file (Unreadable when it cannot be read).
+Result<DocumentData> LoadDocumentFile(const std::string& path);
 
-// Decode and validate document bytes; nothing outside the result is touched.
-// Refused only what cannot be used: a cut-off file, impossible counts,
-// square records that do not match the grid, and coordinates or heights
-// that are not finite numbers. `name` only appears in messages.
-DocumentLoad DecodeDocument(std::string_view bytes, const std::string& name);
-
-// Read and decode a file without touching any editor state.
-DocumentLoad LoadDocumentFile(const std::string& path);
+// Write the document for t and d atomically. A terrain whose document could
+// not be opened again (a height that is not a number) is not written; on any
+// failure an existing file stays whole.
+Status SaveDocumentFile(const std::string& path, const Terrain& t, const DocumentSettings& d);
 
 // Copy a decoded document into s: the terrain, room for its undo history,
 // header fields 5 to 25. No reset, log, prompts or view hooks.
@@ -70,21 +62,8 @@ void ApplyDocument(EditorState& s, const DocumentData& d);
 
 // Headless loading for tools such as the CLI: defaults are kept, the document
 // replaces the terrain, DocPath/DocTitle are set and TerrainExists is true.
-// False (with *error) when the file is refused; s is then untouched.
-bool LoadDocumentInto(EditorState& s, const std::string& path, std::string* error);
-
-// Save: atomic write of the document, then the log line, DocClean true and
-// the path added to the recent list. On failure nothing changes, the old
-// file stays whole and *error tells why.
-bool WriteDocument(EditorState& s, const std::string& path, std::string* error);
-
-// Open: a refused version gets the old-format message, the caption "Varnholm"
-// and DocClean true; a damaged or unreadable file gets a message and changes
-// nothing. On success the editor is reset, the terrain replaced, the view told
-// (OnTerrainReplaced), the path added to the recent list and LoopRunning set;
-// a stored export path offers "Export .MAP Again".
-// True when the document was opened.
-bool ReadDocument(EditorState& s, const std::string& path, const std::string& title, Prompts& prompts);
+// When the file is refused s is untouched.
+Status LoadDocumentInto(EditorState& s, const std::string& path);
 
 // Runs an edit of the settings a document stores (export options, brush and
 // editor textures, last export path) and marks the document changed when

@@ -2,6 +2,7 @@
 
 #include "core/document.h"
 #include "core/lifecycle.h"
+#include "core/recent.h"
 #include "core/rules.h"
 #include "core/settings.h"
 
@@ -24,6 +25,44 @@ FileDialogRequest MapDialog(const EditorState& s, const char* title, const std::
 }
 
 }  // namespace
+
+Status WriteDocument(EditorState& s, const std::string& path) {
+    if (Status written = SaveDocumentFile(path, s.Terrain, DocumentSettingsOf(s)); !written) return written;
+    LogLine(s, "VHM SAVE : Saving File " + path);
+    s.Doc.DocClean = true;
+    AddRecent(s, path);
+    return {};
+}
+
+bool ReadDocument(EditorState& s, const std::string& path, const std::string& title, Prompts& prompts) {
+    Result<DocumentData> r = LoadDocumentFile(path);
+    if (!r && r.Kind() == ErrorKind::Version) {
+        prompts.Message(kUnsupportedVersionText, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
+        LogLine(s, "VHM LOAD : Unsuported Format " + path);
+        s.Doc.Caption = "Varnholm";
+        s.Doc.DocClean = true;
+        return false;
+    }
+    if (!r) {
+        prompts.Message(r.Message(), "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
+        return false;
+    }
+    s.Doc.DocPath = path;
+    s.Doc.DocTitle = title;
+    s.Doc.Caption = DocumentCaption(title);
+    s.Doc.DocClean = true;
+    ResetEditor(s);
+    ApplyDocument(s, r.Value());
+    // The document knows where it was exported: "Export .MAP Again" can go there.
+    if (!s.Doc.LastExportPath.empty()) s.Doc.ExportAgainOffered = true;
+    LogLine(s, "VHM LOAD : Loading File " + s.Doc.DocPath);
+    // The view builds its scene, textures, sky box and meshes here.
+    if (s.OnTerrainReplaced) s.OnTerrainReplaced();
+    s.Doc.DocClean = true;
+    AddRecent(s, s.Doc.DocPath);
+    s.LoopRunning = true;
+    return true;
+}
 
 bool AskToSaveChanges(EditorState& s, Prompts& prompts) {
     if (s.Doc.DocClean) return true;
@@ -67,9 +106,9 @@ bool CommandOpenRecent(EditorState& s, Prompts& prompts, int k) {
 
 bool CommandSave(EditorState& s, Prompts& prompts) {
     if (s.Doc.DocPath.empty()) return CommandSaveAs(s, prompts);
-    std::string error;
-    if (WriteDocument(s, s.Doc.DocPath, &error)) return true;
-    prompts.Message(error, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
+    const Status written = WriteDocument(s, s.Doc.DocPath);
+    if (written) return true;
+    prompts.Message(written.Message(), "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
     return false;
 }
 
@@ -81,13 +120,13 @@ bool CommandSaveAs(EditorState& s, Prompts& prompts) {
     s.Doc.DocPath = c.Path;
     s.Doc.DocTitle = c.Title.empty() ? FileTitleOf(c.Path) : c.Title;
     s.Doc.Caption = DocumentCaption(s.Doc.DocTitle);
-    std::string error;
-    if (WriteDocument(s, s.Doc.DocPath, &error)) return true;
+    const Status written = WriteDocument(s, s.Doc.DocPath);
+    if (written) return true;
     // Nothing was written there, so the document keeps its old name.
     s.Doc.DocPath = oldPath;
     s.Doc.DocTitle = oldTitle;
     s.Doc.Caption = oldCaption;
-    prompts.Message(error, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
+    prompts.Message(written.Message(), "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
     return false;
 }
 
@@ -98,10 +137,9 @@ bool Quit(EditorState& s, Prompts& prompts) {
 bool Quit(EditorState& s, Prompts& prompts, const std::string& settingsPath) {
     if (!AskToSaveChanges(s, prompts)) return false;
     s.LoopRunning = false;
-    std::string error;
-    if (!WriteSettingsFile(s, settingsPath, &error))
-        prompts.Message("The settings could not be saved. " + error, "Varnholm", PromptButtons::Ok,
-                        PromptIcon::Exclamation);
+    if (const Status written = WriteSettingsFile(s, settingsPath); !written)
+        prompts.Message("The settings could not be saved. " + written.Message(), "Varnholm",
+                        PromptButtons::Ok, PromptIcon::Exclamation);
     return true;
 }
 

@@ -1,18 +1,35 @@
 // The "&File" commands that deal with documents, and Quit, run against
 // Prompts so they work headless. The window calls them and then shows the
-// new state (its controls, s.Doc.Caption) and follows LoopRunning.
+// new state (its controls, s.Doc.Caption) and follows LoopRunning. The
+// document and settings files themselves are read and written by document.h
+// and settings.h; what a command does around that (log lines, the recent
+// list, the caption, messages, the main loop) happens here.
 #pragma once
 
 #include <string>
 
 #include "core/editor_state.h"
 #include "core/prompts.h"
+#include "core/result.h"
 
 namespace vh {
 
 constexpr const char* kMapFileFilter = "Varnholm Map Files (*.vhm)|*.vhm";
 constexpr const char* kOpenMapTitle = "Open Varnholm Map File.";
 constexpr const char* kSaveMapTitle = "Save Varnholm Map File.";
+
+// Write the document to path; then the log line "VHM SAVE : Saving File " +
+// path, DocClean true and the path added to the recent list. On failure
+// nothing changes and an existing file stays whole.
+Status WriteDocument(EditorState& s, const std::string& path);
+
+// Open a document. A refused version gets the old-format message, its log
+// line, the caption "Varnholm" and DocClean true; a damaged or unreadable
+// file gets a message and changes nothing. On success: DocPath, DocTitle,
+// caption and DocClean, the reset, the terrain and the stored settings, "Export
+// .MAP Again" when the document names an export, the log line, the view told
+// of the new terrain, the recent list and LoopRunning. True when opened.
+bool ReadDocument(EditorState& s, const std::string& path, const std::string& title, Prompts& prompts);
 
 // The unsaved-changes prompt: with DocClean false, asks "Save changes to " +
 // DocTitle (Yes/No/Cancel, title "Save File?"); Yes saves first. True when

@@ -32,17 +32,18 @@ std::string InexactSide(int points, int size) {
 
 }  // namespace
 
-std::optional<std::string> CheckGridSize(int x, int y, int size) {
-    if (x < 2 || y < 2) return "The terrain needs at least 2 points along each side.";
-    if (size <= 0) return "The distance between points must be greater than 0.";
+Status CheckGridSize(int x, int y, int size) {
+    auto invalid = [](std::string message) { return Fail(ErrorKind::Invalid, std::move(message)); };
+    if (x < 2 || y < 2) return invalid("The terrain needs at least 2 points along each side.");
+    if (size <= 0) return invalid("The distance between points must be greater than 0.");
     long long points = static_cast<long long>(x) * y;
     if (points > kMaxPoints)
-        return "A terrain of " + std::to_string(x) + " x " + std::to_string(y) + " points (" +
-               std::to_string(points) +
-               " points) is too large. Varnholm holds at most 32767 points, for example 181 x 181.";
-    if (!AxisIsExact(x, size)) return InexactSide(x, size);
-    if (!AxisIsExact(y, size)) return InexactSide(y, size);
-    return std::nullopt;
+        return invalid("A terrain of " + std::to_string(x) + " x " + std::to_string(y) + " points (" +
+                       std::to_string(points) +
+                       " points) is too large. Varnholm holds at most 32767 points, for example 181 x 181.");
+    if (!AxisIsExact(x, size)) return invalid(InexactSide(x, size));
+    if (!AxisIsExact(y, size)) return invalid(InexactSide(y, size));
+    return {};
 }
 
 void BuildGrid(EditorState& s, Progress& progress) {

@@ -1,20 +1,18 @@
 // Building the grid of points and squares.
 #pragma once
 
-#include <optional>
-#include <string>
-
 #include "core/editor_state.h"
 #include "core/progress.h"
+#include "core/result.h"
 
 namespace vh {
 
 constexpr int kMaxPoints = 32767;
 
-// A message when X x Y points cannot be held (more than 32767 points, fewer
-// than 2 along an axis, a non-positive spacing, or a side so long that a
-// float cannot hold every coordinate of it); nullopt when fine.
-std::optional<std::string> CheckGridSize(int x, int y, int size);
+// Fails (Invalid, with a message for the user) when X x Y points cannot be
+// held: more than 32767 points, fewer than 2 along an axis, a non-positive
+// spacing, or a side so long that a float cannot hold every coordinate of it.
+Status CheckGridSize(int x, int y, int size);
 
 // Build an x by y grid of points `size` apart: counts, arrays, point
 // coordinates, square corners ("Building Squares...") and neighbour links

@@ -24,23 +24,21 @@ std::string FolderPart(const std::string& path) {
 
 // The file a path finally names: each symlink is replaced by its target
 // (relative targets count from the link's folder). A missing final target is
-// fine: it is created. Empty (with *why) for a loop or an unreadable link.
-std::string FollowLinks(const std::string& path, std::string* why) {
+// fine: it is created. Fails (with why, for the message) for a loop or an
+// unreadable link.
+Result<std::string> FollowLinks(const std::string& path) {
     std::string p = path;
     for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
         struct stat st;
         if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
         char buf[PATH_MAX];
         const ssize_t n = ::readlink(p.c_str(), buf, sizeof buf);
-        if (n < 0 || n >= static_cast<ssize_t>(sizeof buf)) {
-            *why = "its link could not be followed";
-            return {};
-        }
+        if (n < 0 || n >= static_cast<ssize_t>(sizeof buf))
+            return Fail(ErrorKind::Unwritable, "its link could not be followed");
         const std::string target(buf, static_cast<size_t>(n));
         p = target.front() == '/' ? target : FolderPart(p) + "/" + target;
     }
-    *why = "its links form a loop";
-    return {};
+    return Fail(ErrorKind::Unwritable, "its links form a loop");
 }
 
 // Short and independent of the target's name, so any name the folder can
@@ -98,37 +96,34 @@ void SaveFile::Fail(const std::string& what) {
     error_ = "Could not write \"" + path_ + "\": " + what + ".";
 }
 
-bool SaveFile::Open() {
-    if (path_.empty()) {
-        Fail("no file name");
-        return false;
-    }
-    std::string why;
-    target_ = FollowLinks(path_, &why);
-    if (target_.empty()) {
-        Fail(why);
-        return false;
-    }
+Status SaveFile::FailWith(const std::string& what) {
+    Fail(what);
+    return Failed();
+}
+
+Status SaveFile::Failed() const {
+    if (!failed_) return {};
+    return vh::Fail(ErrorKind::Unwritable, error_);
+}
+
+Status SaveFile::Open() {
+    if (path_.empty()) return FailWith("no file name");
+    Result<std::string> target = FollowLinks(path_);
+    if (!target) return FailWith(target.Message());
+    target_ = std::move(target).Value();
     struct stat st;
     const bool exists = ::stat(target_.c_str(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode)) {
-        Fail("it is a folder");
-        return false;
-    }
-    if (exists && !canWrite_(target_)) {
-        Fail("the file is read-only, so it was left as it was");
-        return false;
-    }
+    if (exists && S_ISDIR(st.st_mode)) return FailWith("it is a folder");
+    if (exists && !canWrite_(target_)) return FailWith("the file is read-only, so it was left as it was");
     const std::string folder = FolderPart(target_);
     if (!canWrite_(folder)) {
         struct stat fs;
-        if (!exists) {
-            Fail(::stat(folder.c_str(), &fs) != 0 ? "its folder does not exist" : "its folder is read-only");
-            return false;
-        }
+        if (!exists)
+            return FailWith(::stat(folder.c_str(), &fs) != 0 ? "its folder does not exist"
+                                                             : "its folder is read-only");
         inPlace_ = true;
         opened_ = true;
-        return true;
+        return {};
     }
 
     int fd = -1;
@@ -143,25 +138,24 @@ bool SaveFile::Open() {
         if (exists && (err == EACCES || err == EPERM)) {
             inPlace_ = true;
             opened_ = true;
-            return true;
+            return {};
         }
-        Fail(err == ENOENT ? "its folder does not exist" : std::strerror(err));
-        return false;
+        return FailWith(err == ENOENT ? "its folder does not exist" : std::strerror(err));
     }
     // The replacement keeps the old file's permissions (a new file gets the
     // usual ones for the user).
     if (exists) (void)::fchmod(fd, st.st_mode & 07777);
     file_ = ::fdopen(fd, "wb");
     if (!file_) {
-        Fail(std::strerror(errno));
+        const Status failed = FailWith(std::strerror(errno));
         ::close(fd);
         DropTemporary();
-        return false;
+        return failed;
     }
     // Large buffer: the export writes tens of megabytes in small pieces.
     std::setvbuf(file_, nullptr, _IOFBF, 1 << 20);
     opened_ = true;
-    return true;
+    return {};
 }
 
 void SaveFile::Write(const void* data, size_t size) {
@@ -173,39 +167,33 @@ void SaveFile::Write(const void* data, size_t size) {
     if (std::fwrite(data, 1, size, file_) != size) Fail(std::strerror(errno));
 }
 
-bool SaveFile::CommitInPlace() {
+Status SaveFile::CommitInPlace() {
     const int fd = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) {
-        Fail(std::strerror(errno));
-        return false;
-    }
+    if (fd < 0) return FailWith(std::strerror(errno));
     // Claim the space first: a full disk then fails before the old
     // contents are touched.
     if (!pending_.empty()) {
         const int err = ::posix_fallocate(fd, 0, static_cast<off_t>(pending_.size()));
         if (err == ENOSPC || err == EFBIG || err == EIO) {
-            Fail(std::strerror(err));
+            const Status failed = FailWith(std::strerror(err));
             ::close(fd);
-            return false;
+            return failed;
         }
     }
     const bool ok = WriteAll(fd, pending_.data(), pending_.size()) &&
                     ::ftruncate(fd, static_cast<off_t>(pending_.size())) == 0 && ::fsync(fd) == 0;
     if (!ok) Fail(std::strerror(errno));
     if (::close(fd) != 0 && ok) Fail(std::strerror(errno));
-    if (failed_) return false;
+    if (failed_) return Failed();
     committed_ = true;
-    return true;
+    return {};
 }
 
-bool SaveFile::Commit() {
-    if (!opened_) {
-        if (!failed_) Fail("the file was not opened");
-        return false;
-    }
+Status SaveFile::Commit() {
+    if (!opened_) return FailWith("the file was not opened");
     if (failed_) {
         DropTemporary();
-        return false;
+        return Failed();
     }
     if (inPlace_) return CommitInPlace();
     if (std::fflush(file_) != 0 || ::fsync(::fileno(file_)) != 0) Fail(std::strerror(errno));
@@ -214,22 +202,18 @@ bool SaveFile::Commit() {
     if (!failed_ && ::rename(tempPath_.c_str(), target_.c_str()) != 0) Fail(std::strerror(errno));
     if (failed_) {
         DropTemporary();
-        return false;
+        return Failed();
     }
     tempPath_.clear();
     committed_ = true;
-    return true;
+    return {};
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error,
-                         WriteCheck canWrite) {
+Status WriteFileAtomically(const std::string& path, std::string_view bytes, WriteCheck canWrite) {
     SaveFile f(path, std::move(canWrite));
-    if (f.Open()) {
-        f.Write(bytes);
-        if (f.Commit()) return true;
-    }
-    if (error) *error = f.Error();
-    return false;
+    if (Status opened = f.Open(); !opened) return opened;
+    f.Write(bytes);
+    return f.Commit();
 }
 
 }  // namespace vh

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/result.h"
+
 namespace vh {
 
 // Whether the user may write the file or folder at path. The program asks
@@ -25,16 +27,15 @@ public:
     SaveFile(const SaveFile&) = delete;
     SaveFile& operator=(const SaveFile&) = delete;
 
-    // Decides how to write and opens the temporary file; false (with Error())
-    // when the file cannot be written at all.
-    bool Open();
+    // Decides how to write and opens the temporary file; fails when the file
+    // cannot be written at all.
+    Status Open();
     // Appends bytes; errors are remembered and reported by Commit().
     void Write(const void* data, size_t size);
     void Write(std::string_view text) { Write(text.data(), text.size()); }
     // Flushes, closes and renames over the target (or writes it in place).
-    bool Commit();
+    Status Commit();
 
-    const std::string& Error() const { return error_; }
     const std::string& Path() const { return path_; }
     // The file that is written: the path with its symlinks followed.
     const std::string& Target() const { return target_; }
@@ -42,8 +43,11 @@ public:
     bool InPlace() const { return inPlace_; }
 
 private:
+    // The first failure is the one reported.
     void Fail(const std::string& what);
-    bool CommitInPlace();
+    Status FailWith(const std::string& what);
+    Status Failed() const;
+    Status CommitInPlace();
     void DropTemporary();
 
     std::string path_;
@@ -59,8 +63,8 @@ private:
     std::string error_;
 };
 
-// Whole-buffer convenience; error text in *error when it fails.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error = nullptr,
-                         WriteCheck canWrite = SystemCanWrite);
+// Whole-buffer convenience.
+Status WriteFileAtomically(const std::string& path, std::string_view bytes,
+                           WriteCheck canWrite = SystemCanWrite);
 
 }  // namespace vh

@@ -298,23 +298,18 @@ bool ApplySetting(Settings& s, const std::string& key, const std::string& value,
     return true;
 }
 
-bool ReadSettingsFile(Settings& s, const std::string& path, std::string* error) {
+Status ReadSettingsFile(Settings& s, const std::string& path) {
     std::error_code ec;
     const std::filesystem::path p(path);
     if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path(), ec);  // failure ignored
     if (!std::filesystem::exists(p, ec)) {
-        WriteFileAtomically(path, "", nullptr);
-        return true;  // read as empty: every setting keeps its default
+        (void)WriteFileAtomically(path, "");  // failure ignored
+        return {};                            // read as empty: every setting keeps its default
     }
-    if (std::filesystem::is_directory(p, ec)) {
-        if (error) *error = "The settings file \"" + path + "\" is a folder.";
-        return false;
-    }
+    if (std::filesystem::is_directory(p, ec))
+        return Fail(ErrorKind::Unreadable, "The settings file \"" + path + "\" is a folder.");
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        if (error) *error = "The settings file \"" + path + "\" could not be read.";
-        return false;
-    }
+    if (!f) return Fail(ErrorKind::Unreadable, "The settings file \"" + path + "\" could not be read.");
     std::string text;
     char buf[65536];
     size_t n;
@@ -324,7 +319,7 @@ bool ReadSettingsFile(Settings& s, const std::string& path, std::string* error) 
     std::fclose(f);
 
     ApplySettingsText(s, text);
-    return true;
+    return {};
 }
 
 void ApplySettingsText(Settings& s, std::string_view text) {
@@ -350,7 +345,7 @@ void ApplySettingsText(Settings& s, std::string_view text) {
     }
 }
 
-bool ReadSettings(EditorState& s) {
+Status ReadSettings(EditorState& s) {
     return ReadSettingsFile(s, SettingsPath(s));
 }
 
@@ -402,15 +397,15 @@ std::string SettingsText(const Settings& s) {
     return out;
 }
 
-bool WriteSettingsFile(const Settings& s, const std::string& path, std::string* error) {
+Status WriteSettingsFile(const Settings& s, const std::string& path) {
     std::error_code ec;
     const std::filesystem::path p(path);
     if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path(), ec);
-    return WriteFileAtomically(path, SettingsText(s), error);
+    return WriteFileAtomically(path, SettingsText(s));
 }
 
-bool WriteSettings(const EditorState& s, std::string* error) {
-    return WriteSettingsFile(s, SettingsPath(s), error);
+Status WriteSettings(const EditorState& s) {
+    return WriteSettingsFile(s, SettingsPath(s));
 }
 
 }  // namespace vh

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/editor_state.h"
+#include "core/result.h"
 
 namespace vh {
 
@@ -21,10 +22,10 @@ bool ApplySetting(Settings& s, const std::string& key, const std::string& value,
 
 // Read a settings file. A missing folder and file are created (empty);
 // lines without "=", empty values, unknown keys and garbage are skipped.
-// False (with *error) only when the file could not be read at all; the
-// records keep whatever they had then.
-bool ReadSettingsFile(Settings& s, const std::string& path, std::string* error = nullptr);
-bool ReadSettings(EditorState& s);
+// Fails only when the file could not be read at all; the records keep
+// whatever they had then.
+Status ReadSettingsFile(Settings& s, const std::string& path);
+Status ReadSettings(EditorState& s);
 
 // Apply the lines of a settings file's text, as ReadSettingsFile does.
 void ApplySettingsText(Settings& s, std::string_view text);
@@ -33,7 +34,7 @@ void ApplySettingsText(Settings& s, std::string_view text);
 std::string SettingsText(const Settings& s);
 
 // Write the settings atomically, creating the folder when needed.
-bool WriteSettingsFile(const Settings& s, const std::string& path, std::string* error = nullptr);
-bool WriteSettings(const EditorState& s, std::string* error = nullptr);
+Status WriteSettingsFile(const Settings& s, const std::string& path);
+Status WriteSettings(const EditorState& s);
 
 }  // namespace vh

@@ -3,7 +3,6 @@
 #include <QBuffer>
 #include <QImage>
 
-#include "core/lifecycle.h"
 #include "core/rules.h"
 #include "core/save_file.h"
 
@@ -17,17 +16,8 @@ uint8_t HeightGrey(float height) {
     return static_cast<uint8_t>(r);
 }
 
-bool ExportHeightImage(const EditorState& s, const std::string& path, std::string* error) {
-    if (!ExportHeightImage(s.Terrain, path, error)) return false;
-    LogLine(s, "BMP EXPORT : BitMap Exporting " + path);
-    return true;
-}
-
-bool ExportHeightImage(const Terrain& t, const std::string& path, std::string* error) {
-    auto fail = [&](const std::string& why) {
-        if (error) *error = why;
-        return false;
-    };
+Status ExportHeightImage(const Terrain& t, const std::string& path) {
+    auto fail = [](std::string why) { return Fail(ErrorKind::Invalid, std::move(why)); };
     // The terrain's own row length (the New Map setting X can differ after an open).
     const int width = t.PointsPerRow;
     const int np = t.PointCount;
@@ -53,11 +43,7 @@ bool ExportHeightImage(const Terrain& t, const std::string& path, std::string* e
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "BMP")) return fail("The image could not be encoded as a bitmap.");
-    std::string why;
-    if (!WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
-                             &why))
-        return fail(why);
-    return true;
+    return WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 }  // namespace vh

@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/editor_state.h"
+#include "core/result.h"
+#include "core/terrain.h"
 
 namespace vh {
 
@@ -12,12 +13,8 @@ namespace vh {
 uint8_t HeightGrey(float height);
 
 // Writes a 24-bit BMP, PointsPerRow pixels wide and one row of pixels per
-// row of points tall, row 1 on the top line. Atomic: on failure (false,
-// message in *error) an existing file is left whole.
-bool ExportHeightImage(const Terrain& t, const std::string& path, std::string* error);
-
-// The same for the editor's terrain; a written file is logged as
-// "BMP EXPORT : BitMap Exporting " + path.
-bool ExportHeightImage(const EditorState& s, const std::string& path, std::string* error);
+// row of points tall, row 1 on the top line. Atomic: on failure an existing
+// file is left whole.
+Status ExportHeightImage(const Terrain& t, const std::string& path);
 
 }  // namespace vh

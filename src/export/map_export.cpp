@@ -6,7 +6,6 @@
 #include <cstring>
 #include <vector>
 
-#include "core/lifecycle.h"
 #include "core/rules.h"
 #include "core/save_file.h"
 #include "export/number_text.h"
@@ -245,37 +244,28 @@ private:
 
 // Checks that every square names existing points and that every number the
 // file would hold is finite, before anything is written.
-bool TerrainIsWhole(const Terrain& t, const BrushTextures& b, std::string* why) {
+Status TerrainIsWhole(const Terrain& t, const BrushTextures& b) {
+    auto invalid = [](std::string why) { return Fail(ErrorKind::Invalid, std::move(why)); };
     const int np = t.PointCount, nq = t.SquareCount;
     if (np < 1 || t.Points.size() < static_cast<size_t>(np) + 1 ||
-        t.Squares.size() < static_cast<size_t>(nq) + 1) {
-        *why = "There is no terrain to export.";
-        return false;
-    }
+        t.Squares.size() < static_cast<size_t>(nq) + 1)
+        return invalid("There is no terrain to export.");
     for (int i = 1; i <= np; ++i) {
         const TerrainPoint& p = t.Points[i];
-        if (!std::isfinite(p.X) || !std::isfinite(p.Z) || !std::isfinite(p.Height)) {
-            *why = "The terrain is damaged: point " + std::to_string(i) + " is not at a finite place.";
-            return false;
-        }
+        if (!std::isfinite(p.X) || !std::isfinite(p.Z) || !std::isfinite(p.Height))
+            return invalid("The terrain is damaged: point " + std::to_string(i) +
+                           " is not at a finite place.");
     }
-    for (float scale : {b.TopScaleX, b.TopScaleY, b.SideScaleX, b.SideScaleY}) {
-        if (!std::isfinite(scale)) {
-            *why = "A texture scale is not a finite number.";
-            return false;
-        }
-    }
+    for (float scale : {b.TopScaleX, b.TopScaleY, b.SideScaleX, b.SideScaleY})
+        if (!std::isfinite(scale)) return invalid("A texture scale is not a finite number.");
     for (int i = 1; i <= nq; ++i) {
         const SquareCorners c = t.Corners(i);
-        for (int p : {c.c0, c.c1, c.c2, c.c3}) {
-            if (!(p >= 1 && p <= np)) {
-                *why = "The terrain is damaged: square " + std::to_string(i) +
-                       " names a point that does not exist.";
-                return false;
-            }
-        }
+        for (int p : {c.c0, c.c1, c.c2, c.c3})
+            if (!(p >= 1 && p <= np))
+                return invalid("The terrain is damaged: square " + std::to_string(i) +
+                               " names a point that does not exist.");
     }
-    return true;
+    return {};
 }
 
 }  // namespace
@@ -300,30 +290,20 @@ SquareSplit BestFitSplit(float h0, float h1, float h2, float h3) {
     return SquareSplit::Backslash;
 }
 
-bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std::string* error) {
-    StopMainLoop(s);
-    const bool ok = ExportMap(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, s.Rnd, path, progress, error);
-    if (ok) LogLine(s, "MAP EXPORT : Map Exporting " + path);
-    CloseDialogAndResume(s);
-    return ok;
-}
-
-bool ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b, int grid, RandomSource& rnd,
-               const std::string& path, Progress& progress, std::string* error) {
+Status ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b, int grid,
+                 RandomSource& rnd, const std::string& path, Progress& progress) {
     const int nq = t.SquareCount;
     progress.Maximum(nq);
     progress.Value(0);
     progress.Status("Exporting Brushes...");
     rnd.Randomize();
 
-    auto finish = [&](bool ok, const std::string& why) {
-        if (!ok && error) *error = why;
+    auto finish = [&](Status done) {
         progress.Status("No Selection.");
-        return ok;
+        return done;
     };
 
-    std::string why;
-    if (!TerrainIsWhole(t, b, &why)) return finish(false, why);
+    if (Status whole = TerrainIsWhole(t, b); !whole) return finish(whole);
 
     const MapLevels levels = ComputeMapLevels(t, grid);
     const TerrainPoint& first = t.Points[1];
@@ -331,7 +311,7 @@ bool ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b
     const float x0 = first.X, z0 = first.Z, xn = last.X, zn = last.Z;
 
     SaveFile file(path);
-    if (!file.Open()) return finish(false, file.Error());
+    if (Status opened = file.Open(); !opened) return finish(opened);
     MapWriter w(t, b, levels, file);
     w.Line("{\r\n");
     w.Line("    \"classname\" \"worldspawn\"\r\n");
@@ -417,8 +397,7 @@ bool ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b
 
     w.Line("}\r\n");
     w.Finish();
-    if (!file.Commit()) return finish(false, file.Error());
-    return finish(true, {});
+    return finish(file.Commit());
 }
 
 }  // namespace vh

@@ -4,8 +4,11 @@
 
 #include <string>
 
-#include "core/editor_state.h"
 #include "core/progress.h"
+#include "core/random.h"
+#include "core/result.h"
+#include "core/settings_records.h"
+#include "core/terrain.h"
 
 namespace vh {
 
@@ -14,15 +17,10 @@ namespace vh {
 // random source is re-seeded once and draws one value per square for the
 // "Random" style. Progress gets "Exporting Brushes...", "Exporting Hint
 // Brushes..." and "No Selection.", maximum SquareCount and the index of each
-// square written. The file is written atomically: on failure (false, message
-// in *error) an existing file at path is left as it was.
-bool ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b, int grid, RandomSource& rnd,
-               const std::string& path, Progress& progress, std::string* error);
-
-// The same for the editor's terrain and settings, with the main loop stopped
-// for the duration and resumed at the end (the caller restarts its loop tick
-// when LoopRunning is true afterwards), and a log line after a written file.
-bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std::string* error);
+// square written. The file is written atomically: on failure (Invalid for a
+// damaged terrain, Unwritable) an existing file at path is left as it was.
+Status ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b, int grid,
+                 RandomSource& rnd, const std::string& path, Progress& progress);
 
 // Floor and ceiling levels of the export: L = min(4096, lowest height) - Grid,
 // H = max(-4096, highest height) + Grid, in 32-bit float arithmetic.

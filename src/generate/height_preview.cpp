@@ -24,20 +24,22 @@ QImage BlankHeightImagePreview() {
     return img;
 }
 
-ImageRead LoadHeightImagePreview(const std::string& path) {
-    if (!IsHeightImagePath(path)) return {QImage(), HeightImageUnreadableText(path)};
-    const ImageRead read = ReadImageFile(path);
+Result<QImage> LoadHeightImagePreview(const std::string& path) {
+    if (!IsHeightImagePath(path)) return Fail(ErrorKind::Unreadable, HeightImageUnreadableText(path));
+    const Result<QImage> read = ReadImageFile(path);
     // An image too large to use says so; any other failure gets the one
     // message the dialog and the CLI give.
-    if (!read.Ok()) return {QImage(), read.TooLarge ? read.Error : HeightImageUnreadableText(path)};
+    if (!read.Ok())
+        return read.Kind() == ErrorKind::TooLarge ? read.Error()
+                                                  : Fail(read.Kind(), HeightImageUnreadableText(path));
     // Stretched over the whole preview, pixel by pixel as a plain blit would,
     // over the background where the image is transparent.
     QImage preview = BlankHeightImagePreview();
     QPainter painter(&preview);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(0, 0, kPreviewSide, kPreviewSide), read.Image);
+    painter.drawImage(QRect(0, 0, kPreviewSide, kPreviewSide), read.Value());
     painter.end();
-    return {preview, {}};
+    return preview;
 }
 
 }  // namespace vh

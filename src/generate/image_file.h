@@ -5,15 +5,12 @@
 #include <QImage>
 #include <string>
 
+#include "core/result.h"
+
 namespace vh {
 
-struct ImageRead {
-    QImage Image;           // null when Error is set
-    std::string Error;      // why the image was refused, for the user
-    bool TooLarge = false;  // refused for its size (Error says so)
-    bool Ok() const { return Error.empty(); }
-};
-
-ImageRead ReadImageFile(const std::string& path);
+// The image, never null; or Unreadable (cannot be opened), Damaged (no pixels
+// or not decodable) or TooLarge, with a message for the user.
+Result<QImage> ReadImageFile(const std::string& path);
 
 }  // namespace vh

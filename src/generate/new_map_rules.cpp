@@ -158,11 +158,15 @@ int WholeInt(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> NewMapValuesFromForm(const NewMapForm& f, NewMapValues& v) {
+Status NewMapValuesFromForm(const NewMapForm& f, NewMapValues& v) {
     std::optional<double> minNormal = ReadNumberStrict(f.MinNormal);
-    if (!minNormal) return "The lowest normalization height \"" + f.MinNormal + "\" is not a number.";
+    if (!minNormal)
+        return Fail(ErrorKind::Invalid,
+                    "The lowest normalization height \"" + f.MinNormal + "\" is not a number.");
     std::optional<double> maxNormal = ReadNumberStrict(f.MaxNormal);
-    if (!maxNormal) return "The highest normalization height \"" + f.MaxNormal + "\" is not a number.";
+    if (!maxNormal)
+        return Fail(ErrorKind::Invalid,
+                    "The highest normalization height \"" + f.MaxNormal + "\" is not a number.");
 
     v.X = RoundToInt32(ReadNumber(f.X) + 1);
     v.Y = RoundToInt32(ReadNumber(f.Z) + 1);
@@ -205,7 +209,7 @@ std::optional<std::string> NewMapValuesFromForm(const NewMapForm& f, NewMapValue
     v.BitMapPath = f.BitMapPath;
     v.BitMapHeightMulti = BitMapMultiFromSlider(f.BitMapMulti);
     v.BitMapInvertColors = f.InvertColors ? -1 : 1;
-    return std::nullopt;
+    return {};
 }
 
 int SteepSliderFromSetting(double slopeSteepness) {

@@ -105,8 +105,9 @@ SizeRefresh RefreshSizeLabels(std::string_view x, std::string_view z, std::strin
 // The controls converted the way OK converts them (whole numbers rounded
 // half to even, percents / 100, sliders scaled). The preview image is not
 // part of the form and stays null. Min and max of the normalisation must be
-// numbers: otherwise the message to show, and `out` is not to be used.
-std::optional<std::string> NewMapValuesFromForm(const NewMapForm& form, NewMapValues& out);
+// numbers: otherwise Invalid with the message to show, and `out` is not to
+// be used.
+Status NewMapValuesFromForm(const NewMapForm& form, NewMapValues& out);
 
 // Slider <-> setting conversions that are not one to one.
 int SteepSliderFromSetting(double slopeSteepness);  // /16 rounded, clamped

@@ -15,19 +15,21 @@ NewMapValues NewMapValuesFromSettings(const NewMapSettings& m, int grid) {
     form.Length = sizes.Length;
 
     NewMapValues v;
-    if (NewMapValuesFromForm(form, v)) {
+    if (!NewMapValuesFromForm(form, v)) {
         // Limits that do not read as numbers (a hand-edited file): the
         // dialog's own texts stand in for them.
         const NewMapForm design;
         form.MinNormal = design.MinNormal;
         form.MaxNormal = design.MaxNormal;
         v = NewMapValues{};
-        NewMapValuesFromForm(form, v);
+        (void)NewMapValuesFromForm(form, v);
     }
     if (!v.BitMapPath.empty()) {
-        ImageRead preview = LoadHeightImagePreview(v.BitMapPath);
-        v.Preview = preview.Image;
-        v.PreviewError = preview.Error;
+        const Result<QImage> preview = LoadHeightImagePreview(v.BitMapPath);
+        if (preview.Ok())
+            v.Preview = preview.Value();
+        else
+            v.PreviewError = preview.Message();
     }
     return v;
 }

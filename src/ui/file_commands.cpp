@@ -4,9 +4,7 @@
 
 #include "core/document_commands.h"
 #include "core/undo.h"
-#include "export/export_choice.h"
-#include "export/height_image.h"
-#include "export/map_export.h"
+#include "export/export_commands.h"
 #include "ui/frm_export_options.h"
 #include "ui/frm_new.h"
 
@@ -14,21 +12,15 @@ namespace vh::ui {
 
 namespace {
 
-void ShowExportFailure(MainWindowServices& sv, const char* what, const std::string& error) {
-    sv.UserPrompts().Message(std::string(what) + " could not be exported.\n" + error, "Varnholm",
-                             PromptButtons::Ok, PromptIcon::Exclamation);
-}
-
 void WriteMapExport(MainWindowServices& sv, const std::string& path) {
     if (path.empty()) return;
     // The export runs without yielding; the status line and the bar are
     // painted as it goes.
     sv.SetWaitCursor(true);
     if (QWidget* window = sv.Window()) window->repaint();
-    std::string error;
-    const bool written = ExportMap(sv.State(), path, sv.StatusProgress(), &error);
+    const Status written = RunMapExport(sv.State(), path, sv.StatusProgress());
     sv.SetWaitCursor(false);
-    if (!written) ShowExportFailure(sv, "The map", error);
+    ShowExportFailure(sv.UserPrompts(), "map", written);
 }
 
 }  // namespace
@@ -74,10 +66,9 @@ void ExportToBmp(MainWindowServices& sv, int) {
     const std::string path = ChooseBmpExportPath(sv.State(), sv.UserPrompts());
     if (path.empty()) return;
     sv.SetWaitCursor(true);
-    std::string error;
-    const bool written = ExportHeightImage(sv.State(), path, &error);
+    const Status written = RunHeightImageExport(sv.State(), path);
     sv.SetWaitCursor(false);
-    if (!written) ShowExportFailure(sv, "The height image", error);
+    ShowExportFailure(sv.UserPrompts(), "height image", written);
 }
 
 void UndoEdit(MainWindowServices& sv, int) {

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "generate/pipeline.h"
+#include "ui/new_map_command.h"
 
 namespace vh::ui {
 
@@ -183,7 +184,7 @@ void FrmNew::Load() {
     ApplySlopeState();
     ApplyHeightMapState();
 
-    if (IsHeightImagePath(f.BitMapPath)) LoadHeightMap(f.BitMapPath);
+    if (IsHeightImagePath(f.BitMapPath)) (void)LoadHeightMap(f.BitMapPath);
     RefreshSizeLabels();
 }
 
@@ -401,9 +402,10 @@ void FrmNew::BrowseHeightMap() {
     request.InitialFolder = HeightImageStartFolder(S(txtBM_->text()), S(QDir::homePath()));
     const FileChoice choice = services_.UserPrompts().OpenFile(request);
     if (choice.Path.empty() || !IsHeightImagePath(choice.Path)) return;
-    if (const std::string problem = LoadHeightMap(choice.Path); !problem.empty()) {
+    if (const Status loaded = LoadHeightMap(choice.Path); !loaded) {
         // The preview and the path stay as they were.
-        services_.UserPrompts().Message(problem, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
+        services_.UserPrompts().Message(loaded.Message(), "Varnholm", PromptButtons::Ok,
+                                        PromptIcon::Exclamation);
         return;
     }
     txtBM_->setText(Q(choice.Path));
@@ -413,13 +415,13 @@ void FrmNew::BrowseHeightMap() {
 void FrmNew::LoadTypedHeightMap() {
     const std::string path = S(txtBM_->text());
     if (path.empty() || path == previewPath_) return;
-    lblStat_->setText(Q(LoadHeightMap(path)));
+    lblStat_->setText(Q(MessageOf(LoadHeightMap(path))));
 }
 
-std::string FrmNew::LoadHeightMap(const std::string& path) {
-    const ImageRead image = LoadHeightImagePreview(path);
-    if (!image.Ok()) return image.Error;
-    preview_ = image.Image;
+Status FrmNew::LoadHeightMap(const std::string& path) {
+    Result<QImage> image = LoadHeightImagePreview(path);
+    if (!image) return image.Error();
+    preview_ = std::move(image).Value();
     previewPath_ = path;
     ShowPreview(preview_);
     return {};
@@ -435,14 +437,14 @@ void FrmNew::ShowPreview(const QImage& image) {
 void FrmNew::Generate() {
     Prompts& prompts = services_.UserPrompts();
     NewMapValues values;
-    std::optional<std::string> problem = NewMapValuesFromForm(Form(), values);
-    if (!problem) problem = CheckNewMapValues(values, services_.State().Tools.Grid);
+    Status usable = NewMapValuesFromForm(Form(), values);
+    if (usable) usable = CheckNewMapValues(values, services_.State().Tools.Grid);
     // The image named in the box is the one generated from, typed or browsed.
-    if (!problem && values.BitMap && !values.BitMapPath.empty() && values.BitMapPath != previewPath_)
-        if (std::string unread = LoadHeightMap(values.BitMapPath); !unread.empty()) problem = unread;
-    if (problem) {
+    if (usable && values.BitMap && !values.BitMapPath.empty() && values.BitMapPath != previewPath_)
+        usable = LoadHeightMap(values.BitMapPath);
+    if (!usable) {
         // Nothing has been reset yet: the current terrain stays.
-        prompts.Message(*problem, "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
+        prompts.Message(usable.Message(), "Varnholm", PromptButtons::Ok, PromptIcon::Exclamation);
         return;
     }
     values.Preview = preview_;

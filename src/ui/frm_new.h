@@ -61,7 +61,7 @@ private:
     void RefreshSizeLabels();
     void BrowseHeightMap();
     void LoadTypedHeightMap();
-    std::string LoadHeightMap(const std::string& path);  // why it did not load; empty when it did
+    Status LoadHeightMap(const std::string& path);
     void ShowPreview(const QImage& image);
     void Generate();
 

@@ -15,9 +15,8 @@ void MainWindow::StartUp() {
         state_.Window.ScreenWidthTwips = screen->geometry().width() * kTwipsPerPixel;
         state_.Window.ScreenHeightTwips = screen->geometry().height() * kTwipsPerPixel;
     }
-    std::string error;
-    if (!ReadSettingsFile(state_, SettingsPath(state_), &error))
-        prompts_.Message("The settings could not be read. " + error, "Varnholm", PromptButtons::Ok,
+    if (const Status read = ReadSettingsFile(state_, SettingsPath(state_)); !read)
+        prompts_.Message("The settings could not be read. " + read.Message(), "Varnholm", PromptButtons::Ok,
                          PromptIcon::Exclamation);
     resize(1024, 768);
     ApplyWindowPlacement();

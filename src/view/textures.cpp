@@ -20,18 +20,12 @@ EditorImage LoadEditorImage(const std::string& path) {
     EditorImage out;
     if (Trim(path).empty()) {
         out.Error = "No image file given.";
-    } else if (EndsWithNoCase(path, ".tga")) {
-        TgaResult tga = ReadTgaFile(path);
-        if (tga.Ok())
-            out.Image = tga.Image;
-        else
-            out.Error = tga.Error;
     } else {
-        const ImageRead read = ReadImageFile(path);
+        const Result<QImage> read = EndsWithNoCase(path, ".tga") ? ReadTgaFile(path) : ReadImageFile(path);
         if (read.Ok())
-            out.Image = read.Image.convertToFormat(QImage::Format_ARGB32);
+            out.Image = read->convertToFormat(QImage::Format_ARGB32);
         else
-            out.Error = read.Error;
+            out.Error = read.Message();
     }
     if (out.Image.isNull()) {
         out.Image = PlaceholderImage();

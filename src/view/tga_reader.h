@@ -10,11 +10,10 @@
 
 namespace vh::view {
 
-// The image is ARGB32 when Error is empty.
-using TgaResult = ImageRead;
-
-// `name` (the file's path) only appears in messages.
-TgaResult ReadTga(const QByteArray& bytes, const std::string& name = {});
-TgaResult ReadTgaFile(const std::string& path);
+// An ARGB32 image, or why the bytes are not one (Damaged, TooLarge,
+// Unreadable for a file that cannot be opened). `name` (the file's path)
+// only appears in messages.
+Result<QImage> ReadTga(const QByteArray& bytes, const std::string& name = {});
+Result<QImage> ReadTgaFile(const std::string& path);
 
 }  // namespace vh::view

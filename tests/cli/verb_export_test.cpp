@@ -26,8 +26,7 @@ struct ExportVerb : ::testing::Test {
         vh::EditorState s;
         vhtest::MakeTerrain(s, 3, 3);
         s.Terrain.Points[5].Height = 64;
-        std::string error;
-        ASSERT_TRUE(vh::WriteDocument(s, doc, &error)) << error;
+        ASSERT_TRUE(vhtest::SaveDocument(s, doc));
     }
     std::string Q(const std::string& path) const { return "\"" + path + "\""; }
 };
@@ -80,7 +79,7 @@ TEST_F(ExportVerb, TheSummaryNamesThePositionTheDocumentHolds) {
         vh::EditorState s;
         vhtest::MakeTerrain(s, 3, 3);
         s.Export.ExportPosition = position;
-        ASSERT_TRUE(vh::WriteDocument(s, doc, nullptr));
+        ASSERT_TRUE(vhtest::SaveDocument(s, doc));
         ASSERT_EQ(RunCli("export-map " + Q(doc) + " " + Q(dir.File("p.map")), log), 0);
         const std::string text = vhtest::ReadFileBytes(log);
         EXPECT_NE(text.find(std::string("(style \"Best Fit\", ") + words), std::string::npos) << text;

@@ -55,8 +55,8 @@ struct GenerateVerb : ::testing::Test {
         vh::EditorState r;
         vh::SetDefaults(r, "/nonexistent");
         r.LogPath.clear();
-        std::string error;
-        EXPECT_TRUE(vh::LoadDocumentInto(r, out, &error)) << error;
+        const vh::Status loaded = vh::LoadDocumentInto(r, out);
+        EXPECT_TRUE(loaded) << vh::MessageOf(loaded);
         return r;
     }
 };
@@ -98,8 +98,7 @@ TEST_F(GenerateVerb, SettingsFileThenOverrides) {
     s.NewMap.X = 9;
     s.NewMap.Y = 5;
     const std::string ini = dir.File("Varnholm.ini");
-    std::string error;
-    ASSERT_TRUE(vh::WriteSettingsFile(s, ini, &error)) << error;
+    ASSERT_TRUE(vh::WriteSettingsFile(s, ini));
     ASSERT_EQ(Generate("--settings \"" + ini + "\" --set X=17"), 0) << vhtest::ReadFileBytes(log);
     const auto r = Result();
     ASSERT_EQ(r.Terrain.PointCount, 17 * 5);
@@ -135,7 +134,8 @@ TEST_F(GenerateVerb, BadRequestsWriteNothing) {
 TEST_F(GenerateVerb, AnUnreadableHeightImageOrADiamondSquareSizeItCannotUseIsRefused) {
     vhtest::WriteFileBytes(dir.File("broken.bmp"), "not a bitmap");
     EXPECT_EQ(Generate("--set BitMap=1 --set \"BitMapPath=" + dir.File("broken.bmp") + "\""), 1);
-    EXPECT_NE(vhtest::ReadFileBytes(log).find("could not be read"), std::string::npos) << vhtest::ReadFileBytes(log);
+    EXPECT_NE(vhtest::ReadFileBytes(log).find("could not be read"), std::string::npos)
+        << vhtest::ReadFileBytes(log);
     EXPECT_EQ(Generate("--set Fractal=1 --set DiamondSquare=1 --set X=21 --set Y=17"), 1);
     EXPECT_NE(vhtest::ReadFileBytes(log).find("1, 2, 4, 8, 16, 32, 64 or 128"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(out));

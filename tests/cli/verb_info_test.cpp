@@ -48,8 +48,7 @@ TEST_F(VerbInfo, PrintsWhatTheDocumentHolds) {
     s.Terrain.Points[20].Height = 272;
     s.Terrain.Points[30].Height = -16;
     s.Brushes.SideTexture = "CLIFF2";
-    std::string error;
-    ASSERT_TRUE(vh::WriteDocument(s, dir.File("m.vhm"), &error)) << error;
+    ASSERT_TRUE(vhtest::SaveDocument(s, dir.File("m.vhm")));
     CliRun r = RunCli("info '" + dir.File("m.vhm") + "'", dir);
     EXPECT_EQ(r.Status, 0) << r.Err;
     EXPECT_EQ(r.Err, "");
@@ -64,8 +63,9 @@ TEST_F(VerbInfo, PrintsWhatTheDocumentHolds) {
 TEST_F(VerbInfo, DamagedFileFailsWithOneLineOnStderr) {
     vh::EditorState s;
     vhtest::MakeTerrain(s, 5, 5);
-    std::string bytes, error;
-    ASSERT_TRUE(vh::EncodeDocument(s.Terrain, vh::DocumentSettingsOf(s), &bytes, &error));
+    const vh::Result<std::string> encoded = vh::EncodeDocument(s.Terrain, vh::DocumentSettingsOf(s));
+    ASSERT_TRUE(encoded);
+    const std::string& bytes = encoded.Value();
     vhtest::WriteFileBytes(dir.File("cut.vhm"), bytes.substr(0, bytes.size() - 10));
     CliRun r = RunCli("info '" + dir.File("cut.vhm") + "'", dir);
     EXPECT_EQ(r.Status, 1);

@@ -34,16 +34,15 @@ struct PassVerb : ::testing::Test {
         s.Terrain.Points[4].Height = 256;
         s.Terrain.Points[4].Locked = true;
         s.Terrain.Points[13].Height = 900;
-        std::string error;
-        ASSERT_TRUE(vh::WriteDocument(s, in, &error)) << error;
+        ASSERT_TRUE(vhtest::SaveDocument(s, in));
     }
 
     vh::EditorState Result() {
         vh::EditorState r;
         vh::SetDefaults(r, "/nonexistent");
         r.LogPath.clear();
-        std::string error;
-        EXPECT_TRUE(vh::LoadDocumentInto(r, out, &error)) << error;
+        const vh::Status loaded = vh::LoadDocumentInto(r, out);
+        EXPECT_TRUE(loaded) << vh::MessageOf(loaded);
         return r;
     }
 };

@@ -39,8 +39,7 @@ struct Commands : ::testing::Test {
         EditorState d;
         vhtest::MakeTerrain(d, 3, 6);
         d.Terrain.Points[2].Height = 160;
-        std::string error;
-        EXPECT_TRUE(vh::WriteDocument(d, dir.File(name), &error)) << error;
+        EXPECT_TRUE(vhtest::SaveDocument(d, dir.File(name)));
         return dir.File(name);
     }
 };
@@ -94,7 +93,7 @@ TEST_F(Commands, OpeningADocumentThatWasExportedOffersExportAgain) {
         EditorState d;
         vhtest::MakeTerrain(d, 3, 3);
         d.Doc.LastExportPath = exported;
-        ASSERT_TRUE(vh::WriteDocument(d, dir.File("e.vhm"), nullptr));
+        ASSERT_TRUE(vhtest::SaveDocument(d, dir.File("e.vhm")));
         s.Doc.ExportAgainOffered = false;
         prompts.FileAnswers = {ScriptedPrompts::Choose(dir.File("e.vhm"))};
         ASSERT_TRUE(vh::CommandOpen(s, prompts));

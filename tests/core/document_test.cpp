@@ -10,6 +10,7 @@
 #include <iterator>
 #include <limits>
 
+#include "core/document_commands.h"
 #include "core/rules.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
@@ -65,9 +66,9 @@ void MakeDistinctTerrain(EditorState& s) {
 std::string DistinctBytes() {
     EditorState d;
     MakeDistinctTerrain(d);
-    std::string bytes, error;
-    EXPECT_TRUE(vh::EncodeDocument(d.Terrain, vh::DocumentSettingsOf(d), &bytes, &error)) << error;
-    return bytes;
+    vh::Result<std::string> bytes = vh::EncodeDocument(d.Terrain, vh::DocumentSettingsOf(d));
+    EXPECT_TRUE(bytes);
+    return bytes ? bytes.Value() : std::string();
 }
 
 std::string StringField(const std::string& text) {
@@ -134,25 +135,32 @@ TEST(DocumentWrite, FailedWritesReportAndLeaveTheOldFileWhole) {
     TempDir dir;
     EditorState s;
     MakeDistinctTerrain(s);
-    std::string path = dir.File("keep.vhm"), error;
+    std::string path = dir.File("keep.vhm");
     vhtest::WriteFileBytes(path, "old contents");
     s.Doc.DocClean = false;
     // A folder where the file should be is not replaced.
     std::filesystem::create_directory(dir.File("folder.vhm"));
-    EXPECT_FALSE(vh::WriteDocument(s, dir.File("folder.vhm"), &error));
-    EXPECT_NE(error.find("folder"), std::string::npos) << error;
-    EXPECT_FALSE(vh::WriteDocument(s, dir.File("no/such/folder/x.vhm"), &error));
-    EXPECT_NE(error.find("x.vhm"), std::string::npos);
-    // A terrain that could not be reopened is not written.
-    s.Terrain.Points[9].Height = NAN;
-    EXPECT_FALSE(vh::WriteDocument(s, path, &error));
-    EXPECT_NE(error.find("not saved"), std::string::npos);
+    const struct {
+        std::string path, why;
+        vh::ErrorKind kind;
+        float height9;
+    } cases[] = {{dir.File("folder.vhm"), "folder", vh::ErrorKind::Unwritable, 0},
+                 {dir.File("no/such/folder/x.vhm"), "x.vhm", vh::ErrorKind::Unwritable, 0},
+                 // A terrain that could not be reopened is not written.
+                 {path, "not saved", vh::ErrorKind::Invalid, NAN}};
+    for (const auto& c : cases) {
+        s.Terrain.Points[9].Height = c.height9;
+        const vh::Status written = vh::WriteDocument(s, c.path);
+        ASSERT_FALSE(written) << c.path;
+        EXPECT_EQ(written.Kind(), c.kind) << c.path;
+        EXPECT_NE(written.Message().find(c.why), std::string::npos) << written.Message();
+    }
     EXPECT_EQ(vhtest::ReadFileBytes(path), "old contents");
     EXPECT_FALSE(s.Doc.DocClean);
     EXPECT_TRUE(s.Recent[1].empty());
-    std::string bytes;
-    EXPECT_FALSE(vh::EncodeDocument(vh::Terrain{}, vh::DocumentSettings{}, &bytes, &error));  // no terrain
-    EXPECT_FALSE(error.empty());
+    const vh::Result<std::string> none = vh::EncodeDocument(vh::Terrain{}, vh::DocumentSettings{});
+    ASSERT_FALSE(none);
+    EXPECT_FALSE(none.Message().empty());
 }
 
 TEST(DocumentRoundTrip, SaveAndReopenRestoresEveryStoredValue) {
@@ -162,8 +170,9 @@ TEST(DocumentRoundTrip, SaveAndReopenRestoresEveryStoredValue) {
     a.LogPath = dir.File("log.txt");
     a.Doc.DocClean = false;
     a.Recent[1] = "/older.vhm";
-    std::string path = dir.File("round.vhm"), error;
-    ASSERT_TRUE(vh::WriteDocument(a, path, &error)) << error;
+    std::string path = dir.File("round.vhm");
+    const vh::Status written = vh::WriteDocument(a, path);
+    ASSERT_TRUE(written) << vh::MessageOf(written);
     EXPECT_EQ(vhtest::ReadFileBytes(a.LogPath), "VHM SAVE : Saving File " + path + "\n");
     EXPECT_TRUE(a.Doc.DocClean);
     EXPECT_EQ(a.Recent[1], path);
@@ -190,8 +199,9 @@ TEST(DocumentRoundTrip, SaveAndReopenRestoresEveryStoredValue) {
     EditorState tall, c;  // a non-square grid through the no-prompt loader
     vhtest::MakeTerrain(tall, 5, 9, 64);
     tall.Terrain.Points[12].Height = 48;
-    ASSERT_TRUE(vh::WriteDocument(tall, dir.File("tall.vhm"), &error)) << error;
-    ASSERT_TRUE(vh::LoadDocumentInto(c, dir.File("tall.vhm"), &error)) << error;
+    ASSERT_TRUE(vhtest::SaveDocument(tall, dir.File("tall.vhm")));
+    const vh::Status loaded = vh::LoadDocumentInto(c, dir.File("tall.vhm"));
+    ASSERT_TRUE(loaded) << vh::MessageOf(loaded);
     EXPECT_EQ(c.Doc.DocTitle, "tall.vhm");
     ExpectSameTerrain(tall, c);
 }
@@ -318,10 +328,10 @@ TEST_F(Refusal, DamagedDocumentsAreRefusedWithoutHarm) {
         EXPECT_FALSE(std::filesystem::exists(s.LogPath));
         ExpectTerrainUntouched();
     }
-    std::string error;
     EditorState c;
-    EXPECT_FALSE(vh::LoadDocumentInto(c, dir.File("bad.vhm"), &error));
-    EXPECT_NE(error.find("bad.vhm"), std::string::npos);
+    const vh::Status loaded = vh::LoadDocumentInto(c, dir.File("bad.vhm"));
+    EXPECT_EQ(loaded.Kind(), vh::ErrorKind::Damaged);
+    EXPECT_NE(loaded.Message().find("bad.vhm"), std::string::npos);
     EXPECT_EQ(c.Terrain.PointCount, 0);
 }
 
@@ -352,14 +362,14 @@ TEST(DocumentRoundTrip, AnyNonZeroBooleanReadsTrueAndIsSavedAsMinusOne) {
     ASSERT_EQ(bytes.substr(lock, 2), std::string(2, '\0'));
     bytes[hint] = 1;
     bytes[lock] = 7;
-    const vh::DocumentLoad r = vh::DecodeDocument(bytes, "b.vhm");
-    ASSERT_TRUE(r.Ok()) << r.Message;
-    EXPECT_TRUE(r.Data.Export.AddHint);
-    EXPECT_TRUE(r.Data.Terrain.Points[1].Locked);
-    std::string again, error;
-    ASSERT_TRUE(vh::EncodeDocument(r.Data.Terrain, r.Data, &again, &error)) << error;
-    EXPECT_EQ(again.substr(hint, 2), "\xFF\xFF");
-    EXPECT_EQ(again.substr(lock, 2), "\xFF\xFF");
+    const vh::Result<vh::DocumentData> r = vh::DecodeDocument(bytes, "b.vhm");
+    ASSERT_TRUE(r) << vh::MessageOf(r);
+    EXPECT_TRUE(r->Export.AddHint);
+    EXPECT_TRUE(r->Terrain.Points[1].Locked);
+    const vh::Result<std::string> again = vh::EncodeDocument(r->Terrain, r.Value());
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->substr(hint, 2), "\xFF\xFF");
+    EXPECT_EQ(again->substr(lock, 2), "\xFF\xFF");
 }
 
 TEST(DocumentRoundTrip, HeightsOfAnyFiniteSizeAreSavedAndReopened) {
@@ -370,10 +380,10 @@ TEST(DocumentRoundTrip, HeightsOfAnyFiniteSizeAreSavedAndReopened) {
         1.28e9f, -5.0e9f, 3.0e38f, std::numeric_limits<float>::max(), -std::numeric_limits<float>::max(),
         1.0e-30f};
     for (size_t i = 0; i < std::size(big); ++i) a.Terrain.Points[10 + i].Height = big[i];
-    std::string error;
-    ASSERT_TRUE(vh::WriteDocument(a, dir.File("big.vhm"), &error)) << error;
+    ASSERT_TRUE(vhtest::SaveDocument(a, dir.File("big.vhm")));
     EditorState b;
-    ASSERT_TRUE(vh::LoadDocumentInto(b, dir.File("big.vhm"), &error)) << error;
+    const vh::Status loaded = vh::LoadDocumentInto(b, dir.File("big.vhm"));
+    ASSERT_TRUE(loaded) << vh::MessageOf(loaded);
     ExpectSameTerrain(a, b);
 }
 

@@ -33,31 +33,31 @@ struct Writer {
     const char* name;
     const char* file;
     // Writes version v (0 = the old file, 1 = the one the full disk refuses).
-    std::function<bool(const std::string& path, int v, std::string* error)> write;
+    std::function<vh::Status(const std::string& path, int v)> write;
 };
 
 std::vector<Writer> Writers() {
     return {
         {"document", "a.vhm",
-         [](const std::string& path, int v, std::string* error) {
+         [](const std::string& path, int v) {
              vh::EditorState s;
              vhtest::MakeTerrain(s, v ? 17 : 5, v ? 17 : 5);
-             return vh::WriteDocument(s, path, error);
+             return vh::SaveDocumentFile(path, s.Terrain, vh::DocumentSettingsOf(s));
          }},
         {"settings", "Varnholm.ini",
-         [](const std::string& path, int v, std::string* error) {
+         [](const std::string& path, int v) {
              vh::Settings s;
              s.Brushes.SkyTexture = v ? "night" : "day";
-             return vh::WriteSettingsFile(s, path, error);
+             return vh::WriteSettingsFile(s, path);
          }},
         {"whole file", "a.map",
-         [](const std::string& path, int v, std::string* error) {
-             return vh::WriteFileAtomically(path, v ? kBig : "old contents of the file", error);
+         [](const std::string& path, int v) {
+             return vh::WriteFileAtomically(path, v ? kBig : "old contents of the file");
          }},
         {"in place", "b.map",
-         [](const std::string& path, int v, std::string* error) {
-             if (v == 0) return vh::WriteFileAtomically(path, "old contents of the file", error);
-             return vh::WriteFileAtomically(path, kBig, error, OnlyFilesWritable);
+         [](const std::string& path, int v) {
+             if (v == 0) return vh::WriteFileAtomically(path, "old contents of the file");
+             return vh::WriteFileAtomically(path, kBig, OnlyFilesWritable);
          }},
     };
 }
@@ -73,24 +73,25 @@ TEST_P(FullDiskTest, WritersRefuseWithTheNameAndKeepTheOldFile) {
     for (const Writer& w : Writers()) {
         SCOPED_TRACE(w.name);
         const std::string path = (dir.Path() / "disk" / w.file).string();
-        std::string error;
-        ASSERT_TRUE(w.write(path, 0, &error)) << error;
+        const vh::Status first = w.write(path, 0);
+        ASSERT_TRUE(first) << vh::MessageOf(first);
         const std::string old = vhtest::ReadFileBytes(path);
         const auto entries = [&] { return std::distance(fs::directory_iterator(dir.Path() / "disk"), {}); };
         const auto before = entries();
 
         disk.Fill();
-        const bool written = w.write(path, 1, &error);
+        const vh::Status written = w.write(path, 1);
         const std::string after = vhtest::ReadFileBytes(path);
         const auto left = entries();
         disk.Free();
 
-        EXPECT_FALSE(written);
-        EXPECT_NE(error.find(path), std::string::npos) << error;
+        ASSERT_FALSE(written);
+        EXPECT_NE(written.Message().find(path), std::string::npos) << written.Message();
         EXPECT_EQ(after, old);
         EXPECT_EQ(left, before + (GetParam() == FullDisk::Kind::Tmpfs ? 1 : 0))
             << "a temporary file was left";
-        ASSERT_TRUE(w.write(path, 1, &error)) << error;
+        const vh::Status again = w.write(path, 1);
+        ASSERT_TRUE(again) << vh::MessageOf(again);
         EXPECT_NE(vhtest::ReadFileBytes(path), old);
     }
 }

@@ -85,13 +85,14 @@ TEST(Grid, CornersAndNeighboursFollowTheRowsAndColumns) {
 }
 
 TEST(Grid, SizeLimitAcceptsOneEightyOneSquaredOnly) {
-    EXPECT_FALSE(CheckGridSize(181, 181, 256).has_value());
-    auto msg = CheckGridSize(182, 181, 256);
-    ASSERT_TRUE(msg.has_value());
-    EXPECT_NE(msg->find("32767"), std::string::npos);
-    EXPECT_TRUE(CheckGridSize(1, 5, 256).has_value());
-    EXPECT_TRUE(CheckGridSize(5, 5, 0).has_value());
-    EXPECT_TRUE(CheckGridSize(5, 5, -16).has_value());
+    EXPECT_TRUE(CheckGridSize(181, 181, 256));
+    const Status tooLarge = CheckGridSize(182, 181, 256);
+    ASSERT_FALSE(tooLarge);
+    EXPECT_EQ(tooLarge.Kind(), ErrorKind::Invalid);
+    EXPECT_NE(tooLarge.Message().find("32767"), std::string::npos);
+    EXPECT_FALSE(CheckGridSize(1, 5, 256));
+    EXPECT_FALSE(CheckGridSize(5, 5, 0));
+    EXPECT_FALSE(CheckGridSize(5, 5, -16));
     EditorState s;
     vhtest::MakeTerrain(s, 181, 181);
     EXPECT_EQ(s.Terrain.PointCount, 32761);
@@ -148,7 +149,7 @@ TEST(Grid, AcceptedGridsKeepTheCoordinatesOfTheFloatCountingLoop) {
         for (int size : sizes) {
             if (size < 1 || size > 32767) continue;
             const std::vector<float> old = AccumulatedAxis(n, size);
-            if (CheckGridSize(n, 2, size)) {
+            if (!CheckGridSize(n, 2, size)) {
                 // Refused only where the old loop did not place every point exactly.
                 ++refused;
                 bool drifted = old.size() != static_cast<size_t>(n);
@@ -180,14 +181,14 @@ TEST(Grid, SidesAFloatCannotPlaceExactlyAreRefusedWithAMessage) {
     // left at 0, 0) with the float counter.
     const int sides[][3] = {{2, 14358, 9729}, {3, 8200, 32752}, {14358, 2, 9729}};
     for (const auto& g : sides) {
-        const auto message = CheckGridSize(g[0], g[1], g[2]);
-        ASSERT_TRUE(message.has_value()) << g[1];
-        EXPECT_NE(message->find("exactly"), std::string::npos) << *message;
+        const Status drift = CheckGridSize(g[0], g[1], g[2]);
+        ASSERT_FALSE(drift) << g[1];
+        EXPECT_NE(drift.Message().find("exactly"), std::string::npos) << drift.Message();
     }
     // The longest sides that stay exact: every coordinate a whole or half unit.
-    EXPECT_FALSE(CheckGridSize(2, 1025, 16384).has_value());  // +/- 8388608
-    EXPECT_FALSE(CheckGridSize(2, 16383, 1024).has_value());  // +/- 8387584
-    EXPECT_TRUE(CheckGridSize(2, 1026, 16383).has_value());   // +/- 8388607.5 needs 25 bits
+    EXPECT_TRUE(CheckGridSize(2, 1025, 16384));   // +/- 8388608
+    EXPECT_TRUE(CheckGridSize(2, 16383, 1024));   // +/- 8387584
+    EXPECT_FALSE(CheckGridSize(2, 1026, 16383));  // +/- 8388607.5 needs 25 bits
 }
 
 TEST(Grid, AnyGridIsBuiltInsideItsArrays) {

@@ -57,11 +57,12 @@ TEST(SaveFile, ReplacesTheTargetOnlyOnCommitAndLeavesNoTemporary) {
 }
 
 TEST(SaveFile, AMissingFolderOrNameGivesAClearError) {
-    std::string error;
-    EXPECT_FALSE(WriteFileAtomically("/nonexistent-folder/x.vhm", "data", &error));
-    EXPECT_NE(error.find("/nonexistent-folder/x.vhm"), std::string::npos);
-    EXPECT_NE(error.find("does not exist"), std::string::npos) << error;
-    EXPECT_FALSE(WriteFileAtomically("", "data", &error));
+    const Status missing = WriteFileAtomically("/nonexistent-folder/x.vhm", "data");
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.Kind(), ErrorKind::Unwritable);
+    EXPECT_NE(missing.Message().find("/nonexistent-folder/x.vhm"), std::string::npos);
+    EXPECT_NE(missing.Message().find("does not exist"), std::string::npos) << missing.Message();
+    EXPECT_FALSE(WriteFileAtomically("", "data"));
 }
 
 TEST(SaveFile, WritesThroughSymlinkChainsToTheFinalTarget) {
@@ -73,8 +74,8 @@ TEST(SaveFile, WritesThroughSymlinkChainsToTheFinalTarget) {
     // work/valley.map -> work/link2.map -> ../game/maps/valley.map (relative)
     fs::create_symlink("../game/maps/valley.map", dir.Path() / "work/link2.map");
     fs::create_symlink(dir.File("work/link2.map"), dir.Path() / "work/valley.map");
-    std::string error;
-    ASSERT_TRUE(WriteFileAtomically(dir.File("work/valley.map"), "new", &error)) << error;
+    Status w = WriteFileAtomically(dir.File("work/valley.map"), "new");
+    ASSERT_TRUE(w) << MessageOf(w);
     EXPECT_TRUE(fs::is_symlink(dir.Path() / "work/valley.map"));
     EXPECT_TRUE(fs::is_symlink(dir.Path() / "work/link2.map"));
     EXPECT_EQ(vhtest::ReadFileBytes(real), "new");
@@ -83,15 +84,16 @@ TEST(SaveFile, WritesThroughSymlinkChainsToTheFinalTarget) {
 
     // A link whose target does not exist yet creates the target.
     fs::create_symlink("../game/maps/fresh.map", dir.Path() / "work/fresh.map");
-    ASSERT_TRUE(WriteFileAtomically(dir.File("work/fresh.map"), "made", &error)) << error;
+    w = WriteFileAtomically(dir.File("work/fresh.map"), "made");
+    ASSERT_TRUE(w) << MessageOf(w);
     EXPECT_EQ(vhtest::ReadFileBytes(dir.File("game/maps/fresh.map")), "made");
     EXPECT_TRUE(fs::is_symlink(dir.Path() / "work/fresh.map"));
 
     // A loop is refused without leaving anything behind.
     fs::create_symlink("loop-b", dir.Path() / "work/loop-a");
     fs::create_symlink("loop-a", dir.Path() / "work/loop-b");
-    EXPECT_FALSE(WriteFileAtomically(dir.File("work/loop-a"), "x", &error));
-    EXPECT_NE(error.find("loop"), std::string::npos) << error;
+    w = WriteFileAtomically(dir.File("work/loop-a"), "x");
+    EXPECT_NE(MessageOf(w).find("loop"), std::string::npos) << MessageOf(w);
     EXPECT_EQ(Entries(dir.Path() / "work"), 5u);
 }
 
@@ -107,14 +109,14 @@ TEST(SaveFile, TheReplacementKeepsThePermissionBitsAndLongNamesWork) {
     const std::string longName = dir.File(std::string(246, 'n') + ".map");
     ASSERT_EQ(fs::path(longName).filename().string().size(), 250u);
     SaveFile f(longName);
-    ASSERT_TRUE(f.Open()) << f.Error();
+    ASSERT_TRUE(f.Open());
     f.Write("long");
     for (const auto& e : fs::directory_iterator(dir.Path())) {
         if (e.path().filename() != "shared.map") {
             EXPECT_LE(e.path().filename().string().size(), 16u);
         }
     }
-    ASSERT_TRUE(f.Commit()) << f.Error();
+    ASSERT_TRUE(f.Commit());
     EXPECT_EQ(vhtest::ReadFileBytes(longName), "long");
     EXPECT_EQ(Entries(dir.Path()), 2u);
 }
@@ -127,8 +129,8 @@ TEST(SaveFile, AFailedRenameRemovesTheTemporaryFile) {
     f.Write("data");
     // Something else puts a folder with contents where the file should go.
     fs::create_directories(dir.Path() / "x.vhm/inside");
-    EXPECT_FALSE(f.Commit());
-    EXPECT_NE(f.Error().find(path), std::string::npos);
+    const Status committed = f.Commit();
+    EXPECT_NE(MessageOf(committed).find(path), std::string::npos);
     EXPECT_EQ(Entries(dir.Path()), 1u);
 }
 
@@ -140,10 +142,9 @@ TEST(SaveFile, AReadOnlyFileIsRefusedAndAReadOnlyFolderIsWrittenInPlace) {
     vhtest::WriteFileBytes(path, "precious");
     const std::string folder = dir.Path().string();
 
-    std::string error;
     auto fileLocked = [&](const std::string& p) { return p != path; };
-    EXPECT_FALSE(WriteFileAtomically(path, "new", &error, fileLocked));
-    EXPECT_NE(error.find("read-only"), std::string::npos) << error;
+    Status w = WriteFileAtomically(path, "new", fileLocked);
+    EXPECT_NE(MessageOf(w).find("read-only"), std::string::npos) << MessageOf(w);
     EXPECT_EQ(vhtest::ReadFileBytes(path), "precious");
     EXPECT_EQ(Entries(dir.Path()), 1u);
 
@@ -151,19 +152,19 @@ TEST(SaveFile, AReadOnlyFileIsRefusedAndAReadOnlyFolderIsWrittenInPlace) {
     const ino_t before = Inode(path);
     {
         SaveFile f(path, folderLocked);
-        ASSERT_TRUE(f.Open()) << f.Error();
+        ASSERT_TRUE(f.Open());
         EXPECT_TRUE(f.InPlace());
         f.Write("short");
         EXPECT_EQ(vhtest::ReadFileBytes(path), "precious");  // nothing touched before the commit
-        ASSERT_TRUE(f.Commit()) << f.Error();
+        ASSERT_TRUE(f.Commit());
     }
     EXPECT_EQ(vhtest::ReadFileBytes(path), "short");  // the longer old contents are cut off
     EXPECT_EQ(Inode(path), before);
     EXPECT_EQ(Entries(dir.Path()), 1u);
 
     // A new file cannot be made in such a folder.
-    EXPECT_FALSE(WriteFileAtomically(dir.File("new.vhm"), "x", &error, folderLocked));
-    EXPECT_NE(error.find("folder is read-only"), std::string::npos) << error;
+    w = WriteFileAtomically(dir.File("new.vhm"), "x", folderLocked);
+    EXPECT_NE(MessageOf(w).find("folder is read-only"), std::string::npos) << MessageOf(w);
     EXPECT_EQ(Entries(dir.Path()), 1u);
 }
 
@@ -173,18 +174,17 @@ TEST(SaveFile, RealReadOnlyFileAndFolder) {
     const std::string path = dir.File("a.vhm");
     vhtest::WriteFileBytes(path, "old");
     ::chmod(path.c_str(), 0444);
-    std::string error;
-    EXPECT_FALSE(WriteFileAtomically(path, "new", &error));
-    EXPECT_NE(error.find("read-only"), std::string::npos) << error;
+    const Status refused = WriteFileAtomically(path, "new");
+    EXPECT_NE(MessageOf(refused).find("read-only"), std::string::npos) << MessageOf(refused);
     EXPECT_EQ(vhtest::ReadFileBytes(path), "old");
     EXPECT_EQ(Entries(dir.Path()), 1u);
 
     ::chmod(path.c_str(), 0644);
     ::chmod(dir.Path().c_str(), 0555);
-    const bool written = WriteFileAtomically(path, "new", &error);
-    const bool created = WriteFileAtomically(dir.File("b.vhm"), "new");
+    const Status written = WriteFileAtomically(path, "new");
+    const Status created = WriteFileAtomically(dir.File("b.vhm"), "new");
     ::chmod(dir.Path().c_str(), 0755);
-    EXPECT_TRUE(written) << error;
+    EXPECT_TRUE(written) << MessageOf(written);
     EXPECT_EQ(vhtest::ReadFileBytes(path), "new");
     EXPECT_FALSE(created);
     EXPECT_EQ(Entries(dir.Path()), 1u);

@@ -27,8 +27,8 @@ EditorState ReadText(const std::string& text) {
     TempDir dir;
     vhtest::WriteFileBytes(dir.File("v.ini"), text);
     EditorState s = Fresh();
-    std::string error;
-    EXPECT_TRUE(vh::ReadSettingsFile(s, dir.File("v.ini"), &error)) << error;
+    const vh::Status read = vh::ReadSettingsFile(s, dir.File("v.ini"));
+    EXPECT_TRUE(read) << vh::MessageOf(read);
     return s;
 }
 
@@ -85,7 +85,7 @@ TEST(SettingsReadWrite, WalkabilityOverlayIsOffWithoutItsKeyAndWrittenOnlyWhenOn
     TempDir dir;
     vhtest::WriteFileBytes(dir.File("v.ini"), vh::SettingsText(s));
     EditorState back = Fresh();
-    ASSERT_TRUE(vh::ReadSettingsFile(back, dir.File("v.ini"), nullptr));
+    ASSERT_TRUE(vh::ReadSettingsFile(back, dir.File("v.ini")));
     EXPECT_TRUE(back.View.Walkability);
     back.View.Walkability = false;
     EXPECT_EQ(vh::SettingsText(back), off);
@@ -181,8 +181,8 @@ TEST(SettingsWrite, DefaultFileWithoutAnExistingOne) {
     ASSERT_TRUE(vh::ReadSettings(s));  // creates the folder and an empty file
     EXPECT_EQ(vhtest::ReadFileBytes(path), "");
     EXPECT_EQ(vh::SettingsPath(s), path);
-    std::string error;
-    ASSERT_TRUE(vh::WriteSettings(s, &error)) << error;
+    const vh::Status written = vh::WriteSettings(s);
+    ASSERT_TRUE(written) << vh::MessageOf(written);
     std::string text = vhtest::ReadFileBytes(path);
     EXPECT_EQ(text.substr(0, 10), "\n[Editor]\n");
     std::vector<std::string> fresh = SectionLines(text, "New");
@@ -263,8 +263,8 @@ TEST(SettingsRoundTrip, BothSmoothThresholdsAndEverySettingComeBack) {
     a.Recent[5] = "/m/five.vhm";
     a.View.Fps = false;
     a.View.Mode = vh::RenderMode::SolidWire;
-    std::string error;
-    ASSERT_TRUE(vh::WriteSettings(a, &error)) << error;
+    const vh::Status written = vh::WriteSettings(a);
+    ASSERT_TRUE(written) << vh::MessageOf(written);
     EditorState b = Fresh(dir.Path().string());
     ASSERT_TRUE(vh::ReadSettings(b));
     EXPECT_EQ(b.NewMap.SmoothThreshold, 12.5f);
@@ -284,9 +284,9 @@ TEST(SettingsWrite, LineBreaksCannotSplitTheFileAndFailuresAreReported) {
     EXPECT_EQ(t.NewMap.Y, 17);
     EXPECT_EQ(t.NewMap.BitMapPath, "/a X=5");
     vhtest::WriteFileBytes(dir.File("file"), "x");
-    std::string error;
-    EXPECT_FALSE(vh::WriteSettingsFile(Fresh(), dir.File("file/config/Varnholm.ini"), &error));
-    EXPECT_FALSE(error.empty());
+    const vh::Status refused = vh::WriteSettingsFile(Fresh(), dir.File("file/config/Varnholm.ini"));
+    ASSERT_FALSE(refused);
+    EXPECT_FALSE(refused.Message().empty());
     EXPECT_EQ(vhtest::ReadFileBytes(dir.File("file")), "x");
 }
 

@@ -28,11 +28,16 @@ inline void MakeOneSquare(vh::EditorState& s, float h0, float h1, float h2, floa
     s.Tools.Grid = 16;
 }
 
+// The .MAP export of the editor's terrain and settings.
+inline vh::Status ExportMapOf(vh::EditorState& s, const std::string& path) {
+    return vh::ExportMap(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, s.Rnd, path, vh::NoProgress());
+}
+
 // Exports to a temporary file and returns its bytes; fails the test on error.
 inline std::string ExportToText(vh::EditorState& s) {
     TempDir dir;
-    std::string error;
-    EXPECT_TRUE(vh::ExportMap(s, dir.File("out.map"), vh::NoProgress(), &error)) << error;
+    const vh::Status written = ExportMapOf(s, dir.File("out.map"));
+    EXPECT_TRUE(written) << vh::MessageOf(written);
     return ReadFileBytes(dir.File("out.map"));
 }
 

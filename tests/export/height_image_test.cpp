@@ -26,8 +26,8 @@ TEST(HeightImageExport, OnePixelPerPointWithRowOneOnTop) {
         for (int c = 1; c <= 17; ++c) s.Terrain.Points[(r - 1) * 17 + c].Height = heightAt(c, r);
     vhtest::TempDir dir;
     const std::string path = dir.File("heights.bmp");
-    std::string error;
-    ASSERT_TRUE(vh::ExportHeightImage(s, path, &error)) << error;
+    const vh::Status written = vh::ExportHeightImage(s.Terrain, path);
+    ASSERT_TRUE(written) << vh::MessageOf(written);
 
     QImage img(QString::fromStdString(path));
     ASSERT_EQ(img.size(), QSize(17, 9));

@@ -191,12 +191,12 @@ TEST(MapExport, AFailedWriteLeavesTheOldFileWhole) {
     rlimit small = old;
     small.rlim_cur = 4096;
     setrlimit(RLIMIT_FSIZE, &small);
-    std::string error;
-    const bool ok = vh::ExportMap(s, path, vh::NoProgress(), &error);
+    const vh::Status written = vhtest::ExportMapOf(s, path);
     setrlimit(RLIMIT_FSIZE, &old);
     signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(ok);
-    EXPECT_FALSE(error.empty());
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.Kind(), vh::ErrorKind::Unwritable);
+    EXPECT_FALSE(written.Message().empty());
     EXPECT_EQ(vhtest::ReadFileBytes(path), "previous export");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
@@ -211,9 +211,8 @@ TEST(MapExport, MapAndBitmapExportsWriteThroughALinkIntoTheGameFolder) {
         vhtest::WriteFileBytes(dir.File("game/maps/" + name), "old");
         std::filesystem::create_symlink(dir.File("game/maps/" + name), dir.Path() / name);
     }
-    std::string error;
-    ASSERT_TRUE(vh::ExportMap(s, dir.File("valley.map"), vh::NoProgress(), &error)) << error;
-    ASSERT_TRUE(vh::ExportHeightImage(s, dir.File("valley.bmp"), &error)) << error;
+    ASSERT_TRUE(vhtest::ExportMapOf(s, dir.File("valley.map")));
+    ASSERT_TRUE(vh::ExportHeightImage(s.Terrain, dir.File("valley.bmp")));
     for (const std::string& name : names) EXPECT_TRUE(std::filesystem::is_symlink(dir.Path() / name)) << name;
     EXPECT_EQ(vhtest::ReadFileBytes(dir.File("game/maps/valley.map")).substr(0, 3), "{\r\n");
     EXPECT_EQ(vhtest::ReadFileBytes(dir.File("game/maps/valley.bmp")).substr(0, 2), "BM");
@@ -241,9 +240,10 @@ TEST(MapExport, OnlyFiniteNumbersAreWritten) {
         vhtest::MakeTerrain(t, 3, 3);
         d(t);
         vhtest::TempDir dir;
-        std::string error;
-        EXPECT_FALSE(vh::ExportMap(t, dir.File("x.map"), vh::NoProgress(), &error));
-        EXPECT_FALSE(error.empty());
+        const vh::Status written = vhtest::ExportMapOf(t, dir.File("x.map"));
+        ASSERT_FALSE(written);
+        EXPECT_EQ(written.Kind(), vh::ErrorKind::Invalid);
+        EXPECT_FALSE(written.Message().empty());
         EXPECT_FALSE(std::filesystem::exists(dir.File("x.map")));
     }
 }

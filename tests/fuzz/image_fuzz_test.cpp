@@ -127,13 +127,13 @@ TEST(ImageLimits, HugeOrEmptyHeadersAreRefusedWithAMessage) {
             PutSides(bytes, s.Name, side.w, side.h, d);
             const std::string path = dir.File(s.Name);
             vhtest::WriteFileBytes(path, bytes);
-            const vh::ImageRead r =
+            const vh::Result<QImage> r =
                 EndsWith(s.Name, ".tga") ? vh::view::ReadTgaFile(path) : vh::LoadHeightImagePreview(path);
             ASSERT_FALSE(r.Ok()) << s.Name << " " << side.w << " x " << side.h;
-            EXPECT_TRUE(r.Image.isNull());
-            EXPECT_FALSE(r.Error.empty());
+            EXPECT_FALSE(r.Message().empty());
             if (side.ours) {
-                EXPECT_NE(r.Error.find("is too large to use"), std::string::npos) << r.Error;
+                EXPECT_EQ(r.Kind(), vh::ErrorKind::TooLarge);
+                EXPECT_NE(r.Message().find("is too large to use"), std::string::npos) << r.Message();
             }
         }
 }

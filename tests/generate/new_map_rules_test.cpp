@@ -67,7 +67,7 @@ TEST(Sliders, SteepnessAndImageMultiplierMapBothWays) {
     g.Steep = 32;
     g.BitMapMulti = 64;
     NewMapValues v;
-    ASSERT_FALSE(NewMapValuesFromForm(g, v));
+    ASSERT_TRUE(NewMapValuesFromForm(g, v));
     EXPECT_EQ(v.SlopeSteepness, 512);
     EXPECT_FLOAT_EQ(v.BitMapHeightMulti, 8.0f);
 }

@@ -59,12 +59,12 @@ TEST(HeightImage, GreysMapOntoHeights) {
         const std::string path = dir.File("plain.bmp");
         ASSERT_TRUE(img.save(QString::fromStdString(path)));
         auto preview = LoadHeightImagePreview(path);
-        ASSERT_TRUE(preview.Ok()) << preview.Error;
+        ASSERT_TRUE(preview.Ok()) << preview.Message();
         EditorState s;
         vhtest::MakeTerrain(s, 5, 5);
         s.NewMap.BitMapHeightMulti = 8;
         s.NewMap.BitMapInvertColors = r.invert;
-        HeightImage(s.Terrain, s.NewMap, s.Tools.Grid, preview.Image, vh::NoProgress());
+        HeightImage(s.Terrain, s.NewMap, s.Tools.Grid, preview.Value(), vh::NoProgress());
         for (int i = 1; i <= s.Terrain.PointCount; ++i)
             EXPECT_EQ(H(s, i), r.height) << r.colour.name().toStdString();
     }

@@ -1,5 +1,8 @@
 #include "support/terrain_fixture.h"
 
+#include <gtest/gtest.h>
+
+#include "core/document.h"
 #include "core/grid.h"
 #include "core/lifecycle.h"
 
@@ -13,6 +16,12 @@ void MakeTerrain(vh::EditorState& s, int x, int y, int size) {
     s.NewMap.Y = static_cast<int16_t>(y);
     s.NewMap.Size = static_cast<int16_t>(size);
     vh::BuildGrid(s);
+}
+
+bool SaveDocument(const vh::EditorState& s, const std::string& path) {
+    const vh::Status saved = vh::SaveDocumentFile(path, s.Terrain, vh::DocumentSettingsOf(s));
+    if (!saved) ADD_FAILURE() << saved.Message();
+    return saved.Ok();
 }
 
 }  // namespace vhtest

@@ -9,4 +9,8 @@ namespace vhtest {
 // after a reset, as a new terrain would be.
 void MakeTerrain(vh::EditorState& s, int x, int y, int size = 256);
 
+// The document of s written to path, as a file to open or compare; a
+// failure is reported to the running test.
+bool SaveDocument(const vh::EditorState& s, const std::string& path);
+
 }  // namespace vhtest

@@ -65,11 +65,11 @@ TEST(MainWindowEndToEnd, NewDiamondSquareMapSavedAndExported) {
     EXPECT_TRUE(s.Doc.DocClean);
     EXPECT_EQ(w.Action("cmdRM1")->text().toStdString(), vh::RecentCaption(1, vhm));
 
-    const vh::DocumentLoad saved = vh::LoadDocumentFile(vhm);
-    ASSERT_TRUE(saved.Ok()) << saved.Message;
-    ASSERT_EQ(saved.Data.Terrain.Points.size(), s.Terrain.Points.size());
+    const vh::Result<vh::DocumentData> saved = vh::LoadDocumentFile(vhm);
+    ASSERT_TRUE(saved) << vh::MessageOf(saved);
+    ASSERT_EQ(saved->Terrain.Points.size(), s.Terrain.Points.size());
     for (size_t i = 1; i < s.Terrain.Points.size(); ++i)
-        ASSERT_EQ(saved.Data.Terrain.Points[i].Height, s.Terrain.Points[i].Height) << i;
+        ASSERT_EQ(saved->Terrain.Points[i].Height, s.Terrain.Points[i].Height) << i;
     EXPECT_GT(std::filesystem::file_size(vhm), 33u * 33 * 14 + 32u * 32 * 48);
 
     // Export To .MAP proposes the document's name with ".map".

@@ -19,8 +19,7 @@ TEST(MainWindowCommandLine, NamedMapOpensWithItsTitleInTheRecentListAndTheLoopRu
     vh::EditorState d;
     vhtest::MakeTerrain(d, 4, 3);
     const std::string path = rig.folder.File("hills.vhm");
-    std::string error;
-    ASSERT_TRUE(vh::WriteDocument(d, path, &error)) << error;
+    ASSERT_TRUE(vhtest::SaveDocument(d, path));
 
     EXPECT_TRUE(rig.window->OpenDocument(path));
     EXPECT_TRUE(rig.prompts.Messages.empty());

@@ -172,10 +172,10 @@ void CheckFiles(const vhtest::Monkey& m, SavedDocuments& saved, Problems& bad) {
         if (fs::is_directory(f.Path)) {
             bad.push_back(f.Path + " was a folder and is gone");
         } else if (ext == ".vhm") {
-            const vh::DocumentLoad doc = vh::LoadDocumentFile(f.Path);
-            if (!doc.Ok())
-                bad.push_back(f.Path + " was written and does not open: " + doc.Message);
-            else if (Heights(doc.Data.Terrain) != Heights(f.Terrain))
+            const vh::Result<vh::DocumentData> doc = vh::LoadDocumentFile(f.Path);
+            if (!doc)
+                bad.push_back(f.Path + " was written and does not open: " + doc.Message());
+            else if (Heights(doc->Terrain) != Heights(f.Terrain))
                 bad.push_back(f.Path + " does not hold the heights it was saved with");
             saved.heights[f.Path] = Heights(f.Terrain);
             saved.order.push_back(f.Path);
@@ -305,8 +305,8 @@ TEST(Monkey, ThousandsOfRandomInputsLeaveTheEditorWholeAndItsFilesTrue) {
     m.Settle();
     Problems bad;
     if (const std::string last = saved.Last(); !last.empty()) {
-        const vh::DocumentLoad doc = vh::LoadDocumentFile(last);
-        if (!doc.Ok() || Heights(doc.Data.Terrain) != saved.heights[last])
+        const vh::Result<vh::DocumentData> doc = vh::LoadDocumentFile(last);
+        if (!doc || Heights(doc->Terrain) != saved.heights[last])
             bad.push_back(last + " does not read back");
         m.OpenThroughWindow(last);
         if (m.State().Doc.DocPath != last || Heights(m.State().Terrain) != saved.heights[last])
@@ -316,9 +316,8 @@ TEST(Monkey, ThousandsOfRandomInputsLeaveTheEditorWholeAndItsFilesTrue) {
     if (!m.Window().Ended()) bad.push_back("the program did not end");
     const std::string written = vh::SettingsText(m.State());
     vh::Settings back;
-    std::string error;
-    if (!vh::ReadSettingsFile(back, m.SettingsPath(), &error))
-        bad.push_back("the settings file does not read: " + error);
+    if (const vh::Status read = vh::ReadSettingsFile(back, m.SettingsPath()); !read)
+        bad.push_back("the settings file does not read: " + read.Message());
     CheckReadBack(written, back, "the settings file does not read back", bad);
     if (!bad.empty()) fail("at the end", bad);
 

@@ -22,36 +22,36 @@ const std::vector<unsigned char> kFourPixels = {0, 0, 255, 0, 255, 0, 255, 0, 0,
 
 TEST(TgaReader, TrueColourFollowsTheOriginBit) {
     for (int top : {0, 1}) {
-        const vh::view::TgaResult r = vh::view::ReadTga(Tga(2, 2, 2, 24, top ? 0x20 : 0, kFourPixels));
-        ASSERT_TRUE(r.Ok()) << r.Error;
+        const vh::Result<QImage> r = vh::view::ReadTga(Tga(2, 2, 2, 24, top ? 0x20 : 0, kFourPixels));
+        ASSERT_TRUE(r.Ok()) << vh::MessageOf(r);
         const int first = top ? 0 : 1;  // row of the first pixels in the file
-        EXPECT_EQ(r.Image.pixel(0, first), qRgb(255, 0, 0));
-        EXPECT_EQ(r.Image.pixel(1, first), qRgb(0, 255, 0));
-        EXPECT_EQ(r.Image.pixel(0, 1 - first), qRgb(0, 0, 255));
-        EXPECT_EQ(r.Image.pixel(1, 1 - first), qRgb(255, 255, 255));
+        EXPECT_EQ(r->pixel(0, first), qRgb(255, 0, 0));
+        EXPECT_EQ(r->pixel(1, first), qRgb(0, 255, 0));
+        EXPECT_EQ(r->pixel(0, 1 - first), qRgb(0, 0, 255));
+        EXPECT_EQ(r->pixel(1, 1 - first), qRgb(255, 255, 255));
     }
 }
 
 TEST(TgaReader, GreyImagesBecomeEqualChannelsBottomUp) {
-    const vh::view::TgaResult r = vh::view::ReadTga(Tga(3, 2, 2, 8, 0, {0, 128, 255, 7}));
-    ASSERT_TRUE(r.Ok()) << r.Error;
-    EXPECT_EQ(r.Image.pixel(0, 1), qRgb(0, 0, 0));
-    EXPECT_EQ(r.Image.pixel(1, 1), qRgb(128, 128, 128));
-    EXPECT_EQ(r.Image.pixel(0, 0), qRgb(255, 255, 255));
+    const vh::Result<QImage> r = vh::view::ReadTga(Tga(3, 2, 2, 8, 0, {0, 128, 255, 7}));
+    ASSERT_TRUE(r.Ok()) << vh::MessageOf(r);
+    EXPECT_EQ(r->pixel(0, 1), qRgb(0, 0, 0));
+    EXPECT_EQ(r->pixel(1, 1), qRgb(128, 128, 128));
+    EXPECT_EQ(r->pixel(0, 0), qRgb(255, 255, 255));
 }
 
 TEST(TgaReader, RunLengthPacketsExpandInBothOrigins) {
     // 4 x 1, top-down: a run of three red pixels, then one raw blue pixel.
-    const vh::view::TgaResult r =
+    const vh::Result<QImage> r =
         vh::view::ReadTga(Tga(10, 4, 1, 24, 0x20, {0x82, 0, 0, 255, 0x00, 255, 0, 0}));
-    ASSERT_TRUE(r.Ok()) << r.Error;
-    for (int x = 0; x < 3; ++x) EXPECT_EQ(r.Image.pixel(x, 0), qRgb(255, 0, 0));
-    EXPECT_EQ(r.Image.pixel(3, 0), qRgb(0, 0, 255));
+    ASSERT_TRUE(r.Ok()) << vh::MessageOf(r);
+    for (int x = 0; x < 3; ++x) EXPECT_EQ(r->pixel(x, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(r->pixel(3, 0), qRgb(0, 0, 255));
     // 2 x 2 bottom-up: runs of two, one per row.
-    const vh::view::TgaResult b = vh::view::ReadTga(Tga(10, 2, 2, 24, 0, {0x81, 1, 2, 3, 0x81, 4, 5, 6}));
-    ASSERT_TRUE(b.Ok()) << b.Error;
-    EXPECT_EQ(b.Image.pixel(0, 1), qRgb(3, 2, 1));
-    EXPECT_EQ(b.Image.pixel(1, 0), qRgb(6, 5, 4));
+    const vh::Result<QImage> b = vh::view::ReadTga(Tga(10, 2, 2, 24, 0, {0x81, 1, 2, 3, 0x81, 4, 5, 6}));
+    ASSERT_TRUE(b.Ok()) << vh::MessageOf(b);
+    EXPECT_EQ(b->pixel(0, 1), qRgb(3, 2, 1));
+    EXPECT_EQ(b->pixel(1, 0), qRgb(6, 5, 4));
 }
 
 TEST(TgaReader, TruncatedOrUnsupportedFilesGiveAnError) {
@@ -60,9 +60,9 @@ TEST(TgaReader, TruncatedOrUnsupportedFilesGiveAnError) {
     for (const QByteArray& bad : {full.left(full.size() - 1), full.left(10), rle, rle.left(rle.size() - 1),
                                   Tga(3, 2, 2, 8, 0, {0, 0, 0}), Tga(1, 2, 2, 8, 0, {0, 0, 0, 0}),
                                   Tga(10, 2, 1, 24, 0, {0x85, 1, 2, 3})}) {
-        const vh::view::TgaResult r = vh::view::ReadTga(bad);
-        EXPECT_FALSE(r.Ok());
-        EXPECT_TRUE(r.Image.isNull());
+        const vh::Result<QImage> r = vh::view::ReadTga(bad);
+        ASSERT_FALSE(r.Ok());
+        EXPECT_EQ(r.Kind(), vh::ErrorKind::Damaged);
     }
 }
 
@@ -70,9 +70,11 @@ TEST(TgaReader, OversizedImagesAreRefusedByTheirHeaderWithAMessage) {
     for (const QByteArray& header :
          {Tga(2, 65535, 65535, 32, 0, {}), Tga(10, 16385, 1, 24, 0, {0xFF, 1, 2, 3}),
           Tga(3, 4097, 4096, 8, 0x20, {})}) {
-        const vh::view::TgaResult r = vh::view::ReadTga(header, "big.tga");
-        EXPECT_TRUE(r.Image.isNull());
-        EXPECT_NE(r.Error.find("The image \"big.tga\" is too large to use"), std::string::npos) << r.Error;
+        const vh::Result<QImage> r = vh::view::ReadTga(header, "big.tga");
+        ASSERT_FALSE(r.Ok());
+        EXPECT_EQ(r.Kind(), vh::ErrorKind::TooLarge);
+        EXPECT_NE(r.Message().find("The image \"big.tga\" is too large to use"), std::string::npos)
+            << r.Message();
     }
 }
 

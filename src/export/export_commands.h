@@ -1,5 +1,7 @@
-// Choosing the output file of the three export commands, headless through
-// Prompts, and running an export with its failure shown to the user.
+// The three export commands around the file writers of map_export.h and
+// height_image.h: choosing the output file, headless through Prompts; the
+// main loop paused for an export; the log line of a written file; a failure
+// shown to the user.
 #pragma once
 
 #include <string>
@@ -7,6 +9,7 @@
 #include "core/editor_state.h"
 #include "core/progress.h"
 #include "core/prompts.h"
+#include "core/result.h"
 
 namespace vh {
 
@@ -32,10 +35,18 @@ std::string ExportAgainPath(EditorState& s, Prompts& prompts);
 // returned, anything else gives "". The choice is not remembered.
 std::string ChooseBmpExportPath(const EditorState& s, Prompts& prompts);
 
-// Runs ExportMap; a failure is shown in a "Varnholm" message box.
-bool RunMapExport(EditorState& s, const std::string& path, Progress& progress, Prompts& prompts);
+// The .MAP export of the editor's terrain and settings: the main loop is
+// stopped for it and resumed at the end (the caller restarts its loop tick
+// when LoopRunning is true afterwards); a written file is logged as
+// "MAP EXPORT : Map Exporting " + path.
+Status RunMapExport(EditorState& s, const std::string& path, Progress& progress);
 
-// Runs ExportHeightImage; a failure is shown in a "Varnholm" message box.
-bool RunHeightImageExport(const EditorState& s, const std::string& path, Prompts& prompts);
+// The height-image export of the editor's terrain; a written file is logged
+// as "BMP EXPORT : BitMap Exporting " + path.
+Status RunHeightImageExport(const EditorState& s, const std::string& path);
+
+// A failed export in a "Varnholm" message box: "The <what> could not be
+// exported." and why.
+void ShowExportFailure(Prompts& prompts, const std::string& what, const Status& failed);
 
 }  // namespace vh

@@ -1,6 +1,7 @@
-#include "export/export_choice.h"
+#include "export/export_commands.h"
 
 #include "core/document.h"
+#include "core/lifecycle.h"
 #include "core/rules.h"
 #include "export/height_image.h"
 #include "export/map_export.h"
@@ -77,20 +78,24 @@ std::string ChooseBmpExportPath(const EditorState& s, Prompts& prompts) {
     return c.Path;
 }
 
-bool RunMapExport(EditorState& s, const std::string& path, Progress& progress, Prompts& prompts) {
-    std::string error;
-    if (ExportMap(s, path, progress, &error)) return true;
-    prompts.Message("The map could not be exported.\n" + error, "Varnholm", PromptButtons::Ok,
-                    PromptIcon::Exclamation);
-    return false;
+Status RunMapExport(EditorState& s, const std::string& path, Progress& progress) {
+    StopMainLoop(s);
+    const Status written = ExportMap(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, s.Rnd, path, progress);
+    if (written) LogLine(s, "MAP EXPORT : Map Exporting " + path);
+    CloseDialogAndResume(s);
+    return written;
 }
 
-bool RunHeightImageExport(const EditorState& s, const std::string& path, Prompts& prompts) {
-    std::string error;
-    if (ExportHeightImage(s, path, &error)) return true;
-    prompts.Message("The height image could not be exported.\n" + error, "Varnholm", PromptButtons::Ok,
-                    PromptIcon::Exclamation);
-    return false;
+Status RunHeightImageExport(const EditorState& s, const std::string& path) {
+    const Status written = ExportHeightImage(s.Terrain, path);
+    if (written) LogLine(s, "BMP EXPORT : BitMap Exporting " + path);
+    return written;
+}
+
+void ShowExportFailure(Prompts& prompts, const std::string& what, const Status& failed) {
+    if (failed) return;
+    prompts.Message("The " + what + " could not be exported.\n" + failed.Message(), "Varnholm",
+                    PromptButtons::Ok, PromptIcon::Exclamation);
 }
 
 }  // namespace vh

@@ -1,4 +1,4 @@
-#include "export/export_choice.h"
+#include "export/export_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -129,17 +129,32 @@ TEST_F(ExportChoice, ExportBitmap) {
     EXPECT_EQ(ChooseBmpExportPath(s, prompts), "");
 }
 
-TEST_F(ExportChoice, FailedExportsAreShownInAMessageBoxAndSuccessesNot) {
+TEST_F(ExportChoice, WrittenExportsAreLoggedAndTheLoopRunsAgainFailuresAreShown) {
     vhtest::TempDir dir;
-    EXPECT_TRUE(vh::RunMapExport(s, dir.File("ok.map"), vh::NoProgress(), prompts));
-    EXPECT_TRUE(vh::RunHeightImageExport(s, dir.File("ok.bmp"), prompts));
+    s.LogPath = dir.File("log.txt");
+    s.LoopRunning = true;
+    const std::string map = dir.File("ok.map"), bmp = dir.File("ok.bmp");
+    const vh::Status mapWritten = vh::RunMapExport(s, map, vh::NoProgress());
+    EXPECT_TRUE(s.LoopRunning);
+    const vh::Status bmpWritten = vh::RunHeightImageExport(s, bmp);
+    for (const vh::Status* written : {&mapWritten, &bmpWritten}) {
+        EXPECT_TRUE(*written) << vh::MessageOf(*written);
+        vh::ShowExportFailure(prompts, "map", *written);
+    }
     EXPECT_TRUE(prompts.Messages.empty());
-    EXPECT_TRUE(std::filesystem::exists(dir.File("ok.map")) && std::filesystem::exists(dir.File("ok.bmp")));
+    const std::string log =
+        "MAP EXPORT : Map Exporting " + map + "\nBMP EXPORT : BitMap Exporting " + bmp + "\n";
+    EXPECT_EQ(vhtest::ReadFileBytes(s.LogPath), log);
+
     const std::string path = dir.File("missing/out.map");
-    EXPECT_FALSE(vh::RunMapExport(s, path, vh::NoProgress(), prompts));
-    EXPECT_FALSE(vh::RunHeightImageExport(s, dir.File("missing/out.bmp"), prompts));
-    ASSERT_EQ(prompts.Messages.size(), 2u);
+    const vh::Status failed = vh::RunMapExport(s, path, vh::NoProgress());
+    EXPECT_FALSE(failed);
+    EXPECT_FALSE(vh::RunHeightImageExport(s, dir.File("missing/out.bmp")));
+    vh::ShowExportFailure(prompts, "map", failed);
+    ASSERT_EQ(prompts.Messages.size(), 1u);
     EXPECT_EQ(prompts.Messages[0].Title, "Varnholm");
+    EXPECT_EQ(prompts.Messages[0].Text.rfind("The map could not be exported.\n", 0), 0u);
     EXPECT_NE(prompts.Messages[0].Text.find(path), std::string::npos);
-    EXPECT_EQ(prompts.Messages[1].Title, "Varnholm");
+    EXPECT_TRUE(s.LoopRunning);
+    EXPECT_EQ(vhtest::ReadFileBytes(s.LogPath), log);  // failures are not logged
 }
