@@ -105,19 +105,20 @@ std::string Inconsistency(const vh::EditorState& s) {
     if (np <= 0 || ns <= 0 || np > 32767) return "point or square count out of range";
     for (size_t n : {s.Terrain.Points.size(), s.History.UndoHeights1.size(), s.History.RedoHeights.size()})
         if (n != np + 1u) return "a point array does not match the point count";
-    if (s.Terrain.Squares.size() != ns + 1u) return "the square array does not match the square count";
+    const int w = s.Terrain.PointsPerRow;
+    if (w < 2 || np % w != 0 || ns != (w - 1) * (np / w - 1)) return "the counts do not describe a grid";
     for (int i = 1; i <= np; ++i) {
         const vh::TerrainPoint& p = s.Terrain.Points[i];
         if (!std::isfinite(p.X) || !std::isfinite(p.Z) || !std::isfinite(p.Height))
             return "point " + std::to_string(i) + " is not finite";
     }
     for (int i = 1; i <= ns; ++i) {
-        const vh::TerrainSquare& q = s.Terrain.Squares[i];
-        for (float c : {q.CornerNextLeft, q.CornerNextRight, q.CornerLeft, q.CornerRight})
-            if (!Whole(c) || c < 1 || c > np) return "square " + std::to_string(i) + " names a missing point";
-        for (float n : {q.SqNext, q.SqPrev, q.SqLeft, q.SqRight, q.SqNextLeft, q.SqNextRight, q.SqPrevLeft,
-                        q.SqPrevRight})
-            if (!Whole(n) || n < 0 || n > ns)
+        const vh::SquareCorners c = s.Terrain.Corners(i);
+        for (int p : {c.c0, c.c1, c.c2, c.c3})
+            if (p < 1 || p > np) return "square " + std::to_string(i) + " names a missing point";
+        for (vh::Dir d : {vh::Dir::Next, vh::Dir::Prev, vh::Dir::Left, vh::Dir::Right, vh::Dir::NextLeft,
+                          vh::Dir::NextRight, vh::Dir::PrevLeft, vh::Dir::PrevRight})
+            if (const int n = s.Terrain.Neighbour(i, d); n < 0 || n > ns)
                 return "square " + std::to_string(i) + " names a missing square";
     }
     return {};
@@ -126,8 +127,7 @@ std::string Inconsistency(const vh::EditorState& s) {
 bool SameTerrain(const vh::EditorState& a, const vh::EditorState& b) {
     if (a.Terrain.PointCount != b.Terrain.PointCount || a.Terrain.SquareCount != b.Terrain.SquareCount ||
         a.Terrain.PointsPerRow != b.Terrain.PointsPerRow ||
-        a.Terrain.Points.size() != b.Terrain.Points.size() ||
-        a.Terrain.Squares.size() != b.Terrain.Squares.size())
+        a.Terrain.Points.size() != b.Terrain.Points.size())
         return false;
     for (size_t i = 1; i < a.Terrain.Points.size(); ++i) {
         const vh::TerrainPoint &p = a.Terrain.Points[i], &q = b.Terrain.Points[i];

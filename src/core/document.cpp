@@ -1,5 +1,6 @@
 #include "core/document.h"
 
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -141,35 +142,18 @@ bool IsWholeCount(float v) {
     return std::isfinite(v) && v >= 1 && v <= kMaxPoints && v == std::floor(v);
 }
 
-// The square records the grid builder makes for w + 1 points per row; a
-// document must hold exactly these.
-TerrainSquare ExpectedSquare(int n, int w, int rows) {
-    const int c = (n - 1) % w + 1;        // column 1..w
-    const int r = (n - 1) / w + 1;        // row 1..rows-1
-    const int p = (r - 1) * (w + 1) + c;  // low-x, low-z corner point
-    const bool first = r == 1, last = r == rows - 1, left = c == 1, right = c == w;
-    TerrainSquare q;
-    q.SqNext = last ? 0 : n + w;
-    q.SqPrev = first ? 0 : n - w;
-    q.SqLeft = left ? 0 : n - 1;
-    q.SqRight = right ? 0 : n + 1;
-    q.SqNextLeft = (last || left) ? 0 : n + w - 1;
-    q.SqNextRight = (last || right) ? 0 : n + w + 1;
-    q.SqPrevLeft = (first || left) ? 0 : n - w - 1;
-    q.SqPrevRight = (first || right) ? 0 : n - w + 1;
-    q.CornerNextLeft = p + w + 1;
-    q.CornerNextRight = p + w + 2;
-    q.CornerLeft = p;
-    q.CornerRight = p + 1;
-    return q;
-}
+// A square as a document stores it: its eight neighbours and four corners
+// as whole-number floats, in this order. A document holds exactly the
+// records of its grid.
+using SquareRecord = std::array<float, 12>;
 
-bool SameSquare(const TerrainSquare& a, const TerrainSquare& b) {
-    return a.SqNext == b.SqNext && a.SqPrev == b.SqPrev && a.SqLeft == b.SqLeft && a.SqRight == b.SqRight &&
-           a.SqNextLeft == b.SqNextLeft && a.SqNextRight == b.SqNextRight && a.SqPrevLeft == b.SqPrevLeft &&
-           a.SqPrevRight == b.SqPrevRight && a.CornerNextLeft == b.CornerNextLeft &&
-           a.CornerNextRight == b.CornerNextRight && a.CornerLeft == b.CornerLeft &&
-           a.CornerRight == b.CornerRight;
+SquareRecord RecordOf(const Terrain& t, int k) {
+    const SquareCorners c = t.Corners(k);
+    auto n = [&](Dir d) { return static_cast<float>(t.Neighbour(k, d)); };
+    auto f = [](int v) { return static_cast<float>(v); };
+    return {n(Dir::Next),     n(Dir::Prev),      n(Dir::Left),     n(Dir::Right),
+            n(Dir::NextLeft), n(Dir::NextRight), n(Dir::PrevLeft), n(Dir::PrevRight),
+            f(c.c0),          f(c.c1),           f(c.c2),          f(c.c3)};
 }
 
 Failure Damaged(const std::string& name, const std::string& why) {
@@ -177,7 +161,7 @@ Failure Damaged(const std::string& name, const std::string& why) {
 }
 
 // Any finite coordinate and height can be shown, edited and exported; the
-// grid's shape is fixed by the square records, not by the coordinates.
+// grid's shape is fixed by the counts, not by the coordinates.
 std::string CheckPointValues(const Terrain& t) {
     const auto& pts = t.Points;
     for (size_t i = 1; i < pts.size(); ++i) {
@@ -209,8 +193,7 @@ void EditDocumentSettings(EditorState& s, const std::function<void(EditorState&)
 
 Result<std::string> EncodeDocument(const Terrain& t, const DocumentSettings& d) {
     const int np = t.PointCount, ns = t.SquareCount;
-    if (np <= 0 || ns <= 0 || static_cast<int>(t.Points.size()) != np + 1 ||
-        static_cast<int>(t.Squares.size()) != ns + 1)
+    if (np <= 0 || ns <= 0 || static_cast<int>(t.Points.size()) != np + 1)
         return Fail(ErrorKind::Invalid, "There is no complete terrain to save.");
     std::string out;
     out.reserve(2048 + static_cast<size_t>(np) * kPointRecordBytes +
@@ -223,12 +206,8 @@ Result<std::string> EncodeDocument(const Terrain& t, const DocumentSettings& d) 
         PutF32(out, p.Z);
         PutBool(out, p.Locked);
     }
-    for (int i = 1; i <= ns; ++i) {
-        const TerrainSquare& q = t.Squares[i];
-        for (float v : {q.SqNext, q.SqPrev, q.SqLeft, q.SqRight, q.SqNextLeft, q.SqNextRight, q.SqPrevLeft,
-                        q.SqPrevRight, q.CornerNextLeft, q.CornerNextRight, q.CornerLeft, q.CornerRight})
-            PutF32(out, v);
-    }
+    for (int i = 1; i <= ns; ++i)
+        for (float v : RecordOf(t, i)) PutF32(out, v);
     return out;
 }
 
@@ -274,7 +253,7 @@ Result<DocumentData> DecodeDocument(std::string_view bytes, const std::string& n
     if (in.Remaining() < need) return Damaged(name, "it is shorter than its counts say");
 
     Terrain& t = d.Terrain;
-    t.Resize(np, ns, w);
+    t.Resize(w, np / w);
     for (int i = 1; i <= np; ++i) {
         TerrainPoint& p = t.Points[i];
         p.X = in.F32();
@@ -282,19 +261,14 @@ Result<DocumentData> DecodeDocument(std::string_view bytes, const std::string& n
         p.Z = in.F32();
         p.Locked = in.Bool();
     }
-    for (int i = 1; i <= ns; ++i) {
-        TerrainSquare& q = t.Squares[i];
-        for (float* v :
-             {&q.SqNext, &q.SqPrev, &q.SqLeft, &q.SqRight, &q.SqNextLeft, &q.SqNextRight, &q.SqPrevLeft,
-              &q.SqPrevRight, &q.CornerNextLeft, &q.CornerNextRight, &q.CornerLeft, &q.CornerRight})
-            *v = in.F32();
-    }
+    std::vector<SquareRecord> squares(static_cast<size_t>(ns));
+    for (SquareRecord& q : squares)
+        for (float& v : q) v = in.F32();
     if (in.Failed()) return Damaged(name, "it is shorter than its counts say");
 
     if (std::string why = CheckPointValues(t); !why.empty()) return Damaged(name, why);
-    const int rows = np / w;
     for (int i = 1; i <= ns; ++i)
-        if (!SameSquare(t.Squares[i], ExpectedSquare(i, w - 1, rows)))
+        if (squares[static_cast<size_t>(i - 1)] != RecordOf(t, i))
             return Damaged(name, "square " + std::to_string(i) + " does not match its place in the grid");
     return d;
 }

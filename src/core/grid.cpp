@@ -54,7 +54,7 @@ void BuildGrid(EditorState& s, Progress& progress) {
 void BuildGrid(Terrain& t, int nx, int ny, int size, Progress& progress) {
     // CheckGridSize keeps the counts within 32767, where the 16-bit
     // products they were always formed in cannot wrap.
-    t.Resize(nx * ny, (nx - 1) * (ny - 1), nx);
+    t.Resize(nx, ny);
 
     // Points, counted by index so nothing can run past the arrays.
     progress.Maximum(ny);
@@ -71,47 +71,18 @@ void BuildGrid(Terrain& t, int nx, int ny, int size, Progress& progress) {
         progress.Value(row + 1);
     }
 
-    // Squares: corners, counted by row start point.
+    // The squares' corners and neighbours follow from the row width; the
+    // two square stages are reported as they always were, row by row.
     progress.Maximum(nx * (ny - 1));
     progress.Value(0);
     progress.Status("Building Squares...");
-    int sq = 0;
-    const int lastRowStart = nx * (ny - 1);
-    for (int r = 1; r <= lastRowStart; r += nx) {
-        progress.Value(r);
-        for (int c = 1; c <= nx - 1; ++c) {
-            TerrainSquare& q = t.Squares[++sq];
-            q.CornerNextLeft = static_cast<float>(r + nx + c - 1);
-            q.CornerNextRight = static_cast<float>(r + nx + c);
-            q.CornerLeft = static_cast<float>(r + c - 1);
-            q.CornerRight = static_cast<float>(r + c);
-        }
-    }
+    for (int r = 1; r <= nx * (ny - 1); r += nx) progress.Value(r);
 
-    // Neighbour links.
     progress.Maximum(t.SquareCount);
     progress.Value(0);
     progress.Status("Sorting Squares...");
     const int w = nx - 1;
-    const int lastFull = w * (ny - 2);
-    const int squares = t.SquareCount;
-    int n = 0;
-    for (int st = 1; w > 0 && st <= squares; st += w) {
-        for (int c = 1; c <= w; ++c) {
-            ++n;
-            TerrainSquare& q = t.Squares[n];
-            auto f = [](int v) { return static_cast<float>(v); };
-            if (st > w) q.SqPrev = f(n - w);
-            if (st <= lastFull) q.SqNext = f(n + w);
-            if (!(st > lastFull || c == 1)) q.SqNextLeft = f(n + w - 1);
-            if (!(st > lastFull || c == w)) q.SqNextRight = f(n + w + 1);
-            if (!(st <= w || c == 1)) q.SqPrevLeft = f(n - w - 1);
-            if (!(st <= w || c == w)) q.SqPrevRight = f(n - w + 1);
-            if (c < w) q.SqRight = f(n + 1);
-            if (c > 1) q.SqLeft = f(n - 1);
-        }
-        progress.Value(n);
-    }
+    for (int last = w; w > 0 && last <= t.SquareCount; last += w) progress.Value(last);
 }
 
 }  // namespace vh

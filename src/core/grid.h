@@ -14,10 +14,10 @@ constexpr int kMaxPoints = 32767;
 // spacing, or a side so long that a float cannot hold every coordinate of it.
 Status CheckGridSize(int x, int y, int size);
 
-// Build an x by y grid of points `size` apart: counts, arrays, point
-// coordinates, square corners ("Building Squares...") and neighbour links
-// ("Sorting Squares..."). The caller checks the size first; any size stays
-// inside the arrays.
+// Build an x by y grid of points `size` apart: counts, the point array and
+// the point coordinates ("Generating Points..."), then the stages
+// "Building Squares..." and "Sorting Squares...". The caller checks the size
+// first; any size stays inside the arrays.
 void BuildGrid(Terrain& t, int x, int y, int size, Progress& progress = NoProgress());
 
 // The grid of the New Map settings X, Y and Size, with room in the undo

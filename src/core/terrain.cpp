@@ -7,12 +7,11 @@
 
 namespace vh {
 
-void Terrain::Resize(int pointCount, int squareCount, int pointsPerRow) {
-    PointCount = pointCount;
-    SquareCount = squareCount;
-    PointsPerRow = pointsPerRow;
-    Points.assign(static_cast<size_t>(std::max(pointCount, 0)) + 1, TerrainPoint{});
-    Squares.assign(static_cast<size_t>(std::max(squareCount, 0)) + 1, TerrainSquare{});
+void Terrain::Resize(int columns, int rows) {
+    PointCount = columns * rows;
+    SquareCount = (columns - 1) * (rows - 1);
+    PointsPerRow = columns;
+    Points.assign(static_cast<size_t>(std::max(PointCount, 0)) + 1, TerrainPoint{});
 }
 
 void KeepHeightsFinite(Terrain& t) {

@@ -14,15 +14,6 @@ struct TerrainPoint {
     bool Locked = false;  // left alone by the tools unless locked points are ignored
 };
 
-// The stored form of a square: twelve whole-number indices held as floats,
-// in the order a document keeps them. Read them through Terrain::Corners and
-// Terrain::Neighbour.
-struct TerrainSquare {
-    float SqNext = 0, SqPrev = 0, SqLeft = 0, SqRight = 0;
-    float SqNextLeft = 0, SqNextRight = 0, SqPrevLeft = 0, SqPrevRight = 0;
-    float CornerNextLeft = 0, CornerNextRight = 0, CornerLeft = 0, CornerRight = 0;
-};
-
 // A square's corner points by their usual names: C0 CornerNextLeft,
 // C1 CornerNextRight, C2 CornerLeft, C3 CornerRight.
 struct SquareCorners {
@@ -33,53 +24,59 @@ struct SquareCorners {
 // the column with smaller x.
 enum class Dir { Next, Prev, Left, Right, NextLeft, NextRight, PrevLeft, PrevRight };
 
+// The grid: PointsPerRow points in each row, numbered row by row, and the
+// squares between them, PointsPerRow - 1 to a row. Where a square's corners
+// and neighbours are follows from the row width alone.
 struct Terrain {
     int PointCount = 0;
     int SquareCount = 0;
     int PointsPerRow = 0;
-    std::vector<TerrainPoint> Points;    // [1..PointCount]; [0] unused
-    std::vector<TerrainSquare> Squares;  // [1..SquareCount]; [0] unused
+    std::vector<TerrainPoint> Points;  // [1..PointCount]; [0] unused
 
     int Rows() const { return PointsPerRow > 0 ? PointCount / PointsPerRow : 0; }
 
     // An index the arrays hold and the counts admit.
     bool IsPoint(int p) const { return p >= 1 && p <= PointCount && p < static_cast<int>(Points.size()); }
-    bool IsSquare(int k) const { return k >= 1 && k <= SquareCount && k < static_cast<int>(Squares.size()); }
+    bool IsSquare(int k) const { return k >= 1 && k <= SquareCount; }
 
+    // Of a square k with IsSquare(k).
     SquareCorners Corners(int square) const;
     // The neighbouring square in direction d; 0 at the border.
     int Neighbour(int square, Dir d) const;
 
-    // Set the counts and size both arrays for them, every point at 0 and
-    // unlocked, every square record empty.
-    void Resize(int pointCount, int squareCount, int pointsPerRow);
+    // A grid of columns x rows points, every point at 0 and unlocked, and
+    // the counts that go with it.
+    void Resize(int columns, int rows);
 };
 
 inline SquareCorners Terrain::Corners(int square) const {
-    const TerrainSquare& q = Squares[square];
-    return {static_cast<int>(q.CornerNextLeft), static_cast<int>(q.CornerNextRight),
-            static_cast<int>(q.CornerLeft), static_cast<int>(q.CornerRight)};
+    // Each row of squares is one point shorter than its row of points.
+    const int p = square + (square - 1) / (PointsPerRow - 1);
+    return {p + PointsPerRow, p + PointsPerRow + 1, p, p + 1};
 }
 
 inline int Terrain::Neighbour(int square, Dir d) const {
-    const TerrainSquare& q = Squares[square];
+    const int w = PointsPerRow - 1;
+    const int col = (square - 1) % w, row = (square - 1) / w;
+    const bool first = row == 0, last = row == SquareCount / w - 1;
+    const bool left = col == 0, right = col == w - 1;
     switch (d) {
         case Dir::Next:
-            return static_cast<int>(q.SqNext);
+            return last ? 0 : square + w;
         case Dir::Prev:
-            return static_cast<int>(q.SqPrev);
+            return first ? 0 : square - w;
         case Dir::Left:
-            return static_cast<int>(q.SqLeft);
+            return left ? 0 : square - 1;
         case Dir::Right:
-            return static_cast<int>(q.SqRight);
+            return right ? 0 : square + 1;
         case Dir::NextLeft:
-            return static_cast<int>(q.SqNextLeft);
+            return last || left ? 0 : square + w - 1;
         case Dir::NextRight:
-            return static_cast<int>(q.SqNextRight);
+            return last || right ? 0 : square + w + 1;
         case Dir::PrevLeft:
-            return static_cast<int>(q.SqPrevLeft);
+            return first || left ? 0 : square - w - 1;
         case Dir::PrevRight:
-            return static_cast<int>(q.SqPrevRight);
+            return first || right ? 0 : square - w + 1;
     }
     return 0;
 }

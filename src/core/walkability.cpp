@@ -46,7 +46,7 @@ SquareSlopes SquareWalkability(const Terrain& t, int square) {
 
 WalkabilityMap ClassifyTerrain(const Terrain& t) {
     WalkabilityMap m;
-    const int squares = std::max(0, std::min(t.SquareCount, static_cast<int>(t.Squares.size()) - 1));
+    const int squares = std::max(0, t.SquareCount);
     m.Codes.assign(squares + 1, 0);
     for (int k = 1; k <= squares; ++k) {
         if (!HasCorners(t, k)) continue;

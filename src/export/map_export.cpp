@@ -247,8 +247,7 @@ private:
 Status TerrainIsWhole(const Terrain& t, const BrushTextures& b) {
     auto invalid = [](std::string why) { return Fail(ErrorKind::Invalid, std::move(why)); };
     const int np = t.PointCount, nq = t.SquareCount;
-    if (np < 1 || t.Points.size() < static_cast<size_t>(np) + 1 ||
-        t.Squares.size() < static_cast<size_t>(nq) + 1)
+    if (np < 1 || t.Points.size() < static_cast<size_t>(np) + 1 || t.PointsPerRow < 2)
         return invalid("There is no terrain to export.");
     for (int i = 1; i <= np; ++i) {
         const TerrainPoint& p = t.Points[i];

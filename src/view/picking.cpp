@@ -56,7 +56,7 @@ bool LayoutOf(const Terrain& t, GridLayout& g) {
     const int row = t.PointsPerRow;
     const int points = t.PointCount;
     if (row < 2 || points < 2 * row || static_cast<int>(t.Points.size()) <= points) return false;
-    if (t.SquareCount < 1 || static_cast<int>(t.Squares.size()) <= t.SquareCount) return false;
+    if (t.SquareCount < 1) return false;
     g.cols = row - 1;
     g.rows = points / row - 1;
     if (g.cols * g.rows != t.SquareCount) return false;

@@ -27,59 +27,31 @@ TEST(Grid, SeventeenBySeventeenCountsAndCoordinates) {
     ASSERT_EQ(s.History.UndoHeights3.size(), 290u);
 }
 
-TEST(Grid, SquareOneLinksAndTheLastSquaresEdges) {
-    EditorState s;
-    vhtest::MakeTerrain(s, 5, 4);
-    const TerrainSquare& q = s.Terrain.Squares[1];
-    EXPECT_EQ(q.SqPrev + q.SqLeft + q.SqPrevLeft + q.SqPrevRight + q.SqNextLeft, 0);
-    EXPECT_EQ(q.SqRight, 2);
-    EXPECT_EQ(q.SqNext, 5);  // = X, although a row holds X - 1 squares
-    EXPECT_EQ(q.SqNextRight, 6);
-    EXPECT_EQ(q.CornerLeft, 1);
-    EXPECT_EQ(q.CornerRight, 2);
-    EXPECT_EQ(q.CornerNextLeft, 6);
-    EXPECT_EQ(q.CornerNextRight, 7);
-    const TerrainSquare& last = s.Terrain.Squares[12];
-    EXPECT_EQ(last.SqNext + last.SqRight + last.SqNextLeft + last.SqNextRight + last.SqPrevRight, 0);
-    EXPECT_EQ(last.SqPrev, 8);
-    EXPECT_EQ(last.SqPrevLeft, 7);
-    EXPECT_EQ(last.CornerNextRight, 20);
-}
-
-TEST(Grid, YTwoIsASingleRowWithoutVerticalOrDiagonalLinks) {
-    EditorState s;
-    vhtest::MakeTerrain(s, 6, 2);
-    ASSERT_EQ(s.Terrain.SquareCount, 5);
-    for (int n = 1; n <= 5; ++n) {
-        const TerrainSquare& q = s.Terrain.Squares[n];
-        for (float v : {q.SqNext, q.SqPrev, q.SqNextLeft, q.SqNextRight, q.SqPrevLeft, q.SqPrevRight})
-            EXPECT_EQ(v, 0) << n;
-    }
-    EXPECT_EQ(s.Terrain.Squares[3].SqLeft, 2);
-    EXPECT_EQ(s.Terrain.Squares[3].SqRight, 4);
-}
-
-// Every square's corners and neighbours, read through the terrain's int
-// accessors, agree with the row-and-column layout of the points.
+// Every square's corners and neighbours agree with the row-and-column
+// layout of the points, also on grids of a single row or column of squares.
 TEST(Grid, CornersAndNeighboursFollowTheRowsAndColumns) {
-    Terrain t;
-    const int x = 5, y = 4, w = x - 1;
-    BuildGrid(t, x, y, 64);
     const struct {
         Dir d;
         int dc, dr;
     } dirs[] = {{Dir::Next, 0, 1},       {Dir::Prev, 0, -1},     {Dir::Left, -1, 0},
                 {Dir::Right, 1, 0},      {Dir::NextLeft, -1, 1}, {Dir::NextRight, 1, 1},
                 {Dir::PrevLeft, -1, -1}, {Dir::PrevRight, 1, -1}};
-    for (int k = 1; k <= t.SquareCount; ++k) {
-        const int c = (k - 1) % w, r = (k - 1) / w;  // from 0
-        const int p = r * x + c + 1;
-        const SquareCorners q = t.Corners(k);
-        EXPECT_TRUE(q.c0 == p + x && q.c1 == p + x + 1 && q.c2 == p && q.c3 == p + 1) << k;
-        for (const auto& n : dirs) {
-            const int nc = c + n.dc, nr = r + n.dr;
-            const bool inside = nc >= 0 && nc < w && nr >= 0 && nr < y - 1;
-            EXPECT_EQ(t.Neighbour(k, n.d), inside ? nr * w + nc + 1 : 0) << k << " " << n.dc << "," << n.dr;
+    for (const auto [x, y] : {std::array<int, 2>{5, 4}, {6, 2}, {2, 5}, {3, 3}}) {
+        const int w = x - 1;
+        Terrain t;
+        BuildGrid(t, x, y, 64);
+        ASSERT_EQ(t.SquareCount, w * (y - 1));
+        for (int k = 1; k <= t.SquareCount; ++k) {
+            const int c = (k - 1) % w, r = (k - 1) / w;  // from 0
+            const int p = r * x + c + 1;
+            const SquareCorners q = t.Corners(k);
+            EXPECT_TRUE(q.c0 == p + x && q.c1 == p + x + 1 && q.c2 == p && q.c3 == p + 1) << k;
+            for (const auto& n : dirs) {
+                const int nc = c + n.dc, nr = r + n.dr;
+                const bool inside = nc >= 0 && nc < w && nr >= 0 && nr < y - 1;
+                EXPECT_EQ(t.Neighbour(k, n.d), inside ? nr * w + nc + 1 : 0)
+                    << k << " " << n.dc << "," << n.dr;
+            }
         }
     }
 }
@@ -98,7 +70,7 @@ TEST(Grid, SizeLimitAcceptsOneEightyOneSquaredOnly) {
     EXPECT_EQ(s.Terrain.PointCount, 32761);
     EXPECT_EQ(s.Terrain.SquareCount, 32400);
     EXPECT_EQ(s.Terrain.Points[16381].X, 0);  // the centre point
-    EXPECT_EQ(s.Terrain.Squares[32400].CornerNextRight, 32761);
+    EXPECT_EQ(s.Terrain.Corners(32400).c1, 32761);
 }
 
 TEST(Grid, ReportsItsThreeStepsWithTheirMaxima) {
@@ -200,6 +172,8 @@ TEST(Grid, AnyGridIsBuiltInsideItsArrays) {
         s.NewMap.Size = static_cast<int16_t>(g[2]);
         BuildGrid(s);
         EXPECT_EQ(s.Terrain.Points.size(), static_cast<size_t>(g[0]) * g[1] + 1);
-        EXPECT_EQ(s.Terrain.Squares[s.Terrain.SquareCount].CornerNextRight, static_cast<float>(g[0] * g[1]));
+        if (s.Terrain.SquareCount > 0) {
+            EXPECT_EQ(s.Terrain.Corners(s.Terrain.SquareCount).c1, g[0] * g[1]);
+        }
     }
 }

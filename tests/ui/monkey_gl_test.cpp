@@ -46,8 +46,7 @@ void CheckTerrain(const vh::EditorState& s, const TerrainView& view, Problems& b
     const vh::Terrain& t = s.Terrain;
     const int w = t.PointsPerRow, rows = t.Rows();
     if (w < 2 || rows < 2 || t.PointCount != w * rows || t.SquareCount != (w - 1) * (rows - 1) ||
-        t.Points.size() != static_cast<size_t>(t.PointCount) + 1 ||
-        t.Squares.size() != static_cast<size_t>(t.SquareCount) + 1) {
+        t.Points.size() != static_cast<size_t>(t.PointCount) + 1) {
         bad.push_back("counts " + std::to_string(t.PointCount) + "/" + std::to_string(t.SquareCount) +
                       " do not fit " + std::to_string(w) + " points per row");
         return;
