@@ -294,12 +294,11 @@ Result<DocumentData> LoadDocumentFile(const std::string& path) {
 }
 
 void ApplyDocument(EditorState& s, const DocumentData& d) {
-    s.Terrain = d.Terrain;
-    s.History.Resize(s.Terrain.PointCount);
     s.Doc.LastExportPath = d.LastExportPath;
     s.Export = d.Export;
     s.Brushes = d.Brushes;
     s.Textures = d.Textures;
+    ReplaceTerrain(s, d.Terrain);
 }
 
 Status SaveDocumentFile(const std::string& path, const Terrain& t, const DocumentSettings& d) {

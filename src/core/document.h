@@ -56,8 +56,9 @@ Result<DocumentData> LoadDocumentFile(const std::string& path);
 // failure an existing file stays whole.
 Status SaveDocumentFile(const std::string& path, const Terrain& t, const DocumentSettings& d);
 
-// Copy a decoded document into s: the terrain, room for its undo history,
-// header fields 5 to 25. No reset, log, prompts or view hooks.
+// Copy a decoded document into s: header fields 5 to 25, then the terrain
+// replaces the current one (ReplaceTerrain: the observers rebuild from it).
+// No reset, log or prompts.
 void ApplyDocument(EditorState& s, const DocumentData& d);
 
 // Headless loading for tools such as the CLI: defaults are kept, the document

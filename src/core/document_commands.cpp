@@ -52,12 +52,11 @@ bool ReadDocument(EditorState& s, const std::string& path, const std::string& ti
     s.Doc.Caption = DocumentCaption(title);
     s.Doc.DocClean = true;
     ResetEditor(s);
-    ApplyDocument(s, r.Value());
     // The document knows where it was exported: "Export .MAP Again" can go there.
-    if (!s.Doc.LastExportPath.empty()) s.Doc.ExportAgainOffered = true;
+    if (!r->LastExportPath.empty()) s.Doc.ExportAgainOffered = true;
     LogLine(s, "VHM LOAD : Loading File " + s.Doc.DocPath);
-    // The view builds its scene, textures, sky box and meshes here.
-    if (s.OnTerrainReplaced) s.OnTerrainReplaced();
+    // The view builds its scene, textures, sky box and meshes as the terrain arrives.
+    ApplyDocument(s, r.Value());
     s.Doc.DocClean = true;
     AddRecent(s, s.Doc.DocPath);
     s.LoopRunning = true;

@@ -1,5 +1,7 @@
 #include "core/editor_state.h"
 
+#include <utility>
+
 namespace vh {
 
 EditorTextures DefaultEditorTextures(const std::string& assets) {
@@ -36,9 +38,15 @@ void MarkDocumentChanged(EditorState& s) {
     s.Doc.DocClean = false;
 }
 
-void UpdateTerrainMesh(EditorState& s) {
+HeightEdit EditHeights(EditorState& s) {
+    return HeightEdit(s.Terrain, s.Tools.IgnoreLocked, s.Observers);
+}
+
+void ReplaceTerrain(EditorState& s, Terrain t) {
+    s.Terrain = std::move(t);
     KeepHeightsFinite(s.Terrain);
-    if (s.OnTerrainMeshUpdate) s.OnTerrainMeshUpdate();
+    s.History.Resize(s.Terrain.PointCount);
+    s.Observers.TerrainReplaced();
 }
 
 int* RadiusField(ToolSettings& t, Tool tool) {

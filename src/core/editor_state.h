@@ -5,7 +5,6 @@
 // and keep none of their own.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "core/app_paths.h"
@@ -13,6 +12,7 @@
 #include "core/random.h"
 #include "core/settings_records.h"
 #include "core/terrain.h"
+#include "core/terrain_edit.h"
 
 namespace vh {
 
@@ -38,12 +38,7 @@ struct EditorState : Settings {
     // Services.
     RandomSource Rnd;
     std::string LogPath;  // empty: logging off
-    // Called after heights change so the view can rebuild its mesh.
-    std::function<void()> OnTerrainMeshUpdate;
-    // Called when a whole new terrain replaces the old one (open, generate).
-    std::function<void()> OnTerrainReplaced;
-    // Called by ResetEditor before the old terrain goes (drop meshes, scene).
-    std::function<void()> OnReset;
+    TerrainObservers Observers;  // told of every change to the terrain (the view)
 };
 
 // Every setting back to its default; editor texture paths under the assets
@@ -57,10 +52,13 @@ void SetDefaults(EditorState& s, const std::string& programFolder);
 // changed: it now has unsaved changes. Every such change calls this.
 void MarkDocumentChanged(EditorState& s);
 
-// Rebuild the view's mesh from the heights (the hook called after every
-// height change the tools, passes, undo and redo make). The heights are
-// kept finite first.
-void UpdateTerrainMesh(EditorState& s);
+// The height funnel for one pass over the editor's terrain, with the locked
+// rule of "&Ignore Locked Points" and the editor's observers.
+HeightEdit EditHeights(EditorState& s);
+
+// A generated or opened terrain replaces the current one: its heights kept
+// finite, room in the undo history for its points, the observers told.
+void ReplaceTerrain(EditorState& s, Terrain t);
 
 // Make `tool` current; the radius menu shows its radius (see
 // ToolSettings::RadiusChoice). Tool::None changes nothing.

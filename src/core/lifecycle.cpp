@@ -6,7 +6,7 @@ namespace vh {
 
 void ResetEditor(EditorState& s) {
     // The view drops its meshes, scene and highlight of the old terrain.
-    if (s.OnReset) s.OnReset();
+    s.Observers.TerrainReset();
     s.Stroke.PickedSquare = 0;
     s.LoopRunning = false;
     s.Pose.CameraPos = {0, 200, 0};

@@ -26,9 +26,11 @@ void Undo(EditorState& s) {
     const int n = s.History.UndoLevels;
     if (n < 1) return;  // the command is disabled then
     const int count = s.Terrain.PointCount;
+    // Snapshots hold every point's height, locked or not.
+    HeightEdit edit = EditHeights(s);
     for (int i = 1; i <= count; ++i) {
-        s.History.RedoHeights[i] = s.Terrain.Points[i].Height;
-        s.Terrain.Points[i].Height = s.History.UndoHeights1[i];
+        s.History.RedoHeights[i] = edit.Height(i);
+        edit.SetEvenIfLocked(i, s.History.UndoHeights1[i]);
         if (n >= 2) s.History.UndoHeights1[i] = s.History.UndoHeights2[i];
         if (n >= 3) s.History.UndoHeights2[i] = s.History.UndoHeights3[i];
     }
@@ -36,7 +38,7 @@ void Undo(EditorState& s) {
     s.History.UndoLevels = n - 1;
     // Even back at the saved heights: counting it as a change is the safe side.
     MarkDocumentChanged(s);
-    UpdateTerrainMesh(s);
+    edit.Commit();
 }
 
 void Redo(EditorState& s) {
@@ -44,15 +46,16 @@ void Redo(EditorState& s) {
     s.History.RedoAvailable = false;
     const int n = s.History.UndoLevels;
     const int count = s.Terrain.PointCount;
+    HeightEdit edit = EditHeights(s);
     for (int i = 1; i <= count; ++i) {
         if (n >= 2) s.History.UndoHeights3[i] = s.History.UndoHeights2[i];
         if (n >= 1) s.History.UndoHeights2[i] = s.History.UndoHeights1[i];
-        s.History.UndoHeights1[i] = s.Terrain.Points[i].Height;
-        s.Terrain.Points[i].Height = s.History.RedoHeights[i];
+        s.History.UndoHeights1[i] = edit.Height(i);
+        edit.SetEvenIfLocked(i, s.History.RedoHeights[i]);
     }
     s.History.UndoLevels = std::min(n + 1, 3);
     MarkDocumentChanged(s);
-    UpdateTerrainMesh(s);
+    edit.Commit();
 }
 
 }  // namespace vh

@@ -5,12 +5,12 @@
 
 namespace vh {
 
-void FlattenSquare(EditorState& s, int square, float target) {
+void FlattenSquare(HeightEdit& edit, int square, float target) {
     if (square <= 0) return;
-    for (int corner : {CornerNextLeftOf(s.Terrain, square), CornerNextRightOf(s.Terrain, square),
-                       CornerLeftOf(s.Terrain, square), CornerRightOf(s.Terrain, square)}) {
-        if (!PointProtected(s, corner)) s.Terrain.Points[corner].Height = target;
-    }
+    const Terrain& t = edit.Target();
+    for (int corner : {CornerNextLeftOf(t, square), CornerNextRightOf(t, square), CornerLeftOf(t, square),
+                       CornerRightOf(t, square)})
+        edit.Set(corner, target);
 }
 
 void FlattenTool(EditorState& s) {
@@ -20,7 +20,8 @@ void FlattenTool(EditorState& s) {
     // Locked corners still count in the mean.
     const float target = SnapToGrid(SquareMean(s.Terrain, sq), s.Tools.Grid);
     const Terrain& t = s.Terrain;
-    auto flatten = [&](int square) { FlattenSquare(s, SquareIndex(t, square), target); };
+    HeightEdit edit = EditHeights(s);
+    auto flatten = [&](int square) { FlattenSquare(edit, SquareIndex(t, square), target); };
     auto around = [&](std::initializer_list<Dir> dirs) {
         for (Dir d : dirs) flatten(t.Neighbour(sq, d));
     };
@@ -44,7 +45,6 @@ void FlattenTool(EditorState& s) {
         default:
             break;
     }
-    UpdateTerrainMesh(s);
 }
 
 }  // namespace vh

@@ -9,6 +9,6 @@ namespace vh {
 void FlattenTool(EditorState& s);
 
 // Sets every unprotected corner of the square to target; square 0 is skipped.
-void FlattenSquare(EditorState& s, int square, float target);
+void FlattenSquare(HeightEdit& edit, int square, float target);
 
 }  // namespace vh

@@ -20,19 +20,21 @@ void SmoothingPass(EditorState& s) {
     if (!HasTerrain(s)) return;
     PushUndo(s);
     // In place, in index order: each average already sees the points smoothed before it.
+    HeightEdit edit = EditHeights(s);
     const int n = s.Terrain.PointCount;
-    for (int i = 1; i <= n; ++i) SmoothPointJump(s, i);
+    for (int i = 1; i <= n; ++i) SmoothPointJump(edit, s.Tools, i);
     MarkDocumentChanged(s);
-    UpdateTerrainMesh(s);
+    edit.Commit();
 }
 
 void NoisePass(EditorState& s) {
     if (!HasTerrain(s)) return;
     PushUndo(s);
+    HeightEdit edit = EditHeights(s);
     const int n = s.Terrain.PointCount;
-    for (int i = 1; i <= n; ++i) NoisePoint(s, i);
+    for (int i = 1; i <= n; ++i) NoisePoint(edit, s.Tools, s.Rnd, i);
     MarkDocumentChanged(s);
-    UpdateTerrainMesh(s);
+    edit.Commit();
 }
 
 void ScalingPass(EditorState& s) {
@@ -40,13 +42,11 @@ void ScalingPass(EditorState& s) {
     const float f = s.Tools.ScalePassFactor;
     if (f == 1.0f || f == 0.0f) return;
     PushUndo(s);
+    HeightEdit edit = EditHeights(s);
     const int n = s.Terrain.PointCount;
-    for (int i = 1; i <= n; ++i) {
-        if (PointProtected(s, i)) continue;
-        s.Terrain.Points[i].Height = SnapToGrid(f * s.Terrain.Points[i].Height, s.Tools.Grid);
-    }
+    for (int i = 1; i <= n; ++i) edit.Set(i, SnapToGrid(f * edit.Height(i), s.Tools.Grid));
     MarkDocumentChanged(s);
-    UpdateTerrainMesh(s);
+    edit.Commit();
 }
 
 }  // namespace vh

@@ -10,29 +10,31 @@ namespace vh {
 
 namespace {
 
-float GridSpacing(const EditorState& s) {
-    if (s.Terrain.PointCount < 2) return 0.0f;
-    return s.Terrain.Points[2].X - s.Terrain.Points[1].X;
+float GridSpacing(const Terrain& t) {
+    if (t.PointCount < 2) return 0.0f;
+    return t.Points[2].X - t.Points[1].X;
 }
 
 }  // namespace
 
-void MountVallPoint(EditorState& s, int point, float cx, float base, float cz, float r) {
-    if (PointProtected(s, point)) return;
-    TerrainPoint& p = s.Terrain.Points[point];
+void MountVallPoint(HeightEdit& edit, const ToolSettings& tools, float step, int point, float cx, float base,
+                    float cz, float r) {
+    if (edit.Protected(point)) return;
+    const TerrainPoint& p = edit.Target().Points[point];
     const float dx = p.X - cx;
     const float dz = p.Z - cz;
     const float d =
         static_cast<float>(std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dz) * dz));
     if (d >= r) return;
     const double rr = static_cast<double>(r) * r - static_cast<double>(d) * d;
-    const float t = static_cast<float>(std::sqrt(std::fabs(rr)) * s.Tools.MountVallPercent);
-    const float target = s.Stroke.MountVallStep * t / 20.0f + base;
+    const float t = static_cast<float>(std::sqrt(std::fabs(rr)) * tools.MountVallPercent);
+    const float target = step * t / 20.0f + base;
     // A correction below 1 would divide by zero or push away from the target.
-    const int c = s.Tools.MountVallCorrection < 1 ? 1 : s.Tools.MountVallCorrection;
-    p.Height =
-        SnapToGrid((static_cast<float>(c - 1) * p.Height + target) / static_cast<float>(c), s.Tools.Grid);
-    if (s.Tools.MountVallSmoothOuter && 2.0f * GridSpacing(s) > r - d) SmoothPointJump(s, point);
+    const int c = tools.MountVallCorrection < 1 ? 1 : tools.MountVallCorrection;
+    edit.Set(point,
+             SnapToGrid((static_cast<float>(c - 1) * p.Height + target) / static_cast<float>(c), tools.Grid));
+    if (tools.MountVallSmoothOuter && 2.0f * GridSpacing(edit.Target()) > r - d)
+        SmoothPointJump(edit, tools, point);
 }
 
 void MountVallTool(EditorState& s) {
@@ -64,11 +66,11 @@ void MountVallTool(EditorState& s) {
     }
     const float cx = sx / 4.0f;
     const float cz = sz / 4.0f;
-    const float r = GridSpacing(s) * static_cast<float>(s.Tools.MountVallRadius);
+    const float r = GridSpacing(s.Terrain) * static_cast<float>(s.Tools.MountVallRadius);
     const float base = s.Stroke.MountVallBase;
     const int n = s.Terrain.PointCount;
-    for (int i = 1; i <= n; ++i) MountVallPoint(s, i, cx, base, cz, r);
-    UpdateTerrainMesh(s);
+    HeightEdit edit = EditHeights(s);
+    for (int i = 1; i <= n; ++i) MountVallPoint(edit, s.Tools, s.Stroke.MountVallStep, i, cx, base, cz, r);
 }
 
 void MountVallWheel(EditorState& s, int delta) {

@@ -11,8 +11,10 @@ namespace vh {
 void MountVallTool(EditorState& s);
 
 // One point against the dome of radius r centred on (cx, cz) above base,
-// then the rim smoothing when MountVallSmoothOuter is set.
-void MountVallPoint(EditorState& s, int point, float cx, float base, float cz, float r);
+// with the stroke's strength `step`, then the rim smoothing when
+// MountVallSmoothOuter is set.
+void MountVallPoint(HeightEdit& edit, const ToolSettings& tools, float step, int point, float cx, float base,
+                    float cz, float r);
 
 // The wheel changed the radius by delta (+1 / -1 / 0); the radius is then kept
 // in its cycle 3 .. 20 (21 wraps to 3, 2 or less to 20).

@@ -5,51 +5,52 @@
 
 namespace vh {
 
-void NoisePoint(EditorState& s, int point) {
-    if (point <= 0 || PointProtected(s, point)) return;
-    const float r = s.Rnd.Next();
-    const float delta = 2.0f * s.Tools.MaxNoise * r - s.Tools.MaxNoise;
-    s.Terrain.Points[point].Height = s.Terrain.Points[point].Height + SnapToGrid(delta, s.Tools.Grid);
+void NoisePoint(HeightEdit& edit, const ToolSettings& tools, RandomSource& rnd, int point) {
+    // A protected point takes no draw, so the points after it get the same values.
+    if (point <= 0 || edit.Protected(point)) return;
+    const float r = rnd.Next();
+    const float delta = 2.0f * tools.MaxNoise * r - tools.MaxNoise;
+    edit.Add(point, SnapToGrid(delta, tools.Grid));
 }
 
 void NoiseTool(EditorState& s) {
     if (!s.Stroke.ToolActive || s.Stroke.NoiseApplied) return;
     const int sq = PickedIndex(s);
     if (sq == 0) return;
+    HeightEdit edit = EditHeights(s);
+    auto noise = [&](int point) { NoisePoint(edit, s.Tools, s.Rnd, point); };
     if (s.Tools.NoiseRadius == 1 || s.Tools.NoiseRadius == 2) {
-        NoisePoint(s, CornerNextRightOf(s.Terrain, sq));
-        NoisePoint(s, CornerNextLeftOf(s.Terrain, sq));
-        NoisePoint(s, CornerRightOf(s.Terrain, sq));
-        NoisePoint(s, CornerLeftOf(s.Terrain, sq));
+        noise(CornerNextRightOf(s.Terrain, sq));
+        noise(CornerNextLeftOf(s.Terrain, sq));
+        noise(CornerRightOf(s.Terrain, sq));
+        noise(CornerLeftOf(s.Terrain, sq));
     }
     if (s.Tools.NoiseRadius == 2) {
         const Terrain& t = s.Terrain;
         if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Next))) {
-            NoisePoint(s, CornerNextRightOf(s.Terrain, k));
-            NoisePoint(s, CornerNextLeftOf(s.Terrain, k));
+            noise(CornerNextRightOf(s.Terrain, k));
+            noise(CornerNextLeftOf(s.Terrain, k));
         }
         if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Prev))) {
-            NoisePoint(s, CornerRightOf(s.Terrain, k));
-            NoisePoint(s, CornerLeftOf(s.Terrain, k));
+            noise(CornerRightOf(s.Terrain, k));
+            noise(CornerLeftOf(s.Terrain, k));
         }
         if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Right))) {
-            NoisePoint(s, CornerNextRightOf(s.Terrain, k));
-            NoisePoint(s, CornerRightOf(s.Terrain, k));
+            noise(CornerNextRightOf(s.Terrain, k));
+            noise(CornerRightOf(s.Terrain, k));
         }
         if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Left))) {
-            NoisePoint(s, CornerNextLeftOf(s.Terrain, k));
-            NoisePoint(s, CornerLeftOf(s.Terrain, k));
+            noise(CornerNextLeftOf(s.Terrain, k));
+            noise(CornerLeftOf(s.Terrain, k));
         }
         if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::NextRight)))
-            NoisePoint(s, CornerNextRightOf(s.Terrain, k));
+            noise(CornerNextRightOf(s.Terrain, k));
         if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::NextLeft)))
-            NoisePoint(s, CornerNextLeftOf(s.Terrain, k));
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::PrevRight)))
-            NoisePoint(s, CornerRightOf(s.Terrain, k));
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::PrevLeft)))
-            NoisePoint(s, CornerLeftOf(s.Terrain, k));
+            noise(CornerNextLeftOf(s.Terrain, k));
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::PrevRight))) noise(CornerRightOf(s.Terrain, k));
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::PrevLeft))) noise(CornerLeftOf(s.Terrain, k));
     }
-    UpdateTerrainMesh(s);
+    edit.Commit();
     s.Stroke.NoiseApplied = true;
 }
 

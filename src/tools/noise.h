@@ -11,6 +11,6 @@ void NoiseTool(EditorState& s);
 
 // Height += SnapToGrid(2 M r - M) with one fresh draw r, M = MaxNoise; a
 // protected point draws nothing.
-void NoisePoint(EditorState& s, int point);
+void NoisePoint(HeightEdit& edit, const ToolSettings& tools, RandomSource& rnd, int point);
 
 }  // namespace vh

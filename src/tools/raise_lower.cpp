@@ -5,39 +5,38 @@
 
 namespace vh {
 
-void ApplyToPoint(EditorState& s, int point, float step, float reference) {
-    if (PointProtected(s, point)) return;
-    TerrainPoint& p = s.Terrain.Points[point];
+void ApplyToPoint(HeightEdit& edit, const ToolSettings& tools, int point, float step, float reference) {
+    const float h = edit.Height(point);
     float change = step;
     if (reference != 0.0f) {
-        const float ratio = p.Height / reference;
+        const float ratio = h / reference;
         if (ratio > 2.0f || ratio < 0.5f) change = 2.0f * change;
     }
-    const int margin = 16 * static_cast<int>(s.Tools.RaiseLowerThreshold);
+    const int margin = 16 * static_cast<int>(tools.RaiseLowerThreshold);
     if (change > 0.0f) {
-        if (p.Height > reference + static_cast<float>(margin)) return;
+        if (h > reference + static_cast<float>(margin)) return;
     } else {
-        if (p.Height < reference - static_cast<float>(margin)) return;
+        if (h < reference - static_cast<float>(margin)) return;
     }
-    p.Height = p.Height + change;
+    edit.Set(point, h + change);
 }
 
-bool IsOutsidePickedSquare(const EditorState& s, float x, float z) {
-    const int sq = PickedIndex(s);
-    if (sq == 0) return true;
-    for (int corner : {CornerLeftOf(s.Terrain, sq), CornerRightOf(s.Terrain, sq),
-                       CornerNextLeftOf(s.Terrain, sq), CornerNextRightOf(s.Terrain, sq)}) {
-        if (s.Terrain.Points[corner].X == x && s.Terrain.Points[corner].Z == z) return false;
+bool IsOutsidePickedSquare(const Terrain& t, int picked, float x, float z) {
+    if (picked == 0) return true;
+    for (int corner : {CornerLeftOf(t, picked), CornerRightOf(t, picked), CornerNextLeftOf(t, picked),
+                       CornerNextRightOf(t, picked)}) {
+        if (t.Points[corner].X == x && t.Points[corner].Z == z) return false;
     }
     return true;
 }
 
-void ApplyToNeighbourSquare(EditorState& s, int square, float step) {
-    const float reference = SquareMean(s.Terrain, square);
-    for (int corner : {CornerLeftOf(s.Terrain, square), CornerRightOf(s.Terrain, square),
-                       CornerNextLeftOf(s.Terrain, square), CornerNextRightOf(s.Terrain, square)}) {
-        if (IsOutsidePickedSquare(s, s.Terrain.Points[corner].X, s.Terrain.Points[corner].Z))
-            ApplyToPoint(s, corner, step, reference);
+void ApplyToNeighbourSquare(HeightEdit& edit, const ToolSettings& tools, int picked, int square, float step) {
+    const Terrain& t = edit.Target();
+    const float reference = SquareMean(t, square);
+    for (int corner : {CornerLeftOf(t, square), CornerRightOf(t, square), CornerNextLeftOf(t, square),
+                       CornerNextRightOf(t, square)}) {
+        if (IsOutsidePickedSquare(t, picked, t.Points[corner].X, t.Points[corner].Z))
+            ApplyToPoint(edit, tools, corner, step, reference);
     }
 }
 
@@ -54,20 +53,23 @@ void RaiseLowerTool(EditorState& s) {
     const float step = SnapToGrid(static_cast<float>(s.Tools.RaiseLowerSensitivity) * d, s.Tools.Grid);
     // What rounds away is lost rather than carried into the next pass.
     s.Stroke.LastMouseY = m;
-    const float reference = SquareMean(s.Terrain, sq);
+    const Terrain& t = s.Terrain;
+    const float reference = SquareMean(t, sq);
     if (step == 0.0f) return;
 
-    if (s.Tools.RaiseLowerRadius == 1 || s.Tools.RaiseLowerRadius == 2) {
-        ApplyToPoint(s, CornerLeftOf(s.Terrain, sq), step, reference);
-        ApplyToPoint(s, CornerRightOf(s.Terrain, sq), step, reference);
-        ApplyToPoint(s, CornerNextLeftOf(s.Terrain, sq), step, reference);
-        ApplyToPoint(s, CornerNextRightOf(s.Terrain, sq), step, reference);
+    HeightEdit edit = EditHeights(s);
+    const ToolSettings& tools = s.Tools;
+    if (tools.RaiseLowerRadius == 1 || tools.RaiseLowerRadius == 2) {
+        ApplyToPoint(edit, tools, CornerLeftOf(t, sq), step, reference);
+        ApplyToPoint(edit, tools, CornerRightOf(t, sq), step, reference);
+        ApplyToPoint(edit, tools, CornerNextLeftOf(t, sq), step, reference);
+        ApplyToPoint(edit, tools, CornerNextRightOf(t, sq), step, reference);
     }
-    if (s.Tools.RaiseLowerRadius == 2) {
-        const float ringStep = SnapToGrid(s.Tools.RaiseLowerPercent * step, s.Tools.Grid);
-        const Terrain& t = s.Terrain;
+    if (tools.RaiseLowerRadius == 2) {
+        const float ringStep = SnapToGrid(tools.RaiseLowerPercent * step, tools.Grid);
         for (Dir d : {Dir::Next, Dir::Prev, Dir::Left, Dir::Right}) {
-            if (const int k = SquareIndex(t, t.Neighbour(sq, d))) ApplyToNeighbourSquare(s, k, ringStep);
+            if (const int k = SquareIndex(t, t.Neighbour(sq, d)))
+                ApplyToNeighbourSquare(edit, tools, sq, k, ringStep);
         }
         // Each diagonal square contributes only the corner the picked square does not touch.
         struct Diagonal {
@@ -80,10 +82,9 @@ void RaiseLowerTool(EditorState& s) {
                                       {Dir::PrevRight, CornerRightOf}};
         for (const Diagonal& dgl : diagonals) {
             if (const int k = SquareIndex(t, t.Neighbour(sq, dgl.dir)))
-                ApplyToPoint(s, dgl.farCorner(t, k), ringStep, SquareMean(t, k));
+                ApplyToPoint(edit, tools, dgl.farCorner(t, k), ringStep, SquareMean(t, k));
         }
     }
-    UpdateTerrainMesh(s);
 }
 
 }  // namespace vh

@@ -5,12 +5,12 @@
 
 namespace vh {
 
-std::optional<float> NeighbourhoodAverage(const EditorState& s, int i) {
-    if (s.Tools.SmoothType != 0 && s.Tools.SmoothType != 1) return std::nullopt;
-    const bool radial = s.Tools.SmoothType == 0;
-    const int w = s.Terrain.PointsPerRow;
-    const int n = s.Terrain.PointCount;
-    const auto& pts = s.Terrain.Points;
+std::optional<float> NeighbourhoodAverage(const Terrain& t, const ToolSettings& tools, int i) {
+    if (tools.SmoothType != 0 && tools.SmoothType != 1) return std::nullopt;
+    const bool radial = tools.SmoothType == 0;
+    const int w = t.PointsPerRow;
+    const int n = t.PointCount;
+    const auto& pts = t.Points;
     float sum = pts[i].Height;
     int count = 1;
     auto add = [&](int k) {
@@ -37,79 +37,80 @@ std::optional<float> NeighbourhoodAverage(const EditorState& s, int i) {
     return sum / static_cast<float>(count);
 }
 
-void SmoothPointByStep(EditorState& s, int point) {
-    if (point <= 0 || PointProtected(s, point)) return;
-    const std::optional<float> average = NeighbourhoodAverage(s, point);
+void SmoothPointByStep(HeightEdit& edit, const ToolSettings& tools, int point) {
+    if (point <= 0 || edit.Protected(point)) return;
+    const std::optional<float> average = NeighbourhoodAverage(edit.Target(), tools, point);
     if (!average) return;
     const float a = *average;
-    float& h = s.Terrain.Points[point].Height;
-    const float t = s.Tools.SmoothToolThreshold;
-    float g = static_cast<float>(s.Tools.Grid);
+    float h = edit.Height(point);
+    const float t = tools.SmoothToolThreshold;
+    float g = static_cast<float>(tools.Grid);
     if (a != 0.0f) {
         const float ratio = h / a;
-        if (ratio > 2.0f || ratio < 0.5f) g = 2.0f * static_cast<float>(s.Tools.Grid);
+        if (ratio > 2.0f || ratio < 0.5f) g = 2.0f * static_cast<float>(tools.Grid);
     }
     if (h + t - g > a) h = h - g;
     if (h - t + g < a) h = h + g;
+    edit.Set(point, h);
 }
 
-void SmoothPointJump(EditorState& s, int point) {
-    if (point <= 0 || PointProtected(s, point)) return;
-    const std::optional<float> average = NeighbourhoodAverage(s, point);
+void SmoothPointJump(HeightEdit& edit, const ToolSettings& tools, int point) {
+    if (point <= 0 || edit.Protected(point)) return;
+    const std::optional<float> average = NeighbourhoodAverage(edit.Target(), tools, point);
     if (!average) return;
     const float a = *average;
-    float& h = s.Terrain.Points[point].Height;
-    const float t = s.Tools.SmoothToolThreshold;
+    const float h = edit.Height(point);
+    const float t = tools.SmoothToolThreshold;
     if (h - t <= a && a <= h + t) return;
-    h = SnapToGrid(a, s.Tools.Grid);
+    edit.Set(point, SnapToGrid(a, tools.Grid));
 }
 
-void SmoothPoint(EditorState& s, int point) {
-    if (s.Tools.SmoothStyle == 0)
-        SmoothPointByStep(s, point);
-    else if (!s.Stroke.SmoothJumpDone)
-        SmoothPointJump(s, point);
+void SmoothPoint(HeightEdit& edit, const ToolSettings& tools, const StrokeState& stroke, int point) {
+    if (tools.SmoothStyle == 0)
+        SmoothPointByStep(edit, tools, point);
+    else if (!stroke.SmoothJumpDone)
+        SmoothPointJump(edit, tools, point);
 }
 
 void SmoothTool(EditorState& s) {
     if (!s.Stroke.ToolActive) return;
     const int sq = PickedIndex(s);
     if (sq == 0) return;
+    HeightEdit edit = EditHeights(s);
+    auto smooth = [&](int point) { SmoothPoint(edit, s.Tools, s.Stroke, point); };
     if (s.Tools.SmoothRadius == 1 || s.Tools.SmoothRadius == 2) {
-        SmoothPoint(s, CornerLeftOf(s.Terrain, sq));
-        SmoothPoint(s, CornerRightOf(s.Terrain, sq));
-        SmoothPoint(s, CornerNextLeftOf(s.Terrain, sq));
-        SmoothPoint(s, CornerNextRightOf(s.Terrain, sq));
+        smooth(CornerLeftOf(s.Terrain, sq));
+        smooth(CornerRightOf(s.Terrain, sq));
+        smooth(CornerNextLeftOf(s.Terrain, sq));
+        smooth(CornerNextRightOf(s.Terrain, sq));
     }
     if (s.Tools.SmoothRadius == 2) {
         const Terrain& t = s.Terrain;
         if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Next))) {
-            SmoothPoint(s, CornerNextLeftOf(s.Terrain, k));
-            SmoothPoint(s, CornerNextRightOf(s.Terrain, k));
+            smooth(CornerNextLeftOf(s.Terrain, k));
+            smooth(CornerNextRightOf(s.Terrain, k));
         }
         if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Prev))) {
-            SmoothPoint(s, CornerLeftOf(s.Terrain, k));
-            SmoothPoint(s, CornerRightOf(s.Terrain, k));
+            smooth(CornerLeftOf(s.Terrain, k));
+            smooth(CornerRightOf(s.Terrain, k));
         }
         if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Left))) {
-            SmoothPoint(s, CornerNextLeftOf(s.Terrain, k));
-            SmoothPoint(s, CornerLeftOf(s.Terrain, k));
+            smooth(CornerNextLeftOf(s.Terrain, k));
+            smooth(CornerLeftOf(s.Terrain, k));
         }
         if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Right))) {
-            SmoothPoint(s, CornerNextRightOf(s.Terrain, k));
-            SmoothPoint(s, CornerRightOf(s.Terrain, k));
+            smooth(CornerNextRightOf(s.Terrain, k));
+            smooth(CornerRightOf(s.Terrain, k));
         }
         if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::NextLeft)))
-            SmoothPoint(s, CornerNextLeftOf(s.Terrain, k));
+            smooth(CornerNextLeftOf(s.Terrain, k));
         if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::NextRight)))
-            SmoothPoint(s, CornerNextRightOf(s.Terrain, k));
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::PrevLeft)))
-            SmoothPoint(s, CornerLeftOf(s.Terrain, k));
+            smooth(CornerNextRightOf(s.Terrain, k));
+        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::PrevLeft))) smooth(CornerLeftOf(s.Terrain, k));
         if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::PrevRight)))
-            SmoothPoint(s, CornerRightOf(s.Terrain, k));
+            smooth(CornerRightOf(s.Terrain, k));
         s.Stroke.SmoothJumpDone = true;
     }
-    UpdateTerrainMesh(s);
 }
 
 }  // namespace vh

@@ -12,17 +12,17 @@ namespace vh {
 void SmoothTool(EditorState& s);
 
 // The style's rule on one point; Jump only while SmoothJumpDone is false.
-void SmoothPoint(EditorState& s, int point);
+void SmoothPoint(HeightEdit& edit, const ToolSettings& tools, const StrokeState& stroke, int point);
 
 // Gradual Move: one step of Grid (twice Grid when far off in ratio) toward the average.
-void SmoothPointByStep(EditorState& s, int point);
+void SmoothPointByStep(HeightEdit& edit, const ToolSettings& tools, int point);
 
 // Jump: the snapped average, unless the point is within the threshold of it.
 // Also used by the smoothing pass and the mountain/valley rim.
-void SmoothPointJump(EditorState& s, int point);
+void SmoothPointJump(HeightEdit& edit, const ToolSettings& tools, int point);
 
 // Average of the point and its neighbours of SmoothType (0 radial, 1 linear)
 // with the heights as they are now; nullopt for any other type.
-std::optional<float> NeighbourhoodAverage(const EditorState& s, int point);
+std::optional<float> NeighbourhoodAverage(const Terrain& t, const ToolSettings& tools, int point);
 
 }  // namespace vh

@@ -1,4 +1,5 @@
-// Small helpers every tool shares: the locked rule, corners and means.
+// Small helpers every tool shares: corners and means. The locked rule is
+// the height funnel's (HeightEdit::Protected).
 #pragma once
 
 #include "core/editor_state.h"
@@ -8,12 +9,6 @@ namespace vh {
 // The square number when t has that square, else 0.
 inline int SquareIndex(const Terrain& t, int square) {
     return t.IsSquare(square) ? square : 0;
-}
-
-// True when the point may not be changed: locked while locked points are not
-// being ignored.
-inline bool PointProtected(const EditorState& s, int point) {
-    return s.Terrain.Points[point].Locked && !s.Tools.IgnoreLocked;
 }
 
 inline int CornerLeftOf(const Terrain& t, int sq) {

@@ -41,20 +41,17 @@ void TouchUpTool(EditorState& s, const InputState& in) {
     const int32_t step = RoundToInt32(SnapToGrid(static_cast<float>(scaled), s.Tools.Grid));
     s.Stroke.LastMouseY = static_cast<float>(y);
     if (step == 0) return;
-    if (const int p = TouchUpPoint(s))
-        s.Terrain.Points[p].Height = s.Terrain.Points[p].Height + static_cast<float>(step);
-    UpdateTerrainMesh(s);
+    // The one tool that moves a locked point.
+    HeightEdit edit = EditHeights(s);
+    if (const int p = TouchUpPoint(s)) edit.SetEvenIfLocked(p, edit.Height(p) + static_cast<float>(step));
 }
 
 void TouchUpKeyStep(EditorState& s) {
-    if (PickedIndex(s) == 0) {
-        UpdateTerrainMesh(s);
-        return;
-    }
+    if (PickedIndex(s) == 0) return;
     if (s.Stroke.TouchUpKeyTime == 0.0f) PushUndo(s);
     const int change = s.Stroke.TouchUpDirection * s.Tools.Grid;
-    if (const int p = TouchUpPoint(s)) s.Terrain.Points[p].Height = s.Terrain.Points[p].Height + change;
-    UpdateTerrainMesh(s);
+    HeightEdit edit = EditHeights(s);
+    if (const int p = TouchUpPoint(s)) edit.SetEvenIfLocked(p, edit.Height(p) + static_cast<float>(change));
 }
 
 void TouchUpToggleLock(EditorState& s) {

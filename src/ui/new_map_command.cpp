@@ -12,11 +12,8 @@ void RunNewMap(EditorState& s, const NewMapValues& v, Progress& progress) {
     ResetEditor(s);
     s.NewMap = NewMapSettingsFor(s.NewMap, v, s.Tools.Grid);
     Terrain terrain = GenerateTerrain(s.NewMap, v, s.Tools.Grid, s.Rnd, progress);
-    s.Terrain = std::move(terrain);
-    s.History.Resize(s.Terrain.PointCount);
-
     progress.Status("Building Mesh...");
-    if (s.OnTerrainReplaced) s.OnTerrainReplaced();
+    ReplaceTerrain(s, std::move(terrain));
 
     // The dialog shows a stored -1 as 0 again.
     if (s.NewMap.SmoothThreshold == 0) s.NewMap.SmoothThreshold = -1;

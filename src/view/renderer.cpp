@@ -8,6 +8,7 @@
 #include <QOpenGLVertexArrayObject>
 #include <QOpenGLWidget>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -126,7 +127,8 @@ struct Renderer::Impl {
     TextSprites texts;
 
     const TerrainMesh* mesh = nullptr;
-    bool geometryDirty = false, verticesDirty = false, walkDirty = true;
+    bool geometryDirty = false, walkDirty = true;
+    VertexRange dirtyVertices;  // uploaded at the next frame
     int triangleCount = 0, pointCount = 0;
 
     QImage groundImage = PlaceholderImage();
@@ -162,9 +164,25 @@ void Renderer::SetMesh(const TerrainMesh* mesh) {
     d_->walkDirty = true;
 }
 
-void Renderer::VerticesChanged() {
-    d_->verticesDirty = true;
+void Renderer::VerticesChanged(VertexRange changed) {
+    if (changed.Empty()) return;
     d_->walkDirty = true;
+    VertexRange& dirty = d_->dirtyVertices;
+    if (dirty.Empty()) {
+        dirty = changed;
+    } else {
+        dirty.First = std::min(dirty.First, changed.First);
+        dirty.Last = std::max(dirty.Last, changed.Last);
+    }
+}
+
+std::vector<float> Renderer::UploadedVertices() {
+    Impl& d = *d_;
+    if (!d.ready || !d.vertexBuffer.isCreated() || !d.vertexBuffer.bind()) return {};
+    std::vector<float> out(static_cast<size_t>(d.vertexBuffer.size()) / sizeof(float));
+    if (!out.empty()) d.vertexBuffer.read(0, out.data(), static_cast<int>(out.size() * sizeof(float)));
+    d.vertexBuffer.release();
+    return out;
 }
 
 void Renderer::SetGroundImage(const QImage& image) {
@@ -296,7 +314,7 @@ TerrainProgram& Renderer::Impl::Program(RenderMode mode, bool walk) {
 void Renderer::Impl::UploadGeometry() {
     if (geometryDirty) {
         geometryDirty = false;
-        verticesDirty = true;
+        dirtyVertices = {0, mesh ? mesh->VertexCount() - 1 : -1};
         triangleCount = pointCount = 0;
         if (mesh && !mesh->Empty()) {
             auto upload = [](QOpenGLBuffer& b, const std::vector<uint32_t>& v) {
@@ -312,13 +330,23 @@ void Renderer::Impl::UploadGeometry() {
             vertexBuffer.release();
         }
     }
-    if (verticesDirty) {
-        verticesDirty = false;
+    if (!dirtyVertices.Empty()) {
+        VertexRange range = dirtyVertices;
+        dirtyVertices = {};
         if (mesh && !mesh->Empty()) {
+            constexpr int kStride = kVertexFloats * sizeof(float);
             vertexBuffer.bind();
-            const int bytes = static_cast<int>(mesh->Vertices.size() * sizeof(float));
-            if (vertexBuffer.size() != bytes) vertexBuffer.allocate(bytes);
-            vertexBuffer.write(0, mesh->Vertices.data(), bytes);
+            const int bytes = mesh->VertexCount() * kStride;
+            if (vertexBuffer.size() != bytes) {
+                vertexBuffer.allocate(bytes);
+                range = {0, mesh->VertexCount() - 1};
+            }
+            range.First = std::max(range.First, 0);
+            range.Last = std::min(range.Last, mesh->VertexCount() - 1);
+            // Only the changed vertices go to the GPU (glBufferSubData).
+            if (!range.Empty())
+                vertexBuffer.write(range.First * kStride, mesh->Vertices.data() + range.First * kVertexFloats,
+                                   (range.Last - range.First + 1) * kStride);
             vertexBuffer.release();
         }
     }

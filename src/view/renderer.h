@@ -9,6 +9,7 @@
 #include <QImage>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "core/editor_state.h"
 #include "core/view_options.h"
@@ -43,7 +44,13 @@ public:
     // The mesh to draw (owned by the caller, kept alive while set); nullptr
     // draws no terrain. Geometry and vertices upload at the next frame.
     void SetMesh(const TerrainMesh* mesh);
-    void VerticesChanged();  // also the walkability overlay's data
+    // The mesh's vertices in `changed` have new data: only they are uploaded
+    // at the next frame (with whatever else changed before it); the
+    // walkability overlay's data follows.
+    void VerticesChanged(VertexRange changed);
+    // The vertex data the GL buffer holds now (the context must be current):
+    // what the frames draw, for checking the uploads.
+    std::vector<float> UploadedVertices();
     void SetGroundImage(const QImage& image);
     void SetSkyImages(const std::array<QImage, kSkyFaces>& images);
 

@@ -16,15 +16,20 @@ bool ValidSquare(const Terrain& t, int k) {
     return true;
 }
 
-// Normals from the heights of the grid neighbours (central differences), so
-// the lighting is smooth across squares.
-void FillNormals(TerrainMesh& m, const Terrain& t) {
-    const int n = std::min(m.VertexCount(), static_cast<int>(t.Points.size()) - 1);
+// The vertices the mesh and the terrain both have.
+int SharedVertices(const TerrainMesh& m, const Terrain& t) {
+    return std::min(m.VertexCount(), static_cast<int>(t.Points.size()) - 1);
+}
+
+// Normals of vertices from..to from the heights of their grid neighbours
+// (central differences), so the lighting is smooth across squares.
+void FillNormals(TerrainMesh& m, const Terrain& t, int from, int to) {
+    const int n = SharedVertices(m, t);
     const int row = t.PointsPerRow;
     auto height = [&](int v) { return t.Points[v + 1].Height; };
     auto coordX = [&](int v) { return t.Points[v + 1].X; };
     auto coordZ = [&](int v) { return t.Points[v + 1].Z; };
-    for (int v = 0; v < n; ++v) {
+    for (int v = std::max(from, 0); v <= to && v < n; ++v) {
         float* out = &m.Vertices[v * kVertexFloats + 3];
         if (row < 2) {
             out[0] = 0, out[1] = 1, out[2] = 0;
@@ -84,14 +89,24 @@ TerrainMesh BuildTerrainMeshes(const Terrain& t) {
     return m;
 }
 
-void UpdateTerrainMesh(TerrainMesh& m, const Terrain& t) {
-    const int n = std::min(m.VertexCount(), static_cast<int>(t.Points.size()) - 1);
-    for (int v = 0; v < n; ++v) {
+VertexRange UpdateTerrainMesh(TerrainMesh& m, const Terrain& t, PointRange changed) {
+    const int n = SharedVertices(m, t);
+    if (changed.Empty() || n < 1) return {};
+    const int first = std::max(changed.First - 1, 0), last = std::min(changed.Last - 1, n - 1);
+    if (first > last) return {};
+    for (int v = first; v <= last; ++v) {
         const TerrainPoint& p = t.Points[v + 1];
         float* out = &m.Vertices[v * kVertexFloats];
         out[0] = p.X, out[1] = p.Height, out[2] = p.Z;
     }
-    FillNormals(m, t);
+    const int row = std::max(t.PointsPerRow, 1);
+    const VertexRange touched{std::max(first - row, 0), std::min(last + row, n - 1)};
+    FillNormals(m, t, touched.First, touched.Last);
+    return touched;
+}
+
+VertexRange UpdateTerrainMesh(TerrainMesh& m, const Terrain& t) {
+    return UpdateTerrainMesh(m, t, PointRange{1, SharedVertices(m, t)});
 }
 
 }  // namespace vh::view

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/terrain.h"
+#include "core/terrain_edit.h"
 
 namespace vh::view {
 
@@ -23,11 +24,25 @@ struct TerrainMesh {
     bool Empty() const { return Triangles.empty(); }
 };
 
+// Vertices First..Last (from 0, both included); empty when Last < First.
+struct VertexRange {
+    int First = 0;
+    int Last = -1;
+    bool Empty() const { return Last < First; }
+};
+
 // Build the whole mesh for the grid of t (a new or opened terrain).
 TerrainMesh BuildTerrainMeshes(const Terrain& t);
 
-// Move every vertex (and its normal) to the current point heights; the index
-// lists stay as they are.
-void UpdateTerrainMesh(TerrainMesh& mesh, const Terrain& t);
+// Move the vertices of the changed points to their heights and recompute
+// every normal that depends on them: a vertex's normal follows the heights
+// of its neighbours in the row and in the rows above and below, so the
+// normals of the points up to one row before and after the range change
+// too. The index lists stay as they are. Returns the vertices whose data
+// changed, positions and normals together.
+VertexRange UpdateTerrainMesh(TerrainMesh& mesh, const Terrain& t, PointRange changed);
+
+// Every vertex and normal.
+VertexRange UpdateTerrainMesh(TerrainMesh& mesh, const Terrain& t);
 
 }  // namespace vh::view

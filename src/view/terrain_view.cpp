@@ -19,15 +19,11 @@ TerrainView::TerrainView(vh::EditorState& state, QWidget* parent)
     fmt.setDepthBufferSize(24);
     setFormat(fmt);
     input_ = new vh::view::InputReader(this);
-    state_.OnTerrainMeshUpdate = [this] { TerrainMeshChanged(); };
-    state_.OnTerrainReplaced = [this] { TerrainReplaced(); };
-    state_.OnReset = [this] { ResetView(); };
+    state_.Observers.Add(this);
 }
 
 TerrainView::~TerrainView() {
-    state_.OnTerrainMeshUpdate = nullptr;
-    state_.OnTerrainReplaced = nullptr;
-    state_.OnReset = nullptr;
+    state_.Observers.Remove(this);
     if (glReady_) {
         makeCurrent();
         CleanupGL();
@@ -94,17 +90,24 @@ void TerrainView::TerrainReplaced() {
     update();
 }
 
-void TerrainView::TerrainMeshChanged() {
+void TerrainView::HeightsChanged(vh::PointRange changed) {
     if (mesh_.VertexCount() != state_.Terrain.PointCount) {
         TerrainReplaced();
         return;
     }
-    vh::view::UpdateTerrainMesh(mesh_, state_.Terrain);
-    renderer_->VerticesChanged();
+    renderer_->VerticesChanged(vh::view::UpdateTerrainMesh(mesh_, state_.Terrain, changed));
     update();
 }
 
-void TerrainView::ResetView() {
+std::vector<float> TerrainView::UploadedVertices() {
+    if (!glReady_) return {};
+    makeCurrent();
+    std::vector<float> out = renderer_->UploadedVertices();
+    doneCurrent();
+    return out;
+}
+
+void TerrainView::TerrainReset() {
     mesh_ = {};
     renderer_->SetMesh(nullptr);
     update();

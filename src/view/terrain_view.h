@@ -12,6 +12,7 @@
 
 #include "core/editor_state.h"
 #include "core/input_state.h"
+#include "core/terrain_edit.h"
 #include "core/view_options.h"
 #include "view/terrain_mesh.h"
 
@@ -20,11 +21,10 @@ class InputReader;
 class Renderer;
 }  // namespace vh::view
 
-class TerrainView : public QOpenGLWidget {
+class TerrainView : public QOpenGLWidget, public vh::TerrainObserver {
     Q_OBJECT
 public:
-    // Sets the state's OnTerrainMeshUpdate, OnTerrainReplaced and OnReset
-    // hooks to this view's TerrainMeshChanged, TerrainReplaced and ResetView.
+    // Watches the state's terrain (one of its observers) while it lives.
     TerrainView(vh::EditorState& state, QWidget* parent = nullptr);
     ~TerrainView() override;
 
@@ -51,11 +51,12 @@ public:
 
     // A new or opened terrain: build the meshes, load "Ground" and the sky,
     // lift the camera out of the ground.
-    void TerrainReplaced();
-    // Heights changed: move the mesh vertices at the next frame.
-    void TerrainMeshChanged();
+    void TerrainReplaced() override;
+    // Heights changed: the vertices of the changed points and the normals
+    // around them move, and only those go to the GPU at the next frame.
+    void HeightsChanged(vh::PointRange changed) override;
     // Drop the terrain's drawing objects (editor reset).
-    void ResetView();
+    void TerrainReset() override;
     // Reload the six sky images / the ground image from the settings.
     void LoadSkyBox();
     void LoadGroundTexture();
@@ -68,6 +69,8 @@ public:
     double FramesPerSecond() const { return fps_; }
     // The drawing data of the current terrain (empty before one exists).
     const vh::view::TerrainMesh& Mesh() const { return mesh_; }
+    // The vertex data the GPU holds for it (after the last frame's uploads).
+    std::vector<float> UploadedVertices();
     // Whether the last image loads fell back to the placeholder.
     bool GroundIsPlaceholder() const { return groundPlaceholder_; }
     int SkyPlaceholderCount() const { return skyPlaceholders_; }

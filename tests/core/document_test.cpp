@@ -214,14 +214,10 @@ TEST(DocumentRead, SuccessfulOpenResetsReplacesTellsViewAndStartsLoop) {
     s.LogPath = dir.File("log.txt");
     s.History.UndoLevels = 2;
     s.Recent[1] = "/x.vhm";
-    int resets = 0;
-    float pointsSeenByView = 0;
-    s.OnReset = [&] { ++resets; };
-    s.OnTerrainReplaced = [&] { pointsSeenByView = s.Terrain.PointCount; };
+    vhtest::RecordingObserver seen(s);
     ScriptedPrompts prompts;
     ASSERT_TRUE(vh::ReadDocument(s, path, "open me.vhm", prompts));
-    EXPECT_EQ(resets, 1);
-    EXPECT_EQ(pointsSeenByView, 289.0f);
+    EXPECT_EQ(seen.events, (std::vector<std::string>{"reset 9", "replaced 289"}));
     EXPECT_EQ(s.Doc.DocPath, path);
     EXPECT_EQ(s.Doc.DocTitle, "open me.vhm");
     EXPECT_EQ(s.Doc.Caption, "open me.vhm - Varnholm");

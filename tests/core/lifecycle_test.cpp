@@ -8,12 +8,11 @@
 
 using namespace vh;
 
-TEST(Reset, BringsControlsIntoTheEditingStateLogsAndCallsTheHook) {
+TEST(Reset, BringsControlsIntoTheEditingStateLogsAndTellsTheObservers) {
     vhtest::TempDir dir;
     EditorState s;
     s.LogPath = dir.File("debugVH.txt");
-    bool dropped = false;
-    s.OnReset = [&] { dropped = true; };
+    vhtest::RecordingObserver seen(s);
     s.View.Highlight = false;
     s.CurrentTool = Tool::Flatten;
     s.Tools.RadiusChoice = 3;
@@ -40,7 +39,7 @@ TEST(Reset, BringsControlsIntoTheEditingStateLogsAndCallsTheHook) {
     EXPECT_TRUE(s.Doc.LastExportPath.empty());
     EXPECT_EQ(s.Pose.CameraPos.y, 200);
     EXPECT_EQ(s.Pose.CameraTarget.z, 50);
-    EXPECT_TRUE(dropped);
+    EXPECT_EQ(seen.events, std::vector<std::string>{"reset 0"});
     LogLine(s, "VHM SAVE : Saving File /a.vhm");
     EXPECT_EQ(vhtest::ReadFileBytes(s.LogPath), "VH RESET : VH Reset\nVHM SAVE : Saving File /a.vhm\n");
 }

@@ -29,7 +29,7 @@ TEST(Passes, ScalingSnapsEachProductToTheGridAndSkipsFactorsOneAndZero) {
         vh::ScalingPass(t.s);
         EXPECT_EQ(t.H(1), row.after) << row.factor << " x " << row.before;
         EXPECT_EQ(t.s.History.UndoLevels, row.undo);
-        EXPECT_EQ(t.rebuilds, row.undo);
+        EXPECT_EQ(t.Reports(), row.undo);
     }
 }
 

@@ -9,15 +9,16 @@
 
 namespace vhtools {
 
-// A built terrain of x by y points, heights 0, with the mesh hook counting rebuilds.
+// A built terrain of x by y points, heights 0, with an observer recording
+// the changes the tools report.
 struct ToolTerrain {
     vh::EditorState s;
-    int rebuilds = 0;
+    vhtest::RecordingObserver seen{s};
 
-    explicit ToolTerrain(int x = 5, int y = 5, int size = 256) {
-        vhtest::MakeTerrain(s, x, y, size);
-        s.OnTerrainMeshUpdate = [this] { ++rebuilds; };
-    }
+    explicit ToolTerrain(int x = 5, int y = 5, int size = 256) { vhtest::MakeTerrain(s, x, y, size); }
+
+    // How often the observers were told of changed heights.
+    int Reports() const { return static_cast<int>(seen.changes.size()); }
 
     // Point at column c, row r (1-based).
     int P(int c, int r) const { return (r - 1) * s.NewMap.X + c; }

@@ -21,7 +21,6 @@ FakeServices::FakeServices() {
     EnsureQtApp();
     vh::SetDefaults(state, "/nonexistent-program-folder");
     state.LogPath.clear();
-    state.OnTerrainMeshUpdate = [this] { ++meshUpdates; };
 }
 
 FakeServices::~FakeServices() {

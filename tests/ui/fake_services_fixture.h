@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/scripted_prompts.h"
+#include "support/terrain_fixture.h"
 #include "ui/help.h"
 #include "ui/main_window_services.h"
 
@@ -29,7 +30,7 @@ public:
 
 class FakeServices : public vh::ui::MainWindowServices {
 public:
-    // Default settings, logging off, no terrain, the mesh hook counted;
+    // Default settings, logging off, no terrain, its changes recorded;
     // makes the QApplication.
     FakeServices();
     ~FakeServices() override;
@@ -61,9 +62,10 @@ public:
     FakeShell shell;
     QWidget* window = nullptr;  // no main window unless a test sets one
 
+    RecordingObserver seen{state};  // what the terrain's observers were told
+
     int refreshCount = 0;
     int quitRequests = 0;
-    int meshUpdates = 0;  // calls of the state's mesh hook
     std::vector<bool> waitCursorCalls;
     std::vector<QPointer<QDialog>> openedDialogs;
 };

@@ -10,10 +10,11 @@
 
 namespace {
 
-// Status texts and what the view is told, in one sequence.
+// Status texts among what the view is told, in one sequence.
 struct Events : vh::Progress {
-    std::vector<std::string> seen;
+    explicit Events(std::vector<std::string>& into) : seen(into) {}
     void Status(const std::string& text) override { seen.push_back(text); }
+    std::vector<std::string>& seen;
 };
 
 TEST(NewMapCommand, ResetsGeneratesAndNamesTheUnsavedDocumentInOrder) {
@@ -25,9 +26,8 @@ TEST(NewMapCommand, ResetsGeneratesAndNamesTheUnsavedDocumentInOrder) {
     s.Doc.DocClean = true;
     s.LoopRunning = true;
     s.History.UndoLevels = 2;
-    Events events;
-    s.OnReset = [&] { events.seen.push_back("reset with " + std::to_string(s.Terrain.PointCount)); };
-    s.OnTerrainReplaced = [&] { events.seen.push_back("view of " + std::to_string(s.Terrain.PointCount)); };
+    vhtest::RecordingObserver view(s);
+    Events events(view.events);
 
     vh::NewMapValues v;
     v.X = 4;
@@ -35,10 +35,9 @@ TEST(NewMapCommand, ResetsGeneratesAndNamesTheUnsavedDocumentInOrder) {
     v.SmoothThreshold = 0;
     vh::ui::RunNewMap(s, v, events);
 
-    const std::vector<std::string> expected = {"reset with 9",        "Generating Points...",
-                                               "Building Squares...", "Sorting Squares...",
-                                               "Building Mesh...",    "view of 8"};
-    EXPECT_EQ(events.seen, expected);
+    const std::vector<std::string> expected = {"reset 9",           "Generating Points...", "Building Squares...",
+                                               "Sorting Squares...", "Building Mesh...",     "replaced 8"};
+    EXPECT_EQ(view.events, expected);
     EXPECT_EQ(vhtest::ReadFileBytes(s.LogPath), "VH RESET : VH Reset\nNEW MAP : New Map Started\n");
     EXPECT_EQ(s.NewMap.X, 4);
     EXPECT_EQ(s.NewMap.SmoothThreshold, -1.0f);  // a zero threshold is kept as -1

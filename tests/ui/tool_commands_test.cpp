@@ -83,7 +83,7 @@ TEST_F(ToolCommandsTest, EachPassIsOneUndoStepUnderTheWaitCursor) {
         ASSERT_TRUE(sv.Run(pass));
         EXPECT_NE(Heights(sv.state), before) << pass;
         EXPECT_EQ(sv.waitCursorCalls, (std::vector<bool>{true, false})) << pass;
-        EXPECT_EQ(sv.meshUpdates, 1) << pass;
+        EXPECT_EQ(sv.seen.changes.size(), 1u) << pass;
         EXPECT_EQ(sv.state.History.UndoLevels, 1) << pass;
         vh::Undo(sv.state);
         EXPECT_EQ(Heights(sv.state), before) << pass;

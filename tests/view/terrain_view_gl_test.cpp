@@ -90,7 +90,7 @@ TEST_F(TerrainViewGl, PointsModeDrawsVisiblePointsOnABlackScene) {
 TEST_F(TerrainViewGl, AnEmptyViewShowsTheHintInItsMiddleUntilATerrainIsThere) {
     auto hintInk = [](QRgb c) { return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 170; };
     const QRect middle(kW / 2 - 120, kH / 2 - 14, 240, 28);
-    view->ResetView();
+    view->TerrainReset();
     const QImage empty = Frame();
     EXPECT_GT(Count(empty, hintInk, middle), 40);
     EXPECT_EQ(Count(empty, hintInk, QRect(0, 0, kW, kH / 3)), 0);
@@ -132,7 +132,7 @@ TEST_F(TerrainViewGl, WalkabilityOverlayTintsSlopesAndMarksStepsAndFollowsHeight
         const int i = column(p);
         t.Points[p].Height = 300.0f * (i <= 2) + 250.0f * (i >= 9) + 19.0f * (i >= 13);
     }
-    vh::UpdateTerrainMesh(s);
+    s.Observers.HeightsChanged({1, t.PointCount});  // the heights above were written directly
     s.Pose.CameraPos = {0, 2200, -1800};
     s.Pose.CameraTarget = {0, 300, 0};
     // A window around the middle of the band between columns i and i + 1
@@ -162,7 +162,7 @@ TEST_F(TerrainViewGl, WalkabilityOverlayTintsSlopesAndMarksStepsAndFollowsHeight
     // Heights change: the steep band becomes a gentle one.
     for (int p = 1; p <= t.PointCount; ++p)
         if (column(p) <= 2) t.Points[p].Height -= 200;
-    vh::UpdateTerrainMesh(s);
+    s.Observers.HeightsChanged({1, t.PointCount});  // the heights above were written directly
     EXPECT_EQ(Count(Frame(), reddish, steep), 0);
 }
 
@@ -174,7 +174,7 @@ TEST_F(TerrainViewGl, SlopesReadDifferentlyFromFlatGround) {
         const int i = (p - 1) % 17;
         t.Points[p].Height = 120.0f * std::max(0, std::min(i - 3, 13 - i));
     }
-    vh::UpdateTerrainMesh(s);
+    s.Observers.HeightsChanged({1, t.PointCount});  // the heights above were written directly
     s.Pose.CameraPos = {0, 2600, -2000};
     s.Pose.CameraTarget = {0, 0, 0};
     const QImage f = Frame();
