@@ -192,3 +192,24 @@ TEST_F(TerrainViewGl, SlopesReadDifferentlyFromFlatGround) {
 }
 
 }  // namespace
+
+TEST_F(TerrainViewGl, UploadsOfTheChangedVerticesLeaveTheBufferAsAFullRebuild) {
+    Frame();
+    ASSERT_EQ(view->UploadedVertices(), vh::view::BuildTerrainMeshes(s.Terrain).Vertices);
+    // Two passes before one frame (their ranges join), then a pass on its own.
+    const struct { int first, last; } passes[][2] = {{{3, 20}, {150, 160}}, {{289, 289}, {1, 1}}};
+    for (const auto& frame : passes) {
+        for (const auto& pass : frame) {
+            vh::HeightEdit edit = vh::EditHeights(s);
+            for (int p = pass.first; p <= pass.last; ++p) edit.Add(p, static_cast<float>(16 * (p % 7)) + 16);
+        }
+        Frame();
+        EXPECT_EQ(view->UploadedVertices(), vh::view::BuildTerrainMeshes(s.Terrain).Vertices);
+    }
+    // A replaced terrain of another size is uploaded whole.
+    vh::Terrain small;
+    small.Resize(5, 5);
+    vh::ReplaceTerrain(s, small);
+    Frame();
+    EXPECT_EQ(view->UploadedVertices(), vh::view::BuildTerrainMeshes(s.Terrain).Vertices);
+}
