@@ -2,11 +2,8 @@
 
 #include "core/rules.h"
 #include "core/undo.h"
-#include "tools/flatten.h"
+#include "tools/brush_tool.h"
 #include "tools/mountain.h"
-#include "tools/noise.h"
-#include "tools/raise_lower.h"
-#include "tools/smooth.h"
 #include "tools/tool_common.h"
 #include "tools/touch_up.h"
 
@@ -54,28 +51,7 @@ void UpdateStroke(EditorState& s, const InputState& in, int hitSquare) {
 
 void RunCurrentTool(EditorState& s, const InputState& in) {
     if (s.Stroke.PickedSquare == 0) return;
-    switch (s.CurrentTool) {
-        case Tool::RaiseLower:
-            RaiseLowerTool(s);
-            break;
-        case Tool::Mountain:
-            MountVallTool(s);
-            break;
-        case Tool::Smooth:
-            SmoothTool(s);
-            break;
-        case Tool::Flatten:
-            FlattenTool(s);
-            break;
-        case Tool::Noise:
-            NoiseTool(s);
-            break;
-        case Tool::TouchUp:
-            TouchUpTool(s, in);
-            break;
-        case Tool::None:
-            break;
-    }
+    if (const BrushTool* tool = BrushToolOf(s.CurrentTool)) tool->Apply(s, in);
 }
 
 void RunEditPass(EditorState& s, const InputState& in, int hitSquare) {

@@ -1,6 +1,7 @@
 #include "tools/noise.h"
 
 #include "core/rules.h"
+#include "tools/ring_walk.h"
 #include "tools/tool_common.h"
 
 namespace vh {
@@ -13,43 +14,31 @@ void NoisePoint(HeightEdit& edit, const ToolSettings& tools, RandomSource& rnd, 
     edit.Add(point, SnapToGrid(delta, tools.Grid));
 }
 
+namespace {
+
+// Each point takes the next draw in this order.
+constexpr RingStep kSquare[] = {
+    {true, Dir::Next, {CornerNextRightOf, CornerNextLeftOf, CornerRightOf, CornerLeftOf}}};
+constexpr RingStep kRing[] = {{false, Dir::Next, {CornerNextRightOf, CornerNextLeftOf}},
+                              {false, Dir::Prev, {CornerRightOf, CornerLeftOf}},
+                              {false, Dir::Right, {CornerNextRightOf, CornerRightOf}},
+                              {false, Dir::Left, {CornerNextLeftOf, CornerLeftOf}},
+                              {false, Dir::NextRight, {CornerNextRightOf}},
+                              {false, Dir::NextLeft, {CornerNextLeftOf}},
+                              {false, Dir::PrevRight, {CornerRightOf}},
+                              {false, Dir::PrevLeft, {CornerLeftOf}}};
+
+}  // namespace
+
 void NoiseTool(EditorState& s) {
     if (!s.Stroke.ToolActive || s.Stroke.NoiseApplied) return;
     const int sq = PickedIndex(s);
     if (sq == 0) return;
     HeightEdit edit = EditHeights(s);
     auto noise = [&](int point) { NoisePoint(edit, s.Tools, s.Rnd, point); };
-    if (s.Tools.NoiseRadius == 1 || s.Tools.NoiseRadius == 2) {
-        noise(CornerNextRightOf(s.Terrain, sq));
-        noise(CornerNextLeftOf(s.Terrain, sq));
-        noise(CornerRightOf(s.Terrain, sq));
-        noise(CornerLeftOf(s.Terrain, sq));
-    }
-    if (s.Tools.NoiseRadius == 2) {
-        const Terrain& t = s.Terrain;
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Next))) {
-            noise(CornerNextRightOf(s.Terrain, k));
-            noise(CornerNextLeftOf(s.Terrain, k));
-        }
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Prev))) {
-            noise(CornerRightOf(s.Terrain, k));
-            noise(CornerLeftOf(s.Terrain, k));
-        }
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Right))) {
-            noise(CornerNextRightOf(s.Terrain, k));
-            noise(CornerRightOf(s.Terrain, k));
-        }
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Left))) {
-            noise(CornerNextLeftOf(s.Terrain, k));
-            noise(CornerLeftOf(s.Terrain, k));
-        }
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::NextRight)))
-            noise(CornerNextRightOf(s.Terrain, k));
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::NextLeft)))
-            noise(CornerNextLeftOf(s.Terrain, k));
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::PrevRight))) noise(CornerRightOf(s.Terrain, k));
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::PrevLeft))) noise(CornerLeftOf(s.Terrain, k));
-    }
+    const int radius = s.Tools.NoiseRadius;
+    if (radius == 1 || radius == 2) WalkRing(s.Terrain, sq, kSquare, noise);
+    if (radius == 2) WalkRing(s.Terrain, sq, kRing, noise);
     edit.Commit();
     s.Stroke.NoiseApplied = true;
 }

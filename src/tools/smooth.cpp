@@ -1,6 +1,7 @@
 #include "tools/smooth.h"
 
 #include "core/rules.h"
+#include "tools/ring_walk.h"
 #include "tools/tool_common.h"
 
 namespace vh {
@@ -72,43 +73,31 @@ void SmoothPoint(HeightEdit& edit, const ToolSettings& tools, const StrokeState&
         SmoothPointJump(edit, tools, point);
 }
 
+namespace {
+
+constexpr RingStep kSquare[] = {
+    {true, Dir::Next, {CornerLeftOf, CornerRightOf, CornerNextLeftOf, CornerNextRightOf}}};
+constexpr RingStep kRing[] = {{false, Dir::Next, {CornerNextLeftOf, CornerNextRightOf}},
+                              {false, Dir::Prev, {CornerLeftOf, CornerRightOf}},
+                              {false, Dir::Left, {CornerNextLeftOf, CornerLeftOf}},
+                              {false, Dir::Right, {CornerNextRightOf, CornerRightOf}},
+                              {false, Dir::NextLeft, {CornerNextLeftOf}},
+                              {false, Dir::NextRight, {CornerNextRightOf}},
+                              {false, Dir::PrevLeft, {CornerLeftOf}},
+                              {false, Dir::PrevRight, {CornerRightOf}}};
+
+}  // namespace
+
 void SmoothTool(EditorState& s) {
     if (!s.Stroke.ToolActive) return;
     const int sq = PickedIndex(s);
     if (sq == 0) return;
     HeightEdit edit = EditHeights(s);
     auto smooth = [&](int point) { SmoothPoint(edit, s.Tools, s.Stroke, point); };
-    if (s.Tools.SmoothRadius == 1 || s.Tools.SmoothRadius == 2) {
-        smooth(CornerLeftOf(s.Terrain, sq));
-        smooth(CornerRightOf(s.Terrain, sq));
-        smooth(CornerNextLeftOf(s.Terrain, sq));
-        smooth(CornerNextRightOf(s.Terrain, sq));
-    }
-    if (s.Tools.SmoothRadius == 2) {
-        const Terrain& t = s.Terrain;
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Next))) {
-            smooth(CornerNextLeftOf(s.Terrain, k));
-            smooth(CornerNextRightOf(s.Terrain, k));
-        }
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Prev))) {
-            smooth(CornerLeftOf(s.Terrain, k));
-            smooth(CornerRightOf(s.Terrain, k));
-        }
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Left))) {
-            smooth(CornerNextLeftOf(s.Terrain, k));
-            smooth(CornerLeftOf(s.Terrain, k));
-        }
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::Right))) {
-            smooth(CornerNextRightOf(s.Terrain, k));
-            smooth(CornerRightOf(s.Terrain, k));
-        }
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::NextLeft)))
-            smooth(CornerNextLeftOf(s.Terrain, k));
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::NextRight)))
-            smooth(CornerNextRightOf(s.Terrain, k));
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::PrevLeft))) smooth(CornerLeftOf(s.Terrain, k));
-        if (const int k = SquareIndex(t, t.Neighbour(sq, Dir::PrevRight)))
-            smooth(CornerRightOf(s.Terrain, k));
+    const int radius = s.Tools.SmoothRadius;
+    if (radius == 1 || radius == 2) WalkRing(s.Terrain, sq, kSquare, smooth);
+    if (radius == 2) {
+        WalkRing(s.Terrain, sq, kRing, smooth);
         s.Stroke.SmoothJumpDone = true;
     }
 }

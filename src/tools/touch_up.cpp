@@ -12,21 +12,24 @@ constexpr float kRepeatDelayMs = 250.0f;
 
 }  // namespace
 
-int TouchUpPoint(const EditorState& s) {
-    const int sq = PickedIndex(s);
-    if (sq == 0) return 0;
-    switch (s.Stroke.TouchUpCorner) {
+int TouchUpCornerOf(const Terrain& t, int square, int corner) {
+    if (!t.IsSquare(square)) return 0;
+    switch (corner) {
         case 1:
-            return CornerLeftOf(s.Terrain, sq);
+            return CornerLeftOf(t, square);
         case 2:
-            return CornerNextLeftOf(s.Terrain, sq);
+            return CornerNextLeftOf(t, square);
         case 3:
-            return CornerNextRightOf(s.Terrain, sq);
+            return CornerNextRightOf(t, square);
         case 4:
-            return CornerRightOf(s.Terrain, sq);
+            return CornerRightOf(t, square);
         default:
             return 0;
     }
+}
+
+int TouchUpPoint(const EditorState& s) {
+    return TouchUpCornerOf(s.Terrain, s.Stroke.PickedSquare, s.Stroke.TouchUpCorner);
 }
 
 void TouchUpTool(EditorState& s, const InputState& in) {

@@ -8,9 +8,12 @@
 
 namespace vh {
 
-// Point index of TouchUpCorner (1 CornerLeft, 2 CornerNextLeft, 3
-// CornerNextRight, 4 CornerRight) of the picked square; 0 when nothing is
-// picked or the corner number is out of range.
+// Point index of corner 1..4 (1 CornerLeft, 2 CornerNextLeft, 3
+// CornerNextRight, 4 CornerRight) of a square; 0 when t has no such square
+// or the corner number is out of range.
+int TouchUpCornerOf(const Terrain& t, int square, int corner);
+
+// TouchUpCornerOf the picked square and TouchUpCorner.
 int TouchUpPoint(const EditorState& s);
 
 // The drag pass; a held Page key stops the drag.

@@ -5,6 +5,7 @@
 
 #include "core/rules.h"
 #include "core/view_options.h"
+#include "tools/brush_tool.h"
 
 namespace vh::view {
 
@@ -73,62 +74,6 @@ void DrawPointMarker(OverlayScene& o, const EditorState& s, int point, Rgb c, bo
     o.Texts.push_back({m, PointInfoText(s.Terrain.Points[point]), c});
 }
 
-EffectedSquares EffectedSquaresOf(const EditorState& s, int square) {
-    EffectedSquares e;
-    const Terrain& t = s.Terrain;
-    if (!ValidSquare(t, square)) return e;
-    auto next = [&](std::initializer_list<Dir> dirs) {
-        std::vector<int> squares;
-        for (Dir d : dirs) squares.push_back(t.Neighbour(square, d));
-        return squares;
-    };
-    const std::vector<int> all = next({Dir::Next, Dir::Prev, Dir::Left, Dir::Right, Dir::NextLeft,
-                                       Dir::NextRight, Dir::PrevLeft, Dir::PrevRight});
-    switch (s.CurrentTool) {
-        case Tool::RaiseLower:
-            if (s.Tools.RaiseLowerRadius == 2) {
-                e.Outlined =
-                    next({Dir::Next, Dir::Prev, Dir::Left, Dir::Right, Dir::NextLeft, Dir::PrevRight});
-                e.DiagonalsOnly = next({Dir::NextRight, Dir::PrevLeft});
-            }
-            break;
-        case Tool::Smooth:
-            if (s.Tools.SmoothRadius == 2) e.Outlined = all;
-            break;
-        case Tool::Noise:
-            if (s.Tools.NoiseRadius == 2) e.Outlined = all;
-            break;
-        case Tool::Flatten:
-            if (s.Tools.FlattenRadius == 2) e.Outlined = all;
-            if (s.Tools.FlattenRadius == 3) e.Outlined = next({Dir::Next, Dir::Prev});
-            if (s.Tools.FlattenRadius == 4) e.Outlined = next({Dir::Left, Dir::Right});
-            break;
-        default:
-            break;
-    }
-    // A missing neighbour (border) draws nothing.
-    std::erase(e.Outlined, 0);
-    std::erase(e.DiagonalsOnly, 0);
-    return e;
-}
-
-int TouchUpCornerPoint(const EditorState& s, int square) {
-    if (!ValidSquare(s.Terrain, square)) return 0;
-    const SquareCorners q = s.Terrain.Corners(square);
-    switch (s.Stroke.TouchUpCorner) {
-        case 1:
-            return q.c2;
-        case 2:
-            return q.c0;
-        case 3:
-            return q.c1;
-        case 4:
-            return q.c3;
-        default:
-            return 0;
-    }
-}
-
 OverlayScene BuildOverlay(const EditorState& s) {
     OverlayScene o;
     const ViewOptions& view = s.View;
@@ -141,19 +86,19 @@ OverlayScene BuildOverlay(const EditorState& s) {
     const int picked = s.Stroke.PickedSquare;
     if (view.Highlight && picked != 0) {
         DrawSquareOutline(o, t, picked, kRed);
+        const BrushTool* tool = BrushToolOf(s.CurrentTool);
+        const Footprint f =
+            tool && ValidSquare(t, picked) ? tool->FootprintAt(t, s.Tools, s.Stroke, picked) : Footprint{};
         if (view.HighlightEffected) {
-            const EffectedSquares e = EffectedSquaresOf(s, picked);
-            for (int k : e.Outlined) DrawSquareOutline(o, t, k, kRed);
-            for (int k : e.DiagonalsOnly) DrawDiagonal(o, t, k, kRed);
+            for (int k : f.Outlined) DrawSquareOutline(o, t, k, kRed);
+            for (int k : f.DiagonalsOnly) DrawDiagonal(o, t, k, kRed);
         }
-        if (s.CurrentTool == Tool::TouchUp) {
-            const int p = TouchUpCornerPoint(s, picked);
-            if (t.IsPoint(p)) {
-                if (t.Points[p].Locked)
-                    DrawPointMarker(o, s, p, kBlue, true);
-                else
-                    DrawPointMarker(o, s, p, kRed, false);
-            }
+        // Touch-up's corner: blue with its text when locked.
+        if (t.IsPoint(f.Corner)) {
+            if (t.Points[f.Corner].Locked)
+                DrawPointMarker(o, s, f.Corner, kBlue, true);
+            else
+                DrawPointMarker(o, s, f.Corner, kRed, false);
         }
     }
     return o;

@@ -45,18 +45,6 @@ void DrawPointMarker(OverlayScene& o, const EditorState& s, int point, Rgb c, bo
 bool InFrontOfCamera(const CameraPose& pose, const Vec3f& p);
 std::string PointInfoText(const TerrainPoint& p);
 
-struct EffectedSquares {
-    std::vector<int> Outlined;       // whole outlines
-    std::vector<int> DiagonalsOnly;  // only the C3-C0 diagonal
-};
-// The neighbours the current tool and radius will change, besides the
-// picked square itself.
-EffectedSquares EffectedSquaresOf(const EditorState& s, int square);
-
-// The point of the touch-up corner 1..4 of a square (CornerLeft,
-// CornerNextLeft, CornerNextRight, CornerRight); 0 when out of range.
-int TouchUpCornerPoint(const EditorState& s, int square);
-
 // Locked-point markers and the picked-square highlight, as the frame draws
 // them with the current view switches.
 OverlayScene BuildOverlay(const EditorState& s);

@@ -4,6 +4,7 @@
 
 #include "core/rules.h"
 #include "core/walkability.h"
+#include "tools/touch_up.h"
 #include "view/overlay.h"
 
 namespace vh::view {
@@ -27,7 +28,7 @@ std::string Whole(double v) {
 // "X Z H": the square's centre, or the touch-up corner with that tool.
 std::string OriginText(const EditorState& s, int k) {
     if (s.CurrentTool == Tool::TouchUp) {
-        const int p = TouchUpCornerPoint(s, k);
+        const int p = TouchUpCornerOf(s.Terrain, k, s.Stroke.TouchUpCorner);
         if (p > 0) {
             const TerrainPoint& q = s.Terrain.Points[p];
             return Whole(q.X) + " " + Whole(q.Z) + " " + Whole(q.Height);
@@ -122,7 +123,8 @@ std::array<std::string, 5> InfoOverlayLines(const EditorState& s) {
     } else {
         lines[2] = "Block: " + NumberText(static_cast<float>(k));
         if (t == Tool::TouchUp)
-            lines[2] += " Point: " + NumberText(static_cast<float>(TouchUpCornerPoint(s, k)));
+            lines[2] += " Point: " +
+                        NumberText(static_cast<float>(TouchUpCornerOf(s.Terrain, k, s.Stroke.TouchUpCorner)));
         lines[3] = "Origin: " + OriginText(s, k);
     }
     lines[4] = "Grid: " + NumberText(s.Tools.Grid);
