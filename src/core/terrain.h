@@ -41,6 +41,8 @@ struct Terrain {
 
     // Of a square k with IsSquare(k).
     SquareCorners Corners(int square) const;
+    // IsSquare(k), and its four corners are points the arrays hold.
+    bool HasSquare(int k) const;
     // The neighbouring square in direction d; 0 at the border.
     int Neighbour(int square, Dir d) const;
 
@@ -53,6 +55,12 @@ inline SquareCorners Terrain::Corners(int square) const {
     // Each row of squares is one point shorter than its row of points.
     const int p = square + (square - 1) / (PointsPerRow - 1);
     return {p + PointsPerRow, p + PointsPerRow + 1, p, p + 1};
+}
+
+inline bool Terrain::HasSquare(int k) const {
+    if (!IsSquare(k)) return false;
+    const SquareCorners c = Corners(k);
+    return IsPoint(c.c0) && IsPoint(c.c1) && IsPoint(c.c2) && IsPoint(c.c3);
 }
 
 inline int Terrain::Neighbour(int square, Dir d) const {

@@ -7,12 +7,6 @@ namespace vh {
 
 namespace {
 
-bool HasCorners(const Terrain& t, int k) {
-    if (!t.IsSquare(k)) return false;
-    const SquareCorners c = t.Corners(k);
-    return t.IsPoint(c.c0) && t.IsPoint(c.c1) && t.IsPoint(c.c2) && t.IsPoint(c.c3);
-}
-
 bool Walkable(Walk w) {
     return w != Walk::TooSteep;
 }
@@ -38,7 +32,7 @@ TriangleSlope ClassifyTriangle(const TerrainPoint& a, const TerrainPoint& b, con
 }
 
 SquareSlopes SquareWalkability(const Terrain& t, int square) {
-    if (!HasCorners(t, square)) return {};
+    if (!t.HasSquare(square)) return {};
     const SquareCorners c = t.Corners(square);
     const auto& p = t.Points;
     return {ClassifyTriangle(p[c.c2], p[c.c3], p[c.c0]), ClassifyTriangle(p[c.c3], p[c.c1], p[c.c0])};
@@ -49,7 +43,7 @@ WalkabilityMap ClassifyTerrain(const Terrain& t) {
     const int squares = std::max(0, t.SquareCount);
     m.Codes.assign(squares + 1, 0);
     for (int k = 1; k <= squares; ++k) {
-        if (!HasCorners(t, k)) continue;
+        if (!t.HasSquare(k)) continue;
         const SquareSlopes s = SquareWalkability(t, k);
         m.Codes[k] = static_cast<uint16_t>(static_cast<int>(s.Lower.Class) << WalkBits::LowerShift |
                                            static_cast<int>(s.Upper.Class) << WalkBits::UpperShift);
@@ -62,7 +56,7 @@ WalkabilityMap ClassifyTerrain(const Terrain& t) {
     const int points = static_cast<int>(t.Points.size());
     std::vector<int> byC2(points, 0), byC0(points, 0), byC3(points, 0);
     for (int k = 1; k <= squares; ++k) {
-        if (!HasCorners(t, k)) continue;
+        if (!t.HasSquare(k)) continue;
         const SquareCorners c = t.Corners(k);
         byC2[c.c2] = k, byC0[c.c0] = k, byC3[c.c3] = k;
     }
@@ -75,7 +69,7 @@ WalkabilityMap ClassifyTerrain(const Terrain& t) {
         return Walkable(upper ? m.UpperClass(n) : m.LowerClass(n));
     };
     for (int k = 1; k <= squares; ++k) {
-        if (!HasCorners(t, k)) continue;
+        if (!t.HasSquare(k)) continue;
         const SquareCorners c = t.Corners(k);
         auto h = [&](int p) { return t.Points[p].Height; };
         const bool lower = Walkable(m.LowerClass(k)), upper = Walkable(m.UpperClass(k));

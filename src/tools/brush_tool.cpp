@@ -1,6 +1,7 @@
 #include "tools/brush_tool.h"
 
 #include <initializer_list>
+#include <iterator>
 #include <utility>
 
 #include "tools/flatten.h"
@@ -58,24 +59,20 @@ public:
     }
 };
 
-class Smooth final : public BrushTool {
+// Smooth and noise: the square's corners, and the whole ring with the Large radius.
+class RingTool final : public BrushTool {
 public:
-    void Apply(EditorState& s, const InputState&) const override { SmoothTool(s); }
+    RingTool(void (*pass)(EditorState&), int ToolSettings::*radius) : pass_(pass), radius_(radius) {}
+    void Apply(EditorState& s, const InputState&) const override { pass_(s); }
     Footprint FootprintAt(const Terrain& t, const ToolSettings& tools, const StrokeState&,
                           int square) const override {
-        if (tools.SmoothRadius != 2) return {};
+        if (tools.*radius_ != 2) return {};
         return Outlining(AllNeighbours(t, square));
     }
-};
 
-class Noise final : public BrushTool {
-public:
-    void Apply(EditorState& s, const InputState&) const override { NoiseTool(s); }
-    Footprint FootprintAt(const Terrain& t, const ToolSettings& tools, const StrokeState&,
-                          int square) const override {
-        if (tools.NoiseRadius != 2) return {};
-        return Outlining(AllNeighbours(t, square));
-    }
+private:
+    void (*pass_)(EditorState&);
+    int ToolSettings::*radius_;
 };
 
 class Flatten final : public BrushTool {
@@ -112,27 +109,15 @@ public:
 const BrushTool* BrushToolOf(Tool tool) {
     static const RaiseLower raiseLower;
     static const Mountain mountain;
-    static const Smooth smooth;
-    static const Noise noise;
+    static const RingTool smooth(SmoothTool, &ToolSettings::SmoothRadius);
+    static const RingTool noise(NoiseTool, &ToolSettings::NoiseRadius);
     static const Flatten flatten;
     static const TouchUp touchUp;
-    switch (tool) {
-        case Tool::RaiseLower:
-            return &raiseLower;
-        case Tool::Mountain:
-            return &mountain;
-        case Tool::Smooth:
-            return &smooth;
-        case Tool::Noise:
-            return &noise;
-        case Tool::Flatten:
-            return &flatten;
-        case Tool::TouchUp:
-            return &touchUp;
-        case Tool::None:
-            break;
-    }
-    return nullptr;
+    // In the order of Tool, None first.
+    static const BrushTool* const byTool[] = {nullptr, &raiseLower, &mountain, &smooth,
+                                              &noise,  &flatten,    &touchUp};
+    const auto i = static_cast<size_t>(tool);
+    return i < std::size(byTool) ? byTool[i] : nullptr;
 }
 
 }  // namespace vh

@@ -11,19 +11,13 @@ namespace vh::view {
 
 namespace {
 
-bool ValidSquare(const Terrain& t, int k) {
-    if (!t.IsSquare(k)) return false;
-    const SquareCorners c = t.Corners(k);
-    return t.IsPoint(c.c0) && t.IsPoint(c.c1) && t.IsPoint(c.c2) && t.IsPoint(c.c3);
-}
-
 Vec3f At(const Terrain& t, int p) {
     const TerrainPoint& q = t.Points[p];
     return {q.X, q.Height, q.Z};
 }
 
 void DrawDiagonal(OverlayScene& o, const Terrain& t, int square, Rgb c) {
-    if (!ValidSquare(t, square)) return;
+    if (!t.HasSquare(square)) return;
     const SquareCorners q = t.Corners(square);
     o.Lines.push_back({At(t, q.c3), At(t, q.c0), c});
 }
@@ -31,7 +25,7 @@ void DrawDiagonal(OverlayScene& o, const Terrain& t, int square, Rgb c) {
 }  // namespace
 
 void DrawSquareOutline(OverlayScene& o, const Terrain& t, int square, Rgb c) {
-    if (!ValidSquare(t, square)) return;
+    if (!t.HasSquare(square)) return;
     const SquareCorners q = t.Corners(square);
     const Vec3f p0 = At(t, q.c0), p1 = At(t, q.c1), p2 = At(t, q.c2), p3 = At(t, q.c3);
     o.Lines.push_back({p3, p2, c});
@@ -88,7 +82,7 @@ OverlayScene BuildOverlay(const EditorState& s) {
         DrawSquareOutline(o, t, picked, kRed);
         const BrushTool* tool = BrushToolOf(s.CurrentTool);
         const Footprint f =
-            tool && ValidSquare(t, picked) ? tool->FootprintAt(t, s.Tools, s.Stroke, picked) : Footprint{};
+            tool && t.HasSquare(picked) ? tool->FootprintAt(t, s.Tools, s.Stroke, picked) : Footprint{};
         if (view.HighlightEffected) {
             for (int k : f.Outlined) DrawSquareOutline(o, t, k, kRed);
             for (int k : f.DiagonalsOnly) DrawDiagonal(o, t, k, kRed);

@@ -14,11 +14,7 @@ namespace {
 int Picked(const EditorState& s) {
     const Terrain& t = s.Terrain;
     const int k = s.Stroke.PickedSquare;
-    if (!t.IsSquare(k)) return 0;
-    const SquareCorners c = t.Corners(k);
-    for (int p : {c.c0, c.c1, c.c2, c.c3})
-        if (!t.IsPoint(p)) return 0;
-    return k;
+    return t.HasSquare(k) ? k : 0;
 }
 
 std::string Whole(double v) {

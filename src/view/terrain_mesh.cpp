@@ -7,15 +7,6 @@ namespace vh::view {
 
 namespace {
 
-bool ValidSquare(const Terrain& t, int k) {
-    if (!t.IsSquare(k)) return false;
-    const SquareCorners c = t.Corners(k);
-    const int n = std::min(t.PointCount, static_cast<int>(t.Points.size()) - 1);
-    for (int p : {c.c2, c.c3, c.c0, c.c1})
-        if (p < 1 || p > n) return false;
-    return true;
-}
-
 // The vertices the mesh and the terrain both have.
 int SharedVertices(const TerrainMesh& m, const Terrain& t) {
     return std::min(m.VertexCount(), static_cast<int>(t.Points.size()) - 1);
@@ -57,7 +48,7 @@ TerrainMesh BuildTerrainMeshes(const Terrain& t) {
     // Texture coordinates count squares from the first point, so a repeating
     // texture covers each square exactly once.
     float spacingX = 1, spacingZ = 1;
-    if (ValidSquare(t, 1)) {
+    if (t.HasSquare(1)) {
         const SquareCorners c = t.Corners(1);
         spacingX = t.Points[c.c3].X - t.Points[c.c2].X;
         spacingZ = t.Points[c.c0].Z - t.Points[c.c2].Z;
@@ -74,7 +65,7 @@ TerrainMesh BuildTerrainMeshes(const Terrain& t) {
     m.Triangles.reserve(static_cast<size_t>(squares) * 6);
     m.Lines.reserve(static_cast<size_t>(squares) * 7);
     for (int k = 1; k <= squares; ++k) {
-        if (!ValidSquare(t, k)) continue;
+        if (!t.HasSquare(k)) continue;
         const SquareCorners c = t.Corners(k);
         const uint32_t v2 = c.c2 - 1, v3 = c.c3 - 1, v0 = c.c0 - 1, v1 = c.c1 - 1;
         m.Triangles.insert(m.Triangles.end(), {v2, v3, v0, v3, v1, v0});

@@ -52,7 +52,13 @@ TEST(Grid, CornersAndNeighboursFollowTheRowsAndColumns) {
                 EXPECT_EQ(t.Neighbour(k, n.d), inside ? nr * w + nc + 1 : 0)
                     << k << " " << n.dc << "," << n.dr;
             }
+            EXPECT_TRUE(t.HasSquare(k));
         }
+        EXPECT_FALSE(t.HasSquare(0) || t.HasSquare(t.SquareCount + 1));
+        // Counts that promise more points than the arrays hold: the last row is not whole.
+        t.Points.resize(t.Points.size() - 1);
+        EXPECT_FALSE(t.HasSquare(t.SquareCount));
+        EXPECT_TRUE(t.HasSquare(1));
     }
 }
 
