@@ -9,7 +9,9 @@
 #include "core/lifecycle.h"
 #include "core/rules.h"
 #include "core/save_file.h"
+#include "export/compile_map.h"
 #include "export/number_text.h"
+#include "export/terrain_from_state.h"
 
 namespace vh {
 
@@ -119,11 +121,11 @@ public:
         lowLen_ = WriteNumberText(low_, levels.Low);
         highLen_ = WriteNumberText(high_, levels.High);
 
-        top_ = ScaledSuffix(b.TopTexture, b.TopScaleX, b.TopScaleY);
-        side_ = ScaledSuffix(b.SideTexture, b.SideScaleX, b.SideScaleY);
-        hint_ = b.HintTexture + " 0 0 0 1 1\r\n";
-        skip_ = b.SkipTexture + " 0 0 0 1 1\r\n";
-        sky_ = b.SkyTexture + " 0 0 0 1 1\r\n";
+        top_ = FaceSuffix(b.TopTexture, b.TopScaleX, b.TopScaleY);
+        side_ = FaceSuffix(b.SideTexture, b.SideScaleX, b.SideScaleY);
+        hint_ = FaceSuffix(b.HintTexture, 1, 1);
+        skip_ = FaceSuffix(b.SkipTexture, 1, 1);
+        sky_ = FaceSuffix(b.SkyTexture, 1, 1);
         size_t suffix = std::max({top_.size(), side_.size(), hint_.size(), skip_.size(), sky_.size()});
         // Prefix, three points with their separators and over-copies, suffix.
         lineMax_ = sizeof kNinePad + 3 * (kPointCopy + sizeof kBetweenPad) + kPointCopy + suffix + 64;
@@ -137,7 +139,10 @@ public:
     }
     void Line(const char* text) { Text(text, std::strlen(text)); }
 
+    size_t Brushes() const { return brushes_; }
+
     void Brush(const BrushTable& t, const SquareCorners& c) {
+        ++brushes_;
         const int corners[4] = {c.c0, c.c1, c.c2, c.c3};
         Line("    {\r\n");
         for (int f = 0; f < t.count; ++f) {
@@ -147,9 +152,13 @@ public:
         Line("    }\r\n");
     }
 
-    void EmptyBrush() { Line("    {\r\n    }\r\n"); }
+    void EmptyBrush() {
+        ++brushes_;
+        Line("    {\r\n    }\r\n");
+    }
 
     void Hint(const SquareCorners& c) {
+        ++brushes_;
         const int corners[4] = {c.c0, c.c1, c.c2, c.c3};
         Line("    {\r\n");
         for (int f = 0; f < 6; ++f) WriteFace(kHint[f], corners, false, f < 2 ? skip_ : hint_);
@@ -158,6 +167,7 @@ public:
 
     // Axis-aligned box in file coordinates; y1 > y2 (given from its high end).
     void Sky(float x1, float x2, float y1, float y2, float z1, float z2) {
+        ++brushes_;
         const float faces[6][3][3] = {
             {{x1, y1, z2}, {x2, y1, z2}, {x2, y2, z2}}, {{x2, y2, z1}, {x2, y1, z1}, {x1, y1, z1}},
             {{x1, y1, z2}, {x1, y2, z2}, {x1, y2, z1}}, {{x2, y2, z2}, {x2, y1, z2}, {x2, y1, z1}},
@@ -188,15 +198,6 @@ public:
     }
 
 private:
-    static std::string ScaledSuffix(const std::string& texture, float sx, float sy) {
-        std::string t = texture + " 0 0 0 ";
-        AppendNumberText(t, sx);
-        t += ' ';
-        AppendNumberText(t, sy);
-        t += "\r\n";
-        return t;
-    }
-
     static char* Put(char* p, const char* text, size_t n) {
         std::memcpy(p, text, n);
         return p + n;
@@ -241,6 +242,7 @@ private:
     size_t lineMax_ = 0;
     std::vector<char> buf_;
     size_t pos_ = 0;
+    size_t brushes_ = 0;
 };
 
 // Checks that every square names existing points and that every number the
@@ -301,8 +303,14 @@ SquareSplit BestFitSplit(float h0, float h1, float h2, float h3) {
 }
 
 bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std::string* error) {
+    return ExportMap(s, path, CompileOptions{}, progress, error);
+}
+
+bool ExportMap(EditorState& s, const std::string& path, const CompileOptions& options, Progress& progress,
+               std::string* error, ExportSummary* summary) {
     StopMainLoop(s);
-    const bool ok = ExportMap(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, s.Rnd, path, progress, error);
+    const bool ok =
+        ExportMap(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, s.Rnd, options, path, progress, error, summary);
     if (ok) LogLine(s, "MAP EXPORT : Map Exporting " + path);
     CloseDialogAndResume(s);
     return ok;
@@ -310,6 +318,12 @@ bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std:
 
 bool ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b, int grid, RandomSource& rnd,
                const std::string& path, Progress& progress, std::string* error) {
+    return ExportMap(t, x, b, grid, rnd, CompileOptions{}, path, progress, error);
+}
+
+bool ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b, int grid, RandomSource& rnd,
+               const CompileOptions& options, const std::string& path, Progress& progress, std::string* error,
+               ExportSummary* summary) {
     const int nq = t.SquareCount;
     progress.Maximum(nq);
     progress.Value(0);
@@ -324,6 +338,23 @@ bool ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b
 
     std::string why;
     if (!TerrainIsWhole(t, b, &why)) return finish(false, why);
+    ExportSummary local;
+    ExportSummary& report = summary ? *summary : local;
+    report = ExportSummary{};
+    if (!options.Documented()) {
+        TerrainExport terrain;
+        if (!MakeTerrainExport(t, x, b, grid, rnd, &terrain, &why)) return finish(false, why);
+        const MapPlan plan = PlanMap(terrain, options);
+        if (!plan.Problem.empty()) return finish(false, plan.Problem);
+        SaveFile file(path);
+        if (!file.Open()) return finish(false, file.Error());
+        report.Brushes = WriteCompileMap(terrain, plan, options, file, progress);
+        report.ExactTerrainBrushes = plan.ExactBrushes;
+        report.TerrainBrushes = plan.Surface.Size();
+        report.Spawn = plan.Spawn;
+        if (!file.Commit()) return finish(false, file.Error());
+        return finish(true, {});
+    }
 
     const MapLevels levels = ComputeMapLevels(t, grid);
     const TerrainPoint& first = t.Points[1];
@@ -417,6 +448,9 @@ bool ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b
 
     w.Line("}\r\n");
     w.Finish();
+    report.Brushes = w.Brushes();
+    report.TerrainBrushes = report.ExactTerrainBrushes =
+        w.Brushes() - (x.AddHint ? static_cast<size_t>(nq) : 0) - (x.AddSky ? 5 : 0);
     if (!file.Commit()) return finish(false, file.Error());
     return finish(true, {});
 }

@@ -6,6 +6,9 @@
 
 #include "core/editor_state.h"
 #include "core/progress.h"
+#include "export/compile_options.h"
+#include "export/spawn.h"
+#include "export/square_split.h"
 
 namespace vh {
 
@@ -24,17 +27,27 @@ bool ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b
 // when LoopRunning is true afterwards), and a log line after a written file.
 bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std::string* error);
 
+struct ExportSummary {
+    size_t Brushes = 0;              // every brush written
+    size_t ExactTerrainBrushes = 0;  // terrain brushes without the lean options
+    size_t TerrainBrushes = 0;       // terrain brushes written
+    SpawnPlacement Spawn;
+};
+
+// Both the same with compile-ready options; with every option off they write
+// exactly the documented file. A map the player could not start in (no room
+// for the spawn point) is not written: false with the reason in *error.
+bool ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b, int grid, RandomSource& rnd,
+               const CompileOptions& options, const std::string& path, Progress& progress, std::string* error,
+               ExportSummary* summary = nullptr);
+bool ExportMap(EditorState& s, const std::string& path, const CompileOptions& options, Progress& progress,
+               std::string* error, ExportSummary* summary = nullptr);
+
 // Floor and ceiling levels of the export: L = min(4096, lowest height) - Grid,
 // H = max(-4096, highest height) + Grid, in 32-bit float arithmetic.
 struct MapLevels {
     float Low = 0, High = 0;
 };
 MapLevels ComputeMapLevels(const Terrain& t, int grid);
-
-// The pair of triangles a square gets, or one quad for a plane under "Best Fit".
-enum class SquareSplit { Backslash, Forward, Quad };
-
-// "Best Fit": compares h0*h3 with h1*h2 (corner heights C0..C3).
-SquareSplit BestFitSplit(float h0, float h1, float h2, float h3);
 
 }  // namespace vh
