@@ -196,9 +196,13 @@ Verdict CheckDocument(std::string_view bytes) {
     vh::EncodeDocument(t.Terrain, vh::DocumentSettingsOf(t), &twice, &error);
     if (once != twice) return Broke("saving a reopened document changed its bytes");
     // And it exports, with whatever export settings it carried.
-    if (!vh::ExportMap(s, FreshPath("export.map"), vh::NoProgress(), &error) ||
+    if (!vh::ExportMap(s, FreshPath("export.map"), vh::CompileOptions{}, vh::NoProgress(), &error) ||
         !vh::ExportHeightImage(s, FreshPath("export.bmp"), &error))
         return Broke("an opened document does not export: " + error);
+    // Its own compile-ready choices may find no room for a player, but say so.
+    error.clear();
+    if (s.Choices.Used() && !vh::ExportMap(s, FreshPath("ready.map"), vh::NoProgress(), &error) && error.empty())
+        return Broke("a compile-ready export failed without a message");
     return v;
 }
 

@@ -191,7 +191,7 @@ std::string CheckPointValues(const Terrain& t) {
 }  // namespace
 
 DocumentSettings DocumentSettingsOf(const EditorState& s) {
-    return {s.Doc.LastExportPath, s.Export, s.Brushes, s.Textures};
+    return {s.Doc.LastExportPath, s.Export, s.Brushes, s.Textures, s.Choices};
 }
 
 std::string DocumentCaption(const std::string& title) {
@@ -201,9 +201,12 @@ std::string DocumentCaption(const std::string& title) {
 void EditDocumentSettings(EditorState& s, const std::function<void(EditorState&)>& edit) {
     std::string before, after;
     const bool hadBefore = EncodeHeader(s.Terrain, DocumentSettingsOf(s), before, nullptr);
+    AppendMapChoices(s.Choices, before);
     edit(s);
     // A header that cannot be encoded compares as a change.
-    if (!hadBefore || !EncodeHeader(s.Terrain, DocumentSettingsOf(s), after, nullptr) || before != after)
+    const bool hasAfter = EncodeHeader(s.Terrain, DocumentSettingsOf(s), after, nullptr);
+    AppendMapChoices(s.Choices, after);
+    if (!hadBefore || !hasAfter || before != after)
         MarkDocumentChanged(s);
 }
 
@@ -231,6 +234,7 @@ bool EncodeDocument(const Terrain& t, const DocumentSettings& d, std::string* by
                         q.SqPrevRight, q.CornerNextLeft, q.CornerNextRight, q.CornerLeft, q.CornerRight})
             PutF32(out, v);
     }
+    AppendMapChoices(d.Choices, out);
     *bytes = std::move(out);
     return true;
 }
@@ -304,6 +308,9 @@ DocumentLoad DecodeDocument(std::string_view bytes, const std::string& name) {
     for (int i = 1; i <= ns; ++i)
         if (!SameSquare(t.Squares[i], ExpectedSquare(i, w - 1, rows)))
             return Damaged(name, "square " + std::to_string(i) + " does not match its place in the grid");
+    std::string why;
+    if (!ReadMapChoices(bytes.substr(bytes.size() - in.Remaining()), ns, &d.Choices, &why))
+        return Damaged(name, why);
     return r;
 }
 
@@ -334,9 +341,14 @@ void ApplyDocument(EditorState& s, const DocumentData& d) {
     s.Terrain = d.Terrain;
     s.History.Resize(s.Terrain.PointCount);
     s.Doc.LastExportPath = d.LastExportPath;
-    s.Export = d.Export;
+    // The export keys the settings file alone keeps (headroom, wad, light) stay.
+    s.Export.ExportType = d.Export.ExportType;
+    s.Export.ExportPosition = d.Export.ExportPosition;
+    s.Export.AddHint = d.Export.AddHint;
+    s.Export.AddSky = d.Export.AddSky;
     s.Brushes = d.Brushes;
     s.Textures = d.Textures;
+    s.Choices = d.Choices;
 }
 
 bool LoadDocumentInto(EditorState& s, const std::string& path, std::string* error) {

@@ -22,6 +22,8 @@ struct DocumentInfo {
     // "Export .MAP Again" is offered from then on (a reset keeps it).
     bool ExportAgainOffered = false;
     std::string Caption = "Varnholm";
+    // What the status line says while no square is picked, after an export.
+    std::string Notice;
 };
 
 // Three snapshots of all heights, newest first, and one redo.

@@ -16,6 +16,8 @@ void ResetEditor(EditorState& s) {
     s.History.UndoLevels = 0;
     MarkDocumentChanged(s);  // the coming terrain is not saved anywhere yet
     s.Doc.LastExportPath.clear();
+    s.Choices = {};
+    s.Doc.Notice.clear();
 
     // Raise/lower with its radius shown, nothing to redo, locked points
     // respected; with a terrain every control comes into its editing state.
