@@ -101,8 +101,12 @@ void ExportSwitches::Apply(vh::EditorState& s) const {
     if (seed_) s.Rnd.Seed(*seed_);
 }
 
-vh::CompileOptions ExportSwitches::Options() const {
-    vh::CompileOptions o = playable_ ? vh::PlayableOptions() : vh::CompileOptions{};
+vh::CompileOptions ExportSwitches::Options(const vh::CompileOptions& base) const {
+    vh::CompileOptions o = base;
+    if (playable_) {
+        o.Seal = o.Light = true;
+        if (o.Spawn == vh::SpawnChoice::None) o.Spawn = vh::SpawnChoice::Auto;
+    }
     if (seal_) o.Seal = true;
     if (noLight_) o.Light = false;
     if (lean_) o.Merge = true;

@@ -22,8 +22,9 @@ public:
     bool Read(const std::vector<std::string>& args, size_t* i, std::string* error);
     // The document's export settings overridden by the switches given.
     void Apply(vh::EditorState& s) const;
-    // The compile-ready options, whatever the order the switches came in.
-    vh::CompileOptions Options() const;
+    // The compile-ready options: the document's own (base) changed by the
+    // switches, whatever the order they came in.
+    vh::CompileOptions Options(const vh::CompileOptions& base) const;
 
 private:
     std::optional<std::string> style_;

@@ -54,7 +54,7 @@ int RunExportMap(const std::vector<std::string>& args) {
     vh::EditorState s;
     if (!LoadDocument(s, verb, files[0])) return 1;
     switches.Apply(s);
-    const vh::CompileOptions options = switches.Options();
+    const vh::CompileOptions options = switches.Options(vh::CompileOptionsOf(s.Choices, s.Export));
     std::string error;
     vh::ExportSummary done;
     if (!vh::ExportMap(s, files[1], options, vh::NoProgress(), &error, &done)) {

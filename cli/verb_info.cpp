@@ -40,7 +40,7 @@ int RunInfo(const std::vector<std::string>& args) {
     std::fputs(vh::DescribeDocument(s.Doc.DocPath, s.Terrain, vh::DocumentSettingsOf(s)).c_str(), stdout);
 
     switches.Apply(s);
-    const vh::CompileOptions options = switches.Options();
+    const vh::CompileOptions options = switches.Options(vh::CompileOptionsOf(s.Choices, s.Export));
     vh::TerrainExport terrain;
     if (!vh::TerrainExportFromState(s, s.Rnd, &terrain, &error)) {
         std::printf("Compile budget: %s\n", error.c_str());

@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "core/map_choices.h"
+#include "core/settings_records.h"
+
 namespace vh {
 
 enum class SpawnChoice { None, Auto, Square };
@@ -44,6 +47,25 @@ inline CompileOptions PlayableOptions() {
     o.Seal = true;
     o.Spawn = SpawnChoice::Auto;
     o.Light = true;
+    return o;
+}
+
+// The options a map's choices and the export settings ask for. Headroom,
+// wad and light only matter to a compile-ready map, so a documented export
+// stays documented whatever the settings hold.
+inline CompileOptions CompileOptionsOf(const MapChoices& c, const ExportSettings& x) {
+    CompileOptions o;
+    o.Headroom = x.Headroom;
+    if (c.CompileReady) {
+        o.Seal = true;
+        o.Spawn = c.SpawnSquare > 0 ? SpawnChoice::Square : SpawnChoice::Auto;
+        o.SpawnSquare = c.SpawnSquare - 1;
+        o.Light = x.Light;
+        o.Wad = x.Wad;
+    }
+    o.Merge = c.Merge;
+    o.Simplify = c.Simplify;
+    o.Detail = c.Detail;
     return o;
 }
 

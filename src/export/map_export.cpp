@@ -4,11 +4,13 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "core/lifecycle.h"
 #include "core/rules.h"
 #include "core/save_file.h"
+#include "export/compile_budget.h"
 #include "export/compile_map.h"
 #include "export/number_text.h"
 #include "export/terrain_from_state.h"
@@ -302,8 +304,13 @@ SquareSplit BestFitSplit(float h0, float h1, float h2, float h3) {
     return SquareSplit::Backslash;
 }
 
-bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std::string* error) {
-    return ExportMap(s, path, CompileOptions{}, progress, error);
+bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std::string* error,
+               ExportSummary* summary) {
+    return ExportMap(s, path, CompileOptionsOf(s.Choices, s.Export), progress, error, summary);
+}
+
+std::string ExportedText(const ExportSummary& done, const std::string& path) {
+    return "Exported " + GroupedCount(done.Brushes) + " brushes to " + std::filesystem::path(path).filename().string();
 }
 
 bool ExportMap(EditorState& s, const std::string& path, const CompileOptions& options, Progress& progress,

@@ -22,17 +22,22 @@ namespace vh {
 bool ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b, int grid, RandomSource& rnd,
                const std::string& path, Progress& progress, std::string* error);
 
-// The same for the editor's terrain and settings, with the main loop stopped
-// for the duration and resumed at the end (the caller restarts its loop tick
-// when LoopRunning is true afterwards), and a log line after a written file.
-bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std::string* error);
-
 struct ExportSummary {
     size_t Brushes = 0;              // every brush written
     size_t ExactTerrainBrushes = 0;  // terrain brushes without the lean options
     size_t TerrainBrushes = 0;       // terrain brushes written
     SpawnPlacement Spawn;
 };
+
+// The same for the editor's terrain and settings with the map's own choices
+// (CompileOptionsOf), with the main loop stopped for the duration and resumed
+// at the end (the caller restarts its loop tick when LoopRunning is true
+// afterwards), and a log line after a written file.
+bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std::string* error,
+               ExportSummary* summary = nullptr);
+
+// "Exported 8,114 brushes to x.map": the status line after an export.
+std::string ExportedText(const ExportSummary& done, const std::string& path);
 
 // Both the same with compile-ready options; with every option off they write
 // exactly the documented file. A map the player could not start in (no room

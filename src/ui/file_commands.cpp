@@ -26,9 +26,12 @@ void WriteMapExport(MainWindowServices& sv, const std::string& path) {
     sv.SetWaitCursor(true);
     if (QWidget* window = sv.Window()) window->repaint();
     std::string error;
-    const bool written = ExportMap(sv.State(), path, sv.StatusProgress(), &error);
+    ExportSummary done;
+    const bool written = ExportMap(sv.State(), path, sv.StatusProgress(), &error, &done);
     sv.SetWaitCursor(false);
-    if (!written) ShowExportFailure(sv, "The map", error);
+    if (!written) return ShowExportFailure(sv, "The map", error);
+    sv.State().Doc.Notice = ExportedText(done, path);
+    sv.StatusProgress().Status(sv.State().Doc.Notice);
 }
 
 }  // namespace

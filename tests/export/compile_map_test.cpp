@@ -130,3 +130,64 @@ TEST(CompileExport, NoRoomForThePlayerOrABadHeightWritesNothing) {
     EXPECT_NE(error.find("point 12 is not at a finite place"), std::string::npos) << error;
     EXPECT_EQ(vhtest::ReadFileBytes(path), "previous export");
 }
+
+namespace {
+
+// What the editor exports: the map's own choices with the export settings.
+std::string ExportEditor(vh::EditorState& s, vh::ExportSummary* done, std::string* error) {
+    vhtest::TempDir dir;
+    if (!vh::ExportMap(s, dir.File("out.map"), vh::NoProgress(), error, done)) return {};
+    return vhtest::ReadFileBytes(dir.File("out.map"));
+}
+
+}  // namespace
+
+TEST(MapChoicesExport, TheEditorExportsWithTheMapsChoicesAndSettingsOnlyMatterWhenCompileReady) {
+    vh::EditorState s;
+    MakeRough(s);
+    for (int p : {31, 32, 40, 41}) s.Terrain.Points[p].Height = 32;  // square 28 level
+    const std::string documented = Export(s, CompileOptions{});
+    // Wad, headroom and light set but no choice: still the documented bytes.
+    s.Export.Wad = "/q/id1/gfx.wad";
+    s.Export.Headroom = 900;
+    s.Export.Light = false;
+    std::string error;
+    s.Rnd.Seed(7);
+    EXPECT_EQ(ExportEditor(s, nullptr, &error), documented) << error;
+
+    s.Choices.CompileReady = true;
+    s.Choices.SpawnSquare = 28;
+    s.Rnd.Seed(7);
+    vh::ExportSummary done;
+    const std::string ready = ExportEditor(s, &done, &error);
+    ASSERT_FALSE(ready.empty()) << error;
+    EXPECT_NE(ready.find("\"wad\" \"/q/id1/gfx.wad\""), std::string::npos);
+    EXPECT_EQ(ready.find("_sunlight"), std::string::npos);  // the light switch is off
+    EXPECT_EQ(done.Spawn.Square, 27);                       // the picked square, 0-based
+    const vh::CompileOptions o = vh::CompileOptionsOf(s.Choices, s.Export);
+    EXPECT_TRUE(o.Seal);
+    EXPECT_EQ(o.Headroom, 900.0f);
+    s.Rnd.Seed(7);
+    EXPECT_EQ(Export(s, o), ready);
+
+    s.Choices.CompileReady = false;
+    s.Choices.Merge = true;  // lean alone: no seal, no spawn, no worldspawn keys
+    const vh::CompileOptions lean = vh::CompileOptionsOf(s.Choices, s.Export);
+    EXPECT_FALSE(lean.Seal || lean.Light || !lean.Wad.empty() || lean.Spawn != vh::SpawnChoice::None);
+    EXPECT_FALSE(lean.Documented());
+}
+
+TEST(MapChoicesExport, TheStatusLineCountsTheBrushesWithSeparators) {
+    const struct {
+        size_t brushes;
+        const char* path;
+        const char* text;
+    } cases[] = {{8114, "/maps/x.map", "Exported 8,114 brushes to x.map"},
+                 {7, "y.map", "Exported 7 brushes to y.map"},
+                 {1234567, "/a b/c d.MAP", "Exported 1,234,567 brushes to c d.MAP"}};
+    for (const auto& c : cases) {
+        vh::ExportSummary done;
+        done.Brushes = c.brushes;
+        EXPECT_EQ(vh::ExportedText(done, c.path), c.text);
+    }
+}
