@@ -135,26 +135,4 @@ std::string DescribeCompileOptions(const vh::CompileOptions& o) {
     if (o.Detail) add("terrain as func_detail");
     return t;
 }
-
-std::string DescribeBudget(const vh::MapBudget& b) {
-    using vh::GroupedCount;
-    std::string t;
-    auto line = [&](const std::string& name, const std::string& value) { t += name + ": " + value + "\n"; };
-    auto about = [&](size_t n, size_t limit) {
-        return "about " + GroupedCount(n) + " (BSP29 limit " + GroupedCount(limit) + ")";
-    };
-    line("Brushes", GroupedCount(b.Brushes) + " (terrain " + GroupedCount(b.TerrainBrushes) + ", " +
-                        GroupedCount(b.ExactTerrainBrushes) + " without the lean options)");
-    line("Brush faces", GroupedCount(b.BrushFaces));
-    line("Planes", GroupedCount(b.Planes) + " distinct, about " + GroupedCount(b.BspPlanes) +
-                       " in the compiled map (BSP29 limit " + GroupedCount(vh::kBsp29MaxPlanes) + ")");
-    line("Faces", about(b.Faces, vh::kBsp29MaxFaces));
-    line("Marksurfaces", about(b.Marksurfaces, vh::kBsp29MaxMarksurfaces));
-    line("Clipnodes", about(b.Clipnodes, vh::kBsp29MaxClipnodes));
-    line("Outside filled", b.Filled ? "yes" : "no (it needs a sealed map with a spawn point)");
-    line("Format", b.NeedsBsp2 ? "needs BSP2 (over a BSP29 limit)" : "fits BSP29");
-    if (!b.Problem.empty()) line("Problem", b.Problem);
-    return t;
-}
-
 }  // namespace vhcli

@@ -40,7 +40,4 @@ private:
 // "sealed, spawn at square 12, light, merged, simplified within 16 units, detail"
 std::string DescribeCompileOptions(const vh::CompileOptions& o);
 
-// The budget as "Name: value" lines.
-std::string DescribeBudget(const vh::MapBudget& b);
-
 }  // namespace vhcli

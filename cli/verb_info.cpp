@@ -47,7 +47,7 @@ int RunInfo(const std::vector<std::string>& args) {
         return 0;
     }
     std::printf("Compile budget (%s):\n", vhcli::DescribeCompileOptions(options).c_str());
-    std::string budget = vhcli::DescribeBudget(vh::CompileBudget(terrain, options));
+    std::string budget = vh::DescribeBudget(vh::CompileBudget(terrain, options));
     for (size_t at = 0; at < budget.size();) {
         const size_t end = budget.find('\n', at);
         std::printf("  %s\n", budget.substr(at, end - at).c_str());

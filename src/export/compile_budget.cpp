@@ -70,4 +70,24 @@ MapBudget CompileBudget(const TerrainExport& t, const CompileOptions& o) {
     return BudgetOfPlan(t, PlanMap(t, o), o);
 }
 
+std::string DescribeBudget(const MapBudget& b) {
+    std::string t;
+    auto line = [&](const std::string& name, const std::string& value) { t += name + ": " + value + "\n"; };
+    auto about = [&](size_t n, size_t limit) {
+        return "about " + GroupedCount(n) + " (BSP29 limit " + GroupedCount(limit) + ")";
+    };
+    line("Brushes", GroupedCount(b.Brushes) + " (terrain " + GroupedCount(b.TerrainBrushes) + ", " +
+                        GroupedCount(b.ExactTerrainBrushes) + " without the lean options)");
+    line("Brush faces", GroupedCount(b.BrushFaces));
+    line("Planes", GroupedCount(b.Planes) + " distinct, about " + GroupedCount(b.BspPlanes) +
+                       " in the compiled map (BSP29 limit " + GroupedCount(kBsp29MaxPlanes) + ")");
+    line("Faces", about(b.Faces, kBsp29MaxFaces));
+    line("Marksurfaces", about(b.Marksurfaces, kBsp29MaxMarksurfaces));
+    line("Clipnodes", about(b.Clipnodes, kBsp29MaxClipnodes));
+    line("Outside filled", b.Filled ? "yes" : "no (it needs a sealed map with a spawn point)");
+    line("Format", b.NeedsBsp2 ? "needs BSP2 (over a BSP29 limit)" : "fits BSP29");
+    if (!b.Problem.empty()) line("Problem", b.Problem);
+    return t;
+}
+
 }  // namespace vh

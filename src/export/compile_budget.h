@@ -35,6 +35,11 @@ MapBudget CompileBudget(const TerrainExport& t, const CompileOptions& o);
 // The same for a plan already made.
 MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan, const CompileOptions& o);
 
+// The budget as "Name: value" lines: brushes (before and after the lean
+// options), brush faces, planes, faces, marksurfaces and clipnodes against
+// the BSP29 limits, whether the outside is filled, and the format it needs.
+std::string DescribeBudget(const MapBudget& b);
+
 // Counts with thousands separators: 8114 gives "8,114".
 std::string GroupedCount(size_t n);
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/rules.h"
+#include "export/compile_budget.h"
 
 namespace vh {
 
@@ -63,6 +64,16 @@ bool MakeTerrainExport(const Terrain& t, const ExportSettings& x, const BrushTex
     out->Grid = static_cast<float>(grid);
     out->Textures = b;
     return true;
+}
+
+std::string BudgetText(const EditorState& s, const ExportSettings& x, const MapChoices& c) {
+    RandomSource rnd = s.Rnd;
+    TerrainExport terrain;
+    std::string why;
+    if (!MakeTerrainExport(s.Terrain, x, s.Brushes, s.Tools.Grid, rnd, &terrain, &why)) return why;
+    std::string text = DescribeBudget(CompileBudget(terrain, CompileOptionsOf(c, x)));
+    text.pop_back();  // the last line's break
+    return text;
 }
 
 }  // namespace vh

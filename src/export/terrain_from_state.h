@@ -19,4 +19,10 @@ inline bool TerrainExportFromState(const EditorState& s, RandomSource& rnd, Terr
     return MakeTerrainExport(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, rnd, out, why);
 }
 
+// The compile budget of the editor's terrain exported with the settings x
+// and the choices c (perhaps not yet the editor's own: a dialog's working
+// copy), as DescribeBudget's lines without the last break, or why there is nothing to count. The
+// "Random" style draws from a copy of the editor's random source.
+std::string BudgetText(const EditorState& s, const ExportSettings& x, const MapChoices& c);
+
 }  // namespace vh
