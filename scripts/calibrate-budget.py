@@ -11,7 +11,7 @@ VH_CLI names another varnholm-cli (say, a copy kept while rebuilding).
   scripts/calibrate-budget.py                  # the calibration table
   scripts/calibrate-budget.py --series 33,65 --tolerances 0,8,16,32,64
 """
-import argparse, os, re, shutil, struct, subprocess, sys, tempfile, time, math
+import argparse, os, re, resource, shutil, struct, subprocess, sys, tempfile, time, math
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
@@ -75,15 +75,18 @@ def budget(doc, switches):
 
 
 def compile_map(qbsp, mapfile):
-    start = time.time()
+    start, cpu = time.time(), resource.getrusage(resource.RUSAGE_CHILDREN)
     r = subprocess.run([qbsp, "-nocolor", "-nopercent", "-noprogress", "-leaktest", mapfile],
                        capture_output=True, text=True, errors="replace")
     took = time.time() - start
+    after = resource.getrusage(resource.RUSAGE_CHILDREN)
+    # CPU seconds over all of qbsp's threads: steadier than the wall time on a busy machine.
+    cpu = after.ru_utime + after.ru_stime - cpu.ru_utime - cpu.ru_stime
     log = r.stdout + r.stderr
     lumps = dict((name, int(count)) for count, name in
                  re.findall(r"^\s*(\d+) (planes|faces|clipnodes|marksurfaces)\s+\d+", log, re.M))
     unique = re.search(r"([\d,]+) unique planes", log)
-    return {"seconds": took, "leak": r.returncode != 0,
+    return {"seconds": took, "cpu": cpu, "leak": r.returncode != 0,
             "unfilled": "No entities in empty space" in log,
             "bsp2": "LIMITS EXCEEDED" in log,
             "unique_planes": int(unique.group(1).replace(",", "")) if unique else 0, **lumps}
@@ -141,15 +144,15 @@ def main():
         ]
 
     print("| terrain and switches | brushes | planes (qbsp/2) | BSP planes est/qbsp | faces est/qbsp | "
-          "clipnodes est/qbsp (err) | marksurfaces est/qbsp | BSP2 est/qbsp | qbsp s |")
+          "clipnodes est/qbsp (err) | marksurfaces est/qbsp | BSP2 est/qbsp | qbsp s (CPU s) |")
     print("|---|---|---|---|---|---|---|---|---|")
     for label, doc, sw in cases:
         label, b, q, _ = run_case(qbsp, a.work, label, doc, sw)
-        print("| %s | %s | %s (%s) | %s / %s | %s / %s | %s / %s (%s) | %s / %s | %s / %s | %.1f%s |" % (
+        print("| %s | %s | %s (%s) | %s / %s | %s / %s | %s / %s (%s) | %s / %s | %s / %s | %.1f (%.1f)%s |" % (
             label, b["brushes"], b["planes"], q["unique_planes"] // 2, b["bsp_planes"], q.get("planes"),
             b["faces"], q.get("faces"), b["clipnodes"], q.get("clipnodes"),
             pct(b["clipnodes"] or 0, q.get("clipnodes", 0)), b["marksurfaces"], q.get("marksurfaces"),
-            "yes" if b["bsp2"] else "no", "yes" if q["bsp2"] else "no", q["seconds"],
+            "yes" if b["bsp2"] else "no", "yes" if q["bsp2"] else "no", q["seconds"], q["cpu"],
             " LEAK" if q["leak"] else (" unfilled" if q["unfilled"] else "")), flush=True)
 
 

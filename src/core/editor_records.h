@@ -41,7 +41,8 @@ struct UndoHistory {
 // One mouse stroke: what the pick found, whether the tool runs, the mouse
 // values the drag tools compare, and the tools' own working values.
 struct StrokeState {
-    int PickedSquare = 0;  // the square under the cursor; 0 none
+    int PickedSquare = 0;      // the square under the cursor; 0 none
+    int LastPickedSquare = 0;  // the one picked before the pick went; 0 none
     bool ToolActive = false;
     bool StrokeUndoTaken = false;
     int32_t MouseY = 0;

@@ -2,12 +2,14 @@
 
 #include <cstdio>
 
+#include "core/spawn_square.h"
+
 namespace vh {
 
 void ResetEditor(EditorState& s) {
     // The view drops its meshes, scene and highlight of the old terrain.
     if (s.OnReset) s.OnReset();
-    s.Stroke.PickedSquare = 0;
+    s.Stroke.PickedSquare = s.Stroke.LastPickedSquare = 0;
     s.LoopRunning = false;
     s.Pose.CameraPos = {0, 200, 0};
     s.Pose.CameraTarget = {0, 20, 50};
@@ -30,7 +32,7 @@ void ResetEditor(EditorState& s) {
 
 void StopMainLoop(EditorState& s) {
     s.LoopRunning = false;
-    s.Stroke.PickedSquare = 0;
+    DropPick(s.Stroke);
 }
 
 bool CloseDialogAndResume(EditorState& s) {

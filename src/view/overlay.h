@@ -57,7 +57,7 @@ EffectedSquares EffectedSquaresOf(const EditorState& s, int square);
 // CornerNextLeft, CornerNextRight, CornerRight); 0 when out of range.
 int TouchUpCornerPoint(const EditorState& s, int square);
 
-// Locked-point markers and the picked-square highlight, as the frame draws
+// Locked-point markers, the spawn point and the picked-square highlight, as the frame draws
 // them with the current view switches.
 OverlayScene BuildOverlay(const EditorState& s);
 
