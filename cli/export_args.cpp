@@ -15,17 +15,17 @@ const char* const kExportUsage =
 
 bool ExportSwitches::Read(const std::vector<std::string>& args, size_t* i, std::string* error) {
     const std::string& a = args[*i];
-    bool* flag = a == "--playable" ? &playable_
-                 : a == "--seal"   ? &seal_
+    bool* flag = a == "--playable"   ? &playable_
+                 : a == "--seal"     ? &seal_
                  : a == "--no-light" ? &noLight_
-                 : a == "--lean"   ? &lean_
-                 : a == "--detail" ? &detail_
-                                   : nullptr;
+                 : a == "--lean"     ? &lean_
+                 : a == "--detail"   ? &detail_
+                                     : nullptr;
     if (flag) {
         *flag = true;
         return true;
     }
-    static const char* const kValued[] = {"--style", "--position", "--hint",     "--sky", "--grid",
+    static const char* const kValued[] = {"--style", "--position", "--hint",     "--sky",   "--grid",
                                           "--seed",  "--headroom", "--simplify", "--spawn", "--wad"};
     if (std::find(std::begin(kValued), std::end(kValued), a) == std::end(kValued)) return false;
     if (*i + 1 >= args.size()) {

@@ -70,7 +70,8 @@ int RunExportMap(const std::vector<std::string>& args) {
                 vh::GroupedCount(ec ? 0 : bytes).c_str());
     if (options.Merge || options.Simplify > 0)
         std::printf("Terrain brushes: %s before the lean options, %s after\n",
-                    vh::GroupedCount(done.ExactTerrainBrushes).c_str(), vh::GroupedCount(done.TerrainBrushes).c_str());
+                    vh::GroupedCount(done.ExactTerrainBrushes).c_str(),
+                    vh::GroupedCount(done.TerrainBrushes).c_str());
     if (done.Spawn.Found)
         std::printf("Spawn point: square %d, origin %s %s %s%s\n", done.Spawn.Square + 1,
                     vh::NumberText(done.Spawn.X).c_str(), vh::NumberText(done.Spawn.Y).c_str(),
@@ -96,8 +97,7 @@ int RunExportBmp(const std::vector<std::string>& args) {
 }
 
 const vhcli::VerbRegistrar kExportMap(
-    {"export-map",
-     std::string("export-map FILE.vhm OUT.map ") + vhcli::kExportUsage,
+    {"export-map", std::string("export-map FILE.vhm OUT.map ") + vhcli::kExportUsage,
      "Write the terrain of a map document as Quake .MAP brushes; the options override the document's "
      "export settings (style \"Best Fit\", \"//\", \"\\\", \"X\" or \"Random\"; grid 16 by default). "
      "Without the compile switches the documented export is written. --playable seals the map, places "

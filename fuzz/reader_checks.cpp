@@ -201,7 +201,8 @@ Verdict CheckDocument(std::string_view bytes) {
         return Broke("an opened document does not export: " + error);
     // Its own compile-ready choices may find no room for a player, but say so.
     error.clear();
-    if (s.Choices.Used() && !vh::ExportMap(s, FreshPath("ready.map"), vh::NoProgress(), &error) && error.empty())
+    if (s.Choices.Used() && !vh::ExportMap(s, FreshPath("ready.map"), vh::NoProgress(), &error) &&
+        error.empty())
         return Broke("a compile-ready export failed without a message");
     return v;
 }

@@ -206,8 +206,7 @@ void EditDocumentSettings(EditorState& s, const std::function<void(EditorState&)
     // A header that cannot be encoded compares as a change.
     const bool hasAfter = EncodeHeader(s.Terrain, DocumentSettingsOf(s), after, nullptr);
     AppendMapChoices(s.Choices, after);
-    if (!hadBefore || !hasAfter || before != after)
-        MarkDocumentChanged(s);
+    if (!hadBefore || !hasAfter || before != after) MarkDocumentChanged(s);
 }
 
 bool EncodeDocument(const Terrain& t, const DocumentSettings& d, std::string* bytes, std::string* error) {

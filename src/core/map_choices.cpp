@@ -21,7 +21,8 @@ void PutLittle(std::string& out, uint32_t v, int bytes) {
 
 uint32_t GetLittle(std::string_view b, size_t at, int bytes) {
     uint32_t v = 0;
-    for (int i = 0; i < bytes; ++i) v |= static_cast<uint32_t>(static_cast<unsigned char>(b[at + i])) << (8 * i);
+    for (int i = 0; i < bytes; ++i)
+        v |= static_cast<uint32_t>(static_cast<unsigned char>(b[at + i])) << (8 * i);
     return v;
 }
 
@@ -31,7 +32,8 @@ void AppendMapChoices(const MapChoices& c, std::string& out) {
     if (!c.Used()) return;
     out.append(kTag, sizeof kTag);
     PutLittle(out, kPayloadBytes, 2);
-    PutLittle(out, (c.CompileReady ? kCompileReady : 0) | (c.Merge ? kMerge : 0) | (c.Detail ? kDetail : 0), 2);
+    PutLittle(out, (c.CompileReady ? kCompileReady : 0) | (c.Merge ? kMerge : 0) | (c.Detail ? kDetail : 0),
+              2);
     uint32_t bits;
     std::memcpy(&bits, &c.Simplify, 4);
     PutLittle(out, bits, 4);

@@ -28,7 +28,8 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan, const Compil
     EmitBoxBrushes(plan, planes);
     b.Planes = planes.Count();
     b.BrushFaces = planes.Faces();
-    b.Brushes = b.TerrainBrushes + (t.Hint ? static_cast<size_t>(t.Field.Squares()) : 0) + plan.Boxes.Boxes.size();
+    b.Brushes =
+        b.TerrainBrushes + (t.Hint ? static_cast<size_t>(t.Field.Squares()) : 0) + plan.Boxes.Boxes.size();
     b.Filled = plan.Boxes.Sealed && plan.Spawn.Found;
     (void)o;
 
@@ -46,7 +47,8 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan, const Compil
     const double area = squares * t.Field.Spacing * t.Field.Spacing / (480.0 * 480.0);  // in subdivided faces
     double clipnodes, faces, marks, bspPlanes;
     if (b.Filled) {
-        clipnodes = surface * (7.901 + 0.4702 * std::log2(squares)) + 0.3988 * creases + 1.999 * caves * surface;
+        clipnodes =
+            surface * (7.901 + 0.4702 * std::log2(squares)) + 0.3988 * creases + 1.999 * caves * surface;
         faces = hint ? 0.9277 * surface + 1.659 * squares : 2.421 * surface + 0.5506 * creases + 1.491 * area;
         marks = hint ? 0.2185 * surface + 2.871 * squares : 2.965 * surface + 0.5746 * creases + 1.486 * area;
         bspPlanes = 0.6993 * distinct + 2.516 * surface + 0.5095 * caves * surface - 21.49;
@@ -61,8 +63,8 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan, const Compil
     b.Faces = count(faces);
     b.Marksurfaces = count(marks);
     b.BspPlanes = std::max(count(bspPlanes), b.Planes);
-    b.NeedsBsp2 = b.Clipnodes > kBsp29MaxClipnodes || b.BspPlanes > kBsp29MaxPlanes || b.Faces > kBsp29MaxFaces ||
-                  b.Marksurfaces > kBsp29MaxMarksurfaces;
+    b.NeedsBsp2 = b.Clipnodes > kBsp29MaxClipnodes || b.BspPlanes > kBsp29MaxPlanes ||
+                  b.Faces > kBsp29MaxFaces || b.Marksurfaces > kBsp29MaxMarksurfaces;
     return b;
 }
 

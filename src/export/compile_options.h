@@ -21,8 +21,8 @@ struct CompileOptions {
 
     // Worldspawn light keys for compilers that read them.
     bool Light = false;
-    float LightLevel = 20;  // "light": the least light anywhere
-    float Sunlight = 200;   // "_sunlight": light from the sky faces
+    float LightLevel = 20;              // "light": the least light anywhere
+    float Sunlight = 200;               // "_sunlight": light from the sky faces
     float SunYaw = 45, SunPitch = -60;  // "_sun_mangle"
 
     std::string Wad;  // "wad" key; empty writes none

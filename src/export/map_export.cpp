@@ -310,14 +310,15 @@ bool ExportMap(EditorState& s, const std::string& path, Progress& progress, std:
 }
 
 std::string ExportedText(const ExportSummary& done, const std::string& path) {
-    return "Exported " + GroupedCount(done.Brushes) + " brushes to " + std::filesystem::path(path).filename().string();
+    return "Exported " + GroupedCount(done.Brushes) + " brushes to " +
+           std::filesystem::path(path).filename().string();
 }
 
 bool ExportMap(EditorState& s, const std::string& path, const CompileOptions& options, Progress& progress,
                std::string* error, ExportSummary* summary) {
     StopMainLoop(s);
-    const bool ok =
-        ExportMap(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, s.Rnd, options, path, progress, error, summary);
+    const bool ok = ExportMap(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, s.Rnd, options, path, progress,
+                              error, summary);
     if (ok) LogLine(s, "MAP EXPORT : Map Exporting " + path);
     CloseDialogAndResume(s);
     return ok;

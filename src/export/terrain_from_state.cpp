@@ -49,7 +49,8 @@ bool MakeTerrainExport(const Terrain& t, const ExportSettings& x, const BrushTex
             if (style == "//") {
                 split = SquareSplit::Forward;
             } else if (style == "Random") {
-                split = RoundHalfEven(rnd.Next() + 1.0f) == 2.0 ? SquareSplit::Forward : SquareSplit::Backslash;
+                split =
+                    RoundHalfEven(rnd.Next() + 1.0f) == 2.0 ? SquareSplit::Forward : SquareSplit::Backslash;
             } else if (style == "X") {
                 split = (c + r) % 2 == 0 ? SquareSplit::Backslash : SquareSplit::Forward;
             } else if (style == "Best Fit") {

@@ -15,7 +15,8 @@ bool MakeTerrainExport(const Terrain& t, const ExportSettings& x, const BrushTex
                        RandomSource& rnd, TerrainExport* out, std::string* why);
 
 // The same from the editor's state.
-inline bool TerrainExportFromState(const EditorState& s, RandomSource& rnd, TerrainExport* out, std::string* why) {
+inline bool TerrainExportFromState(const EditorState& s, RandomSource& rnd, TerrainExport* out,
+                                   std::string* why) {
     return MakeTerrainExport(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, rnd, out, why);
 }
 

@@ -28,7 +28,10 @@ W* Named(W* w, const char* name, const char* tip) {
 }  // namespace
 
 FrmExportOptions::FrmExportOptions(MainWindowServices& services, QWidget* parent)
-    : QDialog(parent), services_(services), working_(services.State().Export), choices_(services.State().Choices) {
+    : QDialog(parent),
+      services_(services),
+      working_(services.State().Export),
+      choices_(services.State().Choices) {
     setObjectName(QStringLiteral("frmExportOptions"));
     setWindowTitle(QStringLiteral("Exportation Options"));
 
@@ -111,7 +114,8 @@ FrmExportOptions::FrmExportOptions(MainWindowServices& services, QWidget* parent
         connect(r, &QRadioButton::clicked, this, [this] { ShowBudget(); });
     connect(chkHint_, &QCheckBox::clicked, this, edit([this](bool on) { working_.AddHint = on; }));
     connect(chkSky_, &QCheckBox::clicked, this, edit([this](bool on) { working_.AddSky = on; }));
-    connect(chkCompileReady_, &QCheckBox::clicked, this, edit([this](bool on) { choices_.CompileReady = on; }));
+    connect(chkCompileReady_, &QCheckBox::clicked, this,
+            edit([this](bool on) { choices_.CompileReady = on; }));
     connect(chkLight_, &QCheckBox::clicked, this, edit([this](bool on) { working_.Light = on; }));
     connect(chkMerge_, &QCheckBox::clicked, this, edit([this](bool on) { choices_.Merge = on; }));
     connect(chkDetail_, &QCheckBox::clicked, this, edit([this](bool on) { choices_.Detail = on; }));
@@ -124,9 +128,9 @@ FrmExportOptions::FrmExportOptions(MainWindowServices& services, QWidget* parent
 }
 
 QWidget* FrmExportOptions::CompileReadyBox() {
-    chkCompileReady_ = Named(new QCheckBox(QStringLiteral("Compile-&ready: seal the map, add a spawn point")),
-                             "chkCompileReady",
-                             "Close the map on every side and place the player, so it compiles and plays as it is.");
+    chkCompileReady_ = Named(
+        new QCheckBox(QStringLiteral("Compile-&ready: seal the map, add a spawn point")), "chkCompileReady",
+        "Close the map on every side and place the player, so it compiles and plays as it is.");
     chkLight_ = Named(new QCheckBox(QStringLiteral("Add &light keys")), "chkLight",
                       "Sunlight and a light level in the worldspawn, for compilers that read them.");
     chkMerge_ = Named(new QCheckBox(QStringLiteral("&Merge coplanar triangles")), "chkMerge",
@@ -137,11 +141,15 @@ QWidget* FrmExportOptions::CompileReadyBox() {
     spnHeadroom_->setRange(0, 65536);
     spnHeadroom_->setDecimals(0);
     spnHeadroom_->setSingleStep(64);
-    spnSimplify_ = Named(new QDoubleSpinBox, "spnSimplify",
-                         "Fewer, larger triangles that stay within this many units of the exact surface; 0 is exact.");
+    spnSimplify_ =
+        Named(new QDoubleSpinBox, "spnSimplify",
+              "Fewer, larger triangles that stay within this many units of the exact surface; 0 is exact.");
     spnSimplify_->setRange(0, 4096);
     spnSimplify_->setDecimals(1);
     spnSimplify_->setSingleStep(8);
+    // A simplified budget of a large map takes a moment: count once a value is entered, not per keystroke.
+    spnHeadroom_->setKeyboardTracking(false);
+    spnSimplify_->setKeyboardTracking(false);
     lblBudget_ = Named(new QLabel, "lblBudget", nullptr);
     lblBudget_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 

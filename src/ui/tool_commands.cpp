@@ -121,8 +121,9 @@ void MapProperties(MainWindowServices& sv, int) {
 void SetSpawnPoint(MainWindowServices& sv, int) {
     EditorState& s = sv.State();
     if (!SetSpawnSquare(s)) {
-        sv.UserPrompts().Message("Point at a square in the view first: the spawn point goes on the square under the cursor.",
-                                 "Varnholm", PromptButtons::Ok, PromptIcon::Information);
+        sv.UserPrompts().Message(
+            "Point at a square in the view first: the spawn point goes on the square under the cursor.",
+            "Varnholm", PromptButtons::Ok, PromptIcon::Information);
         return;
     }
     s.Doc.Notice = "Spawn point: square " + std::to_string(s.Choices.SpawnSquare);

@@ -17,8 +17,8 @@ void DrawSpawnMarker(OverlayScene& o, const EditorState& s) {
         y = std::max(y, t.Points[p].Height);
     }
     constexpr float half = 16, height = 56;  // the player's hull
-    const Vec3f corner[4] = {{x - half, y, z - half}, {x + half, y, z - half}, {x + half, y, z + half},
-                             {x - half, y, z + half}};
+    const Vec3f corner[4] = {
+        {x - half, y, z - half}, {x + half, y, z - half}, {x + half, y, z + half}, {x - half, y, z + half}};
     for (int i = 0; i < 4; ++i) o.Lines.push_back({corner[i], corner[(i + 1) % 4], kYellow});
     o.Lines.push_back({{x, y, z}, {x, y + height, z}, kYellow});
     o.Lines.push_back({{x - half, y + height, z}, {x + half, y + height, z}, kYellow});

@@ -18,7 +18,8 @@ vh::EditorState Terrain9() {
     vh::EditorState s;
     vhtest::MakeTerrain(s, 9, 9);
     s.LogPath.clear();
-    for (int i = 1; i <= s.Terrain.PointCount; ++i) s.Terrain.Points[i].Height = static_cast<float>(i % 5) * 16;
+    for (int i = 1; i <= s.Terrain.PointCount; ++i)
+        s.Terrain.Points[i].Height = static_cast<float>(i % 5) * 16;
     return s;
 }
 
