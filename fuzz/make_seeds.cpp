@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path root = argv[1];
     Put(root / "document", "sample.vhm", vhfuzz::SampleDocument());
+    Put(root / "document", "choices.vhm", vhfuzz::SampleDocument(true));
     // Values at the ends of the float range and off the spacing, which the
     // reader keeps and every writer then meets.
     vh::EditorState far = vhfuzz::SampleTerrain(5, 4);

@@ -103,8 +103,13 @@ vh::EditorState SampleTerrain(int x, int y) {
     return s;
 }
 
-std::string SampleDocument() {
+std::string SampleDocument(bool withChoices) {
     vh::EditorState d = SampleTerrain(9, 7);
+    if (withChoices) {
+        d.Choices.CompileReady = d.Choices.Merge = true;
+        d.Choices.Simplify = 24;
+        d.Choices.SpawnSquare = 20;
+    }
     for (int i = 1; i <= d.Terrain.PointCount; ++i) {
         d.Terrain.Points[i].Height = static_cast<float>(i % 13) * 16.0f;
         d.Terrain.Points[i].Locked = i % 5 == 0;

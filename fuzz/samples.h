@@ -16,8 +16,9 @@ struct Sample {
 
 // Defaults, logging off and an x by y grid of zero heights, as New Map makes.
 vh::EditorState SampleTerrain(int x, int y);
-// The document of a 9 x 7 terrain with varied heights and locks.
-std::string SampleDocument();
+// The document of a 9 x 7 terrain with varied heights and locks; with
+// choices, its compile-ready choices follow the squares.
+std::string SampleDocument(bool withChoices = false);
 // The settings file of a default start-up with one recent document.
 std::string SampleSettings();
 // TGA types 2 (24 and 32 bits), 3 and 10, bottom-up and top-down.

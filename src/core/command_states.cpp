@@ -126,7 +126,7 @@ const Rule kRules[] = {
     {&C::cmdSmoothingPass, HasTerrain}, {&C::cmdSmoothPassConfig, HasTerrain},
     {&C::cmdNoisePass, HasTerrain}, {&C::cmdNoisePassConfig, HasTerrain},
     {&C::cmdScalingPass, HasTerrain}, {&C::cmdScalePassConfig, HasTerrain},
-    {&C::cmdProperties, HasTerrain},
+    {&C::cmdSetSpawn, HasTerrain}, {&C::cmdProperties, HasTerrain},
     // Help
     {&C::cmdOnlineHelp, Always}, {&C::cmdAbout, Always},
     // The radius button's drop-down.

@@ -43,7 +43,7 @@ struct CommandStates {
     ControlState cmdSmoothingPass, cmdSmoothPassConfig;
     ControlState cmdNoisePass, cmdNoisePassConfig;
     ControlState cmdScalingPass, cmdScalePassConfig;
-    ControlState cmdProperties;
+    ControlState cmdSetSpawn, cmdProperties;
     // Help
     ControlState cmdOnlineHelp, cmdAbout;
 

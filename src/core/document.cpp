@@ -175,7 +175,7 @@ std::string CheckPointValues(const Terrain& t) {
 }  // namespace
 
 DocumentSettings DocumentSettingsOf(const EditorState& s) {
-    return {s.Doc.LastExportPath, s.Export, s.Brushes, s.Textures};
+    return {s.Doc.LastExportPath, s.Export, s.Brushes, s.Textures, s.Choices};
 }
 
 std::string DocumentCaption(const std::string& title) {
@@ -185,10 +185,12 @@ std::string DocumentCaption(const std::string& title) {
 void EditDocumentSettings(EditorState& s, const std::function<void(EditorState&)>& edit) {
     std::string before, after;
     const bool hadBefore = EncodeHeader(s.Terrain, DocumentSettingsOf(s), before).Ok();
+    AppendMapChoices(s.Choices, before);
     edit(s);
     // A header that cannot be encoded compares as a change.
-    if (!hadBefore || !EncodeHeader(s.Terrain, DocumentSettingsOf(s), after) || before != after)
-        MarkDocumentChanged(s);
+    const bool hasAfter = EncodeHeader(s.Terrain, DocumentSettingsOf(s), after).Ok();
+    AppendMapChoices(s.Choices, after);
+    if (!hadBefore || !hasAfter || before != after) MarkDocumentChanged(s);
 }
 
 Result<std::string> EncodeDocument(const Terrain& t, const DocumentSettings& d) {
@@ -208,6 +210,7 @@ Result<std::string> EncodeDocument(const Terrain& t, const DocumentSettings& d) 
     }
     for (int i = 1; i <= ns; ++i)
         for (float v : RecordOf(t, i)) PutF32(out, v);
+    AppendMapChoices(d.Choices, out);
     return out;
 }
 
@@ -270,6 +273,9 @@ Result<DocumentData> DecodeDocument(std::string_view bytes, const std::string& n
     for (int i = 1; i <= ns; ++i)
         if (squares[static_cast<size_t>(i - 1)] != RecordOf(t, i))
             return Damaged(name, "square " + std::to_string(i) + " does not match its place in the grid");
+    std::string why;
+    if (!ReadMapChoices(bytes.substr(bytes.size() - in.Remaining()), ns, &d.Choices, &why))
+        return Damaged(name, why);
     return d;
 }
 
@@ -295,9 +301,14 @@ Result<DocumentData> LoadDocumentFile(const std::string& path) {
 
 void ApplyDocument(EditorState& s, const DocumentData& d) {
     s.Doc.LastExportPath = d.LastExportPath;
-    s.Export = d.Export;
+    // The export keys the settings file alone keeps (headroom, wad, light) stay.
+    s.Export.ExportType = d.Export.ExportType;
+    s.Export.ExportPosition = d.Export.ExportPosition;
+    s.Export.AddHint = d.Export.AddHint;
+    s.Export.AddSky = d.Export.AddSky;
     s.Brushes = d.Brushes;
     s.Textures = d.Textures;
+    s.Choices = d.Choices;
     ReplaceTerrain(s, d.Terrain);
 }
 

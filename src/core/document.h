@@ -1,7 +1,8 @@
 // The .vhm map document: a little-endian binary file holding the header
 // (version "200", counts, export settings, brush and editor textures), every
-// point (14 bytes) and every square (48 bytes). A reader ignores anything
-// after the last square.
+// point (14 bytes) and every square (48 bytes), then the map's compile-ready
+// choices when it uses any (core/map_choices.h). Other bytes after the last
+// square are ignored.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "core/editor_state.h"
+#include "core/map_choices.h"
 #include "core/result.h"
 
 namespace vh {
@@ -26,6 +28,7 @@ struct DocumentSettings {
     ExportSettings Export;
     BrushTextures Brushes;
     EditorTextures Textures;
+    MapChoices Choices;  // after the squares, only when used
 };
 
 // Everything a document holds, decoded and checked; the terrain's arrays are

@@ -22,6 +22,8 @@ struct DocumentInfo {
     // "Export .MAP Again" is offered from then on (a reset keeps it).
     bool ExportAgainOffered = false;
     std::string Caption = "Varnholm";
+    // What the status line says while no square is picked, after an export.
+    std::string Notice;
 };
 
 // Three snapshots of all heights, newest first, and one redo.
@@ -39,7 +41,8 @@ struct UndoHistory {
 // One mouse stroke: what the pick found, whether the tool runs, the mouse
 // values the drag tools compare, and the tools' own working values.
 struct StrokeState {
-    int PickedSquare = 0;  // the square under the cursor; 0 none
+    int PickedSquare = 0;      // the square under the cursor; 0 none
+    int LastPickedSquare = 0;  // the one picked before the pick went; 0 none
     bool ToolActive = false;
     bool StrokeUndoTaken = false;
     int32_t MouseY = 0;

@@ -9,6 +9,7 @@
 
 #include "core/app_paths.h"
 #include "core/editor_records.h"
+#include "core/map_choices.h"
 #include "core/random.h"
 #include "core/settings_records.h"
 #include "core/terrain.h"
@@ -27,6 +28,7 @@ struct EditorState : Settings {
     vh::Terrain Terrain;
     UndoHistory History;
     DocumentInfo Doc;
+    MapChoices Choices;  // kept in the document; cleared by a reset
     StrokeState Stroke;
     CameraPose Pose;
 

@@ -2,12 +2,14 @@
 
 #include <cstdio>
 
+#include "core/spawn_square.h"
+
 namespace vh {
 
 void ResetEditor(EditorState& s) {
     // The view drops its meshes, scene and highlight of the old terrain.
     s.Observers.TerrainReset();
-    s.Stroke.PickedSquare = 0;
+    s.Stroke.PickedSquare = s.Stroke.LastPickedSquare = 0;
     s.LoopRunning = false;
     s.Pose.CameraPos = {0, 200, 0};
     s.Pose.CameraTarget = {0, 20, 50};
@@ -16,6 +18,8 @@ void ResetEditor(EditorState& s) {
     s.History.UndoLevels = 0;
     MarkDocumentChanged(s);  // the coming terrain is not saved anywhere yet
     s.Doc.LastExportPath.clear();
+    s.Choices = {};
+    s.Doc.Notice.clear();
 
     // Raise/lower with its radius shown, nothing to redo, locked points
     // respected; with a terrain every control comes into its editing state.
@@ -28,7 +32,7 @@ void ResetEditor(EditorState& s) {
 
 void StopMainLoop(EditorState& s) {
     s.LoopRunning = false;
-    s.Stroke.PickedSquare = 0;
+    DropPick(s.Stroke);
 }
 
 bool CloseDialogAndResume(EditorState& s) {

@@ -103,6 +103,12 @@ struct ExportSettings {
     int ExportPosition = 0;               // 0 flatten bottom, 1 flatten top
     bool AddHint = true;
     bool AddSky = true;
+    // Kept in the settings file only: the compile-ready export's roof
+    // clearance in units, the worldspawn "wad" path (empty writes none) and
+    // whether it writes the light keys.
+    float Headroom = 256;
+    std::string Wad;
+    bool Light = true;
 };
 
 // [Cammera]: the free-flying camera.

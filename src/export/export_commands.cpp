@@ -78,9 +78,15 @@ std::string ChooseBmpExportPath(const EditorState& s, Prompts& prompts) {
     return c.Path;
 }
 
-Status RunMapExport(EditorState& s, const std::string& path, Progress& progress) {
+Result<ExportSummary> RunMapExport(EditorState& s, const std::string& path, Progress& progress) {
+    return RunMapExport(s, path, CompileOptionsOf(s.Choices, s.Export), progress);
+}
+
+Result<ExportSummary> RunMapExport(EditorState& s, const std::string& path, const CompileOptions& options,
+                                   Progress& progress) {
     StopMainLoop(s);
-    const Status written = ExportMap(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, s.Rnd, path, progress);
+    Result<ExportSummary> written =
+        ExportMap(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, s.Rnd, options, path, progress);
     if (written) LogLine(s, "MAP EXPORT : Map Exporting " + path);
     CloseDialogAndResume(s);
     return written;

@@ -10,6 +10,7 @@
 #include "core/progress.h"
 #include "core/prompts.h"
 #include "core/result.h"
+#include "export/map_export.h"
 
 namespace vh {
 
@@ -35,11 +36,14 @@ std::string ExportAgainPath(EditorState& s, Prompts& prompts);
 // returned, anything else gives "". The choice is not remembered.
 std::string ChooseBmpExportPath(const EditorState& s, Prompts& prompts);
 
-// The .MAP export of the editor's terrain and settings: the main loop is
-// stopped for it and resumed at the end (the caller restarts its loop tick
-// when LoopRunning is true afterwards); a written file is logged as
+// The .MAP export of the editor's terrain and settings with the map's own
+// choices (CompileOptionsOf), or with `options`: the main loop is stopped for
+// it and resumed at the end (the caller restarts its loop tick when
+// LoopRunning is true afterwards); a written file is logged as
 // "MAP EXPORT : Map Exporting " + path.
-Status RunMapExport(EditorState& s, const std::string& path, Progress& progress);
+Result<ExportSummary> RunMapExport(EditorState& s, const std::string& path, Progress& progress);
+Result<ExportSummary> RunMapExport(EditorState& s, const std::string& path, const CompileOptions& options,
+                                   Progress& progress);
 
 // The height-image export of the editor's terrain; a written file is logged
 // as "BMP EXPORT : BitMap Exporting " + path.

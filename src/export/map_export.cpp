@@ -4,11 +4,15 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "core/rules.h"
 #include "core/save_file.h"
+#include "export/compile_budget.h"
+#include "export/compile_map.h"
 #include "export/number_text.h"
+#include "export/terrain_from_state.h"
 
 namespace vh {
 
@@ -118,11 +122,11 @@ public:
         lowLen_ = WriteNumberText(low_, levels.Low);
         highLen_ = WriteNumberText(high_, levels.High);
 
-        top_ = ScaledSuffix(b.TopTexture, b.TopScaleX, b.TopScaleY);
-        side_ = ScaledSuffix(b.SideTexture, b.SideScaleX, b.SideScaleY);
-        hint_ = b.HintTexture + " 0 0 0 1 1\r\n";
-        skip_ = b.SkipTexture + " 0 0 0 1 1\r\n";
-        sky_ = b.SkyTexture + " 0 0 0 1 1\r\n";
+        top_ = FaceSuffix(b.TopTexture, b.TopScaleX, b.TopScaleY);
+        side_ = FaceSuffix(b.SideTexture, b.SideScaleX, b.SideScaleY);
+        hint_ = FaceSuffix(b.HintTexture, 1, 1);
+        skip_ = FaceSuffix(b.SkipTexture, 1, 1);
+        sky_ = FaceSuffix(b.SkyTexture, 1, 1);
         size_t suffix = std::max({top_.size(), side_.size(), hint_.size(), skip_.size(), sky_.size()});
         // Prefix, three points with their separators and over-copies, suffix.
         lineMax_ = sizeof kNinePad + 3 * (kPointCopy + sizeof kBetweenPad) + kPointCopy + suffix + 64;
@@ -136,7 +140,10 @@ public:
     }
     void Line(const char* text) { Text(text, std::strlen(text)); }
 
+    size_t Brushes() const { return brushes_; }
+
     void Brush(const BrushTable& t, const SquareCorners& c) {
+        ++brushes_;
         const int corners[4] = {c.c0, c.c1, c.c2, c.c3};
         Line("    {\r\n");
         for (int f = 0; f < t.count; ++f) {
@@ -146,9 +153,13 @@ public:
         Line("    }\r\n");
     }
 
-    void EmptyBrush() { Line("    {\r\n    }\r\n"); }
+    void EmptyBrush() {
+        ++brushes_;
+        Line("    {\r\n    }\r\n");
+    }
 
     void Hint(const SquareCorners& c) {
+        ++brushes_;
         const int corners[4] = {c.c0, c.c1, c.c2, c.c3};
         Line("    {\r\n");
         for (int f = 0; f < 6; ++f) WriteFace(kHint[f], corners, false, f < 2 ? skip_ : hint_);
@@ -157,6 +168,7 @@ public:
 
     // Axis-aligned box in file coordinates; y1 > y2 (given from its high end).
     void Sky(float x1, float x2, float y1, float y2, float z1, float z2) {
+        ++brushes_;
         const float faces[6][3][3] = {
             {{x1, y1, z2}, {x2, y1, z2}, {x2, y2, z2}}, {{x2, y2, z1}, {x2, y1, z1}, {x1, y1, z1}},
             {{x1, y1, z2}, {x1, y2, z2}, {x1, y2, z1}}, {{x2, y2, z2}, {x2, y1, z2}, {x2, y1, z1}},
@@ -187,15 +199,6 @@ public:
     }
 
 private:
-    static std::string ScaledSuffix(const std::string& texture, float sx, float sy) {
-        std::string t = texture + " 0 0 0 ";
-        AppendNumberText(t, sx);
-        t += ' ';
-        AppendNumberText(t, sy);
-        t += "\r\n";
-        return t;
-    }
-
     static char* Put(char* p, const char* text, size_t n) {
         std::memcpy(p, text, n);
         return p + n;
@@ -240,6 +243,7 @@ private:
     size_t lineMax_ = 0;
     std::vector<char> buf_;
     size_t pos_ = 0;
+    size_t brushes_ = 0;
 };
 
 // Checks that every square names existing points and that every number the
@@ -289,20 +293,49 @@ SquareSplit BestFitSplit(float h0, float h1, float h2, float h3) {
     return SquareSplit::Backslash;
 }
 
+std::string ExportedText(const ExportSummary& done, const std::string& path) {
+    return "Exported " + GroupedCount(done.Brushes) + " brushes to " +
+           std::filesystem::path(path).filename().string();
+}
+
 Status ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b, int grid,
                  RandomSource& rnd, const std::string& path, Progress& progress) {
+    Result<ExportSummary> done = ExportMap(t, x, b, grid, rnd, CompileOptions{}, path, progress);
+    if (!done) return done.Error();
+    return {};
+}
+
+Result<ExportSummary> ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b, int grid,
+                                RandomSource& rnd, const CompileOptions& options, const std::string& path,
+                                Progress& progress) {
     const int nq = t.SquareCount;
     progress.Maximum(nq);
     progress.Value(0);
     progress.Status("Exporting Brushes...");
     rnd.Randomize();
 
-    auto finish = [&](Status done) {
+    auto finish = [&](Result<ExportSummary> done) {
         progress.Status("No Selection.");
         return done;
     };
 
-    if (Status whole = TerrainIsWhole(t, b); !whole) return finish(whole);
+    if (Status whole = TerrainIsWhole(t, b); !whole) return finish(whole.Error());
+    ExportSummary report;
+    if (!options.Documented()) {
+        TerrainExport terrain;
+        std::string why;
+        if (!MakeTerrainExport(t, x, b, grid, rnd, &terrain, &why)) return finish(Fail(ErrorKind::Invalid, why));
+        const MapPlan plan = PlanMap(terrain, options);
+        if (!plan.Problem.empty()) return finish(Fail(ErrorKind::Invalid, plan.Problem));
+        SaveFile file(path);
+        if (Status opened = file.Open(); !opened) return finish(opened.Error());
+        report.Brushes = WriteCompileMap(terrain, plan, options, file, progress);
+        report.ExactTerrainBrushes = plan.ExactBrushes;
+        report.TerrainBrushes = plan.Surface.Size();
+        report.Spawn = plan.Spawn;
+        if (Status committed = file.Commit(); !committed) return finish(committed.Error());
+        return finish(report);
+    }
 
     const MapLevels levels = ComputeMapLevels(t, grid);
     const TerrainPoint& first = t.Points[1];
@@ -310,7 +343,7 @@ Status ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures&
     const float x0 = first.X, z0 = first.Z, xn = last.X, zn = last.Z;
 
     SaveFile file(path);
-    if (Status opened = file.Open(); !opened) return finish(opened);
+    if (Status opened = file.Open(); !opened) return finish(opened.Error());
     MapWriter w(t, b, levels, file);
     w.Line("{\r\n");
     w.Line("    \"classname\" \"worldspawn\"\r\n");
@@ -396,7 +429,11 @@ Status ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures&
 
     w.Line("}\r\n");
     w.Finish();
-    return finish(file.Commit());
+    report.Brushes = w.Brushes();
+    report.TerrainBrushes = report.ExactTerrainBrushes =
+        w.Brushes() - (x.AddHint ? static_cast<size_t>(nq) : 0) - (x.AddSky ? 5 : 0);
+    if (Status committed = file.Commit(); !committed) return finish(committed.Error());
+    return finish(report);
 }
 
 }  // namespace vh

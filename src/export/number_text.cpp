@@ -35,4 +35,12 @@ void AppendNumberText(std::string& out, float v) {
     out.append(buf, WriteNumberText(buf, v));
 }
 
+std::string FaceSuffix(const std::string& texture, float scaleX, float scaleY) {
+    std::string t = texture + " 0 0 0 ";
+    AppendNumberText(t, scaleX);
+    t += ' ';
+    AppendNumberText(t, scaleY);
+    return t + "\r\n";
+}
+
 }  // namespace vh

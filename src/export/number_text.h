@@ -19,4 +19,8 @@ size_t WriteNumberText(char* out, float v);
 // Convenience for appending to a string.
 void AppendNumberText(std::string& out, float v);
 
+// The end of a face line: the texture, the fixed offsets and rotation
+// " 0 0 0 ", the two scales and CR LF.
+std::string FaceSuffix(const std::string& texture, float scaleX, float scaleY);
+
 }  // namespace vh

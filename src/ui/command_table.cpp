@@ -119,6 +119,7 @@ constexpr Command kCommands[] = {
     {Map, Item, "cmdScalingPass", "&Scaling Pass", "", &C::cmdScalingPass, ScalingPassCommand},
     {Map, Item, "cmdScalePassConfig", "Pass &Configuration", "", &C::cmdScalePassConfig, ScalePassConfiguration},
     {Map, Separator, "", "", "", {}},
+    {Map, Item, "cmdSetSpawn", "Set Spawn Poin&t", "Ctrl+Shift+P", &C::cmdSetSpawn, SetSpawnPoint},
     {Map, Item, "cmdProperties", "&Properties", "Ctrl+P", &C::cmdProperties, MapProperties},
 
     {Help, Item, "cmdOnlineHelp", "&Online Help", "", &C::cmdOnlineHelp, OnlineHelp},

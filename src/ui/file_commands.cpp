@@ -18,9 +18,11 @@ void WriteMapExport(MainWindowServices& sv, const std::string& path) {
     // painted as it goes.
     sv.SetWaitCursor(true);
     if (QWidget* window = sv.Window()) window->repaint();
-    const Status written = RunMapExport(sv.State(), path, sv.StatusProgress());
+    const Result<ExportSummary> written = RunMapExport(sv.State(), path, sv.StatusProgress());
     sv.SetWaitCursor(false);
-    ShowExportFailure(sv.UserPrompts(), "map", written);
+    if (!written) return ShowExportFailure(sv.UserPrompts(), "map", written.Error());
+    sv.State().Doc.Notice = ExportedText(written.Value(), path);
+    sv.StatusProgress().Status(sv.State().Doc.Notice);
 }
 
 }  // namespace

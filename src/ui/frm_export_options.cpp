@@ -1,13 +1,18 @@
 #include "ui/frm_export_options.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "core/document.h"
+#include "export/terrain_from_state.h"
 
 namespace vh::ui {
 
@@ -23,7 +28,10 @@ W* Named(W* w, const char* name, const char* tip) {
 }  // namespace
 
 FrmExportOptions::FrmExportOptions(MainWindowServices& services, QWidget* parent)
-    : QDialog(parent), services_(services), working_(services.State().Export) {
+    : QDialog(parent),
+      services_(services),
+      working_(services.State().Export),
+      choices_(services.State().Choices) {
     setObjectName(QStringLiteral("frmExportOptions"));
     setWindowTitle(QStringLiteral("Exportation Options"));
 
@@ -75,6 +83,7 @@ FrmExportOptions::FrmExportOptions(MainWindowServices& services, QWidget* parent
     buttons->addWidget(cmdCancel_);
     auto* main = new QVBoxLayout(this);
     main->addWidget(outer);
+    main->addWidget(CompileReadyBox());
     main->addLayout(buttons);
 
     Show();
@@ -94,10 +103,70 @@ FrmExportOptions::FrmExportOptions(MainWindowServices& services, QWidget* parent
     }
     connect(opTop_, &QRadioButton::clicked, this, [this] { SelectPosition(working_, true); });
     connect(opBottom_, &QRadioButton::clicked, this, [this] { SelectPosition(working_, false); });
-    connect(chkHint_, &QCheckBox::clicked, this, [this](bool on) { working_.AddHint = on; });
-    connect(chkSky_, &QCheckBox::clicked, this, [this](bool on) { working_.AddSky = on; });
+    // Every choice that changes what is written recounts the budget.
+    auto edit = [this](auto change) {
+        return [this, change](auto value) {
+            change(value);
+            ShowBudget();
+        };
+    };
+    for (QRadioButton* r : {opBestFit_, opForward_, opBackward_, opX_, opRandom_, opTop_, opBottom_})
+        connect(r, &QRadioButton::clicked, this, [this] { ShowBudget(); });
+    connect(chkHint_, &QCheckBox::clicked, this, edit([this](bool on) { working_.AddHint = on; }));
+    connect(chkSky_, &QCheckBox::clicked, this, edit([this](bool on) { working_.AddSky = on; }));
+    connect(chkCompileReady_, &QCheckBox::clicked, this,
+            edit([this](bool on) { choices_.CompileReady = on; }));
+    connect(chkLight_, &QCheckBox::clicked, this, edit([this](bool on) { working_.Light = on; }));
+    connect(chkMerge_, &QCheckBox::clicked, this, edit([this](bool on) { choices_.Merge = on; }));
+    connect(chkDetail_, &QCheckBox::clicked, this, edit([this](bool on) { choices_.Detail = on; }));
+    connect(spnHeadroom_, &QDoubleSpinBox::valueChanged, this,
+            edit([this](double v) { working_.Headroom = static_cast<float>(v); }));
+    connect(spnSimplify_, &QDoubleSpinBox::valueChanged, this,
+            edit([this](double v) { choices_.Simplify = static_cast<float>(v); }));
     connect(cmdOk_, &QPushButton::clicked, this, &FrmExportOptions::Okey);
     connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QWidget* FrmExportOptions::CompileReadyBox() {
+    chkCompileReady_ = Named(
+        new QCheckBox(QStringLiteral("Compile-&ready: seal the map, add a spawn point")), "chkCompileReady",
+        "Close the map on every side and place the player, so it compiles and plays as it is.");
+    chkLight_ = Named(new QCheckBox(QStringLiteral("Add &light keys")), "chkLight",
+                      "Sunlight and a light level in the worldspawn, for compilers that read them.");
+    chkMerge_ = Named(new QCheckBox(QStringLiteral("&Merge coplanar triangles")), "chkMerge",
+                      "Neighbouring triangles in one plane become one brush; no point moves.");
+    chkDetail_ = Named(new QCheckBox(QStringLiteral("Terrain as func_&detail")), "chkDetail",
+                       "The terrain brushes go into a func_detail entity; a structural box seals.");
+    spnHeadroom_ = Named(new QDoubleSpinBox, "spnHeadroom", "Room kept above the highest point, in units.");
+    spnHeadroom_->setRange(0, 65536);
+    spnHeadroom_->setDecimals(0);
+    spnHeadroom_->setSingleStep(64);
+    spnSimplify_ =
+        Named(new QDoubleSpinBox, "spnSimplify",
+              "Fewer, larger triangles that stay within this many units of the exact surface; 0 is exact.");
+    spnSimplify_->setRange(0, 4096);
+    spnSimplify_->setDecimals(1);
+    spnSimplify_->setSingleStep(8);
+    // A simplified budget of a large map takes a moment: count once a value is entered, not per keystroke.
+    spnHeadroom_->setKeyboardTracking(false);
+    spnSimplify_->setKeyboardTracking(false);
+    lblBudget_ = Named(new QLabel, "lblBudget", nullptr);
+    lblBudget_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* box = new QGroupBox(QStringLiteral("Compile-Ready Options:"));
+    auto* form = new QFormLayout(box);
+    form->addRow(chkCompileReady_);
+    form->addRow(QStringLiteral("&Headroom:"), spnHeadroom_);
+    form->addRow(chkLight_);
+    form->addRow(chkMerge_);
+    form->addRow(QStringLiteral("Simplif&y within:"), spnSimplify_);
+    form->addRow(chkDetail_);
+    form->addRow(QStringLiteral("Budget:"), lblBudget_);
+    return box;
+}
+
+void FrmExportOptions::ShowBudget() {
+    lblBudget_->setText(QString::fromStdString(BudgetText(services_.State(), working_, choices_)));
 }
 
 void FrmExportOptions::Show() {
@@ -123,10 +192,21 @@ void FrmExportOptions::Show() {
     (TopSelected(working_) ? opTop_ : opBottom_)->setChecked(true);
     chkHint_->setChecked(working_.AddHint);
     chkSky_->setChecked(working_.AddSky);
+    chkCompileReady_->setChecked(choices_.CompileReady);
+    chkLight_->setChecked(working_.Light);
+    chkMerge_->setChecked(choices_.Merge);
+    chkDetail_->setChecked(choices_.Detail);
+    const QSignalBlocker headroom(spnHeadroom_), simplify(spnSimplify_);
+    spnHeadroom_->setValue(working_.Headroom);
+    spnSimplify_->setValue(choices_.Simplify);
+    ShowBudget();
 }
 
 void FrmExportOptions::Okey() {
-    EditDocumentSettings(services_.State(), [this](EditorState& s) { s.Export = working_; });
+    EditDocumentSettings(services_.State(), [this](EditorState& s) {
+        s.Export = working_;
+        s.Choices = choices_;
+    });
     accept();
 }
 

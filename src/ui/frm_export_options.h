@@ -1,5 +1,7 @@
-// "Exportation Options": the .MAP export style, flattened side and the hint
-// and sky brushes. The dialog edits a working copy; only "&Okey" keeps it.
+// "Exportation Options": the .MAP export style, flattened side, the hint and
+// sky brushes, and the compile-ready choices with the compile budget they
+// give, recounted as they change. The dialog edits working copies; only
+// "&Okey" keeps them.
 #pragma once
 
 #include <QDialog>
@@ -8,6 +10,8 @@
 #include "ui/main_window_services.h"
 
 class QCheckBox;
+class QDoubleSpinBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -21,18 +25,25 @@ public:
 
     // The values the dialog holds now (not yet in the editor state).
     const ExportSettings& WorkingCopy() const { return working_; }
+    const MapChoices& WorkingChoices() const { return choices_; }
 
 private:
+    QWidget* CompileReadyBox();
     void Show();
+    void ShowBudget();
     void Okey();
 
     MainWindowServices& services_;
     ExportSettings working_;
+    MapChoices choices_;
 
     QRadioButton *opBestFit_ = nullptr, *opForward_ = nullptr, *opBackward_ = nullptr, *opX_ = nullptr,
                  *opRandom_ = nullptr;
     QRadioButton *opTop_ = nullptr, *opBottom_ = nullptr;
     QCheckBox *chkHint_ = nullptr, *chkSky_ = nullptr;
+    QCheckBox *chkCompileReady_ = nullptr, *chkLight_ = nullptr, *chkMerge_ = nullptr, *chkDetail_ = nullptr;
+    QDoubleSpinBox *spnHeadroom_ = nullptr, *spnSimplify_ = nullptr;
+    QLabel* lblBudget_ = nullptr;
     QPushButton *cmdOk_ = nullptr, *cmdCancel_ = nullptr;
 };
 

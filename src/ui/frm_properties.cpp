@@ -10,6 +10,7 @@
 #include "core/document.h"
 #include "core/rules.h"
 #include "core/walkability.h"
+#include "export/terrain_from_state.h"
 #include "ui/frm_config_parts.h"
 
 namespace vh::ui {
@@ -116,7 +117,13 @@ FrmProperties::FrmProperties(EditorState& state, QWidget* parent) : QDialog(pare
     txtSky_ = Field(grid, 0, "txtSky", "Sky Texture:", v.SkyTexture);
     outer->addWidget(sky, 3, 0);
 
-    AddOkeyCancel(this, outer, 4, [this] { Okey(); });
+    QGroupBox* compile = Frame(this, "frmCompile", "Compile Properties:", &grid);
+    txtWad_ = Field(grid, 0, "txtWad", "Wad:", state_.Export.Wad);
+    txtWad_->setToolTip(QStringLiteral("The texture wad a compile-ready export names in its worldspawn."));
+    lblBudget_ = Fact(grid, 1, "lblBudget", "Budget:", BudgetText(state_, state_.Export, state_.Choices));
+    outer->addWidget(compile, 4, 0);
+
+    AddOkeyCancel(this, outer, 5, [this] { Okey(); });
 }
 
 void FrmProperties::Okey() {
@@ -131,6 +138,7 @@ void FrmProperties::Okey() {
     v.SkipTexture = Ss(txtSkip_->text());
     v.SkyTexture = Ss(txtSky_->text());
     EditDocumentSettings(state_, [&](EditorState& s) { ApplyPropertiesValues(s.Brushes, v); });
+    state_.Export.Wad = Trim(Ss(txtWad_->text()));  // a setting, not part of the document
 }
 
 }  // namespace vh::ui

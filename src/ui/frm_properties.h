@@ -1,6 +1,6 @@
-// "Properties": the terrain's face count, export style and walkable share,
-// and the nine
-// brush-texture settings the .MAP export writes into every brush.
+// "Properties": the terrain's face count, export style, walkable share and
+// compile budget, the nine brush-texture settings the .MAP export writes into
+// every brush, and the wad a compile-ready export names.
 #pragma once
 
 #include <QDialog>
@@ -49,6 +49,8 @@ private:
     QLineEdit* txtHint_ = nullptr;
     QLineEdit* txtSkip_ = nullptr;
     QLineEdit* txtSky_ = nullptr;
+    QLineEdit* txtWad_ = nullptr;
+    QLabel* lblBudget_ = nullptr;
 };
 
 }  // namespace vh::ui

@@ -1,6 +1,7 @@
 #include "ui/tool_commands.h"
 
 #include "core/editor_state.h"
+#include "core/spawn_square.h"
 #include "tools/map_passes.h"
 #include "tools/tool_selection.h"
 #include "ui/frm_about.h"
@@ -115,6 +116,18 @@ void ScalePassConfiguration(MainWindowServices& sv, int) {
 
 void MapProperties(MainWindowServices& sv, int) {
     sv.OpenDialog(new FrmProperties(sv.State(), sv.Window()));
+}
+
+void SetSpawnPoint(MainWindowServices& sv, int) {
+    EditorState& s = sv.State();
+    if (!SetSpawnSquare(s)) {
+        sv.UserPrompts().Message(
+            "Point at a square in the view first: the spawn point goes on the square under the cursor.",
+            "Varnholm", PromptButtons::Ok, PromptIcon::Information);
+        return;
+    }
+    s.Doc.Notice = "Spawn point: square " + std::to_string(s.Choices.SpawnSquare);
+    sv.StatusProgress().Status(s.Doc.Notice);
 }
 
 void OnlineHelp(MainWindowServices& sv, int) {

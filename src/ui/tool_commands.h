@@ -32,6 +32,8 @@ void SmoothPassConfiguration(MainWindowServices& sv, int);
 void NoisePassConfiguration(MainWindowServices& sv, int);
 void ScalePassConfiguration(MainWindowServices& sv, int);
 void MapProperties(MainWindowServices& sv, int);
+// The picked square becomes the map's spawn point; without one, a message.
+void SetSpawnPoint(MainWindowServices& sv, int);
 
 // "&Online Help" (the manual in the browser) and "&About".
 void OnlineHelp(MainWindowServices& sv, int);

@@ -6,6 +6,7 @@
 #include "core/rules.h"
 #include "core/view_options.h"
 #include "tools/brush_tool.h"
+#include "view/spawn_marker.h"
 
 namespace vh::view {
 
@@ -77,6 +78,7 @@ OverlayScene BuildOverlay(const EditorState& s) {
         for (int p = 1; p <= n; ++p)
             if (t.Points[p].Locked) DrawPointMarker(o, s, p, kGreen, true);
     }
+    DrawSpawnMarker(o, s);
     const int picked = s.Stroke.PickedSquare;
     if (view.Highlight && picked != 0) {
         DrawSquareOutline(o, t, picked, kRed);

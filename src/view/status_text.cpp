@@ -92,7 +92,7 @@ std::string RadiusLine(const EditorState& s, Tool t) {
 
 std::string StatusLineText(const EditorState& s) {
     const int k = Picked(s);
-    if (k == 0) return "No Selection.";
+    if (k == 0) return s.Doc.Notice.empty() ? "No Selection." : s.Doc.Notice;
     return "Block: " + NumberText(static_cast<float>(k)) + " Origin: " + OriginText(s, k);
 }
 

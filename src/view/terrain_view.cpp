@@ -4,6 +4,7 @@
 #include <QSurfaceFormat>
 #include <algorithm>
 
+#include "core/spawn_square.h"
 #include "view/camera.h"
 #include "view/input_reader.h"
 #include "view/picking.h"
@@ -70,7 +71,7 @@ int TerrainView::PickSquare(int x, int y) const {
 
 void TerrainView::ClearSelection() {
     if (!state_.LoopRunning) return;
-    state_.Stroke.PickedSquare = 0;
+    vh::DropPick(state_.Stroke);
     update();
 }
 

@@ -134,7 +134,8 @@ TEST_F(ExportChoice, WrittenExportsAreLoggedAndTheLoopRunsAgainFailuresAreShown)
     s.LogPath = dir.File("log.txt");
     s.LoopRunning = true;
     const std::string map = dir.File("ok.map"), bmp = dir.File("ok.bmp");
-    const vh::Status mapWritten = vh::RunMapExport(s, map, vh::NoProgress());
+    const vh::Result<vh::ExportSummary> mapExport = vh::RunMapExport(s, map, vh::NoProgress());
+    const vh::Status mapWritten = mapExport ? vh::Status() : vh::Status(mapExport.Error());
     EXPECT_TRUE(s.LoopRunning);
     const vh::Status bmpWritten = vh::RunHeightImageExport(s, bmp);
     for (const vh::Status* written : {&mapWritten, &bmpWritten}) {
@@ -147,7 +148,8 @@ TEST_F(ExportChoice, WrittenExportsAreLoggedAndTheLoopRunsAgainFailuresAreShown)
     EXPECT_EQ(vhtest::ReadFileBytes(s.LogPath), log);
 
     const std::string path = dir.File("missing/out.map");
-    const vh::Status failed = vh::RunMapExport(s, path, vh::NoProgress());
+    const vh::Result<vh::ExportSummary> failedExport = vh::RunMapExport(s, path, vh::NoProgress());
+    const vh::Status failed = failedExport ? vh::Status() : vh::Status(failedExport.Error());
     EXPECT_FALSE(failed);
     EXPECT_FALSE(vh::RunHeightImageExport(s, dir.File("missing/out.bmp")));
     vh::ShowExportFailure(prompts, "map", failed);

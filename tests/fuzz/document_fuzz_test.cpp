@@ -17,9 +17,16 @@ using vhtest::Draw;
 // The sample is a 9 x 7 terrain: 63 points of 14 bytes, 48 squares of 48.
 constexpr size_t kArrayBytes = 63 * 14 + 48 * 48;
 
-std::string MutateDocument(std::string b, Draw d) {
-    const size_t arrays = b.size() - kArrayBytes;
-    switch (d.Int(0, 8)) {
+// tail: the bytes after the squares (the map's choices).
+std::string MutateDocument(std::string b, Draw d, size_t tail) {
+    const size_t arrays = b.size() - tail - kArrayBytes;
+    switch (d.Int(0, tail ? 9 : 8)) {
+        case 9:  // the choices block: a byte changed, or cut anywhere
+            if (d.Int(0, 1))
+                b[b.size() - tail + static_cast<size_t>(d.Int(0, static_cast<int>(tail) - 1))] = d.Byte();
+            else
+                b.resize(b.size() - static_cast<size_t>(d.Int(1, static_cast<int>(tail))));
+            break;
         case 0:
         case 1:
             d.AnyEdit(b);
@@ -90,11 +97,15 @@ std::string MutateText(std::string t, Draw d) {
 }
 
 TEST(DocumentFuzz, MutantsOpenConsistentlyOrLeaveTheEditorAlone) {
-    const std::string base = vhfuzz::SampleDocument();
-    ASSERT_TRUE(vhfuzz::CheckDocument(base).Loaded);
+    const std::string plain = vhfuzz::SampleDocument(), choices = vhfuzz::SampleDocument(true);
+    ASSERT_TRUE(vhfuzz::CheckDocument(plain).Loaded);
+    ASSERT_TRUE(vhfuzz::CheckDocument(choices).Loaded);
     int opened = 0, refused = 0;
     const int tried = vhtest::FuzzCases(20261205, {6000, 10}, [&](std::mt19937& rng) {
-        const vhfuzz::Verdict v = vhfuzz::CheckDocument(MutateDocument(base, Draw{rng}));
+        const bool withChoices = std::uniform_int_distribution<int>(0, 2)(rng) == 0;
+        const std::string& base = withChoices ? choices : plain;
+        const vhfuzz::Verdict v =
+            vhfuzz::CheckDocument(MutateDocument(base, Draw{rng}, base.size() - plain.size()));
         ASSERT_EQ(v.Fault, "");
         ++(v.Loaded ? opened : refused);
     });

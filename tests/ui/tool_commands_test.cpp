@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include "core/command_states.h"
+#include "core/spawn_square.h"
 #include "core/undo.h"
 #include "fake_services_fixture.h"
 #include "support/terrain_fixture.h"
@@ -100,6 +101,33 @@ TEST_F(ToolCommandsTest, ScaleConfigurationFeedsTheNextScalingPass) {
     s.Terrain.Points[5].Height = 64;
     Run("cmdScalingPass");
     EXPECT_FLOAT_EQ(s.Terrain.Points[5].Height, 32);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ToolCommandsTest, SetSpawnPointKeepsThePickedSquareOrSaysToPickOne) {
+    const vh::CommandStates none = vh::ComputeCommandStates(vh::EditorState{});
+    EXPECT_FALSE(none.cmdSetSpawn.Enabled);
+    EXPECT_TRUE(vh::ComputeCommandStates(s).cmdSetSpawn.Enabled);
+
+    s.Doc.DocClean = true;
+    Run("cmdSetSpawn");  // nothing picked
+    ASSERT_EQ(services.prompts.Messages.size(), 1u);
+    EXPECT_EQ(s.Choices.SpawnSquare, 0);
+    EXPECT_TRUE(s.Doc.DocClean);
+
+    s.Stroke.PickedSquare = 7;
+    vh::DropPick(s.Stroke);  // the cursor went to the menu
+    Run("cmdSetSpawn");
+    EXPECT_EQ(s.Choices.SpawnSquare, 7);
+    EXPECT_FALSE(s.Doc.DocClean);
+    EXPECT_EQ(s.Doc.Notice, "Spawn point: square 7");
+    s.Stroke.PickedSquare = 12;  // under the cursor, taken over the remembered one
+    Run("cmdSetSpawn");
+    EXPECT_EQ(s.Choices.SpawnSquare, 12);
+    EXPECT_EQ(services.prompts.Messages.size(), 1u);
 }
 
 }  // namespace

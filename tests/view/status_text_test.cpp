@@ -19,6 +19,11 @@ TEST_F(StatusText, NothingOrAnIndexOutsideTheTerrainSaysNoSelection) {
                                           "Origin: No Selection.", "Grid: 16"}));
     s.Stroke.PickedSquare = 9999;
     EXPECT_EQ(vh::view::StatusLineText(s), "No Selection.");
+    // After an export its notice stands in for "No Selection." until a square is picked.
+    s.Doc.Notice = "Exported 12 brushes to x.map";
+    EXPECT_EQ(vh::view::StatusLineText(s), "Exported 12 brushes to x.map");
+    s.Stroke.PickedSquare = 1;
+    EXPECT_EQ(vh::view::StatusLineText(s).rfind("Block: 1 ", 0), 0u);
 }
 
 TEST_F(StatusText, OriginIsTheCornerAverageRoundedHalfToEven) {

@@ -1,0 +1,95 @@
+// The compile budget of the largest terrain (181 x 181 points) for the
+// documented export and the compile-ready options, and the compile-ready
+// export itself. The budget is meant to be cheap enough to update live.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+#include "core/grid.h"
+#include "core/lifecycle.h"
+#include "core/rules.h"
+#include "export/compile_budget.h"
+#include "export/export_commands.h"
+#include "export/map_export.h"
+#include "export/terrain_from_state.h"
+
+namespace {
+
+// Rolling hills with noise on 16-unit steps (neighbours differ by about 40
+// units), or a flat plain.
+vh::EditorState& Terrain(bool flat) {
+    static vh::EditorState states[2];
+    vh::EditorState& t = states[flat ? 1 : 0];
+    if (t.Terrain.PointCount == 0) {
+        vh::SetDefaults(t, std::filesystem::temp_directory_path().string());
+        t.LogPath.clear();
+        vh::ResetEditor(t);
+        t.NewMap.X = t.NewMap.Y = 181;
+        t.NewMap.Size = 128;
+        vh::BuildGrid(t);
+        t.Rnd.Seed(2026);
+        for (int i = 1; i <= t.Terrain.PointCount; ++i) {
+            const int c = (i - 1) % 181, r = (i - 1) / 181;
+            const float h = 600 * std::sin(c * 0.07f) * std::cos(r * 0.05f) + (t.Rnd.Next() - 0.5f) * 80;
+            t.Terrain.Points[i].Height = flat ? 0.0f : vh::SnapToGrid(h, 16);
+        }
+        t.Export.AddHint = false;
+    }
+    return t;
+}
+
+vh::CompileOptions Options(int lean, float simplify) {
+    vh::CompileOptions o = lean < 0 ? vh::CompileOptions{} : vh::PlayableOptions();
+    o.Merge = lean > 0;
+    o.Simplify = simplify;
+    return o;
+}
+
+// Arguments: flat (0/1), lean (-1 documented, 0 playable exact, 1 merged),
+// tolerance.
+void Budget(benchmark::State& state) {
+    vh::EditorState& s = Terrain(state.range(0) != 0);
+    const vh::CompileOptions o = Options(static_cast<int>(state.range(1)), static_cast<float>(state.range(2)));
+    vh::MapBudget b;
+    for (auto _ : state) {
+        vh::TerrainExport t;
+        std::string why;
+        vh::TerrainExportFromState(s, s.Rnd, &t, &why);
+        b = vh::CompileBudget(t, o);
+        benchmark::DoNotOptimize(b);
+    }
+    state.counters["brushes"] = static_cast<double>(b.Brushes);
+    state.counters["planes"] = static_cast<double>(b.Planes);
+    state.counters["clipnodes"] = static_cast<double>(b.Clipnodes);
+}
+
+void CompileReadyExport(benchmark::State& state) {
+    vh::EditorState& s = Terrain(false);
+    const vh::CompileOptions o = Options(1, static_cast<float>(state.range(0)));
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("vh-budget-bench-" + std::to_string(::getpid()) + ".map")).string();
+    for (auto _ : state)
+        if (const auto written = vh::RunMapExport(s, path, o, vh::NoProgress()); !written)
+            state.SkipWithError(written.Message().c_str());
+    std::filesystem::remove(path);
+}
+
+}  // namespace
+
+BENCHMARK(Budget)
+    ->ArgNames({"flat", "lean", "within"})
+    ->Args({0, -1, 0})
+    ->Args({0, 0, 0})
+    ->Args({0, 1, 0})
+    ->Args({0, 1, 8})
+    ->Args({0, 1, 16})
+    ->Args({0, 1, 32})
+    ->Args({0, 1, 64})
+    ->Args({1, 1, 0})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(CompileReadyExport)->ArgNames({"within"})->Arg(0)->Arg(32)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,160 @@
+#!/usr/bin/env python3
+"""Compares the compile budget of `varnholm-cli info` with what qbsp reports.
+
+A developer tool, not part of the tests: it needs qbsp (on PATH, in $VH_QBSP,
+or ../shared/quake-tools beside the repository) and takes minutes. Terrains
+are generated with the CLI (flat and terraced ones are written from a flat
+document), exported with the given switches and compiled one at a time.
+
+VH_CLI names another varnholm-cli (say, a copy kept while rebuilding).
+
+  scripts/calibrate-budget.py                  # the calibration table
+  scripts/calibrate-budget.py --series 33,65 --tolerances 0,8,16,32,64
+"""
+import argparse, os, re, resource, shutil, struct, subprocess, sys, tempfile, time, math
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+
+def find_qbsp():
+    for c in (os.environ.get("VH_QBSP"), shutil.which("qbsp"),
+              os.path.join(ROOT, "..", "shared", "quake-tools", "qbsp")):
+        if c and os.path.isfile(c) and os.access(c, os.X_OK):
+            return c
+    sys.exit("qbsp not found: put it on PATH or set VH_QBSP")
+
+
+def cli(*args):
+    exe = os.environ.get("VH_CLI") or os.path.join(ROOT, "build", "bin", "varnholm-cli")
+    r = subprocess.run([exe, *args], capture_output=True, text=True)
+    if r.returncode != 0:
+        sys.exit("varnholm-cli %s failed: %s" % (" ".join(args), r.stderr.strip()))
+    return r.stdout
+
+
+def rewrite_heights(path, height):
+    """Replaces every point's height in a document by height(column, row)."""
+    b = bytearray(open(path, "rb").read())
+    pc, sc, ppr = struct.unpack_from("<fff", b, 5)
+    np_, ns, w = int(pc), int(sc), int(ppr)
+    off = len(b) - ns * 48 - np_ * 14
+    for i in range(np_):
+        struct.pack_into("<f", b, off + i * 14 + 4, float(height(i % w, i // w)))
+    open(path, "wb").write(bytes(b))
+
+
+def make_terrain(work, kind, n, seed=1):
+    path = os.path.join(work, "%s%d-%d.vhm" % (kind, n, seed))
+    if os.path.exists(path):
+        return path
+    base = ["generate", "--out", path, "--set", "X=%d" % n, "--set", "Y=%d" % n, "--set", "Size=128",
+            "--seed", str(seed)]
+    if kind.startswith("ds"):  # diamond-square: ds, smoother dss, rougher dsr
+        lim = {"ds": "1.3", "dss": "1.2", "dsr": "1.4"}[kind]
+        cli(*base, "--set", "Fractal=1", "--set", "DiamondSquare=1", "--set",
+            "DiamondSquarePercentLimiter=" + lim)
+    else:
+        cli(*base)
+        if kind == "terrace":  # broad steps of 64 units on two crossing waves
+            rewrite_heights(path, lambda c, r: 64 * math.floor(
+                (300 * math.sin(c / n * 5 + seed) + 250 * math.cos(r / n * 4 + 2 * seed)) / 64))
+    return path
+
+
+def budget(doc, switches):
+    out = cli("info", doc, *switches)
+    def num(name):
+        m = re.search(r"^\s*%s: (?:about )?([\d,]+)" % name, out, re.M)
+        return int(m.group(1).replace(",", "")) if m else None
+    planes_bsp = re.search(r"Planes: [\d,]+ distinct, about ([\d,]+)", out)
+    return {"brushes": num("Brushes"), "brush_faces": num("Brush faces"),
+            "terrain": int(re.search(r"terrain ([\d,]+)", out).group(1).replace(",", "")), "planes": num("Planes"),
+            "bsp_planes": int(planes_bsp.group(1).replace(",", "")) if planes_bsp else None,
+            "faces": num("Faces"), "marksurfaces": num("Marksurfaces"), "clipnodes": num("Clipnodes"),
+            "bsp2": "needs BSP2" in out}
+
+
+def compile_map(qbsp, mapfile):
+    start, cpu = time.time(), resource.getrusage(resource.RUSAGE_CHILDREN)
+    r = subprocess.run([qbsp, "-nocolor", "-nopercent", "-noprogress", "-leaktest", mapfile],
+                       capture_output=True, text=True, errors="replace")
+    took = time.time() - start
+    after = resource.getrusage(resource.RUSAGE_CHILDREN)
+    # CPU seconds over all of qbsp's threads: steadier than the wall time on a busy machine.
+    cpu = after.ru_utime + after.ru_stime - cpu.ru_utime - cpu.ru_stime
+    log = r.stdout + r.stderr
+    lumps = dict((name, int(count)) for count, name in
+                 re.findall(r"^\s*(\d+) (planes|faces|clipnodes|marksurfaces)\s+\d+", log, re.M))
+    unique = re.search(r"([\d,]+) unique planes", log)
+    return {"seconds": took, "cpu": cpu, "leak": r.returncode != 0,
+            "unfilled": "No entities in empty space" in log,
+            "bsp2": "LIMITS EXCEEDED" in log,
+            "unique_planes": int(unique.group(1).replace(",", "")) if unique else 0, **lumps}
+
+
+def run_case(qbsp, work, label, doc, switches):
+    b = budget(doc, switches)
+    mapfile = os.path.join(work, "case.map")
+    out = cli("export-map", doc, mapfile, *switches)
+    q = compile_map(qbsp, mapfile)
+    return label, b, q, out
+
+
+def pct(est, real):
+    return "%+.0f%%" % (100.0 * (est - real) / real) if real else "-"
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--series", help="sizes for the diamond-square series, e.g. 33,65,129")
+    ap.add_argument("--tolerances", default="0,8,16,32,64")
+    ap.add_argument("--seed", type=int, default=1, help="generator seed of the terrains")
+    ap.add_argument("--work", default=os.path.join(tempfile.gettempdir(), "vh-calibrate"))
+    a = ap.parse_args()
+    T = lambda kind, n: make_terrain(a.work, kind, n, a.seed)
+    qbsp = find_qbsp()
+    os.makedirs(a.work, exist_ok=True)
+
+    cases = []
+    if a.series:
+        for n in map(int, a.series.split(",")):
+            for tol in map(float, a.tolerances.split(",")):
+                sw = ["--playable", "--hint", "0"] + (["--lean", "--simplify", "%g" % tol] if tol > 0 else [])
+                cases.append(("ds %d, %s" % (n, "exact" if tol == 0 else "within %g" % tol),
+                              T("ds", n), sw))
+    else:
+        P, NH = ["--playable"], ["--hint", "0"]
+        cases = [
+            ("flat 33, playable", T("flat", 33), P),
+            ("flat 65, playable, lean", T("flat", 65), P + ["--lean"]),
+            ("terrace 65, playable, lean", T("terrace", 65), P + NH + ["--lean"]),
+            ("terrace 33, playable", T("terrace", 33), P),
+            ("smooth ds 33, playable", T("dss", 33), P),
+            ("ds 17, playable", T("ds", 17), P),
+            ("ds 33, playable", T("ds", 33), P),
+            ("ds 33, playable, no hint", T("ds", 33), P + NH),
+            ("ds 33, documented", T("ds", 33), []),
+            ("ds 33, documented, no hint", T("ds", 33), NH),
+            ("ds 33, caves, playable", T("ds", 33), P + ["--position", "1"]),
+            ("ds 33, playable, detail", T("ds", 33), P + NH + ["--detail"]),
+            ("rough ds 33, playable, no hint", T("dsr", 33), P + NH),
+            ("ds 65, playable, lean, within 16", T("ds", 65),
+             P + NH + ["--lean", "--simplify", "16"]),
+            ("ds 65, playable, within 64", T("ds", 65), P + NH + ["--simplify", "64"]),
+        ]
+
+    print("| terrain and switches | brushes | planes (qbsp/2) | BSP planes est/qbsp | faces est/qbsp | "
+          "clipnodes est/qbsp (err) | marksurfaces est/qbsp | BSP2 est/qbsp | qbsp s (CPU s) |")
+    print("|---|---|---|---|---|---|---|---|---|")
+    for label, doc, sw in cases:
+        label, b, q, _ = run_case(qbsp, a.work, label, doc, sw)
+        print("| %s | %s | %s (%s) | %s / %s | %s / %s | %s / %s (%s) | %s / %s | %s / %s | %.1f (%.1f)%s |" % (
+            label, b["brushes"], b["planes"], q["unique_planes"] // 2, b["bsp_planes"], q.get("planes"),
+            b["faces"], q.get("faces"), b["clipnodes"], q.get("clipnodes"),
+            pct(b["clipnodes"] or 0, q.get("clipnodes", 0)), b["marksurfaces"], q.get("marksurfaces"),
+            "yes" if b["bsp2"] else "no", "yes" if q["bsp2"] else "no", q["seconds"], q["cpu"],
+            " LEAK" if q["leak"] else (" unfilled" if q["unfilled"] else "")), flush=True)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,95 @@
+#include "export/compile_budget.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "export/plane_count.h"
+#include "export/surface_merge.h"
+
+namespace vh {
+
+std::string GroupedCount(size_t n) {
+    std::string digits = std::to_string(n), out;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return out;
+}
+
+MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan, const CompileOptions& o) {
+    MapBudget b;
+    b.Problem = plan.Problem;
+    b.TerrainBrushes = plan.Surface.Size();
+    b.ExactTerrainBrushes = plan.ExactBrushes;
+    PlaneCounter planes(b.TerrainBrushes / 2 + 64);
+    EmitTerrainBrushes(t, plan, planes);
+    if (t.Hint) EmitHintBrushes(t, plan, planes);
+    EmitBoxBrushes(plan, planes);
+    b.Planes = planes.Count();
+    b.BrushFaces = planes.Faces();
+    b.Brushes =
+        b.TerrainBrushes + (t.Hint ? static_cast<size_t>(t.Field.Squares()) : 0) + plan.Boxes.Boxes.size();
+    b.Filled = plan.Boxes.Sealed && plan.Spawn.Found;
+    (void)o;
+
+    // Estimates fitted to qbsp's counts (scripts/calibrate-budget.py, two
+    // seeds) on terrains from 17 x 17 to 65 x 65, flat, terraced and rough,
+    // merged, simplified, with and without hint brushes, hills and caves. What drives
+    // them: the surface's distinct planes and the edges where it bends (the
+    // compiler's hulls wrap these), the map's size, and whether the outside is
+    // filled (then only the surface facing the open space counts).
+    const double surface = static_cast<double>(planes.SurfacePlanes());
+    const double creases = static_cast<double>(CountCreases(t.Field, plan.Surface));
+    const double squares = std::max(t.Field.Squares(), 1);
+    const double terrain = static_cast<double>(b.TerrainBrushes), distinct = static_cast<double>(b.Planes);
+    const double caves = t.Position == 1 ? 1 : 0, hint = t.Hint ? 1 : 0;
+    const double area = squares * t.Field.Spacing * t.Field.Spacing / (480.0 * 480.0);  // in subdivided faces
+    double clipnodes, faces, marks, bspPlanes;
+    if (b.Filled) {
+        clipnodes =
+            surface * (7.901 + 0.4702 * std::log2(squares)) + 0.3988 * creases + 1.999 * caves * surface;
+        faces = hint ? 0.9277 * surface + 1.659 * squares : 2.421 * surface + 0.5506 * creases + 1.491 * area;
+        marks = hint ? 0.2185 * surface + 2.871 * squares : 2.965 * surface + 0.5746 * creases + 1.486 * area;
+        bspPlanes = 0.6993 * distinct + 2.516 * surface + 0.5095 * caves * surface - 21.49;
+    } else {
+        clipnodes = 20.42 * terrain + 26.91 * surface + 5.052 * creases + 10.15 * caves * surface;
+        faces = std::max(-1.468 * surface + 3.069 * terrain - 0.477 * hint * squares, terrain);
+        marks = std::max(-2.359 * surface + 4.517 * terrain - 1.136 * hint * squares, terrain);
+        bspPlanes = 3.687 * distinct - 0.114 * surface;
+    }
+    auto count = [](double v) { return static_cast<size_t>(std::llround(std::max(v, 0.0))); };
+    b.Clipnodes = count(clipnodes);
+    b.Faces = count(faces);
+    b.Marksurfaces = count(marks);
+    b.BspPlanes = std::max(count(bspPlanes), b.Planes);
+    b.NeedsBsp2 = b.Clipnodes > kBsp29MaxClipnodes || b.BspPlanes > kBsp29MaxPlanes ||
+                  b.Faces > kBsp29MaxFaces || b.Marksurfaces > kBsp29MaxMarksurfaces;
+    return b;
+}
+
+MapBudget CompileBudget(const TerrainExport& t, const CompileOptions& o) {
+    return BudgetOfPlan(t, PlanMap(t, o), o);
+}
+
+std::string DescribeBudget(const MapBudget& b) {
+    std::string t;
+    auto line = [&](const std::string& name, const std::string& value) { t += name + ": " + value + "\n"; };
+    auto about = [&](size_t n, size_t limit) {
+        return "about " + GroupedCount(n) + " (BSP29 limit " + GroupedCount(limit) + ")";
+    };
+    line("Brushes", GroupedCount(b.Brushes) + " (terrain " + GroupedCount(b.TerrainBrushes) + ", " +
+                        GroupedCount(b.ExactTerrainBrushes) + " without the lean options)");
+    line("Brush faces", GroupedCount(b.BrushFaces));
+    line("Planes", GroupedCount(b.Planes) + " distinct, about " + GroupedCount(b.BspPlanes) +
+                       " in the compiled map (BSP29 limit " + GroupedCount(kBsp29MaxPlanes) + ")");
+    line("Faces", about(b.Faces, kBsp29MaxFaces));
+    line("Marksurfaces", about(b.Marksurfaces, kBsp29MaxMarksurfaces));
+    line("Clipnodes", about(b.Clipnodes, kBsp29MaxClipnodes));
+    line("Outside filled", b.Filled ? "yes" : "no (it needs a sealed map with a spawn point)");
+    line("Format", b.NeedsBsp2 ? "needs BSP2 (over a BSP29 limit)" : "fits BSP29");
+    if (!b.Problem.empty()) line("Problem", b.Problem);
+    return t;
+}
+
+}  // namespace vh

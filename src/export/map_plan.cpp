@@ -1,0 +1,35 @@
+#include "export/map_plan.h"
+
+#include "export/surface_merge.h"
+#include "export/surface_simplify.h"
+
+namespace vh {
+
+PolygonMesh PlanSurface(const TerrainExport& t, const CompileOptions& o) {
+    if (t.Splits.empty()) return {};
+    if (o.Simplify > 0) {
+        PolygonMesh simple = SimplifySurface(t.Field, t.Splits, o.Simplify);
+        return o.Merge ? MergeCoplanar(t.Field, simple) : simple;
+    }
+    return o.Merge ? MergeGridSurface(t.Field, t.Splits) : SplitSurface(t.Field, t.Splits);
+}
+
+MapPlan PlanMap(const TerrainExport& t, const CompileOptions& o) {
+    MapPlan plan;
+    if (t.Position != 0 && t.Position != 1) {
+        plan.Problem = "Choose Flatten Top or Flatten Bottom before exporting this way.";
+        return plan;
+    }
+    plan.Levels = ComputeTerrainLevels(t.Field, t.Grid);
+    plan.Surface = PlanSurface(t, o);
+    for (SquareSplit s : t.Splits) plan.ExactBrushes += s == SquareSplit::Quad ? 1 : 2;
+    plan.Boxes = LayoutBoxes(t, plan.Levels, o);
+    if (o.Spawn != SpawnChoice::None) {
+        const SurfaceIndex index(t.Field, plan.Surface);
+        plan.Spawn = PlaceSpawn(t.Field, index, plan.Boxes, t.Position, o.Spawn, o.SpawnSquare);
+        if (!plan.Spawn.Found) plan.Problem = plan.Spawn.Problem;
+    }
+    return plan;
+}
+
+}  // namespace vh

@@ -1,0 +1,30 @@
+// What a compile-ready export writes, worked out before writing: the terrain
+// polygons after the lean options, the boxes around them and the spawn point.
+// The budget counts it, the writer writes it and the view can show it.
+#pragma once
+
+#include <string>
+
+#include "export/compile_options.h"
+#include "export/height_field.h"
+#include "export/seal.h"
+#include "export/spawn.h"
+#include "export/surface_mesh.h"
+
+namespace vh {
+
+struct MapPlan {
+    TerrainLevels Levels;
+    PolygonMesh Surface;       // one terrain brush per polygon
+    size_t ExactBrushes = 0;   // terrain brushes without the lean options
+    BoxLayout Boxes;
+    SpawnPlacement Spawn;
+    std::string Problem;  // why this map cannot be written; empty when it can
+};
+
+MapPlan PlanMap(const TerrainExport& t, const CompileOptions& o);
+
+// The terrain polygons alone (the lean options applied).
+PolygonMesh PlanSurface(const TerrainExport& t, const CompileOptions& o);
+
+}  // namespace vh

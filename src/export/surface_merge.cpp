@@ -1,0 +1,247 @@
+#include "export/surface_merge.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace vh {
+
+namespace {
+
+bool Holds(const HeightField& f, const GridPlane& plane, int p) {
+    return std::fabs(f.H(p) - plane.At(f, p)) <= kOnPlaneEpsilon;
+}
+
+// Directed edge a->b to the polygon on its left (a stale entry names a dead
+// polygon). Edges between neighbouring grid points, as on the grid surface,
+// index a flat table; any others go to an open-addressing hash.
+class EdgeTable {
+public:
+    EdgeTable(const HeightField& f, const PolygonMesh& mesh) : f_(f) {
+        size_t edges = 0;
+        unit_ = true;
+        for (size_t i = 0; i < mesh.Size(); ++i) {
+            const auto p = mesh[i];
+            edges += p.size();
+            for (size_t k = 0; k < p.size() && unit_; ++k) unit_ = Direction(p[k], p[(k + 1) % p.size()]) >= 0;
+        }
+        if (unit_) {
+            values_.assign(static_cast<size_t>(f.Points()) * 8, -1);
+            return;
+        }
+        size_t cap = 16;
+        while (cap < edges * 2) cap <<= 1;
+        keys_.assign(cap, kEmpty);
+        values_.assign(cap, -1);
+        mask_ = cap - 1;
+    }
+    void Set(int a, int b, int poly) {
+        const size_t i = Slot(a, b);
+        if (!unit_) keys_[i] = Key(a, b);
+        values_[i] = poly;
+    }
+    int Get(int a, int b) const {
+        const size_t i = Slot(a, b);
+        return unit_ || keys_[i] == Key(a, b) ? values_[i] : -1;
+    }
+
+private:
+    static constexpr uint64_t kEmpty = ~0ull;
+
+    // 0..7 for a step to one of the eight neighbouring grid points, else -1.
+    int Direction(int a, int b) const {
+        const int dc = f_.Column(b) - f_.Column(a), dr = f_.Row(b) - f_.Row(a);
+        if (dc < -1 || dc > 1 || dr < -1 || dr > 1 || (dc == 0 && dr == 0)) return -1;
+        const int d = (dr + 1) * 3 + (dc + 1);
+        return d > 4 ? d - 1 : d;
+    }
+    static uint64_t Key(int a, int b) { return (static_cast<uint64_t>(a) << 32) | static_cast<uint32_t>(b); }
+    // The edge's slot, or the free slot where it would go.
+    size_t Slot(int a, int b) const {
+        if (unit_) return static_cast<size_t>(a) * 8 + static_cast<size_t>(Direction(a, b));
+        const uint64_t key = Key(a, b);
+        size_t i = static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> 20) & mask_;
+        while (keys_[i] != kEmpty && keys_[i] != key) i = (i + 1) & mask_;
+        return i;
+    }
+
+    const HeightField& f_;
+    bool unit_ = false;
+    std::vector<uint64_t> keys_;
+    std::vector<int> values_;
+    size_t mask_ = 0;
+};
+
+class Merger {
+public:
+    Merger(const HeightField& f, const PolygonMesh& mesh) : f_(f), edges_(f, mesh) {
+        loops_.reserve(mesh.Size());
+        for (size_t i = 0; i < mesh.Size(); ++i) {
+            const auto poly = mesh[i];
+            loops_.emplace_back(poly.begin(), poly.end());
+            planes_.push_back(PlaneOfPolygon(f, poly));
+            for (size_t k = 0; k < poly.size(); ++k)
+                edges_.Set(poly[k], poly[(k + 1) % poly.size()], static_cast<int>(i));
+        }
+        alive_.assign(loops_.size(), 1);
+    }
+
+    PolygonMesh Run() {
+        for (size_t p = 0; p < loops_.size(); ++p) {
+            if (!alive_[p]) continue;
+            while (GrowOnce(static_cast<int>(p))) {
+            }
+        }
+        PolygonMesh out;
+        for (size_t p = 0; p < loops_.size(); ++p)
+            if (alive_[p]) out.Add(loops_[p]);
+        return out;
+    }
+
+private:
+    // Left turn, or straight on without turning back.
+    bool Convex(int prev, int cur, int next) const {
+        const int64_t turn = Cross(f_, prev, cur, next);
+        if (turn != 0) return turn > 0;
+        const int64_t dx1 = f_.Column(cur) - f_.Column(prev), dz1 = f_.Row(cur) - f_.Row(prev);
+        const int64_t dx2 = f_.Column(next) - f_.Column(cur), dz2 = f_.Row(next) - f_.Row(cur);
+        return dx1 * dx2 + dz1 * dz2 > 0;
+    }
+
+    bool GrowOnce(int p) {
+        const std::vector<int>& loop = loops_[static_cast<size_t>(p)];
+        for (size_t k = 0; k < loop.size(); ++k) {
+            const int a = loop[k], b = loop[(k + 1) % loop.size()];
+            const int q = edges_.Get(b, a);
+            if (q < 0 || q == p || !alive_[static_cast<size_t>(q)]) continue;
+            bool coplanar = true;
+            for (int v : loops_[static_cast<size_t>(q)])
+                if (!(coplanar = Holds(f_, planes_[static_cast<size_t>(p)], v))) break;
+            if (coplanar && TryMerge(p, q, k)) return true;
+        }
+        return false;
+    }
+
+    // Joins q into p across p's edge k. The shared boundary of two convex
+    // polygons is one straight chain; its inner corners disappear.
+    bool TryMerge(int p, int q, size_t k) {
+        const std::vector<int>& P = loops_[static_cast<size_t>(p)];
+        const std::vector<int>& Q = loops_[static_cast<size_t>(q)];
+        const long m = static_cast<long>(P.size()), n = static_cast<long>(Q.size());
+        auto pAt = [&](long i) { return P[static_cast<size_t>(((i % m) + m) % m)]; };
+        auto qAt = [&](long i) { return Q[static_cast<size_t>(((i % n) + n) % n)]; };
+        long s = static_cast<long>(k), e = s + 1, jq = -1;
+        for (long j = 0; j < n; ++j)
+            if (qAt(j) == pAt(e) && qAt(j + 1) == pAt(s)) jq = j;
+        if (jq < 0) return false;
+        long chain = 1;  // edges shared
+        while (chain < m - 1 && chain < n - 1 && pAt(e + 1) == qAt(jq - 1)) ++e, --jq, ++chain;
+        while (chain < m - 1 && chain < n - 1 && pAt(s - 1) == qAt(jq + chain + 1)) --s, ++chain;
+        if (!Convex(pAt(s - 1), pAt(s), qAt(jq + chain + 1)) || !Convex(qAt(jq - 1), pAt(e), pAt(e + 1)))
+            return false;
+
+        std::vector<int> merged;
+        merged.reserve(static_cast<size_t>(m + n - 2 * chain));
+        for (long i = e; i <= s + m; ++i) merged.push_back(pAt(i));
+        for (long i = jq + chain + 1; i < jq + n; ++i) merged.push_back(qAt(i));
+        for (size_t i = 0; i < Q.size(); ++i) edges_.Set(Q[i], Q[(i + 1) % Q.size()], p);
+        alive_[static_cast<size_t>(q)] = 0;
+        loops_[static_cast<size_t>(q)].clear();
+        loops_[static_cast<size_t>(p)] = std::move(merged);
+        return true;
+    }
+
+    const HeightField& f_;
+    EdgeTable edges_;
+    std::vector<std::vector<int>> loops_;
+    std::vector<GridPlane> planes_;
+    std::vector<char> alive_;
+};
+
+}  // namespace
+
+size_t CountCreases(const HeightField& f, const PolygonMesh& mesh) {
+    EdgeTable edges(f, mesh);
+    std::vector<GridPlane> planes;
+    planes.reserve(mesh.Size());
+    for (size_t i = 0; i < mesh.Size(); ++i) {
+        const auto p = mesh[i];
+        planes.push_back(PlaneOfPolygon(f, p));
+        for (size_t k = 0; k < p.size(); ++k) edges.Set(p[k], p[(k + 1) % p.size()], static_cast<int>(i));
+    }
+    size_t creases = 0;
+    for (size_t i = 0; i < mesh.Size(); ++i) {
+        const auto p = mesh[i];
+        for (size_t k = 0; k < p.size(); ++k) {
+            const int a = p[k], b = p[(k + 1) % p.size()];
+            const int q = edges.Get(b, a);
+            if (q < 0 || a > b) continue;  // the outline, or counted from the other side
+            const auto other = mesh[static_cast<size_t>(q)];
+            const bool flat = std::all_of(other.begin(), other.end(), [&](int v) { return Holds(f, planes[i], v); });
+            if (!flat) ++creases;
+        }
+    }
+    return creases;
+}
+
+PolygonMesh MergeCoplanar(const HeightField& f, const PolygonMesh& mesh) {
+    return Merger(f, mesh).Run();
+}
+
+PolygonMesh MergeGridSurface(const HeightField& f, const std::vector<SquareSplit>& splits) {
+    const int perRow = f.SquaresPerRow(), rows = f.Rows - 1;
+    auto corner = [&](int c, int r) { return f.Index(c, r); };
+    // A square is planar when its fourth corner lies in the plane of the other three.
+    std::vector<char> planar(splits.size());
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < perRow; ++c)
+            planar[static_cast<size_t>(r * perRow + c)] =
+                Holds(f, PlaneThrough(f, corner(c, r), corner(c + 1, r), corner(c, r + 1)), corner(c + 1, r + 1));
+
+    std::vector<char> taken(splits.size());
+    PolygonMesh start;
+    start.Reserve(splits.size() * 2, splits.size() * 6);
+    std::vector<int> loop;
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < perRow; ++c) {
+            const size_t q = static_cast<size_t>(r * perRow + c);
+            if (taken[q]) continue;
+            if (!planar[q]) {
+                const int c0 = corner(c, r + 1), c1 = corner(c + 1, r + 1), c2 = corner(c, r), c3 = corner(c + 1, r);
+                if (splits[q] == SquareSplit::Forward) {
+                    start.Add({c2, c1, c0});
+                    start.Add({c2, c3, c1});
+                } else {
+                    start.Add({c2, c3, c0});
+                    start.Add({c3, c1, c0});
+                }
+                continue;
+            }
+            const GridPlane plane = PlaneThrough(f, corner(c, r), corner(c + 1, r), corner(c, r + 1));
+            auto fits = [&](int cc, int rr) {
+                const size_t i = static_cast<size_t>(rr * perRow + cc);
+                return planar[i] && !taken[i] && Holds(f, plane, corner(cc, rr)) &&
+                       Holds(f, plane, corner(cc + 1, rr)) && Holds(f, plane, corner(cc, rr + 1)) &&
+                       Holds(f, plane, corner(cc + 1, rr + 1));
+            };
+            int w = 1, h = 1;
+            while (c + w < perRow && fits(c + w, r)) ++w;
+            for (bool grow = true; grow && r + h < rows; ) {
+                for (int i = 0; i < w && grow; ++i) grow = fits(c + i, r + h);
+                if (grow) ++h;
+            }
+            for (int rr = r; rr < r + h; ++rr)
+                for (int cc = c; cc < c + w; ++cc) taken[static_cast<size_t>(rr * perRow + cc)] = 1;
+            // Every grid point on the rectangle's edges, so neighbours share edges.
+            loop.clear();
+            for (int i = c; i < c + w; ++i) loop.push_back(corner(i, r));
+            for (int i = r; i < r + h; ++i) loop.push_back(corner(c + w, i));
+            for (int i = c + w; i > c; --i) loop.push_back(corner(i, r + h));
+            for (int i = r + h; i > r; --i) loop.push_back(corner(c, i));
+            start.Add(loop);
+        }
+    }
+    return MergeCoplanar(f, start);
+}
+
+}  // namespace vh

@@ -1,0 +1,302 @@
+#include "export/surface_simplify.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <queue>
+
+#include "export/surface_merge.h"
+
+namespace vh {
+
+namespace {
+
+using Tri = std::array<int, 3>;
+
+class Simplifier {
+public:
+    Simplifier(const HeightField& f, const std::vector<SquareSplit>& splits, double tolerance)
+        : f_(f), exact_(f, splits), tol_(tolerance) {
+        const PolygonMesh start = SplitSurface(f, splits);
+        tris_.reserve(start.Size() * 2);
+        for (size_t i = 0; i < start.Size(); ++i) {
+            const auto poly = start[i];
+            for (size_t k = 1; k + 1 < poly.size(); ++k) tris_.push_back({poly[0], poly[k], poly[k + 1]});
+        }
+        alive_.assign(tris_.size(), 1);
+        fan_.resize(static_cast<size_t>(f.Points()));
+        for (size_t t = 0; t < tris_.size(); ++t)
+            for (int v : tris_[t]) fan_[static_cast<size_t>(v)].push_back(static_cast<int>(t));
+        version_.assign(fan_.size(), 0);
+        removed_.assign(fan_.size(), 0);
+    }
+
+    PolygonMesh Run() {
+        for (int v = 0; v < f_.Points(); ++v) Consider(v);
+        while (!queue_.empty()) {
+            const Candidate c = queue_.top();
+            queue_.pop();
+            if (removed_[static_cast<size_t>(c.v)] || c.version != version_[static_cast<size_t>(c.v)]) continue;
+            Collapse(c.v, c.u);
+        }
+        PolygonMesh out;
+        for (size_t t = 0; t < tris_.size(); ++t)
+            if (alive_[t]) out.Add(tris_[t]);
+        return out;
+    }
+
+private:
+    struct Candidate {
+        double cost;
+        int64_t length;
+        int v, u;
+        uint32_t version;
+        bool operator>(const Candidate& o) const {
+            if (cost != o.cost) return cost > o.cost;
+            if (length != o.length) return length > o.length;
+            return v > o.v;
+        }
+    };
+
+    bool Corner(int p) const {
+        const int c = f_.Column(p), r = f_.Row(p);
+        return (c == 0 || c == f_.Columns - 1) && (r == 0 || r == f_.Rows - 1);
+    }
+
+    int64_t Length2(int a, int b) const {
+        const int64_t dx = f_.Column(a) - f_.Column(b), dz = f_.Row(a) - f_.Row(b);
+        return dx * dx + dz * dz;
+    }
+
+    // Pushes the cheapest valid collapse of v, if any stays within tolerance.
+    void Consider(int v) {
+        if (removed_[static_cast<size_t>(v)] || f_.IsLocked(v) || Corner(v)) return;
+        const std::vector<int>& fan = fan_[static_cast<size_t>(v)];
+        // Neighbours with the number of fan triangles on their edge to v:
+        // one for an outline edge, two inside.
+        std::vector<std::pair<int, int>> around;
+        for (int t : fan)
+            for (int w : tris_[static_cast<size_t>(t)]) {
+                if (w == v) continue;
+                auto it = std::find_if(around.begin(), around.end(), [&](auto& e) { return e.first == w; });
+                if (it == around.end())
+                    around.push_back({w, 1});
+                else
+                    ++it->second;
+            }
+        const bool outline = f_.OnOutline(v);
+        std::vector<int> ends;
+        if (outline) {
+            for (auto& [w, n] : around)
+                if (n == 1) ends.push_back(w);
+            if (ends.size() != 2 || !Straight(ends[0], v, ends[1])) return;
+        }
+        Candidate best{0, 0, -1, -1, 0};
+        for (auto& [u, n] : around) {
+            if (outline && n != 1) continue;  // the outline only shortens along itself
+            double cost = 0;
+            if (!CollapseCost(v, u, around, &cost)) continue;
+            const Candidate c{cost, Length2(u, v), v, u, version_[static_cast<size_t>(v)]};
+            if (best.u < 0 || best > c) best = c;
+        }
+        if (best.u >= 0) queue_.push(best);
+    }
+
+    // The outline point v lies on the straight line from a to b.
+    bool Straight(int a, int v, int b) const {
+        const double ta = std::sqrt(static_cast<double>(Length2(a, v)));
+        const double tb = std::sqrt(static_cast<double>(Length2(v, b)));
+        const double h = f_.H(a) + (f_.H(b) - f_.H(a)) * ta / (ta + tb);
+        return std::fabs(h - f_.H(v)) <= kOnPlaneEpsilon;
+    }
+
+    // Error of the fan of v re-pointed at u; false when a triangle would fold
+    // or leave the tolerance.
+    bool CollapseCost(int v, int u, const std::vector<std::pair<int, int>>& around, double* cost) {
+        tmp_.clear();
+        for (int t : fan_[static_cast<size_t>(v)]) {
+            Tri tri = tris_[static_cast<size_t>(t)];
+            if (std::find(tri.begin(), tri.end(), u) != tri.end()) continue;
+            for (int& w : tri)
+                if (w == v) w = u;
+            if (Cross(f_, tri[0], tri[1], tri[2]) <= 0) return false;
+            tmp_.push_back(tri);
+        }
+        double worst = 0;
+        // The new edges run from u to every other neighbour; the fan's outer
+        // edges already stay within the tolerance.
+        for (auto& [w, n] : around) {
+            if (w == u) continue;
+            worst = std::max(worst, EdgeError(u, w));
+            if (worst > tol_) return false;
+        }
+        for (const Tri& tri : tmp_) {
+            worst = std::max(worst, InsideError(tri));
+            if (worst > tol_) return false;
+        }
+        *cost = worst;
+        return true;
+    }
+
+    // Largest difference along the edge a-b: where it crosses grid lines and
+    // the lines every square diagonal lies on.
+    double EdgeError(int a, int b) const {
+        const double ax = f_.Column(a), az = f_.Row(a), dx = f_.Column(b) - ax, dz = f_.Row(b) - az;
+        const double ha = f_.H(a), dh = f_.H(b) - ha;
+        double worst = 0;
+        auto family = [&](double s0, double ds) {
+            if (ds == 0) return;
+            const double lo = std::min(s0, s0 + ds), hi = std::max(s0, s0 + ds);
+            for (double k = std::floor(lo) + 1; k < hi; k += 1) {
+                const double t = (k - s0) / ds;
+                const double e = std::fabs(exact_.HeightAt(ax + t * dx, az + t * dz) - (ha + t * dh));
+                if (e > worst) worst = e;
+                if (worst > tol_) return;
+            }
+        };
+        family(ax, dx);
+        family(az, dz);
+        family(ax + az, dx + dz);
+        family(ax - az, dx - dz);
+        return worst;
+    }
+
+    // Largest difference at the grid points the triangle covers.
+    double InsideError(const Tri& t) const {
+        int xs[3], zs[3];
+        for (int i = 0; i < 3; ++i) xs[i] = f_.Column(t[i]), zs[i] = f_.Row(t[i]);
+        const GridPlane plane = PlaneThrough(f_, t[0], t[1], t[2]);
+        const int z0 = std::min({zs[0], zs[1], zs[2]}), z1 = std::max({zs[0], zs[1], zs[2]});
+        double worst = 0;
+        for (int z = z0; z <= z1; ++z) {
+            double lo = 1e30, hi = -1e30;
+            for (int i = 0; i < 3; ++i) {
+                const int j = (i + 1) % 3;
+                if (zs[i] == zs[j]) {
+                    if (zs[i] == z) lo = std::min({lo, 1.0 * xs[i], 1.0 * xs[j]}), hi = std::max({hi, 1.0 * xs[i], 1.0 * xs[j]});
+                } else if ((z - zs[i]) * (z - zs[j]) <= 0) {
+                    const double x = xs[i] + static_cast<double>(z - zs[i]) * (xs[j] - xs[i]) / (zs[j] - zs[i]);
+                    lo = std::min(lo, x), hi = std::max(hi, x);
+                }
+            }
+            for (int x = static_cast<int>(std::ceil(lo - 1e-9)); x <= static_cast<int>(std::floor(hi + 1e-9)); ++x) {
+                const double e = std::fabs(f_.H(x, z) - plane.At(x, z));
+                if (e > worst) worst = e;
+            }
+            if (worst > tol_) return worst;
+        }
+        return worst;
+    }
+
+    void Collapse(int v, int u) {
+        std::vector<int> touched;
+        for (int t : fan_[static_cast<size_t>(v)]) {
+            Tri& tri = tris_[static_cast<size_t>(t)];
+            for (int w : tri)
+                if (w != v) touched.push_back(w);
+            if (std::find(tri.begin(), tri.end(), u) != tri.end()) {
+                alive_[static_cast<size_t>(t)] = 0;
+                for (int w : tri) {
+                    if (w == v) continue;
+                    auto& list = fan_[static_cast<size_t>(w)];
+                    list.erase(std::find(list.begin(), list.end(), t));
+                }
+            } else {
+                for (int& w : tri)
+                    if (w == v) w = u;
+                fan_[static_cast<size_t>(u)].push_back(t);
+            }
+        }
+        fan_[static_cast<size_t>(v)].clear();
+        removed_[static_cast<size_t>(v)] = 1;
+        std::vector<std::pair<int, int>> edges;
+        for (int t : fan_[static_cast<size_t>(u)]) {
+            const Tri& tri = tris_[static_cast<size_t>(t)];
+            for (int k = 0; k < 3; ++k) edges.push_back({tri[k], tri[(k + 1) % 3]});
+        }
+        Flip(std::move(edges), &touched);
+        std::sort(touched.begin(), touched.end());
+        touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
+        for (int w : touched) {
+            ++version_[static_cast<size_t>(w)];
+            Consider(w);
+        }
+    }
+
+    // The triangle holding the directed edge a->b (counter-clockwise), or -1.
+    int Holding(int a, int b) const {
+        for (int t : fan_[static_cast<size_t>(a)]) {
+            const Tri& tri = tris_[static_cast<size_t>(t)];
+            for (int k = 0; k < 3; ++k)
+                if (tri[k] == a && tri[(k + 1) % 3] == b) return t;
+        }
+        return -1;
+    }
+
+    // d strictly inside the circle through the counter-clockwise a, b, c.
+    bool InCircle(int a, int b, int c, int d) const {
+        auto row = [&](int p, int64_t out[3]) {
+            out[0] = f_.Column(p) - f_.Column(d);
+            out[1] = f_.Row(p) - f_.Row(d);
+            out[2] = out[0] * out[0] + out[1] * out[1];
+        };
+        int64_t A[3], B[3], C[3];
+        row(a, A), row(b, B), row(c, C);
+        return A[0] * (B[1] * C[2] - B[2] * C[1]) - A[1] * (B[0] * C[2] - B[2] * C[0]) +
+                   A[2] * (B[0] * C[1] - B[1] * C[0]) >
+               0;
+    }
+
+    // Lawson flips towards a Delaunay triangulation, each kept only while the
+    // new pair stays within the tolerance: fat triangles cross fewer of the
+    // exact surface's edges and leave more points removable. Cocircular
+    // squares keep their diagonal.
+    void Flip(std::vector<std::pair<int, int>> edges, std::vector<int>* touched) {
+        while (!edges.empty()) {
+            const auto [a, b] = edges.back();
+            edges.pop_back();
+            const int t1 = Holding(a, b), t2 = Holding(b, a);
+            if (t1 < 0 || t2 < 0) continue;
+            int c = -1, d = -1;
+            for (int w : tris_[static_cast<size_t>(t1)])
+                if (w != a && w != b) c = w;
+            for (int w : tris_[static_cast<size_t>(t2)])
+                if (w != a && w != b) d = w;
+            if (!InCircle(a, b, c, d) || Cross(f_, a, d, c) <= 0 || Cross(f_, d, b, c) <= 0) continue;
+            const Tri n1{a, d, c}, n2{d, b, c};
+            if (EdgeError(c, d) > tol_ || InsideError(n1) > tol_ || InsideError(n2) > tol_) continue;
+            tris_[static_cast<size_t>(t1)] = n1;
+            tris_[static_cast<size_t>(t2)] = n2;
+            auto drop = [&](int p, int t) {
+                auto& list = fan_[static_cast<size_t>(p)];
+                list.erase(std::find(list.begin(), list.end(), t));
+            };
+            drop(a, t2), drop(b, t1);
+            fan_[static_cast<size_t>(c)].push_back(t2);
+            fan_[static_cast<size_t>(d)].push_back(t1);
+            touched->insert(touched->end(), {a, b, c, d});
+            edges.insert(edges.end(), {{a, d}, {d, b}, {b, c}, {c, a}});
+        }
+    }
+
+    const HeightField& f_;
+    ExactSurface exact_;
+    double tol_;
+    std::vector<Tri> tris_;
+    std::vector<char> alive_;
+    std::vector<std::vector<int>> fan_;
+    std::vector<uint32_t> version_;
+    std::vector<char> removed_;
+    std::vector<Tri> tmp_;
+    std::priority_queue<Candidate, std::vector<Candidate>, std::greater<Candidate>> queue_;
+};
+
+}  // namespace
+
+PolygonMesh SimplifySurface(const HeightField& f, const std::vector<SquareSplit>& splits, float tolerance) {
+    if (!(tolerance > 0)) return SplitSurface(f, splits);
+    // A hair over the tolerance, so rounding never rejects an exact fit.
+    return Simplifier(f, splits, tolerance + 1e-6).Run();
+}
+
+}  // namespace vh

@@ -1,0 +1,116 @@
+// Merged and simplified surfaces, checked by sampling them against the exact
+// surface worked out independently.
+#include <gtest/gtest.h>
+
+#include "compile_fixture.h"
+#include "export/surface_merge.h"
+#include "export/surface_simplify.h"
+
+using vh::SquareSplit;
+using vhtest::MakeField;
+
+namespace {
+
+struct Case {
+    const char* Name;
+    vh::TerrainExport T;
+};
+
+std::vector<Case> Terrains() {
+    std::vector<Case> cases;
+    cases.push_back({"flat", MakeField(17, 17, 128, [](int, int) { return 32.0f; }, SquareSplit::Quad)});
+    cases.push_back({"tilted plane", MakeField(13, 9, 64, [](int c, int r) { return 16.0f * c - 32.0f * r; })});
+    cases.push_back({"terraces", MakeField(17, 13, 128, [](int c, int r) { return 64.0f * (c / 5) + 128.0f * (r / 6); },
+                                           SquareSplit::Forward)});
+    cases.push_back({"rough \\", MakeField(21, 17, 128, vhtest::RoughHeights(1))});
+    cases.push_back({"rough //", MakeField(17, 21, 128, vhtest::RoughHeights(2), SquareSplit::Forward)});
+    Case mixed{"rough mixed with locks", MakeField(19, 19, 96, vhtest::RoughHeights(3, 96))};
+    std::mt19937 gen(5);
+    for (auto& s : mixed.T.Splits) s = gen() % 2 ? SquareSplit::Forward : SquareSplit::Backslash;
+    for (int p : {45, 100, 181, 200, 290}) mixed.T.Field.Locked[static_cast<size_t>(p)] = 1;
+    cases.push_back(mixed);
+    return cases;
+}
+
+// Largest vertical gap between the mesh and the exact surface, sampled eight
+// times per square side (on grid lines, square diagonals and between).
+double LargestGap(const vh::TerrainExport& t, const vh::PolygonMesh& m) {
+    const vh::HeightField& f = t.Field;
+    double worst = 0;
+    for (int j = 0; j <= 8 * (f.Rows - 1); ++j)
+        for (int i = 0; i <= 8 * (f.Columns - 1); ++i)
+            worst = std::max(worst, std::fabs(vhtest::MeshHeight(f, m, i / 8.0, j / 8.0) -
+                                              vhtest::ExactHeight(t, i / 8.0, j / 8.0)));
+    return worst;
+}
+
+// Convex and counter-clockwise seen from above; returns twice the area.
+int64_t ConvexArea(const vh::HeightField& f, std::span<const int> p) {
+    int64_t area = 0;
+    for (size_t k = 0; k < p.size(); ++k) {
+        EXPECT_GE(vh::Cross(f, p[k], p[(k + 1) % p.size()], p[(k + 2) % p.size()]), 0) << "not convex";
+        area += vh::Cross(f, p[0], p[k], p[(k + 1) % p.size()]);
+    }
+    EXPECT_GT(area, 0);
+    return area;
+}
+
+// The mesh tiles the whole terrain with convex polygons.
+void ExpectTiles(const vh::HeightField& f, const vh::PolygonMesh& m) {
+    int64_t area = 0;
+    for (size_t i = 0; i < m.Size(); ++i) area += ConvexArea(f, m[i]);
+    EXPECT_EQ(area, 2 * static_cast<int64_t>(f.Squares()));
+}
+
+}  // namespace
+
+TEST(SurfaceMerge, NoPointMovesAndEveryBrushIsConvex) {
+    for (const Case& c : Terrains()) {
+        SCOPED_TRACE(c.Name);
+        const vh::HeightField& f = c.T.Field;
+        for (const vh::PolygonMesh& m :
+             {vh::MergeGridSurface(f, c.T.Splits), vh::MergeCoplanar(f, vh::SplitSurface(f, c.T.Splits))}) {
+            ExpectTiles(f, m);
+            EXPECT_LE(m.Size(), vh::SplitSurface(f, c.T.Splits).Size());
+            // Every corner sits on its polygon's plane, at its own height.
+            for (size_t i = 0; i < m.Size(); ++i)
+                for (int p : m[i]) ASSERT_NEAR(vhtest::MeshHeight(f, m, f.Column(p), f.Row(p)), f.H(p), 1e-4);
+            EXPECT_LT(LargestGap(c.T, m), 1e-3);
+        }
+    }
+}
+
+TEST(SurfaceMerge, EachPlaneBecomesOneBrush) {
+    const std::vector<Case> t = Terrains();
+    EXPECT_EQ(vh::MergeGridSurface(t[0].T.Field, t[0].T.Splits).Size(), 1u);  // flat
+    EXPECT_EQ(vh::MergeGridSurface(t[1].T.Field, t[1].T.Splits).Size(), 1u);  // tilted
+    // A straight step between two flats: the flats and the slope between them.
+    const auto step = MakeField(16, 12, 64, [](int c, int) { return c < 8 ? 0.0f : 64.0f; });
+    EXPECT_EQ(vh::MergeGridSurface(step.Field, step.Splits).Size(), 3u);
+}
+
+TEST(SurfaceSimplify, StaysWithinToleranceWithOutlineAndLocksExact) {
+    for (const Case& c : Terrains()) {
+        const vh::HeightField& f = c.T.Field;
+        for (float tolerance : {8.0f, 32.0f, 64.0f}) {
+            SCOPED_TRACE(std::string(c.Name) + " within " + std::to_string(tolerance));
+            const vh::PolygonMesh m = vh::SimplifySurface(f, c.T.Splits, tolerance);
+            ExpectTiles(f, m);
+            EXPECT_LE(LargestGap(c.T, m), tolerance + 1e-3);
+            for (int p = 0; p < f.Points(); ++p) {
+                if (f.OnOutline(p) || f.IsLocked(p)) {
+                    ASSERT_NEAR(vhtest::MeshHeight(f, m, f.Column(p), f.Row(p)), f.H(p), 1e-4) << "point " << p;
+                }
+            }
+            // Between outline points too: the outline keeps its shape.
+            for (int i = 0; i <= 8 * (f.Columns - 1); ++i)
+                ASSERT_NEAR(vhtest::MeshHeight(f, m, i / 8.0, 0), vhtest::ExactHeight(c.T, i / 8.0, 0), 1e-4);
+            if (tolerance == 64) {
+                EXPECT_LT(m.Size(), vh::SplitSurface(f, c.T.Splits).Size());
+            }
+        }
+    }
+    // A plane, however large, is two triangles.
+    const auto plane = MakeField(33, 17, 128, [](int c, int r) { return 16.0f * c + 48.0f * r; });
+    EXPECT_EQ(vh::SimplifySurface(plane.Field, plane.Splits, 1).Size(), 2u);
+}
