@@ -5,6 +5,7 @@
 
 #include "core/rules.h"
 #include "core/view_options.h"
+#include "view/compile_markers.h"
 #include "view/spawn_marker.h"
 
 namespace vh::view {
@@ -130,7 +131,7 @@ int TouchUpCornerPoint(const EditorState& s, int square) {
     }
 }
 
-OverlayScene BuildOverlay(const EditorState& s) {
+OverlayScene BuildOverlay(const EditorState& s, CompileMarkCache& marks) {
     OverlayScene o;
     const ViewOptions& view = s.View;
     const Terrain& t = s.Terrain;
@@ -140,6 +141,7 @@ OverlayScene BuildOverlay(const EditorState& s) {
             if (t.Points[p].Locked) DrawPointMarker(o, s, p, kGreen, true);
     }
     DrawSpawnMarker(o, s);
+    DrawCompileMarkers(o, s, marks);
     const int picked = s.Stroke.PickedSquare;
     if (view.Highlight && picked != 0) {
         DrawSquareOutline(o, t, picked, kRed);

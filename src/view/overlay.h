@@ -57,8 +57,11 @@ EffectedSquares EffectedSquaresOf(const EditorState& s, int square);
 // CornerNextLeft, CornerNextRight, CornerRight); 0 when out of range.
 int TouchUpCornerPoint(const EditorState& s, int square);
 
-// Locked-point markers, the spawn point and the picked-square highlight, as the frame draws
-// them with the current view switches.
-OverlayScene BuildOverlay(const EditorState& s);
+class CompileMarkCache;
+
+// Locked-point markers, the spawn point, the compile-ready export's markers
+// (kept in marks between frames) and the picked-square highlight, as the
+// frame draws them with the current view switches.
+OverlayScene BuildOverlay(const EditorState& s, CompileMarkCache& marks);
 
 }  // namespace vh::view
