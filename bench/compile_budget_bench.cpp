@@ -1,6 +1,8 @@
 // The compile budget of the largest terrain (181 x 181 points) for the
 // documented export and the compile-ready options, and the compile-ready
-// export itself. The budget is meant to be cheap enough to update live.
+// export itself. The budget is meant to be cheap enough to update live. Also
+// the view's spawn and headroom markers: worked out anew, and a frame's check
+// that nothing they depend on changed.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -15,6 +17,7 @@
 #include "export/export_commands.h"
 #include "export/map_export.h"
 #include "export/terrain_from_state.h"
+#include "view/compile_markers.h"
 
 namespace {
 
@@ -52,7 +55,8 @@ vh::CompileOptions Options(int lean, float simplify) {
 // tolerance.
 void Budget(benchmark::State& state) {
     vh::EditorState& s = Terrain(state.range(0) != 0);
-    const vh::CompileOptions o = Options(static_cast<int>(state.range(1)), static_cast<float>(state.range(2)));
+    const vh::CompileOptions o =
+        Options(static_cast<int>(state.range(1)), static_cast<float>(state.range(2)));
     vh::MapBudget b;
     for (auto _ : state) {
         vh::TerrainExport t;
@@ -70,15 +74,41 @@ void CompileReadyExport(benchmark::State& state) {
     vh::EditorState& s = Terrain(false);
     const vh::CompileOptions o = Options(1, static_cast<float>(state.range(0)));
     const std::string path =
-        (std::filesystem::temp_directory_path() / ("vh-budget-bench-" + std::to_string(::getpid()) + ".map")).string();
+        (std::filesystem::temp_directory_path() / ("vh-budget-bench-" + std::to_string(::getpid()) + ".map"))
+            .string();
     for (auto _ : state)
         if (const auto written = vh::RunMapExport(s, path, o, vh::NoProgress()); !written)
             state.SkipWithError(written.Message().c_str());
     std::filesystem::remove(path);
 }
 
+vh::EditorState& MarkedTerrain() {
+    vh::EditorState& s = Terrain(false);
+    s.Choices.CompileReady = true;
+    return s;
+}
+
+void MarkersComputed(benchmark::State& state) {
+    const vh::EditorState& s = MarkedTerrain();
+    vh::view::CompileMarks m;
+    for (auto _ : state) {
+        m = vh::view::ComputeCompileMarks(s);
+        benchmark::DoNotOptimize(m);
+    }
+    state.counters["low"] = static_cast<double>(m.LowSquares.size());
+}
+
+void MarkersCached(benchmark::State& state) {
+    const vh::EditorState& s = MarkedTerrain();
+    vh::view::CompileMarkCache cache;
+    for (auto _ : state) benchmark::DoNotOptimize(cache.Marks(s));
+    state.counters["computed"] = cache.Computations();
+}
+
 }  // namespace
 
+BENCHMARK(MarkersComputed)->Unit(benchmark::kMillisecond);
+BENCHMARK(MarkersCached)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Budget)
     ->ArgNames({"flat", "lean", "within"})
     ->Args({0, -1, 0})

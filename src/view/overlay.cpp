@@ -6,6 +6,7 @@
 #include "core/rules.h"
 #include "core/view_options.h"
 #include "tools/brush_tool.h"
+#include "view/compile_markers.h"
 #include "view/spawn_marker.h"
 
 namespace vh::view {
@@ -69,7 +70,7 @@ void DrawPointMarker(OverlayScene& o, const EditorState& s, int point, Rgb c, bo
     o.Texts.push_back({m, PointInfoText(s.Terrain.Points[point]), c});
 }
 
-OverlayScene BuildOverlay(const EditorState& s) {
+OverlayScene BuildOverlay(const EditorState& s, CompileMarkCache& marks) {
     OverlayScene o;
     const ViewOptions& view = s.View;
     const Terrain& t = s.Terrain;
@@ -79,6 +80,7 @@ OverlayScene BuildOverlay(const EditorState& s) {
             if (t.Points[p].Locked) DrawPointMarker(o, s, p, kGreen, true);
     }
     DrawSpawnMarker(o, s);
+    DrawCompileMarkers(o, s, marks);
     const int picked = s.Stroke.PickedSquare;
     if (view.Highlight && picked != 0) {
         DrawSquareOutline(o, t, picked, kRed);

@@ -45,8 +45,11 @@ void DrawPointMarker(OverlayScene& o, const EditorState& s, int point, Rgb c, bo
 bool InFrontOfCamera(const CameraPose& pose, const Vec3f& p);
 std::string PointInfoText(const TerrainPoint& p);
 
-// Locked-point markers, the spawn point and the picked-square highlight, as the frame draws
-// them with the current view switches.
-OverlayScene BuildOverlay(const EditorState& s);
+class CompileMarkCache;
+
+// Locked-point markers, the spawn point, the compile-ready export's markers
+// (kept in marks between frames) and the picked-square highlight, as the
+// frame draws them with the current view switches.
+OverlayScene BuildOverlay(const EditorState& s, CompileMarkCache& marks);
 
 }  // namespace vh::view

@@ -14,6 +14,7 @@
 
 #include "core/rules.h"
 #include "core/walkability.h"
+#include "view/compile_markers.h"
 #include "view/overlay.h"
 #include "view/picking.h"
 #include "view/shaders.h"
@@ -112,6 +113,7 @@ struct TerrainProgram {
 
 struct Renderer::Impl {
     QOpenGLWidget* widget = nullptr;
+    CompileMarkCache compileMarks;
     QOpenGLExtraFunctions* gl = nullptr;
     bool ready = false;
 
@@ -547,7 +549,7 @@ void Renderer::Draw(const EditorState& s, double fps) {
     const ViewCamera cam = MakeViewCamera(s.Pose, w, h);
     d.DrawTerrain(view.Mode, view.Walkability, cam, s.Terrain.PointsPerRow);
     if (view.SkyShown()) d.DrawSky(cam);
-    const OverlayScene overlay = BuildOverlay(s);
+    const OverlayScene overlay = BuildOverlay(s, d.compileMarks);
     d.DrawOverlayLines(overlay, cam);
     d.QueueTexts(s, view, overlay, cam, fps);
     d.texts.Flush(w, h, dpr);

@@ -4,6 +4,16 @@
 
 namespace vh::view {
 
+void DrawPlayerPost(OverlayScene& o, float x, float y, float z) {
+    constexpr float half = 16, height = 56;  // the player's hull
+    const Vec3f corner[4] = {
+        {x - half, y, z - half}, {x + half, y, z - half}, {x + half, y, z + half}, {x - half, y, z + half}};
+    for (int i = 0; i < 4; ++i) o.Lines.push_back({corner[i], corner[(i + 1) % 4], kYellow});
+    o.Lines.push_back({{x, y, z}, {x, y + height, z}, kYellow});
+    o.Lines.push_back({{x - half, y + height, z}, {x + half, y + height, z}, kYellow});
+    o.Lines.push_back({{x, y + height, z - half}, {x, y + height, z + half}, kYellow});
+}
+
 void DrawSpawnMarker(OverlayScene& o, const EditorState& s) {
     const Terrain& t = s.Terrain;
     const int k = s.Choices.SpawnSquare;
@@ -16,13 +26,7 @@ void DrawSpawnMarker(OverlayScene& o, const EditorState& s) {
         z += t.Points[p].Z / 4;
         y = std::max(y, t.Points[p].Height);
     }
-    constexpr float half = 16, height = 56;  // the player's hull
-    const Vec3f corner[4] = {
-        {x - half, y, z - half}, {x + half, y, z - half}, {x + half, y, z + half}, {x - half, y, z + half}};
-    for (int i = 0; i < 4; ++i) o.Lines.push_back({corner[i], corner[(i + 1) % 4], kYellow});
-    o.Lines.push_back({{x, y, z}, {x, y + height, z}, kYellow});
-    o.Lines.push_back({{x - half, y + height, z}, {x + half, y + height, z}, kYellow});
-    o.Lines.push_back({{x, y + height, z - half}, {x, y + height, z + half}, kYellow});
+    DrawPlayerPost(o, x, y, z);
 }
 
 }  // namespace vh::view
