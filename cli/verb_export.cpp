@@ -54,8 +54,8 @@ int RunExportMap(const std::vector<std::string>& args) {
     if (!LoadDocument(s, verb, files[0])) return 1;
     switches.Apply(s);
     const vh::CompileOptions options = switches.Options(vh::CompileOptionsOf(s.Choices, s.Export));
-    const vh::Result<vh::ExportSummary> done = vh::ExportMap(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, s.Rnd,
-                                                             options, files[1], vh::NoProgress());
+    const vh::Result<vh::ExportSummary> done = vh::ExportMap(s.Terrain, s.Export, s.Brushes, s.Tools.Grid,
+                                                             s.Rnd, options, files[1], vh::NoProgress());
     if (!done) {
         std::fprintf(stderr, "varnholm-cli %s: %s\n", verb.c_str(), done.Message().c_str());
         return 1;

@@ -202,10 +202,11 @@ Verdict CheckDocument(std::string_view bytes) {
     if (!exported) return Broke("an opened document does not export: " + exported.Message());
     // Its own compile-ready choices may find no room for a player, but say so.
     if (s.Choices.Used()) {
-        const vh::Result<vh::ExportSummary> ready =
-            vh::ExportMap(s.Terrain, s.Export, s.Brushes, s.Tools.Grid, s.Rnd,
-                          vh::CompileOptionsOf(s.Choices, s.Export), FreshPath("ready.map"), vh::NoProgress());
-        if (!ready && ready.Message().empty()) return Broke("a compile-ready export failed without a message");
+        const vh::Result<vh::ExportSummary> ready = vh::ExportMap(
+            s.Terrain, s.Export, s.Brushes, s.Tools.Grid, s.Rnd, vh::CompileOptionsOf(s.Choices, s.Export),
+            FreshPath("ready.map"), vh::NoProgress());
+        if (!ready && ready.Message().empty())
+            return Broke("a compile-ready export failed without a message");
     }
     return v;
 }

@@ -324,7 +324,8 @@ Result<ExportSummary> ExportMap(const Terrain& t, const ExportSettings& x, const
     if (!options.Documented()) {
         TerrainExport terrain;
         std::string why;
-        if (!MakeTerrainExport(t, x, b, grid, rnd, &terrain, &why)) return finish(Fail(ErrorKind::Invalid, why));
+        if (!MakeTerrainExport(t, x, b, grid, rnd, &terrain, &why))
+            return finish(Fail(ErrorKind::Invalid, why));
         const MapPlan plan = PlanMap(terrain, options);
         if (!plan.Problem.empty()) return finish(Fail(ErrorKind::Invalid, plan.Problem));
         SaveFile file(path);

@@ -1,9 +1,10 @@
 // The compile budget: planes counted as a compiler counts them, and brushes
 // and planes matching what the export then writes.
+#include "export/compile_budget.h"
+
 #include <gtest/gtest.h>
 
 #include "compile_fixture.h"
-#include "export/compile_budget.h"
 #include "export/export_commands.h"
 #include "export/map_export.h"
 #include "export/plane_count.h"
@@ -42,7 +43,8 @@ size_t CountPlanes(const std::vector<vhtest::MapEntity>& map) {
                         if (std::fabs(q[i] - sign * p[i]) > 0.5e-6) return false;
                     return std::fabs(q[3] - sign * p[3]) <= 0.5e-4;
                 };
-                if (std::none_of(seen.begin(), seen.end(), [&](auto& q) { return same(q, 1) || same(q, -1); }))
+                if (std::none_of(seen.begin(), seen.end(),
+                                 [&](auto& q) { return same(q, 1) || same(q, -1); }))
                     seen.push_back(p);
             }
     return seen.size();
@@ -59,7 +61,7 @@ vh::FacePoints Face(std::array<float, 9> p) {
 TEST(PlaneCount, OppositesAndNearTwinsAreOnePlane) {
     vh::PlaneCounter planes;
     planes.Face(Face({0, 0, 0, 0, 64, 0, 64, 64, 0}), vh::FaceTexture::Top);
-    planes.Face(Face({64, 64, 0, 0, 64, 0, 0, 0, 0}), vh::FaceTexture::Side);            // facing down
+    planes.Face(Face({64, 64, 0, 0, 64, 0, 0, 0, 0}), vh::FaceTexture::Side);  // facing down
     planes.Face(Face({0, 0, 0.00002f, 0, 64, 0.00002f, 64, 64, 0.00002f}), vh::FaceTexture::Top);
     EXPECT_EQ(planes.Count(), 1u);
     planes.Face(Face({0, 0, 0.001f, 0, 64, 0.001f, 64, 64, 0.001f}), vh::FaceTexture::Top);
@@ -93,13 +95,15 @@ TEST(CompileBudget, CountsWhatTheExportWrites) {
             vh::EditorState s;
             vhtest::MakeTerrain(s, 11, 9, 64);
             const auto h = vhtest::RoughHeights(11);
-            for (int p = 1; p <= s.Terrain.PointCount; ++p) s.Terrain.Points[p].Height = h((p - 1) % 11, (p - 1) / 11) + 0.5f;
+            for (int p = 1; p <= s.Terrain.PointCount; ++p)
+                s.Terrain.Points[p].Height = h((p - 1) % 11, (p - 1) / 11) + 0.5f;
             s.Export.ExportType = style;
             s.Export.ExportPosition = o.Detail ? 1 : 0;
             s.Rnd.Seed(3);
             const vh::MapBudget b = BudgetOf(s, o);
             vhtest::TempDir dir;
-            const vh::Result<vh::ExportSummary> written = vh::RunMapExport(s, dir.File("m.map"), o, vh::NoProgress());
+            const vh::Result<vh::ExportSummary> written =
+                vh::RunMapExport(s, dir.File("m.map"), o, vh::NoProgress());
             ASSERT_TRUE(written) << vh::MessageOf(written);
             const auto map = vhtest::ParseMap(vhtest::ReadFileBytes(dir.File("m.map")));
             size_t brushes = 0, faces = 0;
@@ -126,7 +130,8 @@ TEST(CompileBudget, VerdictAgainstTheBsp29Limits) {
 
     vhtest::MakeTerrain(s, 33, 33, 128);
     const auto h = vhtest::RoughHeights(33, 96);
-    for (int p = 1; p <= s.Terrain.PointCount; ++p) s.Terrain.Points[p].Height = h((p - 1) % 33, (p - 1) / 33);
+    for (int p = 1; p <= s.Terrain.PointCount; ++p)
+        s.Terrain.Points[p].Height = h((p - 1) % 33, (p - 1) / 33);
     const vh::MapBudget rough = BudgetOf(s, {});
     EXPECT_FALSE(rough.Filled);
     EXPECT_TRUE(rough.NeedsBsp2);

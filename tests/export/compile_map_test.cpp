@@ -29,7 +29,8 @@ void MakeRough(vh::EditorState& s, const std::string& style = "Best Fit") {
 
 std::string Export(vh::EditorState& s, const CompileOptions& o, vh::ExportSummary* done = nullptr) {
     vhtest::TempDir dir;
-    const vh::Result<vh::ExportSummary> written = vh::RunMapExport(s, dir.File("out.map"), o, vh::NoProgress());
+    const vh::Result<vh::ExportSummary> written =
+        vh::RunMapExport(s, dir.File("out.map"), o, vh::NoProgress());
     EXPECT_TRUE(written) << vh::MessageOf(written);
     if (written && done) *done = written.Value();
     return vhtest::ReadFileBytes(dir.File("out.map"));

@@ -55,11 +55,13 @@ TEST(QbspCompile, SealedExportsOfEveryStyleAndPositionFillEveryHull) {
     for (const char* style : {"Best Fit", "\\", "//", "X", "Random"})
         for (int position : {0, 1})
             for (bool extras : {false, true}) {
-                SCOPED_TRACE(std::string(style) + (position ? " caves" : " hills") + (extras ? " hint sky" : ""));
+                SCOPED_TRACE(std::string(style) + (position ? " caves" : " hills") +
+                             (extras ? " hint sky" : ""));
                 vh::EditorState s;
                 vhtest::MakeTerrain(s, 9, 9, 128);
                 const auto h = vhtest::RoughHeights(21);
-                for (int p = 1; p <= s.Terrain.PointCount; ++p) s.Terrain.Points[p].Height = h((p - 1) % 9, (p - 1) / 9);
+                for (int p = 1; p <= s.Terrain.PointCount; ++p)
+                    s.Terrain.Points[p].Height = h((p - 1) % 9, (p - 1) / 9);
                 s.Export.ExportType = style;
                 s.Export.ExportPosition = position;
                 s.Export.AddHint = s.Export.AddSky = extras;
