@@ -39,21 +39,6 @@ PolygonMesh SplitSurface(const HeightField& f, const std::vector<SquareSplit>& s
     return m;
 }
 
-double ExactSurface::HeightAt(double x, double z) const {
-    const int perRow = f_.SquaresPerRow();
-    const int c = std::clamp(static_cast<int>(std::floor(x)), 0, perRow - 1);
-    const int r = std::clamp(static_cast<int>(std::floor(z)), 0, f_.Rows - 2);
-    const double fx = x - c, fz = z - r;
-    const double h0 = f_.H(c, r + 1), h1 = f_.H(c + 1, r + 1), h2 = f_.H(c, r), h3 = f_.H(c + 1, r);
-    if (splits_[static_cast<size_t>(r * perRow + c)] == SquareSplit::Forward) {
-        if (fz >= fx) return h2 + fz * (h0 - h2) + fx * (h1 - h0);
-        return h2 + fx * (h3 - h2) + fz * (h1 - h3);
-    }
-    // "\\" and the planar quad.
-    if (fx + fz <= 1) return h2 + fx * (h3 - h2) + fz * (h0 - h2);
-    return h1 + (1 - fx) * (h0 - h1) + (1 - fz) * (h3 - h1);
-}
-
 GridPlane PlaneThrough(const HeightField& f, int a, int b, int c) {
     const double det = static_cast<double>(Cross(f, a, b, c));
     const double xb = f.Column(b) - f.Column(a), zb = f.Row(b) - f.Row(a);

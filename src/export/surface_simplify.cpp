@@ -74,7 +74,8 @@ private:
         const std::vector<int>& fan = fan_[static_cast<size_t>(v)];
         // Neighbours with the number of fan triangles on their edge to v:
         // one for an outline edge, two inside.
-        std::vector<std::pair<int, int>> around;
+        std::vector<std::pair<int, int>>& around = around_;
+        around.clear();
         for (int t : fan)
             for (int w : tris_[static_cast<size_t>(t)]) {
                 if (w == v) continue;
@@ -85,19 +86,30 @@ private:
                     ++it->second;
             }
         const bool outline = f_.OnOutline(v);
-        std::vector<int> ends;
         if (outline) {
+            std::vector<int>& ends = ends_;
+            ends.clear();
             for (auto& [w, n] : around)
                 if (n == 1) ends.push_back(w);
             if (ends.size() != 2 || !Straight(ends[0], v, ends[1])) return;
         }
-        Candidate best{0, 0, -1, -1, 0};
+        // Shortest first (ties in neighbour order): a later candidate wins
+        // only with a strictly lower cost, so its measuring stops as soon as
+        // it reaches the best cost so far.
+        order_.clear();
         for (auto& [u, n] : around) {
             if (outline && n != 1) continue;  // the outline only shortens along itself
+            const std::pair<int64_t, int> c{Length2(u, v), u};
+            auto at = order_.end();  // a handful: insertion keeps equal lengths in order
+            while (at != order_.begin() && (at - 1)->first > c.first) --at;
+            order_.insert(at, c);
+        }
+        Candidate best{0, 0, -1, -1, 0};
+        for (auto& [length, u] : order_) {
+            const double limit = best.u < 0 ? tol_ : std::nextafter(best.cost, -1.0);
             double cost = 0;
-            if (!CollapseCost(v, u, around, &cost)) continue;
-            const Candidate c{cost, Length2(u, v), v, u, version_[static_cast<size_t>(v)]};
-            if (best.u < 0 || best > c) best = c;
+            if (!CollapseCost(v, u, around, limit, &cost)) continue;
+            best = Candidate{cost, length, v, u, version_[static_cast<size_t>(v)]};
         }
         if (best.u >= 0) queue_.push(best);
     }
@@ -111,8 +123,9 @@ private:
     }
 
     // Error of the fan of v re-pointed at u; false when a triangle would fold
-    // or leave the tolerance.
-    bool CollapseCost(int v, int u, const std::vector<std::pair<int, int>>& around, double* cost) {
+    // or the error exceeds `limit` (at most the tolerance).
+    bool CollapseCost(int v, int u, const std::vector<std::pair<int, int>>& around, double limit,
+                      double* cost) {
         tmp_.clear();
         for (int t : fan_[static_cast<size_t>(v)]) {
             Tri tri = tris_[static_cast<size_t>(t)];
@@ -122,36 +135,46 @@ private:
             if (Cross(f_, tri[0], tri[1], tri[2]) <= 0) return false;
             tmp_.push_back(tri);
         }
+        // The removed point is where the new surface most often strays: a
+        // quick look there turns most candidates away before any scan.
+        for (const Tri& tri : tmp_)
+            if (Cross(f_, tri[0], tri[1], v) >= 0 && Cross(f_, tri[1], tri[2], v) >= 0 &&
+                Cross(f_, tri[2], tri[0], v) >= 0) {
+                const GridPlane plane = PlaneThrough(f_, tri[0], tri[1], tri[2]);
+                if (std::fabs(f_.H(v) - plane.At(f_.Column(v), f_.Row(v))) > limit) return false;
+                break;
+            }
         double worst = 0;
+        for (const Tri& tri : tmp_) {
+            worst = std::max(worst, InsideError(tri, limit));
+            if (worst > limit) return false;
+        }
         // The new edges run from u to every other neighbour; the fan's outer
         // edges already stay within the tolerance.
         for (auto& [w, n] : around) {
             if (w == u) continue;
-            worst = std::max(worst, EdgeError(u, w));
-            if (worst > tol_) return false;
-        }
-        for (const Tri& tri : tmp_) {
-            worst = std::max(worst, InsideError(tri));
-            if (worst > tol_) return false;
+            worst = std::max(worst, EdgeError(u, w, limit));
+            if (worst > limit) return false;
         }
         *cost = worst;
         return true;
     }
 
     // Largest difference along the edge a-b: where it crosses grid lines and
-    // the lines every square diagonal lies on.
-    double EdgeError(int a, int b) const {
+    // the lines every square diagonal lies on. Any value over `limit` only
+    // says so: the search stops there.
+    double EdgeError(int a, int b, double limit) const {
         const double ax = f_.Column(a), az = f_.Row(a), dx = f_.Column(b) - ax, dz = f_.Row(b) - az;
         const double ha = f_.H(a), dh = f_.H(b) - ha;
         double worst = 0;
         auto family = [&](double s0, double ds) {
-            if (ds == 0) return;
+            if (ds == 0 || worst > limit) return;
             const double lo = std::min(s0, s0 + ds), hi = std::max(s0, s0 + ds);
             for (double k = std::floor(lo) + 1; k < hi; k += 1) {
                 const double t = (k - s0) / ds;
                 const double e = std::fabs(exact_.HeightAt(ax + t * dx, az + t * dz) - (ha + t * dh));
                 if (e > worst) worst = e;
-                if (worst > tol_) return;
+                if (worst > limit) return;
             }
         };
         family(ax, dx);
@@ -161,8 +184,9 @@ private:
         return worst;
     }
 
-    // Largest difference at the grid points the triangle covers.
-    double InsideError(const Tri& t) const {
+    // Largest difference at the grid points the triangle covers; over
+    // `limit`, only a value over it.
+    double InsideError(const Tri& t, double limit) const {
         int xs[3], zs[3];
         for (int i = 0; i < 3; ++i) xs[i] = f_.Column(t[i]), zs[i] = f_.Row(t[i]);
         const GridPlane plane = PlaneThrough(f_, t[0], t[1], t[2]);
@@ -183,7 +207,7 @@ private:
                 const double e = std::fabs(f_.H(x, z) - plane.At(x, z));
                 if (e > worst) worst = e;
             }
-            if (worst > tol_) return worst;
+            if (worst > limit) return worst;
         }
         return worst;
     }
@@ -264,7 +288,8 @@ private:
                 if (w != a && w != b) d = w;
             if (!InCircle(a, b, c, d) || Cross(f_, a, d, c) <= 0 || Cross(f_, d, b, c) <= 0) continue;
             const Tri n1{a, d, c}, n2{d, b, c};
-            if (EdgeError(c, d) > tol_ || InsideError(n1) > tol_ || InsideError(n2) > tol_) continue;
+            if (EdgeError(c, d, tol_) > tol_ || InsideError(n1, tol_) > tol_ || InsideError(n2, tol_) > tol_)
+                continue;
             tris_[static_cast<size_t>(t1)] = n1;
             tris_[static_cast<size_t>(t2)] = n2;
             auto drop = [&](int p, int t) {
@@ -288,6 +313,9 @@ private:
     std::vector<uint32_t> version_;
     std::vector<char> removed_;
     std::vector<Tri> tmp_;
+    std::vector<std::pair<int, int>> around_;
+    std::vector<int> ends_;
+    std::vector<std::pair<int64_t, int>> order_;
     std::priority_queue<Candidate, std::vector<Candidate>, std::greater<Candidate>> queue_;
 };
 
