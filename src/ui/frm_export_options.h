@@ -24,7 +24,6 @@ public:
     FrmExportOptions(MainWindowServices& services, QWidget* parent = nullptr);
 
     // The values the dialog holds now (not yet in the editor state).
-    const ExportSettings& WorkingCopy() const { return working_; }
     const MapChoices& WorkingChoices() const { return choices_; }
 
 private:

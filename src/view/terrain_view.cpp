@@ -117,20 +117,13 @@ void TerrainView::TerrainReset() {
 void TerrainView::LoadSkyBox() {
     const auto paths = vh::view::SkyFacePaths(state_.Textures);
     std::array<QImage, vh::view::kSkyFaces> images;
-    skyPlaceholders_ = 0;
-    for (int f = 0; f < vh::view::kSkyFaces; ++f) {
-        vh::view::EditorImage img = vh::view::LoadEditorImage(paths[f]);
-        images[f] = img.Image;
-        skyPlaceholders_ += img.Placeholder ? 1 : 0;
-    }
+    for (int f = 0; f < vh::view::kSkyFaces; ++f) images[f] = vh::view::LoadEditorImage(paths[f]).Image;
     renderer_->SetSkyImages(images);
     update();
 }
 
 void TerrainView::LoadGroundTexture() {
-    vh::view::EditorImage img = vh::view::LoadEditorImage(state_.Textures.GroundTexture);
-    groundPlaceholder_ = img.Placeholder;
-    renderer_->SetGroundImage(img.Image);
+    renderer_->SetGroundImage(vh::view::LoadEditorImage(state_.Textures.GroundTexture).Image);
     update();
 }
 

@@ -71,9 +71,6 @@ public:
     const vh::view::TerrainMesh& Mesh() const { return mesh_; }
     // The vertex data the GPU holds for it (after the last frame's uploads).
     std::vector<float> UploadedVertices();
-    // Whether the last image loads fell back to the placeholder.
-    bool GroundIsPlaceholder() const { return groundPlaceholder_; }
-    int SkyPlaceholderCount() const { return skyPlaceholders_; }
 
 protected:
     void initializeGL() override;
@@ -87,8 +84,6 @@ private:
     std::unique_ptr<vh::view::Renderer> renderer_;
     vh::view::TerrainMesh mesh_;
     bool glReady_ = false;
-    bool groundPlaceholder_ = false;
-    int skyPlaceholders_ = 0;
     double fps_ = 0;
     int framesCounted_ = 0;
     QElapsedTimer fpsClock_;
