@@ -17,18 +17,12 @@
 #include <QVBoxLayout>
 
 #include "generate/pipeline.h"
+#include "ui/frm_config_parts.h"
 #include "ui/new_map_command.h"
 
 namespace vh::ui {
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-std::string S(const QString& s) {
-    return s.toStdString();
-}
 
 // Locked boxes look like the menu background, editable ones like highlight
 // text (white on the usual palettes).
@@ -68,7 +62,7 @@ class DialogProgress : public Progress {
 public:
     DialogProgress(QLabel* label, QProgressBar* bar) : label_(label), bar_(bar) {}
     void Status(const std::string& text) override {
-        label_->setText(Q(text));
+        label_->setText(Qs(text));
         label_->repaint();
     }
     void Maximum(int max) override {
@@ -160,7 +154,7 @@ void FrmNew::ConnectRules() {
     for (const auto& [box, correct] : clamps) {
         QLineEdit* t = box;
         auto fn = correct;
-        connect(t, &QLineEdit::editingFinished, this, [t, fn] { t->setText(Q(fn(S(t->text())))); });
+        connect(t, &QLineEdit::editingFinished, this, [t, fn] { t->setText(Qs(fn(Ss(t->text())))); });
     }
     connect(cmdBMBrowse_, &QPushButton::clicked, this, &FrmNew::BrowseHeightMap);
     connect(txtBM_, &QLineEdit::editingFinished, this, &FrmNew::LoadTypedHeightMap);
@@ -189,40 +183,40 @@ void FrmNew::Load() {
 }
 
 void FrmNew::ShowForm(const NewMapForm& f) {
-    txtX_->setText(Q(f.X));
-    txtZ_->setText(Q(f.Z));
-    txtLength_->setText(Q(f.Length));
+    txtX_->setText(Qs(f.X));
+    txtZ_->setText(Qs(f.Z));
+    txtLength_->setText(Qs(f.Length));
 
     chkSmooth_->setChecked(f.Smooth);
     const std::pair<QRadioButton*, const char*> smooth[] = {
         {opRadial_, "RAD"}, {opLinear_, "LIN"}, {opRadialOver_, "RADOVER"}, {opLinearOver_, "LINOVER"}};
     for (const auto& [button, code] : smooth)
         if (f.SmoothOption == code) button->setChecked(true);
-    txtThreshold_->setText(Q(f.Threshold));
+    txtThreshold_->setText(Qs(f.Threshold));
     sldPasses_->setValue(f.Passes);
     chkNormal_->setChecked(f.Normal);
-    txtMinNormal_->setText(Q(f.MinNormal));
-    txtMaxNormal_->setText(Q(f.MaxNormal));
+    txtMinNormal_->setText(Qs(f.MinNormal));
+    txtMaxNormal_->setText(Qs(f.MaxNormal));
     chkFlatten_->setChecked(f.Flatten);
     sldFlatten_->setValue(f.FlattenFactor);
 
     chkFractal_->setChecked(f.Fractal);
-    txtMaxSeed_->setText(Q(f.MaxSeed));
+    txtMaxSeed_->setText(Qs(f.MaxSeed));
     sldHeightMulti_->setValue(f.HeightMulti);
     chkDiamond_->setChecked(f.Diamond);
-    cboDiamondStyle_->setEditText(Q(f.DiamondStyle));
-    txtDiamondPerLimiter_->setText(Q(f.DiamondLimiter));
+    cboDiamondStyle_->setEditText(Qs(f.DiamondStyle));
+    txtDiamondPerLimiter_->setText(Qs(f.DiamondLimiter));
     chkFault_->setChecked(f.Fault);
-    cboFaultLines_->setEditText(Q(f.FaultLines));
-    txtFaultMaxChange_->setText(Q(f.FaultMaxChange));
+    cboFaultLines_->setEditText(Qs(f.FaultLines));
+    txtFaultMaxChange_->setText(Qs(f.FaultMaxChange));
     sldFaultIt_->setValue(f.FaultIterations);
     chkParticle_->setChecked(f.Particle);
-    cboParticleStyle_->setEditText(Q(f.ParticleStyle));
-    txtParticlePerLimiter_->setText(Q(f.ParticleLimiter));
+    cboParticleStyle_->setEditText(Qs(f.ParticleStyle));
+    txtParticlePerLimiter_->setText(Qs(f.ParticleLimiter));
     sldParticleIt_->setValue(f.ParticleIterations);
     chkCircle_->setChecked(f.Circle);
-    txtCircleMaxChange_->setText(Q(f.CircleMaxChange));
-    txtCircleMaxRad_->setText(Q(f.CircleMaxRad));
+    txtCircleMaxChange_->setText(Qs(f.CircleMaxChange));
+    txtCircleMaxRad_->setText(Qs(f.CircleMaxRad));
     sldCircleIt_->setValue(f.CircleIterations);
 
     chkSlope_->setChecked(f.Slope);
@@ -233,16 +227,16 @@ void FrmNew::ShowForm(const NewMapForm& f) {
     sldSteep_->setValue(f.Steep);
 
     chkBM_->setChecked(f.BitMap);
-    txtBM_->setText(Q(f.BitMapPath));
+    txtBM_->setText(Qs(f.BitMapPath));
     sldBM_->setValue(f.BitMapMulti);
     chkInvertColors_->setChecked(f.InvertColors);
 }
 
 NewMapForm FrmNew::Form() const {
     NewMapForm f;
-    f.X = S(txtX_->text());
-    f.Z = S(txtZ_->text());
-    f.Length = S(txtLength_->text());
+    f.X = Ss(txtX_->text());
+    f.Z = Ss(txtZ_->text());
+    f.Length = Ss(txtLength_->text());
 
     f.Smooth = chkSmooth_->isChecked();
     f.SmoothOption = opRadial_->isChecked()       ? "RAD"
@@ -250,31 +244,31 @@ NewMapForm FrmNew::Form() const {
                      : opRadialOver_->isChecked() ? "RADOVER"
                      : opLinearOver_->isChecked() ? "LINOVER"
                                                   : "";
-    f.Threshold = S(txtThreshold_->text());
+    f.Threshold = Ss(txtThreshold_->text());
     f.Passes = sldPasses_->value();
     f.Normal = chkNormal_->isChecked();
-    f.MinNormal = S(txtMinNormal_->text());
-    f.MaxNormal = S(txtMaxNormal_->text());
+    f.MinNormal = Ss(txtMinNormal_->text());
+    f.MaxNormal = Ss(txtMaxNormal_->text());
     f.Flatten = chkFlatten_->isChecked();
     f.FlattenFactor = sldFlatten_->value();
 
     f.Fractal = chkFractal_->isChecked();
-    f.MaxSeed = S(txtMaxSeed_->text());
+    f.MaxSeed = Ss(txtMaxSeed_->text());
     f.HeightMulti = sldHeightMulti_->value();
     f.Diamond = chkDiamond_->isChecked();
-    f.DiamondStyle = S(cboDiamondStyle_->currentText());
-    f.DiamondLimiter = S(txtDiamondPerLimiter_->text());
+    f.DiamondStyle = Ss(cboDiamondStyle_->currentText());
+    f.DiamondLimiter = Ss(txtDiamondPerLimiter_->text());
     f.Fault = chkFault_->isChecked();
-    f.FaultLines = S(cboFaultLines_->currentText());
-    f.FaultMaxChange = S(txtFaultMaxChange_->text());
+    f.FaultLines = Ss(cboFaultLines_->currentText());
+    f.FaultMaxChange = Ss(txtFaultMaxChange_->text());
     f.FaultIterations = sldFaultIt_->value();
     f.Particle = chkParticle_->isChecked();
-    f.ParticleStyle = S(cboParticleStyle_->currentText());
-    f.ParticleLimiter = S(txtParticlePerLimiter_->text());
+    f.ParticleStyle = Ss(cboParticleStyle_->currentText());
+    f.ParticleLimiter = Ss(txtParticlePerLimiter_->text());
     f.ParticleIterations = sldParticleIt_->value();
     f.Circle = chkCircle_->isChecked();
-    f.CircleMaxChange = S(txtCircleMaxChange_->text());
-    f.CircleMaxRad = S(txtCircleMaxRad_->text());
+    f.CircleMaxChange = Ss(txtCircleMaxChange_->text());
+    f.CircleMaxRad = Ss(txtCircleMaxRad_->text());
     f.CircleIterations = sldCircleIt_->value();
 
     f.Slope = chkSlope_->isChecked();
@@ -286,7 +280,7 @@ NewMapForm FrmNew::Form() const {
     f.Steep = sldSteep_->value();
 
     f.BitMap = chkBM_->isChecked();
-    f.BitMapPath = S(txtBM_->text());
+    f.BitMapPath = Ss(txtBM_->text());
     f.BitMapMulti = sldBM_->value();
     f.InvertColors = chkInvertColors_->isChecked();
     return f;
@@ -380,14 +374,14 @@ void FrmNew::ApplyHeightMapState() {
 // ---- size read-outs ----
 
 void FrmNew::RefreshSizeLabels() {
-    const SizeRefresh r = vh::RefreshSizeLabels(S(txtX_->text()), S(txtZ_->text()), S(txtLength_->text()),
+    const SizeRefresh r = vh::RefreshSizeLabels(Ss(txtX_->text()), Ss(txtZ_->text()), Ss(txtLength_->text()),
                                                 services_.State().Tools.Grid);
-    txtX_->setText(Q(r.X));
-    txtZ_->setText(Q(r.Z));
-    txtLength_->setText(Q(r.Length));
-    lblX_->setText(Q(r.Readout.XText));
-    lblZ_->setText(Q(r.Readout.ZText));
-    lblFaces_->setText(Q(r.Readout.FacesText));
+    txtX_->setText(Qs(r.X));
+    txtZ_->setText(Qs(r.Z));
+    txtLength_->setText(Qs(r.Length));
+    lblX_->setText(Qs(r.Readout.XText));
+    lblZ_->setText(Qs(r.Readout.ZText));
+    lblFaces_->setText(Qs(r.Readout.FacesText));
     SetTextColour(lblX_, r.Readout.XRed);
     SetTextColour(lblZ_, r.Readout.ZRed);
     SetTextColour(lblFaces_, r.Readout.FacesRed);
@@ -399,7 +393,7 @@ void FrmNew::BrowseHeightMap() {
     FileDialogRequest request;
     request.Title = "Open Height Map.";
     request.Filter = kHeightImageFilter;
-    request.InitialFolder = HeightImageStartFolder(S(txtBM_->text()), S(QDir::homePath()));
+    request.InitialFolder = HeightImageStartFolder(Ss(txtBM_->text()), Ss(QDir::homePath()));
     const FileChoice choice = services_.UserPrompts().OpenFile(request);
     if (choice.Path.empty() || !IsHeightImagePath(choice.Path)) return;
     if (const Status loaded = LoadHeightMap(choice.Path); !loaded) {
@@ -408,14 +402,14 @@ void FrmNew::BrowseHeightMap() {
                                         PromptIcon::Exclamation);
         return;
     }
-    txtBM_->setText(Q(choice.Path));
+    txtBM_->setText(Qs(choice.Path));
 }
 
 // A path typed into the box counts once the box is left.
 void FrmNew::LoadTypedHeightMap() {
-    const std::string path = S(txtBM_->text());
+    const std::string path = Ss(txtBM_->text());
     if (path.empty() || path == previewPath_) return;
-    lblStat_->setText(Q(MessageOf(LoadHeightMap(path))));
+    lblStat_->setText(Qs(MessageOf(LoadHeightMap(path))));
 }
 
 Status FrmNew::LoadHeightMap(const std::string& path) {
