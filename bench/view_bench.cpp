@@ -24,7 +24,7 @@
 namespace {
 
 vh::EditorState* gState = nullptr;
-TerrainView* gView = nullptr;
+vh::view::TerrainView* gView = nullptr;
 double gEmptyFps = 0;
 
 // The same kind of widget and surface as the view, drawing nothing: what a
@@ -172,7 +172,7 @@ int main(int argc, char** argv) {
     auto state = std::make_unique<vh::EditorState>();
     gState = state.get();
     MakeBigTerrain(*state);
-    auto view = std::make_unique<TerrainView>(*state);
+    auto view = std::make_unique<vh::view::TerrainView>(*state);
     gView = view.get();
     view->resize(1024, 768);
     view->show();

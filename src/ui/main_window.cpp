@@ -93,7 +93,7 @@ MainWindow::~MainWindow() {
     // The view unhooks itself from the state, so it goes while the state lives.
     // It is forgotten first: its QWidget part still sends a Leave event, which
     // the event filter must not pass back into a half-destroyed view.
-    TerrainView* view = pic3D_;
+    view::TerrainView* view = pic3D_;
     pic3D_ = nullptr;
     delete view;
 }
@@ -105,7 +105,7 @@ void MainWindow::BuildCentre() {
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
 
-    auto* view = new TerrainView(state_, centre);
+    auto* view = new view::TerrainView(state_, centre);
     view->setObjectName("pic3D");
     view->setMinimumSize(160, 120);
     view->setMouseTracking(true);

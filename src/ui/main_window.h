@@ -28,7 +28,10 @@ class QMenu;
 class QProgressBar;
 class QToolBar;
 class QToolButton;
+
+namespace vh::view {
 class TerrainView;
+}  // namespace vh::view
 
 namespace vh::ui {
 
@@ -48,7 +51,7 @@ public:
     EditorState& State() override { return state_; }
     Prompts& UserPrompts() override { return prompts_; }
     QWidget* Window() override { return this; }
-    TerrainView* View() override { return pic3D_; }
+    view::TerrainView* View() override { return pic3D_; }
     WebShell& Web() override { return web_; }
     void OpenDialog(QDialog* dialog) override;
     void RefreshControls() override;
@@ -119,7 +122,7 @@ private:
     QToolBar* tBar_ = nullptr;
     QLineEdit* txtCoord_ = nullptr;
     QProgressBar* progBar_ = nullptr;
-    TerrainView* pic3D_ = nullptr;
+    view::TerrainView* pic3D_ = nullptr;
     QActionGroup* toolGroup_ = nullptr;
     QPointer<QDialog> dialog_;
     std::unique_ptr<Progress> progress_;

@@ -9,7 +9,7 @@ namespace vh::ui {
 
 void MainWindow::LoopPass() {
     if (!state_.LoopRunning || ended_) return;
-    TerrainView* view = pic3D_;
+    view::TerrainView* view = pic3D_;
     const InputState input = view->TakeInput();
     view->UpdateCamera(input);
     const int hit = input.CursorInView ? view->PickSquare(input.CursorX, input.CursorY) : 0;

@@ -8,7 +8,10 @@
 
 class QDialog;
 class QWidget;
+
+namespace vh::view {
 class TerrainView;
+}  // namespace vh::view
 
 namespace vh::ui {
 
@@ -22,7 +25,7 @@ public:
     virtual Prompts& UserPrompts() = 0;
     virtual QWidget* Window() = 0;
     // The 3D view; nullptr where there is none.
-    virtual TerrainView* View() = 0;
+    virtual view::TerrainView* View() = 0;
     // The browser web pages open in.
     virtual WebShell& Web() = 0;
 

@@ -22,11 +22,11 @@ void ToggleView(MainWindowServices& sv, int which) {
 }
 
 void ResetCameraView(MainWindowServices& sv, int) {
-    if (TerrainView* view = sv.View()) view->ResetCamera();
+    if (view::TerrainView* view = sv.View()) view->ResetCamera();
 }
 
 void FrameTerrainView(MainWindowServices& sv, int) {
-    if (TerrainView* view = sv.View()) view->FrameTerrain();
+    if (view::TerrainView* view = sv.View()) view->FrameTerrain();
 }
 
 void CameraOptions(MainWindowServices& sv, int) {
@@ -37,7 +37,7 @@ void EditorTexturesOptions(MainWindowServices& sv, int) {
     auto* dialog = new FrmEdTextures(sv, sv.Window());
     MainWindowServices* services = &sv;
     QObject::connect(dialog, &QDialog::accepted, dialog, [services] {
-        TerrainView* view = services->View();
+        view::TerrainView* view = services->View();
         if (view && services->State().Doc.TerrainExists) {
             view->LoadGroundTexture();
             view->LoadSkyBox();

@@ -12,6 +12,8 @@
 #include "view/status_text.h"
 #include "view/textures.h"
 
+namespace vh::view {
+
 TerrainView::TerrainView(vh::EditorState& state, QWidget* parent)
     : QOpenGLWidget(parent), state_(state), renderer_(std::make_unique<vh::view::Renderer>(this)) {
     QSurfaceFormat fmt = format();
@@ -157,3 +159,5 @@ void TerrainView::CleanupGL() {
     if (context()) disconnect(context(), &QOpenGLContext::aboutToBeDestroyed, this, nullptr);
     if (renderer_) renderer_->Release();
 }
+
+}  // namespace vh::view

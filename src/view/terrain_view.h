@@ -19,7 +19,6 @@
 namespace vh::view {
 class InputReader;
 class Renderer;
-}  // namespace vh::view
 
 class TerrainView : public QOpenGLWidget, public vh::TerrainObserver {
     Q_OBJECT
@@ -68,7 +67,7 @@ public:
     // Frames per second measured over the last second of drawing.
     double FramesPerSecond() const { return fps_; }
     // The drawing data of the current terrain (empty before one exists).
-    const vh::view::TerrainMesh& Mesh() const { return mesh_; }
+    const TerrainMesh& Mesh() const { return mesh_; }
     // The vertex data the GPU holds for it (after the last frame's uploads).
     std::vector<float> UploadedVertices();
 
@@ -80,11 +79,13 @@ private:
     void CleanupGL();
 
     vh::EditorState& state_;
-    vh::view::InputReader* input_ = nullptr;
-    std::unique_ptr<vh::view::Renderer> renderer_;
-    vh::view::TerrainMesh mesh_;
+    InputReader* input_ = nullptr;
+    std::unique_ptr<Renderer> renderer_;
+    TerrainMesh mesh_;
     bool glReady_ = false;
     double fps_ = 0;
     int framesCounted_ = 0;
     QElapsedTimer fpsClock_;
 };
+
+}  // namespace vh::view

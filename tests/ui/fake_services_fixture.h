@@ -38,7 +38,7 @@ public:
     vh::EditorState& State() override { return state; }
     vh::Prompts& UserPrompts() override { return prompts; }
     QWidget* Window() override { return window; }
-    TerrainView* View() override { return nullptr; }
+    vh::view::TerrainView* View() override { return nullptr; }
     vh::ui::WebShell& Web() override { return shell; }
 
     // Stops the loop as the window would, records the dialog and takes

@@ -29,7 +29,7 @@ void ShowWithTerrain(vhtest::WindowRig& rig) {
     ASSERT_TRUE(rig.window->LoopTicking());
 }
 
-int MagentaPixels(TerrainView* view) {
+int MagentaPixels(vh::view::TerrainView* view) {
     const QImage frame = view->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
     int n = 0;
     for (int y = 0; y < frame.height(); ++y)
@@ -95,7 +95,7 @@ TEST(MainWindowShown, ViewMenuFramesTheTerrainResetsTheCameraAndTogglesTheOverla
     vhtest::WindowRig rig;
     ShowWithTerrain(rig);
     vh::EditorState& s = rig.State();
-    TerrainView* view = rig.window->View();
+    vh::view::TerrainView* view = rig.window->View();
     // Far off and looking away from the terrain.
     s.Pose.CameraPos = {40000, 9000, 40000};
     s.Pose.CameraTarget = {50000, 9000, 50000};

@@ -210,7 +210,7 @@ void Monkey::Step() {
 
 void Monkey::KeyTap() {
     const int key = keys_[static_cast<size_t>(draw_.Int(0, static_cast<int>(keys_.size()) - 1))];
-    TerrainView* view = window_->View();
+    vh::view::TerrainView* view = window_->View();
     Note("key " + std::to_string(vh::view::ScanCodeOfQtKey(key)));
     SendKey(view, QEvent::KeyPress, key);
     for (int n = draw_.Int(1, 6); n > 0; --n) {
@@ -223,7 +223,7 @@ void Monkey::KeyTap() {
 
 // Camera keys and Page Up/Down held over several steps, released later.
 void Monkey::KeyHoldOrRelease() {
-    TerrainView* view = window_->View();
+    vh::view::TerrainView* view = window_->View();
     if (!heldKeys_.empty() && draw_.Int(0, 1) == 0) {
         const int key = heldKeys_.back();
         heldKeys_.pop_back();
@@ -240,7 +240,7 @@ void Monkey::KeyHoldOrRelease() {
 }
 
 void Monkey::MouseMove() {
-    TerrainView* view = window_->View();
+    vh::view::TerrainView* view = window_->View();
     const int where = draw_.Int(0, 9);
     if (where == 0) {
         // Over the toolbar: the pick is dropped.
@@ -263,7 +263,7 @@ void Monkey::MouseMove() {
 // Press, drag a few passes, release; now and then a key or a command in the
 // middle, or the release left for later.
 void Monkey::Stroke() {
-    TerrainView* view = window_->View();
+    vh::view::TerrainView* view = window_->View();
     cursor_ = QPoint(draw_.Int(0, view->width() - 1), draw_.Int(view->height() / 4, view->height() - 1));
     Note("stroke " + std::to_string(cursor_.x()) + "," + std::to_string(cursor_.y()));
     SendMouse(view, QEvent::MouseMove, cursor_, Qt::NoButton, buttons_);
@@ -285,7 +285,7 @@ void Monkey::Stroke() {
 }
 
 void Monkey::Wheel() {
-    TerrainView* view = window_->View();
+    vh::view::TerrainView* view = window_->View();
     const int notches = draw_.Pick({-3, -1, 1, 2, 5});
     Note("wheel " + std::to_string(notches));
     QWheelEvent ev(QPointF(cursor_), view->mapToGlobal(QPointF(cursor_)), QPoint(), QPoint(0, 120 * notches),
@@ -296,7 +296,7 @@ void Monkey::Wheel() {
 
 // The right button (camera) or the middle one (touch-up's lock), clicked or held.
 void Monkey::OtherButton() {
-    TerrainView* view = window_->View();
+    vh::view::TerrainView* view = window_->View();
     const Qt::MouseButton b = draw_.Int(0, 1) ? Qt::RightButton : Qt::MiddleButton;
     const bool press = !(buttons_ & b);
     Note(std::string(press ? "press " : "release ") + (b == Qt::RightButton ? "right" : "middle"));

@@ -42,7 +42,7 @@ std::vector<float> Heights(const vh::Terrain& t) {
 }
 
 // The terrain hangs together, and the view shows it.
-void CheckTerrain(const vh::EditorState& s, const TerrainView& view, Problems& bad) {
+void CheckTerrain(const vh::EditorState& s, const vh::view::TerrainView& view, Problems& bad) {
     const vh::Terrain& t = s.Terrain;
     const int w = t.PointsPerRow, rows = t.Rows();
     if (w < 2 || rows < 2 || t.PointCount != w * rows || t.SquareCount != (w - 1) * (rows - 1) ||
