@@ -61,10 +61,10 @@ FrmCammera::FrmCammera(EditorState& state, QWidget* parent) : QDialog(parent), s
 
     outer->addWidget(options, 0, 0);
     outer->addWidget(direction, 1, 0);
-    AddOkeyCancel(this, outer, 2, [this] { Okey(); });
+    AddOkeyCancel(this, outer, 2, [this] { Accept(); });
 }
 
-void FrmCammera::Okey() {
+void FrmCammera::Accept() {
     state_.Camera.WalkSpeed = static_cast<float>(sldWalkSpeed_->value());
     state_.Camera.StrafeSpeed = static_cast<float>(sldStrafeSpeed_->value());
     state_.Camera.WalkAcceleration = static_cast<float>(sldWalkAccel_->value());

@@ -17,7 +17,7 @@ public:
     explicit FrmCammera(EditorState& state, QWidget* parent = nullptr);
 
 private:
-    void Okey();
+    void Accept();
 
     EditorState& state_;
     QSlider* sldWalkSpeed_ = nullptr;

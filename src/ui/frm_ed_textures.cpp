@@ -88,7 +88,7 @@ FrmEdTextures::FrmEdTextures(MainWindowServices& services, QWidget* parent)
 
     outer->addWidget(frmSky, 0, 0);
     outer->addWidget(frmTextures, 1, 0);
-    AddOkeyCancel(this, outer, 2, [this] { Okey(); });
+    AddOkeyCancel(this, outer, 2, [this] { Accept(); });
 }
 
 std::string FrmEdTextures::Browse(const QLineEdit* box) {
@@ -122,7 +122,7 @@ void FrmEdTextures::UseGroundDefault(bool on) {
     Lock(txtTex_, cmdTex_, on);
 }
 
-void FrmEdTextures::Okey() {
+void FrmEdTextures::Accept() {
     view::EditorTextureChoice c;
     for (int i = 0; i < 6; ++i) c.Sky[i] = Ss(txtSky_[i]->text());
     c.SkyDefault = chkDefault_->isChecked();

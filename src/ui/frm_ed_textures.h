@@ -26,7 +26,7 @@ private:
     std::string Browse(const QLineEdit* box);
     void UseSkyDefaults(bool on);
     void UseGroundDefault(bool on);
-    void Okey();
+    void Accept();
 
     MainWindowServices& services_;
     std::string lastChosen_;

@@ -123,7 +123,7 @@ FrmExportOptions::FrmExportOptions(MainWindowServices& services, QWidget* parent
             edit([this](double v) { working_.Headroom = static_cast<float>(v); }));
     connect(spnSimplify_, &QDoubleSpinBox::valueChanged, this,
             edit([this](double v) { choices_.Simplify = static_cast<float>(v); }));
-    connect(cmdOk_, &QPushButton::clicked, this, &FrmExportOptions::Okey);
+    connect(cmdOk_, &QPushButton::clicked, this, &FrmExportOptions::Accept);
     connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -202,7 +202,7 @@ void FrmExportOptions::Show() {
     ShowBudget();
 }
 
-void FrmExportOptions::Okey() {
+void FrmExportOptions::Accept() {
     EditDocumentSettings(services_.State(), [this](EditorState& s) {
         s.Export = working_;
         s.Choices = choices_;

@@ -30,7 +30,7 @@ private:
     QWidget* CompileReadyBox();
     void Show();
     void ShowBudget();
-    void Okey();
+    void Accept();
 
     MainWindowServices& services_;
     ExportSettings working_;

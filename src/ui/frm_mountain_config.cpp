@@ -55,10 +55,10 @@ FrmMountainConfig::FrmMountainConfig(EditorState& state, QWidget* parent) : QDia
     grid->addWidget(chkSmoothOuter_, row, 0, 1, 2);
 
     outer->addWidget(frame, 0, 0);
-    AddOkeyCancel(this, outer, 1, [this] { Okey(); });
+    AddOkeyCancel(this, outer, 1, [this] { Accept(); });
 }
 
-void FrmMountainConfig::Okey() {
+void FrmMountainConfig::Accept() {
     MountainConfigValues v;
     v.PercentText = Ss(txtMountainPercet_->text());
     v.Radius = sldMountainRadius_->value();

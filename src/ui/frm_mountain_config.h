@@ -18,7 +18,7 @@ public:
     explicit FrmMountainConfig(EditorState& state, QWidget* parent = nullptr);
 
 private:
-    void Okey();
+    void Accept();
 
     EditorState& state_;
     QLineEdit* txtMountainPercet_ = nullptr;

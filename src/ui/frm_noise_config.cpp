@@ -24,10 +24,10 @@ FrmNoiseConfig::FrmNoiseConfig(EditorState& state, QWidget* parent) : QDialog(pa
                  QStringLiteral("Maximum Noise To Add To A Point."));
 
     outer->addWidget(frame, 0, 0);
-    AddOkeyCancel(this, outer, 1, [this] { Okey(); });
+    AddOkeyCancel(this, outer, 1, [this] { Accept(); });
 }
 
-void FrmNoiseConfig::Okey() {
+void FrmNoiseConfig::Accept() {
     NoiseConfigValues v;
     v.MaxNoiseText = Ss(txtNoise_->text());
     ApplyNoiseConfig(state_.Tools, v);

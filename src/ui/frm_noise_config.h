@@ -16,7 +16,7 @@ public:
     explicit FrmNoiseConfig(EditorState& state, QWidget* parent = nullptr);
 
 private:
-    void Okey();
+    void Accept();
 
     EditorState& state_;
     QLineEdit* txtNoise_ = nullptr;

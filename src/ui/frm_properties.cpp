@@ -123,10 +123,10 @@ FrmProperties::FrmProperties(EditorState& state, QWidget* parent) : QDialog(pare
     lblBudget_ = Fact(grid, 1, "lblBudget", "Budget:", BudgetText(state_, state_.Export, state_.Choices));
     outer->addWidget(compile, 4, 0);
 
-    AddOkeyCancel(this, outer, 5, [this] { Okey(); });
+    AddOkeyCancel(this, outer, 5, [this] { Accept(); });
 }
 
-void FrmProperties::Okey() {
+void FrmProperties::Accept() {
     PropertiesValues v;
     v.TopTexture = Ss(txtTexTop_->text());
     v.TopScaleX = Ss(txtTopX_->text());

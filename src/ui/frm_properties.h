@@ -34,7 +34,7 @@ public:
     explicit FrmProperties(EditorState& state, QWidget* parent = nullptr);
 
 private:
-    void Okey();
+    void Accept();
 
     EditorState& state_;
     QLabel* lblFaces_ = nullptr;

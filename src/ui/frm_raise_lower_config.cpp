@@ -39,10 +39,10 @@ FrmRaiseLowerConfig::FrmRaiseLowerConfig(EditorState& state, QWidget* parent)
     sldRaiseLowerSensitivity_->setToolTip(sensitivity->toolTip());
 
     outer->addWidget(frame, 0, 0);
-    AddOkeyCancel(this, outer, 1, [this] { Okey(); });
+    AddOkeyCancel(this, outer, 1, [this] { Accept(); });
 }
 
-void FrmRaiseLowerConfig::Okey() {
+void FrmRaiseLowerConfig::Accept() {
     RaiseLowerConfigValues v;
     v.PercentText = Ss(txtRaiseLowerPercet_->text());
     v.Threshold = sldRaiseLowerThreshold_->value();

@@ -17,7 +17,7 @@ public:
     explicit FrmRaiseLowerConfig(EditorState& state, QWidget* parent = nullptr);
 
 private:
-    void Okey();
+    void Accept();
 
     EditorState& state_;
     QLineEdit* txtRaiseLowerPercet_ = nullptr;

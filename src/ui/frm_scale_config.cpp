@@ -24,10 +24,10 @@ FrmScaleConfig::FrmScaleConfig(EditorState& state, QWidget* parent) : QDialog(pa
                  QStringLiteral("Percent To Scale Each Point By.  Can Be Negative."));
 
     outer->addWidget(frame, 0, 0);
-    AddOkeyCancel(this, outer, 1, [this] { Okey(); });
+    AddOkeyCancel(this, outer, 1, [this] { Accept(); });
 }
 
-void FrmScaleConfig::Okey() {
+void FrmScaleConfig::Accept() {
     ScaleConfigValues v;
     v.PercentText = Ss(txtScale_->text());
     ApplyScaleConfig(state_.Tools, v);

@@ -16,7 +16,7 @@ public:
     explicit FrmScaleConfig(EditorState& state, QWidget* parent = nullptr);
 
 private:
-    void Okey();
+    void Accept();
 
     EditorState& state_;
     QLineEdit* txtScale_ = nullptr;

@@ -61,10 +61,10 @@ FrmSmoothConfig::FrmSmoothConfig(EditorState& state, QWidget* parent) : QDialog(
     grid->addWidget(styleFrame, 2, 0, 1, 2);
 
     outer->addWidget(options, 0, 0);
-    AddOkeyCancel(this, outer, 1, [this] { Okey(); });
+    AddOkeyCancel(this, outer, 1, [this] { Accept(); });
 }
 
-void FrmSmoothConfig::Okey() {
+void FrmSmoothConfig::Accept() {
     SmoothConfigValues v;
     v.ThresholdText = Ss(txtSmoothThreshold_->text());
     v.Radial = opRadial_->isChecked();

@@ -17,7 +17,7 @@ public:
     explicit FrmSmoothConfig(EditorState& state, QWidget* parent = nullptr);
 
 private:
-    void Okey();
+    void Accept();
 
     EditorState& state_;
     QLineEdit* txtSmoothThreshold_ = nullptr;
