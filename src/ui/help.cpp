@@ -11,9 +11,8 @@ namespace vh::ui {
 
 namespace {
 
+// The error number the message shows for a missing probe page.
 constexpr int kFileNotFound = 2;
-constexpr int kNoAssociation = 31;
-constexpr int kFound = 42;
 
 void Tell(Prompts& prompts, const std::string& text) {
     prompts.Message(text, "Varnholm", PromptButtons::Ok, PromptIcon::None);
@@ -28,9 +27,10 @@ std::string LocalAddress(const std::string& folder, const char* page) {
 
 }  // namespace
 
-int DesktopWebShell::FindBrowser(const std::string& probeFile, const std::string&) {
-    if (!QFileInfo::exists(QString::fromStdString(probeFile))) return kFileNotFound;
-    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty()) return kNoAssociation;
+BrowserLookup DesktopWebShell::FindBrowser(const std::string& probeFile, const std::string&) {
+    if (!QFileInfo::exists(QString::fromStdString(probeFile))) return BrowserLookup::ProbeMissing;
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
+        return BrowserLookup::NoAssociation;
     // Where the desktop can tell, an empty association means no browser.
     if (!QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty()) {
         QProcess query;
@@ -38,9 +38,9 @@ int DesktopWebShell::FindBrowser(const std::string& probeFile, const std::string
                     {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/html")});
         if (query.waitForFinished(3000) && query.exitStatus() == QProcess::NormalExit &&
             query.exitCode() == 0 && query.readAllStandardOutput().trimmed().isEmpty())
-            return kNoAssociation;
+            return BrowserLookup::NoAssociation;
     }
-    return kFound;
+    return BrowserLookup::Found;
 }
 
 bool DesktopWebShell::OpenAddress(const std::string& address) {
@@ -68,19 +68,24 @@ bool OpenWebPage(const std::string& probeFolder, const std::string& address, Web
         QFile file(probe);
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.close();
     }
-    const int code = shell.FindBrowser(probe.toStdString(), probeFolder);
+    const BrowserLookup found = shell.FindBrowser(probe.toStdString(), probeFolder);
     QFile::remove(probe);
 
     bool opened = false;
-    if (code == 0) {
-        Tell(prompts, "Sorry out of memory, please close some programs and try again.");
-    } else if (code <= 30) {
-        Tell(prompts, "Error Number: " + std::to_string(code));
-    } else if (code == kNoAssociation) {
-        Tell(prompts, "Unable to find Web Browser.");
-    } else if (code > kNoAssociation) {
-        opened = shell.OpenAddress(address);
-        if (!opened) Tell(prompts, "Unable to launch Web Browser.");
+    switch (found) {
+        case BrowserLookup::OutOfMemory:
+            Tell(prompts, "Sorry out of memory, please close some programs and try again.");
+            break;
+        case BrowserLookup::ProbeMissing:
+            Tell(prompts, "Error Number: " + std::to_string(kFileNotFound));
+            break;
+        case BrowserLookup::NoAssociation:
+            Tell(prompts, "Unable to find Web Browser.");
+            break;
+        case BrowserLookup::Found:
+            opened = shell.OpenAddress(address);
+            if (!opened) Tell(prompts, "Unable to launch Web Browser.");
+            break;
     }
     if (QFileInfo::exists(probe)) QFile::remove(probe);
     return opened;

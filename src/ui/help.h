@@ -9,13 +9,19 @@
 
 namespace vh::ui {
 
+// What looking up the browser found.
+enum class BrowserLookup {
+    OutOfMemory,
+    ProbeMissing,   // the probe page is not there (shown as error number 2)
+    NoAssociation,  // no program is associated with web pages
+    Found,
+};
+
 class WebShell {
 public:
     virtual ~WebShell() = default;
-    // Looks up the program that would open probeFile. Result codes: 0 out of
-    // memory, 1..30 an error number (2: the file is missing), 31 no program
-    // is associated with web pages, above 31 a browser was found.
-    virtual int FindBrowser(const std::string& probeFile, const std::string& folder) = 0;
+    // Looks up the program that would open probeFile.
+    virtual BrowserLookup FindBrowser(const std::string& probeFile, const std::string& folder) = 0;
     // Opens the address in that program; false when nothing could be started.
     virtual bool OpenAddress(const std::string& address) = 0;
 };
@@ -23,7 +29,7 @@ public:
 // The desktop's own association (xdg-mime / xdg-open through Qt).
 class DesktopWebShell : public WebShell {
 public:
-    int FindBrowser(const std::string& probeFile, const std::string& folder) override;
+    BrowserLookup FindBrowser(const std::string& probeFile, const std::string& folder) override;
     bool OpenAddress(const std::string& address) override;
 };
 

@@ -20,7 +20,9 @@ void EnsureQtApp();
 // A browser that is always found and records the addresses it opens.
 class FakeShell : public vh::ui::WebShell {
 public:
-    int FindBrowser(const std::string&, const std::string&) override { return 40; }
+    vh::ui::BrowserLookup FindBrowser(const std::string&, const std::string&) override {
+        return vh::ui::BrowserLookup::Found;
+    }
     bool OpenAddress(const std::string& address) override {
         opened.push_back(address);
         return true;

@@ -155,7 +155,9 @@ TEST(ConfigDialogs, PropertiesShowTheWalkableShare) {
 
 TEST(ConfigDialogs, AboutShowsTheVersionLine) {
     struct NoShell : WebShell {
-        int FindBrowser(const std::string&, const std::string&) override { return 33; }
+        vh::ui::BrowserLookup FindBrowser(const std::string&, const std::string&) override {
+            return vh::ui::BrowserLookup::Found;
+        }
         bool OpenAddress(const std::string&) override { return true; }
     } shell;
     vhtest::FakeServices services;

@@ -11,12 +11,12 @@ namespace {
 
 class FakeShell : public vh::ui::WebShell {
 public:
-    int findResult = 42;
+    vh::ui::BrowserLookup findResult = vh::ui::BrowserLookup::Found;
     bool openResult = true;
     std::vector<std::string> opened;
     bool probeExisted = false;
 
-    int FindBrowser(const std::string& probeFile, const std::string&) override {
+    vh::ui::BrowserLookup FindBrowser(const std::string& probeFile, const std::string&) override {
         probeExisted = std::filesystem::exists(probeFile);
         return findResult;
     }
@@ -39,13 +39,15 @@ TEST(OpenWebPage, OpensThePageAfterAProbeThatIsRemoved) {
 
 TEST(OpenWebPage, EachFailureEndsInItsMessage) {
     struct Row {
-        int find;
+        vh::ui::BrowserLookup find;
         bool open;
         const char* message;
     };
-    for (const Row& r : {Row{31, true, "Unable to find Web Browser."},
-                         Row{0, true, "Sorry out of memory, please close some programs and try again."},
-                         Row{2, true, "Error Number: 2"}, Row{42, false, "Unable to launch Web Browser."}}) {
+    using enum vh::ui::BrowserLookup;
+    for (const Row& r :
+         {Row{NoAssociation, true, "Unable to find Web Browser."},
+          Row{OutOfMemory, true, "Sorry out of memory, please close some programs and try again."},
+          Row{ProbeMissing, true, "Error Number: 2"}, Row{Found, false, "Unable to launch Web Browser."}}) {
         vhtest::TempDir dir;
         vhtest::ScriptedPrompts prompts;
         FakeShell shell;
