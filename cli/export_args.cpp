@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "core/rules.h"
-#include "export/export_options.h"
+#include "export/export_options_rules.h"
 
 namespace vhcli {
 

@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "export/export_options.h"
+#include "export/export_options_rules.h"
 #include "ui/main_window_services.h"
 
 class QCheckBox;

@@ -1,4 +1,4 @@
-#include "export/export_options.h"
+#include "export/export_options_rules.h"
 
 #include "core/rules.h"
 
