@@ -63,14 +63,15 @@ void BM_MountainValleyPass(benchmark::State& state) {
     s.Stroke.PickedSquare = 90 * 180 + 90;
     s.Stroke.ToolActive = true;
     s.Stroke.MouseY = 300;
-    vh::MountVallTool(s);  // first pass of the stroke only records the mouse
+    vh::MountainStroke stroke;
+    vh::MountVallTool(s, stroke);  // first pass of the stroke only records the mouse
     int y = 300;
     for (auto _ : state) {
         // Alternate up and down so the strength stays non-zero and the heights bounded.
         y += (y == 300) ? -10 : 10;
         s.Stroke.MouseY = y;
-        if (s.Stroke.MountVallStep == 0) s.Stroke.MountVallStep = 5;
-        vh::MountVallTool(s);
+        if (stroke.MountVallStep == 0) stroke.MountVallStep = 5;
+        vh::MountVallTool(s, stroke);
         benchmark::DoNotOptimize(s.Terrain.Points[1].Height);
     }
 }
@@ -110,6 +111,7 @@ void RaiseLowerPassWithMeshUpdate(benchmark::State& st, bool whole) {
     MeshKeeper keeper(s, whole);
     const int square = 90 * 180 + 90;  // the middle of the map
     s.Stroke.PickedSquare = square;    // the selection stays while the button is held
+    vh::ToolBox tools;
     vh::InputState in;
     in.Button1 = true;
     in.CursorInView = true;
@@ -117,7 +119,7 @@ void RaiseLowerPassWithMeshUpdate(benchmark::State& st, bool whole) {
     for (auto _ : st) {
         y = y == 400 ? 380 : 400;  // up and down in turn, so heights stay bounded
         in.CursorY = y;
-        vh::RunEditPass(s, in, square);
+        vh::RunEditPass(s, tools, in, square);
         benchmark::DoNotOptimize(keeper.mesh.Vertices.data());
     }
     st.counters["vertices"] = keeper.uploaded.Last - keeper.uploaded.First + 1;

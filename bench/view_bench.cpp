@@ -25,6 +25,7 @@ namespace {
 
 vh::EditorState* gState = nullptr;
 vh::view::TerrainView* gView = nullptr;
+vh::ToolBox* gTools = nullptr;
 double gEmptyFps = 0;
 
 // The same kind of widget and surface as the view, drawing nothing: what a
@@ -145,7 +146,7 @@ void BM_RaiseLowerPassWithMeshUpdate(benchmark::State& st) {
     for (auto _ : st) {
         y = y == 400 ? 380 : 400;  // alternate up and down so heights stay bounded
         in.CursorY = y;
-        vh::RunEditPass(s, in, square);
+        vh::RunEditPass(s, *gTools, in, square);
     }
 }
 
@@ -172,7 +173,9 @@ int main(int argc, char** argv) {
     auto state = std::make_unique<vh::EditorState>();
     gState = state.get();
     MakeBigTerrain(*state);
-    auto view = std::make_unique<vh::view::TerrainView>(*state);
+    auto tools = std::make_unique<vh::ToolBox>();
+    gTools = tools.get();
+    auto view = std::make_unique<vh::view::TerrainView>(*state, *tools);
     gView = view.get();
     view->resize(1024, 768);
     view->show();

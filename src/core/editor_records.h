@@ -48,16 +48,7 @@ struct StrokeState {
     int32_t MouseY = 0;
     float LastMouseY = 0;
     int32_t PreviousWheel = 0;
-
-    // Per tool.
-    float MountVallBase = 0;
-    float MountVallStep = 0;  // signed strength of the mountain/valley stroke
-    bool NoiseApplied = false;
-    bool SmoothJumpDone = false;
-    int TouchUpCorner = 1;     // 1..4
-    int TouchUpDirection = 0;  // +1 Page Up, -1 Page Down, 0 none
-    float TouchUpKeyTime = 0;  // ms a Page key has been held
-    bool TouchUpLockKeyDown = false;
+    // What only one tool carries is kept by that tool (tools/brush_tool.h).
 };
 
 // Where the camera is and how fast it moves; back to the start after a reset.

@@ -1,7 +1,6 @@
 #include "tools/brush_tool.h"
 
 #include <initializer_list>
-#include <iterator>
 #include <utility>
 
 #include "tools/flatten.h"
@@ -36,88 +35,91 @@ Footprint Outlining(std::vector<int> squares) {
     return f;
 }
 
-class RaiseLower final : public BrushTool {
-public:
-    void Apply(EditorState& s, const InputState&) const override { RaiseLowerTool(s); }
-    Footprint FootprintAt(const Terrain& t, const ToolSettings& tools, const StrokeState&,
-                          int square) const override {
-        if (tools.RaiseLowerRadius != 2) return {};
-        // Of two diagonal neighbours only the far corner moves; two others
-        // show whole, as they always have.
-        return {Neighbours(t, square,
-                           {Dir::Next, Dir::Prev, Dir::Left, Dir::Right, Dir::NextLeft, Dir::PrevRight}),
-                Neighbours(t, square, {Dir::NextRight, Dir::PrevLeft}), 0};
-    }
-};
-
-class Mountain final : public BrushTool {
-public:
-    void Apply(EditorState& s, const InputState&) const override { MountVallTool(s); }
-    // The dome reaches squares by distance; the highlight shows none of them.
-    Footprint FootprintAt(const Terrain&, const ToolSettings&, const StrokeState&, int) const override {
-        return {};
-    }
-};
-
-// Smooth and noise: the square's corners, and the whole ring with the Large radius.
-class RingTool final : public BrushTool {
-public:
-    RingTool(void (*pass)(EditorState&), int ToolSettings::*radius) : pass_(pass), radius_(radius) {}
-    void Apply(EditorState& s, const InputState&) const override { pass_(s); }
-    Footprint FootprintAt(const Terrain& t, const ToolSettings& tools, const StrokeState&,
-                          int square) const override {
-        if (tools.*radius_ != 2) return {};
-        return Outlining(AllNeighbours(t, square));
-    }
-
-private:
-    void (*pass_)(EditorState&);
-    int ToolSettings::*radius_;
-};
-
-class Flatten final : public BrushTool {
-public:
-    void Apply(EditorState& s, const InputState&) const override { FlattenTool(s); }
-    Footprint FootprintAt(const Terrain& t, const ToolSettings& tools, const StrokeState&,
-                          int square) const override {
-        switch (tools.FlattenRadius) {
-            case 2:
-                return Outlining(AllNeighbours(t, square));
-            case 3:
-                return Outlining(Neighbours(t, square, {Dir::Next, Dir::Prev}));
-            case 4:
-                return Outlining(Neighbours(t, square, {Dir::Left, Dir::Right}));
-            default:
-                return {};
-        }
-    }
-};
-
-class TouchUp final : public BrushTool {
-public:
-    void Apply(EditorState& s, const InputState& in) const override { TouchUpTool(s, in); }
-    Footprint FootprintAt(const Terrain& t, const ToolSettings&, const StrokeState& stroke,
-                          int square) const override {
-        Footprint f;
-        f.Corner = TouchUpCornerOf(t, square, stroke.TouchUpCorner);
-        return f;
-    }
-};
-
 }  // namespace
 
-const BrushTool* BrushToolOf(Tool tool) {
-    static const RaiseLower raiseLower;
-    static const Mountain mountain;
-    static const RingTool smooth(SmoothTool, &ToolSettings::SmoothRadius);
-    static const RingTool noise(NoiseTool, &ToolSettings::NoiseRadius);
-    static const Flatten flatten;
-    static const TouchUp touchUp;
-    // In the order of Tool, None first.
-    static const BrushTool* const byTool[] = {nullptr, &raiseLower, &mountain, &smooth,
-                                              &noise,  &flatten,    &touchUp};
-    const auto i = static_cast<size_t>(tool);
-    return i < std::size(byTool) ? byTool[i] : nullptr;
+void RaiseLowerBrush::Apply(EditorState& s, const InputState&) {
+    RaiseLowerTool(s);
+}
+
+Footprint RaiseLowerBrush::FootprintAt(const Terrain& t, const ToolSettings& tools, int square) const {
+    if (tools.RaiseLowerRadius != 2) return {};
+    // Of two diagonal neighbours only the far corner moves; two others
+    // show whole, as they always have.
+    return {
+        Neighbours(t, square, {Dir::Next, Dir::Prev, Dir::Left, Dir::Right, Dir::NextLeft, Dir::PrevRight}),
+        Neighbours(t, square, {Dir::NextRight, Dir::PrevLeft}), 0};
+}
+
+void MountainBrush::Apply(EditorState& s, const InputState&) {
+    MountVallTool(s, *this);
+}
+
+// The dome reaches squares by distance; the highlight shows none of them.
+Footprint MountainBrush::FootprintAt(const Terrain&, const ToolSettings&, int) const {
+    return {};
+}
+
+Footprint RingBrush::FootprintAt(const Terrain& t, const ToolSettings& tools, int square) const {
+    if (tools.*radius_ != 2) return {};
+    return Outlining(AllNeighbours(t, square));
+}
+
+void SmoothBrush::Apply(EditorState& s, const InputState&) {
+    SmoothTool(s, *this);
+}
+
+void NoiseBrush::Apply(EditorState& s, const InputState&) {
+    NoiseTool(s, *this);
+}
+
+void FlattenBrush::Apply(EditorState& s, const InputState&) {
+    FlattenTool(s);
+}
+
+Footprint FlattenBrush::FootprintAt(const Terrain& t, const ToolSettings& tools, int square) const {
+    switch (tools.FlattenRadius) {
+        case 2:
+            return Outlining(AllNeighbours(t, square));
+        case 3:
+            return Outlining(Neighbours(t, square, {Dir::Next, Dir::Prev}));
+        case 4:
+            return Outlining(Neighbours(t, square, {Dir::Left, Dir::Right}));
+        default:
+            return {};
+    }
+}
+
+void TouchUpBrush::Apply(EditorState& s, const InputState& in) {
+    TouchUpTool(s, *this, in);
+}
+
+Footprint TouchUpBrush::FootprintAt(const Terrain& t, const ToolSettings&, int square) const {
+    Footprint f;
+    f.Corner = TouchUpCornerOf(t, square, TouchUpCorner);
+    return f;
+}
+
+const BrushTool* ToolBox::Of(Tool tool) const {
+    switch (tool) {
+        case Tool::RaiseLower:
+            return &RaiseLower;
+        case Tool::Mountain:
+            return &Mountain;
+        case Tool::Smooth:
+            return &Smooth;
+        case Tool::Noise:
+            return &Noise;
+        case Tool::Flatten:
+            return &Flatten;
+        case Tool::TouchUp:
+            return &TouchUp;
+        default:
+            return nullptr;
+    }
+}
+
+BrushTool* ToolBox::Of(Tool tool) {
+    return const_cast<BrushTool*>(std::as_const(*this).Of(tool));
 }
 
 }  // namespace vh

@@ -5,28 +5,29 @@
 
 #include "core/editor_state.h"
 #include "core/input_state.h"
+#include "tools/brush_tool.h"
 
 namespace vh {
 
 // hitSquare: the square the pick found under the cursor, 0 when it hit
 // nothing. Sets MouseY from in.CursorY and PreviousWheel to in.Wheel.
-void RunEditPass(EditorState& s, const InputState& in, int hitSquare);
+void RunEditPass(EditorState& s, ToolBox& tools, const InputState& in, int hitSquare);
 
 // The parts, in the order RunEditPass runs them.
 
 // Touch-up only: Page Up/Down steps with their repeat, the lock key (L or
 // mouse button 3).
-void TouchUpKeys(EditorState& s, const InputState& in);
+void TouchUpKeys(EditorState& s, ToolBox& tools, const InputState& in);
 
 // The wheel against PreviousWheel: touch-up corner or mountain/valley radius,
 // each kept in its cycle; then PreviousWheel = in.Wheel.
-void WheelStep(EditorState& s, const InputState& in);
+void WheelStep(EditorState& s, ToolBox& tools, const InputState& in);
 
 // ToolActive (the document changes while it is set), the frozen selection,
 // the per-stroke undo snapshot and the resets on release.
-void UpdateStroke(EditorState& s, const InputState& in, int hitSquare);
+void UpdateStroke(EditorState& s, ToolBox& tools, const InputState& in, int hitSquare);
 
 // The current tool's pass, when a square is picked.
-void RunCurrentTool(EditorState& s, const InputState& in);
+void RunCurrentTool(EditorState& s, ToolBox& tools, const InputState& in);
 
 }  // namespace vh

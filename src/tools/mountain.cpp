@@ -37,10 +37,10 @@ void MountVallPoint(HeightEdit& edit, const ToolSettings& tools, float step, int
         SmoothPointJump(edit, tools, point);
 }
 
-void MountVallTool(EditorState& s) {
+void MountVallTool(EditorState& s, MountainStroke& stroke) {
     const float m = static_cast<float>(s.Stroke.MouseY);
     if (!s.Stroke.ToolActive) {
-        s.Stroke.MountVallStep = 0;
+        stroke.MountVallStep = 0;
         s.Stroke.LastMouseY = 0;
         return;
     }
@@ -48,15 +48,15 @@ void MountVallTool(EditorState& s) {
     if (sq == 0) return;
     // Only the direction of the movement counts, not its size.
     if (s.Stroke.LastMouseY == 0.0f)
-        s.Stroke.MountVallStep = 0;
+        stroke.MountVallStep = 0;
     else if (s.Stroke.LastMouseY < m)
-        s.Stroke.MountVallStep -= static_cast<float>(s.Tools.MountVallSensitivity);
+        stroke.MountVallStep -= static_cast<float>(s.Tools.MountVallSensitivity);
     else if (s.Stroke.LastMouseY > m)
-        s.Stroke.MountVallStep += static_cast<float>(s.Tools.MountVallSensitivity);
+        stroke.MountVallStep += static_cast<float>(s.Tools.MountVallSensitivity);
     s.Stroke.LastMouseY = m;
-    if (s.Stroke.MountVallStep == 0.0f) return;
+    if (stroke.MountVallStep == 0.0f) return;
 
-    if (s.Stroke.MountVallBase == 0.0f) s.Stroke.MountVallBase = SquareMean(s.Terrain, sq);
+    if (stroke.MountVallBase == 0.0f) stroke.MountVallBase = SquareMean(s.Terrain, sq);
     const int corners[] = {CornerLeftOf(s.Terrain, sq), CornerRightOf(s.Terrain, sq),
                            CornerNextLeftOf(s.Terrain, sq), CornerNextRightOf(s.Terrain, sq)};
     float sx = 0, sz = 0;
@@ -67,10 +67,10 @@ void MountVallTool(EditorState& s) {
     const float cx = sx / 4.0f;
     const float cz = sz / 4.0f;
     const float r = GridSpacing(s.Terrain) * static_cast<float>(s.Tools.MountVallRadius);
-    const float base = s.Stroke.MountVallBase;
+    const float base = stroke.MountVallBase;
     const int n = s.Terrain.PointCount;
     HeightEdit edit = EditHeights(s);
-    for (int i = 1; i <= n; ++i) MountVallPoint(edit, s.Tools, s.Stroke.MountVallStep, i, cx, base, cz, r);
+    for (int i = 1; i <= n; ++i) MountVallPoint(edit, s.Tools, stroke.MountVallStep, i, cx, base, cz, r);
 }
 
 void MountVallWheel(EditorState& s, int delta) {

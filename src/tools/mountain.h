@@ -7,8 +7,14 @@
 
 namespace vh {
 
+// What a mountain/valley stroke carries from pass to pass.
+struct MountainStroke {
+    float MountVallBase = 0;  // the picked square's mean height when the stroke began; 0 not yet
+    float MountVallStep = 0;  // signed strength of the stroke
+};
+
 // One pass; reads MouseY, ToolActive and the picked square.
-void MountVallTool(EditorState& s);
+void MountVallTool(EditorState& s, MountainStroke& stroke);
 
 // One point against the dome of radius r centred on (cx, cz) above base,
 // with the stroke's strength `step`, then the rim smoothing when

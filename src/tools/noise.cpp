@@ -30,8 +30,8 @@ constexpr RingStep kRing[] = {{false, Dir::Next, {CornerNextRightOf, CornerNextL
 
 }  // namespace
 
-void NoiseTool(EditorState& s) {
-    if (!s.Stroke.ToolActive || s.Stroke.NoiseApplied) return;
+void NoiseTool(EditorState& s, NoiseStroke& n) {
+    if (!s.Stroke.ToolActive || n.NoiseApplied) return;
     const int sq = PickedIndex(s);
     if (sq == 0) return;
     HeightEdit edit = EditHeights(s);
@@ -40,7 +40,7 @@ void NoiseTool(EditorState& s) {
     if (radius == 1 || radius == 2) WalkRing(s.Terrain, sq, kSquare, noise);
     if (radius == 2) WalkRing(s.Terrain, sq, kRing, noise);
     edit.Commit();
-    s.Stroke.NoiseApplied = true;
+    n.NoiseApplied = true;
 }
 
 }  // namespace vh

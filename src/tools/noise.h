@@ -6,8 +6,12 @@
 
 namespace vh {
 
+struct NoiseStroke {
+    bool NoiseApplied = false;  // the stroke has had its one change
+};
+
 // One pass; acts only in the first pass of a stroke (NoiseApplied).
-void NoiseTool(EditorState& s);
+void NoiseTool(EditorState& s, NoiseStroke& n);
 
 // Height += SnapToGrid(2 M r - M) with one fresh draw r, M = MaxNoise; a
 // protected point draws nothing.

@@ -66,10 +66,10 @@ void SmoothPointJump(HeightEdit& edit, const ToolSettings& tools, int point) {
     edit.Set(point, SnapToGrid(a, tools.Grid));
 }
 
-void SmoothPoint(HeightEdit& edit, const ToolSettings& tools, const StrokeState& stroke, int point) {
+void SmoothPoint(HeightEdit& edit, const ToolSettings& tools, const SmoothStroke& sm, int point) {
     if (tools.SmoothStyle == 0)
         SmoothPointByStep(edit, tools, point);
-    else if (!stroke.SmoothJumpDone)
+    else if (!sm.SmoothJumpDone)
         SmoothPointJump(edit, tools, point);
 }
 
@@ -88,17 +88,17 @@ constexpr RingStep kRing[] = {{false, Dir::Next, {CornerNextLeftOf, CornerNextRi
 
 }  // namespace
 
-void SmoothTool(EditorState& s) {
+void SmoothTool(EditorState& s, SmoothStroke& sm) {
     if (!s.Stroke.ToolActive) return;
     const int sq = PickedIndex(s);
     if (sq == 0) return;
     HeightEdit edit = EditHeights(s);
-    auto smooth = [&](int point) { SmoothPoint(edit, s.Tools, s.Stroke, point); };
+    auto smooth = [&](int point) { SmoothPoint(edit, s.Tools, sm, point); };
     const int radius = s.Tools.SmoothRadius;
     if (radius == 1 || radius == 2) WalkRing(s.Terrain, sq, kSquare, smooth);
     if (radius == 2) {
         WalkRing(s.Terrain, sq, kRing, smooth);
-        s.Stroke.SmoothJumpDone = true;
+        sm.SmoothJumpDone = true;
     }
 }
 

@@ -8,11 +8,15 @@
 
 namespace vh {
 
+struct SmoothStroke {
+    bool SmoothJumpDone = false;  // Jump has run on the Large ring in this stroke
+};
+
 // One pass of the tool on the picked square (and the ring with the Large radius).
-void SmoothTool(EditorState& s);
+void SmoothTool(EditorState& s, SmoothStroke& sm);
 
 // The style's rule on one point; Jump only while SmoothJumpDone is false.
-void SmoothPoint(HeightEdit& edit, const ToolSettings& tools, const StrokeState& stroke, int point);
+void SmoothPoint(HeightEdit& edit, const ToolSettings& tools, const SmoothStroke& sm, int point);
 
 // Gradual Move: one step of Grid (twice Grid when far off in ratio) toward the average.
 void SmoothPointByStep(HeightEdit& edit, const ToolSettings& tools, int point);

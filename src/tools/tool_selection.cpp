@@ -2,10 +2,10 @@
 
 namespace vh {
 
-void SelectTool(EditorState& s, Tool tool) {
+void SelectTool(EditorState& s, ToolBox& tools, Tool tool) {
     if (tool == Tool::None) return;
     SetCurrentTool(s, tool);
-    if (tool == Tool::TouchUp) s.Stroke.TouchUpCorner = 1;
+    if (tool == Tool::TouchUp) tools.TouchUp.TouchUpCorner = 1;
 }
 
 int* CurrentRadiusField(EditorState& s) {

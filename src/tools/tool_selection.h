@@ -4,13 +4,14 @@
 #pragma once
 
 #include "core/editor_state.h"
+#include "tools/brush_tool.h"
 
 namespace vh {
 
 // The six tool items ("cmdRaiseLower" .. "cmdTouchUp", "tbRaiseLower" ..):
 // the tool becomes current and the radius menu shows its radius; touch-up
 // starts again at corner 1.
-void SelectTool(EditorState& s, Tool tool);
+void SelectTool(EditorState& s, ToolBox& tools, Tool tool);
 
 // "cmdRadSmall" (1), "cmdRadLarge" (2), "cmdRadXLarge" (3), "cmdRadYLarge" (4),
 // also the toolbar entries "tbSmall" .. "tbYLarge": the radius menu shows the

@@ -28,11 +28,11 @@ int TouchUpCornerOf(const Terrain& t, int square, int corner) {
     }
 }
 
-int TouchUpPoint(const EditorState& s) {
-    return TouchUpCornerOf(s.Terrain, s.Stroke.PickedSquare, s.Stroke.TouchUpCorner);
+int TouchUpPoint(const EditorState& s, const TouchUpStroke& u) {
+    return TouchUpCornerOf(s.Terrain, s.Stroke.PickedSquare, u.TouchUpCorner);
 }
 
-void TouchUpTool(EditorState& s, const InputState& in) {
+void TouchUpTool(EditorState& s, const TouchUpStroke& u, const InputState& in) {
     const int32_t y = s.Stroke.MouseY;
     if (in.KeyDown(Key::PageUp) || in.KeyDown(Key::PageDown) || !s.Stroke.ToolActive) {
         s.Stroke.LastMouseY = 0;
@@ -46,52 +46,53 @@ void TouchUpTool(EditorState& s, const InputState& in) {
     if (step == 0) return;
     // The one tool that moves a locked point.
     HeightEdit edit = EditHeights(s);
-    if (const int p = TouchUpPoint(s)) edit.SetEvenIfLocked(p, edit.Height(p) + static_cast<float>(step));
+    if (const int p = TouchUpPoint(s, u)) edit.SetEvenIfLocked(p, edit.Height(p) + static_cast<float>(step));
 }
 
-void TouchUpKeyStep(EditorState& s) {
+void TouchUpKeyStep(EditorState& s, const TouchUpStroke& u) {
     if (PickedIndex(s) == 0) return;
-    if (s.Stroke.TouchUpKeyTime == 0.0f) PushUndo(s);
-    const int change = s.Stroke.TouchUpDirection * s.Tools.Grid;
+    if (u.TouchUpKeyTime == 0.0f) PushUndo(s);
+    const int change = u.TouchUpDirection * s.Tools.Grid;
     HeightEdit edit = EditHeights(s);
-    if (const int p = TouchUpPoint(s)) edit.SetEvenIfLocked(p, edit.Height(p) + static_cast<float>(change));
+    if (const int p = TouchUpPoint(s, u))
+        edit.SetEvenIfLocked(p, edit.Height(p) + static_cast<float>(change));
 }
 
-void TouchUpToggleLock(EditorState& s) {
-    const int p = TouchUpPoint(s);
+void TouchUpToggleLock(EditorState& s, const TouchUpStroke& u) {
+    const int p = TouchUpPoint(s, u);
     if (p == 0) return;
     s.Terrain.Points[p].Locked = !s.Terrain.Points[p].Locked;
     MarkDocumentChanged(s);  // locks are kept in the document
 }
 
-void TouchUpPageAndLockKeys(EditorState& s, const InputState& in) {
+void TouchUpPageAndLockKeys(EditorState& s, TouchUpStroke& u, const InputState& in) {
     if (in.KeyDown(Key::PageUp)) {
-        s.Stroke.TouchUpDirection = 1;
+        u.TouchUpDirection = 1;
     } else if (in.KeyDown(Key::PageDown)) {
-        s.Stroke.TouchUpDirection = -1;
+        u.TouchUpDirection = -1;
     } else {
-        s.Stroke.TouchUpDirection = 0;
-        s.Stroke.TouchUpKeyTime = 0;
+        u.TouchUpDirection = 0;
+        u.TouchUpKeyTime = 0;
     }
-    if (s.Stroke.TouchUpDirection != 0) {
+    if (u.TouchUpDirection != 0) {
         // One step at once, then none until the key has been held past the delay.
-        if (s.Stroke.TouchUpKeyTime == 0.0f || s.Stroke.TouchUpKeyTime > kRepeatDelayMs) TouchUpKeyStep(s);
-        s.Stroke.TouchUpKeyTime += in.ElapsedMs;
+        if (u.TouchUpKeyTime == 0.0f || u.TouchUpKeyTime > kRepeatDelayMs) TouchUpKeyStep(s, u);
+        u.TouchUpKeyTime += in.ElapsedMs;
     }
 
     if (in.KeyDown(Key::L) || in.Button3) {
-        if (!s.Stroke.TouchUpLockKeyDown) TouchUpToggleLock(s);
-        s.Stroke.TouchUpLockKeyDown = true;
+        if (!u.TouchUpLockKeyDown) TouchUpToggleLock(s, u);
+        u.TouchUpLockKeyDown = true;
     } else {
-        s.Stroke.TouchUpLockKeyDown = false;
+        u.TouchUpLockKeyDown = false;
     }
 }
 
-void TouchUpWheel(EditorState& s, int delta) {
-    int corner = s.Stroke.TouchUpCorner + (delta > 0 ? 1 : delta < 0 ? -1 : 0);
+void TouchUpWheel(TouchUpStroke& u, int delta) {
+    int corner = u.TouchUpCorner + (delta > 0 ? 1 : delta < 0 ? -1 : 0);
     if (corner >= 5) corner = 1;
     if (corner <= 0) corner = 4;
-    s.Stroke.TouchUpCorner = corner;
+    u.TouchUpCorner = corner;
 }
 
 }  // namespace vh

@@ -90,7 +90,8 @@ MainWindow::MainWindow(Prompts& prompts, const AppPaths& paths, QWidget* parent)
 MainWindow::~MainWindow() {
     loopTimer_.stop();
     if (dialog_) delete dialog_.data();
-    // The view unhooks itself from the state, so it goes while the state lives.
+    // The view unhooks itself from the state and reads the tools, so it goes
+    // while both live.
     // It is forgotten first: its QWidget part still sends a Leave event, which
     // the event filter must not pass back into a half-destroyed view.
     view::TerrainView* view = pic3D_;
@@ -105,7 +106,7 @@ void MainWindow::BuildCentre() {
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
 
-    auto* view = new view::TerrainView(state_, centre);
+    auto* view = new view::TerrainView(state_, tools_, centre);
     view->setObjectName("pic3D");
     view->setMinimumSize(160, 120);
     view->setMouseTracking(true);

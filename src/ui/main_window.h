@@ -49,6 +49,7 @@ public:
 
     // MainWindowServices
     EditorState& State() override { return state_; }
+    ToolBox& Tools() override { return tools_; }
     Prompts& UserPrompts() override { return prompts_; }
     QWidget* Window() override { return this; }
     view::TerrainView* View() override { return pic3D_; }
@@ -113,6 +114,7 @@ private:
     void ClearPickFromWindow();
 
     EditorState state_;
+    ToolBox tools_;
     Prompts& prompts_;
     DesktopWebShell web_;
     std::vector<Binding> bindings_;

@@ -13,7 +13,7 @@ void MainWindow::LoopPass() {
     const InputState input = view->TakeInput();
     view->UpdateCamera(input);
     const int hit = input.CursorInView ? view->PickSquare(input.CursorX, input.CursorY) : 0;
-    RunEditPass(state_, input, hit);
+    RunEditPass(state_, tools_, input, hit);
     if (state_.Stroke.PickedSquare != 0) state_.Doc.Notice.clear();  // the export notice has been seen
     const QString status = QString::fromStdString(view->StatusLineText());
     if (txtCoord_->text() != status) txtCoord_->setText(status);

@@ -5,6 +5,7 @@
 #include "core/editor_state.h"
 #include "core/progress.h"
 #include "core/prompts.h"
+#include "tools/brush_tool.h"
 
 class QDialog;
 class QWidget;
@@ -22,6 +23,8 @@ public:
     virtual ~MainWindowServices() = default;
 
     virtual EditorState& State() = 0;
+    // The brush tools of this editor, with what their strokes carry.
+    virtual ToolBox& Tools() = 0;
     virtual Prompts& UserPrompts() = 0;
     virtual QWidget* Window() = 0;
     // The 3D view; nullptr where there is none.

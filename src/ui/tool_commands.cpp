@@ -39,7 +39,7 @@ void RunPass(MainWindowServices& sv, void (*pass)(EditorState&)) {
 }  // namespace
 
 void ChooseTool(MainWindowServices& sv, int tool) {
-    SelectTool(sv.State(), static_cast<Tool>(tool));
+    SelectTool(sv.State(), sv.Tools(), static_cast<Tool>(tool));
 }
 
 void ChooseRadius(MainWindowServices& sv, int mode) {

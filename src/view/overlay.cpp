@@ -70,7 +70,7 @@ void DrawPointMarker(OverlayScene& o, const EditorState& s, int point, Rgb c, bo
     o.Texts.push_back({m, PointInfoText(s.Terrain.Points[point]), c});
 }
 
-OverlayScene BuildOverlay(const EditorState& s, CompileMarkCache& marks) {
+OverlayScene BuildOverlay(const EditorState& s, const ToolBox& tools, CompileMarkCache& marks) {
     OverlayScene o;
     const ViewOptions& view = s.View;
     const Terrain& t = s.Terrain;
@@ -84,9 +84,8 @@ OverlayScene BuildOverlay(const EditorState& s, CompileMarkCache& marks) {
     const int picked = s.Stroke.PickedSquare;
     if (view.Highlight && picked != 0) {
         DrawSquareOutline(o, t, picked, kRed);
-        const BrushTool* tool = BrushToolOf(s.CurrentTool);
-        const Footprint f =
-            tool && t.HasSquare(picked) ? tool->FootprintAt(t, s.Tools, s.Stroke, picked) : Footprint{};
+        const BrushTool* tool = tools.Of(s.CurrentTool);
+        const Footprint f = tool && t.HasSquare(picked) ? tool->FootprintAt(t, s.Tools, picked) : Footprint{};
         if (view.HighlightEffected) {
             for (int k : f.Outlined) DrawSquareOutline(o, t, k, kRed);
             for (int k : f.DiagonalsOnly) DrawDiagonal(o, t, k, kRed);

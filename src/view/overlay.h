@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/editor_state.h"
+#include "tools/brush_tool.h"
 
 namespace vh::view {
 
@@ -50,6 +51,6 @@ class CompileMarkCache;
 // Locked-point markers, the spawn point, the compile-ready export's markers
 // (kept in marks between frames) and the picked-square highlight, as the
 // frame draws them with the current view switches.
-OverlayScene BuildOverlay(const EditorState& s, CompileMarkCache& marks);
+OverlayScene BuildOverlay(const EditorState& s, const ToolBox& tools, CompileMarkCache& marks);
 
 }  // namespace vh::view

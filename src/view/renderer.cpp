@@ -149,8 +149,8 @@ struct Renderer::Impl {
     void DrawSky(const ViewCamera& cam);
     void DrawTerrain(RenderMode mode, bool walk, const ViewCamera& cam, int pointsPerRow);
     void DrawOverlayLines(const OverlayScene& o, const ViewCamera& cam);
-    void QueueTexts(const EditorState& s, const ViewOptions& view, const OverlayScene& o,
-                    const ViewCamera& cam, double fps);
+    void QueueTexts(const EditorState& s, const ToolBox& tools, const OverlayScene& o, const ViewCamera& cam,
+                    double fps);
 };
 
 Renderer::Renderer(QOpenGLWidget* widget) : d_(std::make_unique<Impl>()) {
@@ -481,8 +481,9 @@ void Renderer::Impl::DrawOverlayLines(const OverlayScene& o, const ViewCamera& c
     gl->glEnable(GL_DEPTH_TEST);
 }
 
-void Renderer::Impl::QueueTexts(const EditorState& s, const ViewOptions& view, const OverlayScene& o,
+void Renderer::Impl::QueueTexts(const EditorState& s, const ToolBox& tools, const OverlayScene& o,
                                 const ViewCamera& cam, double fps) {
+    const ViewOptions& view = s.View;
     const qreal dpr = widget->devicePixelRatioF();
     for (const MarkerText& t : o.Texts) {
         float sx = 0, sy = 0;
@@ -494,7 +495,7 @@ void Renderer::Impl::QueueTexts(const EditorState& s, const ViewOptions& view, c
                   [&] { return PaintText(text, QSize(TextWidth(text, 11) + 4, 16), 11, colour, dpr); });
     }
     if (view.Info) {
-        const auto lines = InfoOverlayLines(s);
+        const auto lines = InfoOverlayLines(s, tools);
         QString key = QStringLiteral("info");
         for (const std::string& l : lines) key += '\n' + QString::fromStdString(l);
         texts.Add(key, 4, 4, [&] {
@@ -517,7 +518,7 @@ void Renderer::Impl::QueueTexts(const EditorState& s, const ViewOptions& view, c
     }
 }
 
-void Renderer::Draw(const EditorState& s, double fps) {
+void Renderer::Draw(const EditorState& s, const ToolBox& tools, double fps) {
     Impl& d = *d_;
     if (!d.ready) return;
     const qreal dpr = d.widget->devicePixelRatioF();
@@ -549,9 +550,9 @@ void Renderer::Draw(const EditorState& s, double fps) {
     const ViewCamera cam = MakeViewCamera(s.Pose, w, h);
     d.DrawTerrain(view.Mode, view.Walkability, cam, s.Terrain.PointsPerRow);
     if (view.SkyShown()) d.DrawSky(cam);
-    const OverlayScene overlay = BuildOverlay(s, d.compileMarks);
+    const OverlayScene overlay = BuildOverlay(s, tools, d.compileMarks);
     d.DrawOverlayLines(overlay, cam);
-    d.QueueTexts(s, view, overlay, cam, fps);
+    d.QueueTexts(s, tools, overlay, cam, fps);
     d.texts.Flush(w, h, dpr);
 }
 

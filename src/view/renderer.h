@@ -13,6 +13,7 @@
 
 #include "core/editor_state.h"
 #include "core/view_options.h"
+#include "tools/brush_tool.h"
 #include "view/terrain_mesh.h"
 #include "view/textures.h"
 
@@ -38,7 +39,7 @@ public:
 
     // The widget's context must be current for these three.
     void Initialize();
-    void Draw(const EditorState& s, double fps);
+    void Draw(const EditorState& s, const ToolBox& tools, double fps);
     void Release();  // safe to call twice
 
     // The mesh to draw (owned by the caller, kept alive while set); nullptr

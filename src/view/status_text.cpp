@@ -22,9 +22,9 @@ std::string Whole(double v) {
 }
 
 // "X Z H": the square's centre, or the touch-up corner with that tool.
-std::string OriginText(const EditorState& s, int k) {
+std::string OriginText(const EditorState& s, const ToolBox& tools, int k) {
     if (s.CurrentTool == Tool::TouchUp) {
-        const int p = TouchUpCornerOf(s.Terrain, k, s.Stroke.TouchUpCorner);
+        const int p = TouchUpCornerOf(s.Terrain, k, tools.TouchUp.TouchUpCorner);
         if (p > 0) {
             const TerrainPoint& q = s.Terrain.Points[p];
             return Whole(q.X) + " " + Whole(q.Z) + " " + Whole(q.Height);
@@ -90,10 +90,10 @@ std::string RadiusLine(const EditorState& s, Tool t) {
 
 }  // namespace
 
-std::string StatusLineText(const EditorState& s) {
+std::string StatusLineText(const EditorState& s, const ToolBox& tools) {
     const int k = Picked(s);
     if (k == 0) return s.Doc.Notice.empty() ? "No Selection." : s.Doc.Notice;
-    return "Block: " + NumberText(static_cast<float>(k)) + " Origin: " + OriginText(s, k);
+    return "Block: " + NumberText(static_cast<float>(k)) + " Origin: " + OriginText(s, tools, k);
 }
 
 std::string SlopeText(const EditorState& s) {
@@ -107,7 +107,7 @@ std::string SlopeText(const EditorState& s) {
     return text;
 }
 
-std::array<std::string, 5> InfoOverlayLines(const EditorState& s) {
+std::array<std::string, 5> InfoOverlayLines(const EditorState& s, const ToolBox& tools) {
     const Tool t = s.CurrentTool;
     const int k = Picked(s);
     std::array<std::string, 5> lines;
@@ -119,9 +119,10 @@ std::array<std::string, 5> InfoOverlayLines(const EditorState& s) {
     } else {
         lines[2] = "Block: " + NumberText(static_cast<float>(k));
         if (t == Tool::TouchUp)
-            lines[2] += " Point: " +
-                        NumberText(static_cast<float>(TouchUpCornerOf(s.Terrain, k, s.Stroke.TouchUpCorner)));
-        lines[3] = "Origin: " + OriginText(s, k);
+            lines[2] +=
+                " Point: " +
+                NumberText(static_cast<float>(TouchUpCornerOf(s.Terrain, k, tools.TouchUp.TouchUpCorner)));
+        lines[3] = "Origin: " + OriginText(s, tools, k);
     }
     lines[4] = "Grid: " + NumberText(s.Tools.Grid);
     return lines;

@@ -14,8 +14,11 @@
 
 namespace vh::view {
 
-TerrainView::TerrainView(vh::EditorState& state, QWidget* parent)
-    : QOpenGLWidget(parent), state_(state), renderer_(std::make_unique<vh::view::Renderer>(this)) {
+TerrainView::TerrainView(vh::EditorState& state, const vh::ToolBox& tools, QWidget* parent)
+    : QOpenGLWidget(parent),
+      state_(state),
+      tools_(tools),
+      renderer_(std::make_unique<vh::view::Renderer>(this)) {
     QSurfaceFormat fmt = format();
     fmt.setVersion(3, 3);
     fmt.setProfile(QSurfaceFormat::CoreProfile);
@@ -79,7 +82,7 @@ void TerrainView::ClearSelection() {
 
 std::string TerrainView::StatusLineText() const {
     const std::string slope = vh::view::SlopeText(state_);
-    return vh::view::StatusLineText(state_) + (slope.empty() ? "" : "   " + slope);
+    return vh::view::StatusLineText(state_, tools_) + (slope.empty() ? "" : "   " + slope);
 }
 
 void TerrainView::TerrainReplaced() {
@@ -142,7 +145,7 @@ void TerrainView::initializeGL() {
 }
 
 void TerrainView::paintGL() {
-    renderer_->Draw(state_, fps_);
+    renderer_->Draw(state_, tools_, fps_);
     ++framesCounted_;
     if (!fpsClock_.isValid()) fpsClock_.start();
     const qint64 ms = fpsClock_.elapsed();

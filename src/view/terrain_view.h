@@ -14,6 +14,7 @@
 #include "core/input_state.h"
 #include "core/terrain_edit.h"
 #include "core/view_options.h"
+#include "tools/brush_tool.h"
 #include "view/terrain_mesh.h"
 
 namespace vh::view {
@@ -24,7 +25,7 @@ class TerrainView : public QOpenGLWidget, public vh::TerrainObserver {
     Q_OBJECT
 public:
     // Watches the state's terrain (one of its observers) while it lives.
-    TerrainView(vh::EditorState& state, QWidget* parent = nullptr);
+    TerrainView(vh::EditorState& state, const vh::ToolBox& tools, QWidget* parent = nullptr);
     ~TerrainView() override;
 
     // Key events of `source` (e.g. the main window) count as view input too.
@@ -79,6 +80,7 @@ private:
     void CleanupGL();
 
     vh::EditorState& state_;
+    const vh::ToolBox& tools_;
     InputReader* input_ = nullptr;
     std::unique_ptr<Renderer> renderer_;
     TerrainMesh mesh_;

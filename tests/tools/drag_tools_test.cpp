@@ -20,19 +20,19 @@ struct Mountain : ::testing::Test {
     }
     void Pass(int mouseY) {
         t.s.Stroke.MouseY = mouseY;
-        vh::MountVallTool(t.s);
+        vh::MountVallTool(t.s, t.tools.Mountain);
     }
 };
 
 TEST_F(Mountain, FirstPassOnlyRecordsThenOneUpwardMoveRaisesACornerAtTheBaseBy48) {
     const auto before = t.Heights();
     Pass(300);
-    EXPECT_EQ(t.s.Stroke.MountVallStep, 0);
+    EXPECT_EQ(t.tools.Mountain.MountVallStep, 0);
     EXPECT_EQ(t.s.Stroke.LastMouseY, 300);
     EXPECT_EQ(t.Changed(before), 0);
     EXPECT_EQ(t.Reports(), 0);
     Pass(290);
-    EXPECT_EQ(t.s.Stroke.MountVallStep, 5);
+    EXPECT_EQ(t.tools.Mountain.MountVallStep, 5);
     EXPECT_EQ(t.H(kCorner), 48);
     EXPECT_EQ(t.Reports(), 1);
 }
@@ -40,7 +40,7 @@ TEST_F(Mountain, FirstPassOnlyRecordsThenOneUpwardMoveRaisesACornerAtTheBaseBy48
 TEST_F(Mountain, MovingDownDigsAValleyBelowTheBase) {
     Pass(300);
     Pass(310);
-    EXPECT_EQ(t.s.Stroke.MountVallStep, -5);
+    EXPECT_EQ(t.tools.Mountain.MountVallStep, -5);
     EXPECT_EQ(t.H(kCorner), -48);
 }
 
@@ -52,7 +52,7 @@ TEST_F(Mountain, CorrectionOneJumpsStraightToTheSnappedTarget) {
     Pass(300);
     Pass(290);
     // Base 250 (mean of 1000, 0, 0, 0); target 250 + 5 * sqrt(768^2 - 181^2) * 0.8 / 20.
-    EXPECT_EQ(t.s.Stroke.MountVallBase, 250);
+    EXPECT_EQ(t.tools.Mountain.MountVallBase, 250);
     EXPECT_EQ(t.H(kCorner), 400);  // 399.27 to the grid
 }
 
@@ -84,13 +84,13 @@ struct TouchUp : ::testing::Test {
     vhtools::ToolTerrain t;
     vh::InputState in;
     void SetUp() override {
-        vh::SelectTool(t.s, vh::Tool::TouchUp);
+        vh::SelectTool(t.s, t.tools, vh::Tool::TouchUp);
         t.s.Stroke.PickedSquare = 6;
     }
     // One pass of the key handling with `ms` of frame time.
     void Keys(float ms) {
         in.ElapsedMs = ms;
-        vh::TouchUpPageAndLockKeys(t.s, in);
+        vh::TouchUpPageAndLockKeys(t.s, t.tools.TouchUp, in);
     }
 };
 
@@ -98,7 +98,7 @@ TEST_F(TouchUp, DragOfFourPixelsRaisesTheCornerOneGridStep) {
     t.s.Stroke.ToolActive = true;
     t.s.Stroke.LastMouseY = 200;
     t.s.Stroke.MouseY = 196;
-    vh::TouchUpTool(t.s, in);
+    vh::TouchUpTool(t.s, t.tools.TouchUp, in);
     EXPECT_EQ(t.H(2, 2), 16);
     EXPECT_EQ(t.H(3, 2), 0);
     EXPECT_EQ(t.s.Stroke.LastMouseY, 196);
@@ -114,8 +114,8 @@ TEST_F(TouchUp, PageUpStepsAtOnceThenRepeatsAfter250Ms) {
     }
     in.Keys[vh::Key::PageUp] = false;
     Keys(100);
-    EXPECT_EQ(t.s.Stroke.TouchUpKeyTime, 0);
-    EXPECT_EQ(t.s.Stroke.TouchUpDirection, 0);
+    EXPECT_EQ(t.tools.TouchUp.TouchUpKeyTime, 0);
+    EXPECT_EQ(t.tools.TouchUp.TouchUpDirection, 0);
     EXPECT_EQ(t.H(2, 2), 48);
 }
 
@@ -139,11 +139,11 @@ TEST_F(TouchUp, LockKeyTogglesOncePerPress) {
 }
 
 TEST_F(TouchUp, WheelCyclesTheCorner) {
-    t.s.Stroke.TouchUpCorner = 1;
-    vh::TouchUpWheel(t.s, -1);
-    EXPECT_EQ(t.s.Stroke.TouchUpCorner, 4);
-    vh::TouchUpWheel(t.s, +1);
-    EXPECT_EQ(t.s.Stroke.TouchUpCorner, 1);
+    t.tools.TouchUp.TouchUpCorner = 1;
+    vh::TouchUpWheel(t.tools.TouchUp, -1);
+    EXPECT_EQ(t.tools.TouchUp.TouchUpCorner, 4);
+    vh::TouchUpWheel(t.tools.TouchUp, +1);
+    EXPECT_EQ(t.tools.TouchUp.TouchUpCorner, 1);
 }
 
 }  // namespace

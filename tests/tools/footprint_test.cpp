@@ -2,11 +2,13 @@
 // of the effected squares is drawn from these answers.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <set>
 
 #include "tools/brush_tool.h"
 #include "tools/edit_pass.h"
 #include "tools/tool_common.h"
+#include "tools/tool_selection.h"
 #include "tools_fixture.h"
 
 namespace {
@@ -45,10 +47,10 @@ TEST(Footprint, EveryChangedPointLiesInTheFootprintAndTheRingShowsOnlyWithTheLar
             vh::SetCurrentTool(t.s, c.tool);
             if (int* radius = vh::RadiusField(t.s.Tools, c.tool)) *radius = c.radius;
             t.s.Stroke.PickedSquare = square;
-            t.s.Stroke.TouchUpCorner = 3;
-            const vh::BrushTool* tool = vh::BrushToolOf(c.tool);
+            t.tools.TouchUp.TouchUpCorner = 3;
+            const vh::BrushTool* tool = t.tools.Of(c.tool);
             ASSERT_NE(tool, nullptr);
-            const vh::Footprint f = tool->FootprintAt(t.s.Terrain, t.s.Tools, t.s.Stroke, square);
+            const vh::Footprint f = tool->FootprintAt(t.s.Terrain, t.s.Tools, square);
             const std::set<int> reach = Reach(t.s.Terrain, square, f);
 
             const std::vector<float> before = t.Heights();
@@ -56,7 +58,7 @@ TEST(Footprint, EveryChangedPointLiesInTheFootprintAndTheRingShowsOnlyWithTheLar
             in.Button1 = true;
             for (int y : {300, 260, 220}) {
                 in.CursorY = y;
-                vh::RunEditPass(t.s, in, 0);
+                vh::RunEditPass(t.s, t.tools, in, 0);
             }
             const std::string what = std::to_string(static_cast<int>(c.tool)) + " radius " +
                                      std::to_string(c.radius) + " square " + std::to_string(square);
@@ -79,13 +81,36 @@ TEST(Footprint, TouchUpNamesItsCornerAndMountainShowsNothing) {
     const int corners[] = {vh::CornerLeftOf(g, 6), vh::CornerNextLeftOf(g, 6), vh::CornerNextRightOf(g, 6),
                            vh::CornerRightOf(g, 6)};
     for (int corner = 0; corner <= 5; ++corner) {
-        t.s.Stroke.TouchUpCorner = corner;
-        const vh::Footprint f = vh::BrushToolOf(vh::Tool::TouchUp)->FootprintAt(g, t.s.Tools, t.s.Stroke, 6);
+        t.tools.TouchUp.TouchUpCorner = corner;
+        const vh::Footprint f = t.tools.TouchUp.FootprintAt(g, t.s.Tools, 6);
         EXPECT_EQ(f.Corner, corner >= 1 && corner <= 4 ? corners[corner - 1] : 0) << corner;
         EXPECT_TRUE(f.Outlined.empty());
     }
     t.s.Tools.MountVallRadius = 20;
-    const vh::Footprint m = vh::BrushToolOf(vh::Tool::Mountain)->FootprintAt(g, t.s.Tools, t.s.Stroke, 6);
+    const vh::Footprint m = t.tools.Mountain.FootprintAt(g, t.s.Tools, 6);
     EXPECT_TRUE(m.Outlined.empty() && m.DiagonalsOnly.empty() && m.Corner == 0);
-    EXPECT_EQ(vh::BrushToolOf(vh::Tool::None), nullptr);
+    EXPECT_EQ(t.tools.Of(vh::Tool::None), nullptr);
+}
+
+TEST(ToolBox, EachToolIsItsOwnObjectAndTwoEditorsKeepTheirStrokesApart) {
+    vhtools::ToolTerrain a(5, 5), b(5, 5);
+    const vh::BrushTool* seen[] = {a.tools.Of(vh::Tool::RaiseLower), a.tools.Of(vh::Tool::Mountain),
+                                   a.tools.Of(vh::Tool::Smooth),     a.tools.Of(vh::Tool::Noise),
+                                   a.tools.Of(vh::Tool::Flatten),    a.tools.Of(vh::Tool::TouchUp)};
+    EXPECT_EQ(std::set<const vh::BrushTool*>(std::begin(seen), std::end(seen)).size(), 6u);
+    EXPECT_EQ(seen[5], &a.tools.TouchUp);
+    EXPECT_EQ(seen[3], &a.tools.Noise);
+
+    // A wheel step in one editor moves only its own touch-up corner.
+    vh::SelectTool(a.s, a.tools, vh::Tool::TouchUp);
+    vh::SelectTool(b.s, b.tools, vh::Tool::TouchUp);
+    vh::InputState in;
+    in.Wheel = 1;
+    vh::RunEditPass(a.s, a.tools, in, 6);
+    EXPECT_EQ(a.tools.TouchUp.TouchUpCorner, 2);
+    EXPECT_EQ(b.tools.TouchUp.TouchUpCorner, 1);
+    EXPECT_EQ(a.tools.TouchUp.FootprintAt(a.s.Terrain, a.s.Tools, 6).Corner,
+              vh::CornerNextLeftOf(a.s.Terrain, 6));
+    EXPECT_EQ(b.tools.TouchUp.FootprintAt(b.s.Terrain, b.s.Tools, 6).Corner,
+              vh::CornerLeftOf(b.s.Terrain, 6));
 }

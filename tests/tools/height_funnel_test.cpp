@@ -48,7 +48,7 @@ std::vector<PassResult> Drag(vhtools::ToolTerrain& t) {
         const std::vector<float> before = t.Heights();
         const size_t told = t.seen.changes.size();
         in.CursorY = y;
-        vh::RunEditPass(t.s, in, 0);
+        vh::RunEditPass(t.s, t.tools, in, 0);
         PassResult r;
         for (int p = 1; p <= t.s.Terrain.PointCount; ++p)
             if (t.H(p) != before[p - 1]) r.changed.push_back(p);

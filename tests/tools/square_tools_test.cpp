@@ -127,20 +127,20 @@ TEST_F(Square, NoiseIsTheSnappedDrawAcrossPlusMinusMaxNoiseOncePerClick) {
     t.s.Tools.NoiseRadius = 1;
     // Drawn for CornerNextRight, CornerNextLeft, CornerRight, CornerLeft in that order.
     t.s.Rnd.Script({0.0f, 0.25f, 0.6f, 0.75f});
-    vh::NoiseTool(t.s);
+    vh::NoiseTool(t.s, t.tools.Noise);
     EXPECT_EQ(t.H(3, 3), -48);  // -48
     EXPECT_EQ(t.H(2, 3), -32);  // -24: -1.5 rounds to -2
     EXPECT_EQ(t.H(3, 2), 16);   // 9.6
     EXPECT_EQ(t.H(2, 2), 32);   // 24: 1.5 rounds to 2
-    EXPECT_TRUE(t.s.Stroke.NoiseApplied);
+    EXPECT_TRUE(t.tools.Noise.NoiseApplied);
     const auto after = t.Heights();
-    vh::NoiseTool(t.s);
-    vh::NoiseTool(t.s);
+    vh::NoiseTool(t.s, t.tools.Noise);
+    vh::NoiseTool(t.s, t.tools.Noise);
     EXPECT_EQ(t.Changed(after), 0);
     EXPECT_EQ(t.s.Rnd.Draws(), 4u);
     EXPECT_EQ(t.Reports(), 1);
-    t.s.Stroke.NoiseApplied = false;  // the button went up and down again
-    vh::NoiseTool(t.s);
+    t.tools.Noise.NoiseApplied = false;  // the button went up and down again
+    vh::NoiseTool(t.s, t.tools.Noise);
     EXPECT_EQ(t.H(3, 3), -96);
     EXPECT_EQ(t.H(2, 2), 64);
 }
@@ -154,11 +154,11 @@ TEST_F(Square, SmoothJumpWithLargeRadiusActsOncePerClick) {
     };
     spikes();
     const auto start = t.Heights();
-    vh::SmoothTool(t.s);
-    EXPECT_TRUE(t.s.Stroke.SmoothJumpDone);
+    vh::SmoothTool(t.s, t.tools.Smooth);
+    EXPECT_TRUE(t.tools.Smooth.SmoothJumpDone);
     EXPECT_GT(t.Changed(start), 8);
     spikes();
-    vh::SmoothTool(t.s);
+    vh::SmoothTool(t.s, t.tools.Smooth);
     EXPECT_EQ(t.Changed(start), 0);
     EXPECT_EQ(t.Reports(), 1);  // the second pass changed nothing to report
 }

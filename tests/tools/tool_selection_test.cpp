@@ -79,7 +79,7 @@ TEST(CommandStates, InvariantsOverEveryToolRadiusAndRenderMode) {
                 t.s.View.Mode = static_cast<RenderMode>(m);
                 t.s.Tools.RaiseLowerRadius = t.s.Tools.SmoothRadius = t.s.Tools.NoiseRadius =
                     t.s.Tools.FlattenRadius = r;
-                vh::SelectTool(t.s, tool);
+                vh::SelectTool(t.s, t.tools, tool);
                 const C c = vh::ComputeCommandStates(t.s);
 
                 EXPECT_EQ(Where(Tools(c), IsChecked), std::vector<int>{ti + 1});
@@ -122,9 +122,9 @@ TEST(SelectTool, AFlattenRadiusTheMenuDoesNotOfferLeavesTheMenuAsItWas) {
     vhtools::ToolTerrain t;
     t.s.Tools.SmoothRadius = 1;
     t.s.Tools.FlattenRadius = 7;  // from a settings file
-    vh::SelectTool(t.s, Tool::Smooth);
-    vh::SelectTool(t.s, Tool::Mountain);
-    vh::SelectTool(t.s, Tool::Flatten);
+    vh::SelectTool(t.s, t.tools, Tool::Smooth);
+    vh::SelectTool(t.s, t.tools, Tool::Mountain);
+    vh::SelectTool(t.s, t.tools, Tool::Flatten);
     const C c = vh::ComputeCommandStates(t.s);
     EXPECT_EQ(Where(RadiusItems(c), IsChecked), std::vector<int>{1});
     EXPECT_EQ(Where(RadiusEntries(c), IsDisabled), std::vector<int>{1});
@@ -134,24 +134,24 @@ TEST(SelectTool, AFlattenRadiusTheMenuDoesNotOfferLeavesTheMenuAsItWas) {
 
 TEST(SelectTool, TouchUpAlwaysStartsAtCornerOne) {
     vhtools::ToolTerrain t;
-    vh::SelectTool(t.s, Tool::TouchUp);
-    t.s.Stroke.TouchUpCorner = 3;
-    vh::SelectTool(t.s, Tool::RaiseLower);
-    vh::SelectTool(t.s, Tool::TouchUp);
-    EXPECT_EQ(t.s.Stroke.TouchUpCorner, 1);
+    vh::SelectTool(t.s, t.tools, Tool::TouchUp);
+    t.tools.TouchUp.TouchUpCorner = 3;
+    vh::SelectTool(t.s, t.tools, Tool::RaiseLower);
+    vh::SelectTool(t.s, t.tools, Tool::TouchUp);
+    EXPECT_EQ(t.tools.TouchUp.TouchUpCorner, 1);
 }
 
 TEST(ToolbarRadius, TogglesSmallAndLargeAndFromYAxesLargeGoesToLarge) {
     vhtools::ToolTerrain t;
     t.s.Tools.SmoothRadius = 1;
-    vh::SelectTool(t.s, Tool::Smooth);
+    vh::SelectTool(t.s, t.tools, Tool::Smooth);
     vh::ToolbarRadiusClick(t.s);
     EXPECT_EQ(t.s.Tools.SmoothRadius, 2);
     vh::ToolbarRadiusClick(t.s);
     EXPECT_EQ(t.s.Tools.SmoothRadius, 1);
 
     t.s.Tools.FlattenRadius = 4;
-    vh::SelectTool(t.s, Tool::Flatten);
+    vh::SelectTool(t.s, t.tools, Tool::Flatten);
     vh::ToolbarRadiusClick(t.s);
     EXPECT_EQ(t.s.Tools.FlattenRadius, 2);
     EXPECT_TRUE(vh::ComputeCommandStates(t.s).cmdRadLarge.Checked);
@@ -182,7 +182,7 @@ struct EditPass : ::testing::Test {
     void Pass(bool held, int hit, int y) {
         in.Button1 = held;
         in.CursorY = y;
-        vh::RunEditPass(t.s, in, hit);
+        vh::RunEditPass(t.s, t.tools, in, hit);
     }
 };
 

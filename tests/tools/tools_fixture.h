@@ -6,6 +6,7 @@
 #include "core/editor_state.h"
 #include "core/rules.h"
 #include "support/terrain_fixture.h"
+#include "tools/brush_tool.h"
 
 namespace vhtools {
 
@@ -13,6 +14,7 @@ namespace vhtools {
 // the changes the tools report.
 struct ToolTerrain {
     vh::EditorState s;
+    vh::ToolBox tools;
     vhtest::RecordingObserver seen{s};
 
     explicit ToolTerrain(int x = 5, int y = 5, int size = 256) { vhtest::MakeTerrain(s, x, y, size); }

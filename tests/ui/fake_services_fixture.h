@@ -38,6 +38,7 @@ public:
     ~FakeServices() override;
 
     vh::EditorState& State() override { return state; }
+    vh::ToolBox& Tools() override { return tools; }
     vh::Prompts& UserPrompts() override { return prompts; }
     QWidget* Window() override { return window; }
     vh::view::TerrainView* View() override { return nullptr; }
@@ -60,6 +61,7 @@ public:
     bool Run(const std::string& name);
 
     vh::EditorState state;
+    vh::ToolBox tools;
     ScriptedPrompts prompts;
     FakeShell shell;
     QWidget* window = nullptr;  // no main window unless a test sets one

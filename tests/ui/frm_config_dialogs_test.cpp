@@ -112,14 +112,14 @@ TEST(ConfigDialogs, MountainRadiusTwoBecomesTwentyInTheNextPass) {
     vhtest::FakeServices services;
     vh::EditorState& s = services.state;
     vhtest::MakeTerrain(s, 5, 5);
-    vh::SelectTool(s, vh::Tool::Mountain);
+    vh::SelectTool(s, services.tools, vh::Tool::Mountain);
     FrmMountainConfig dlg(s);
     Control<QSlider>(dlg, "sldMountainRadius")->setValue(2);
     Click(dlg, "cmdOkey");
     EXPECT_EQ(s.Tools.MountVallRadius, 2);
     vh::InputState still;
     still.Wheel = s.Stroke.PreviousWheel;
-    vh::RunEditPass(s, still, 0);
+    vh::RunEditPass(s, services.tools, still, 0);
     EXPECT_EQ(s.Tools.MountVallRadius, 20);
 }
 

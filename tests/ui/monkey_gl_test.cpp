@@ -42,7 +42,8 @@ std::vector<float> Heights(const vh::Terrain& t) {
 }
 
 // The terrain hangs together, and the view shows it.
-void CheckTerrain(const vh::EditorState& s, const vh::view::TerrainView& view, Problems& bad) {
+void CheckTerrain(const vh::EditorState& s, const vh::ToolBox& tools, const vh::view::TerrainView& view,
+                  Problems& bad) {
     const vh::Terrain& t = s.Terrain;
     const int w = t.PointsPerRow, rows = t.Rows();
     if (w < 2 || rows < 2 || t.PointCount != w * rows || t.SquareCount != (w - 1) * (rows - 1) ||
@@ -70,8 +71,8 @@ void CheckTerrain(const vh::EditorState& s, const vh::view::TerrainView& view, P
         if (v->size() != t.Points.size()) bad.push_back("an undo snapshot does not fit the terrain");
     if (s.Stroke.PickedSquare < 0 || s.Stroke.PickedSquare > t.SquareCount)
         bad.push_back("picked square " + std::to_string(s.Stroke.PickedSquare));
-    if (s.Stroke.TouchUpCorner < 1 || s.Stroke.TouchUpCorner > 4)
-        bad.push_back("touch-up corner " + std::to_string(s.Stroke.TouchUpCorner));
+    const int corner = tools.TouchUp.TouchUpCorner;
+    if (corner < 1 || corner > 4) bad.push_back("touch-up corner " + std::to_string(corner));
 
     const vh::view::TerrainMesh& mesh = view.Mesh();
     if (mesh.VertexCount() != t.PointCount ||
@@ -293,7 +294,7 @@ TEST(Monkey, ThousandsOfRandomInputsLeaveTheEditorWholeAndItsFilesTrue) {
         Problems bad;
         CheckWindow(m.Window(), bad);
         CheckControls(m.Window(), bad);
-        if (m.State().Doc.TerrainExists) CheckTerrain(m.State(), *m.Window().View(), bad);
+        if (m.State().Doc.TerrainExists) CheckTerrain(m.State(), m.Window().Tools(), *m.Window().View(), bad);
         CheckFiles(m, saved, bad);
         CheckMessages(m, bad);
         if (m.Restarted()) CheckSettingsReadBack(m, m.SettingsAtEnd(), bad);

@@ -77,7 +77,7 @@ TEST_F(CompileMarkers, TheOverlayShowsThemOnlyWhenCompileReadyAndTheAutomaticPos
         s.Choices.CompileReady = c.ready;
         s.Choices.SpawnSquare = c.chosen;
         vh::view::CompileMarkCache cache;
-        const vh::view::OverlayScene o = vh::view::BuildOverlay(s, cache);
+        const vh::view::OverlayScene o = vh::view::BuildOverlay(s, vh::ToolBox{}, cache);
         size_t crosses = 0, yellow = 0;
         for (const Line3& l : o.Lines)
             crosses += Is(l, vh::view::kLowRoofRed), yellow += Is(l, vh::view::kYellow);

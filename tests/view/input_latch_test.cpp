@@ -139,31 +139,32 @@ TEST(InputLatch, ReleaseAllDropsQueuedPassesAndTheQueueIsBounded) {
 // frames reaches the tools exactly once each.
 TEST(InputLatch, QuickClicksAndTapsEachReachTheEditPassOnce) {
     vh::EditorState s;
+    vh::ToolBox tools;
     vhtest::MakeTerrain(s, 5, 5, 256);
     const int square = 6;
     const vh::SquareCorners c = s.Terrain.Corners(square);
 
     // Ten noise clicks, each drawing the largest change (+48 on grid 16).
-    vh::SelectTool(s, vh::Tool::Noise);
+    vh::SelectTool(s, tools, vh::Tool::Noise);
     s.Tools.NoiseRadius = 1;
     s.Rnd.Script({0.999f});
     InputLatch latch;
     latch.Move(100, 100, true);
-    vh::RunEditPass(s, latch.Take(16), square);
+    vh::RunEditPass(s, tools, latch.Take(16), square);
     for (int i = 0; i < 10; ++i) latch.Button(1, true), latch.Button(1, false);
-    for (const vh::InputState& p : Drain(latch)) vh::RunEditPass(s, p, square);
+    for (const vh::InputState& p : Drain(latch)) vh::RunEditPass(s, tools, p, square);
     EXPECT_EQ(s.Terrain.Points[c.c2].Height, 480);
 
     // Ten Page Up taps with touch-up: ten grid steps on corner 1 (C2).
-    vh::SelectTool(s, vh::Tool::TouchUp);
+    vh::SelectTool(s, tools, vh::Tool::TouchUp);
     for (int i = 0; i < 10; ++i) latch.Key(vh::Key::PageUp, true), latch.Key(vh::Key::PageUp, false);
-    for (const vh::InputState& p : Drain(latch)) vh::RunEditPass(s, p, square);
+    for (const vh::InputState& p : Drain(latch)) vh::RunEditPass(s, tools, p, square);
     EXPECT_EQ(s.Terrain.Points[c.c2].Height, 480 + 10 * 16);
 
     // Three wheel notches move the touch-up corner three times: 1 -> 4.
     for (int i = 0; i < 3; ++i) latch.Wheel(120, false);
-    for (int i = 0; i < 4; ++i) vh::RunEditPass(s, latch.Take(16), square);
-    EXPECT_EQ(s.Stroke.TouchUpCorner, 4);
+    for (int i = 0; i < 4; ++i) vh::RunEditPass(s, tools, latch.Take(16), square);
+    EXPECT_EQ(tools.TouchUp.TouchUpCorner, 4);
 }
 
 }  // namespace

@@ -10,40 +10,41 @@ class StatusText : public ::testing::Test {
 protected:
     void SetUp() override { vhtest::MakeTerrain(s, 17, 17, 256); }
     vh::EditorState s;
+    vh::ToolBox tools;
 };
 
 TEST_F(StatusText, NothingOrAnIndexOutsideTheTerrainSaysNoSelection) {
-    EXPECT_EQ(vh::view::StatusLineText(s), "No Selection.");
-    EXPECT_EQ(vh::view::InfoOverlayLines(s),
+    EXPECT_EQ(vh::view::StatusLineText(s, tools), "No Selection.");
+    EXPECT_EQ(vh::view::InfoOverlayLines(s, tools),
               (std::array<std::string, 5>{"Tool: Raise\\Lower", "Radius: Large", "Block: No Selection.",
                                           "Origin: No Selection.", "Grid: 16"}));
     s.Stroke.PickedSquare = 9999;
-    EXPECT_EQ(vh::view::StatusLineText(s), "No Selection.");
+    EXPECT_EQ(vh::view::StatusLineText(s, tools), "No Selection.");
     // After an export its notice stands in for "No Selection." until a square is picked.
     s.Doc.Notice = "Exported 12 brushes to x.map";
-    EXPECT_EQ(vh::view::StatusLineText(s), "Exported 12 brushes to x.map");
+    EXPECT_EQ(vh::view::StatusLineText(s, tools), "Exported 12 brushes to x.map");
     s.Stroke.PickedSquare = 1;
-    EXPECT_EQ(vh::view::StatusLineText(s).rfind("Block: 1 ", 0), 0u);
+    EXPECT_EQ(vh::view::StatusLineText(s, tools).rfind("Block: 1 ", 0), 0u);
 }
 
 TEST_F(StatusText, OriginIsTheCornerAverageRoundedHalfToEven) {
     // Square 1 spans x -2048..-1792 and z -2048..-1792: centre (-1920, -1920).
     s.Stroke.PickedSquare = 1;
     s.Terrain.Points[1].Height = 10;  // heights 10, 0, 0, 0 average 2.5 -> 2
-    EXPECT_EQ(vh::view::StatusLineText(s), "Block: 1 Origin: -1920 -1920 2");
+    EXPECT_EQ(vh::view::StatusLineText(s, tools), "Block: 1 Origin: -1920 -1920 2");
     s.Terrain.Points[1].Height = 14;  // 3.5 -> 4
-    EXPECT_EQ(vh::view::StatusLineText(s), "Block: 1 Origin: -1920 -1920 4");
+    EXPECT_EQ(vh::view::StatusLineText(s, tools), "Block: 1 Origin: -1920 -1920 4");
 }
 
 TEST_F(StatusText, TouchUpShowsTheCornerPointInsteadOfTheCentre) {
     s.CurrentTool = vh::Tool::TouchUp;
     s.Stroke.PickedSquare = 18;
-    s.Stroke.TouchUpCorner = 2;  // CornerNextLeft
+    tools.TouchUp.TouchUpCorner = 2;  // CornerNextLeft
     const int p = s.Terrain.Corners(18).c0;
     s.Terrain.Points[p].Height = 33.5f;
-    EXPECT_EQ(vh::view::StatusLineText(s), "Block: 18 Origin: -1792 -1536 34");
+    EXPECT_EQ(vh::view::StatusLineText(s, tools), "Block: 18 Origin: -1792 -1536 34");
     EXPECT_EQ(
-        vh::view::InfoOverlayLines(s),
+        vh::view::InfoOverlayLines(s, tools),
         (std::array<std::string, 5>{"Tool: Touch Up", "Radius: N/A", "Block: 18 Point: " + std::to_string(p),
                                     "Origin: -1792 -1536 34", "Grid: 16"}));
 }
@@ -78,12 +79,12 @@ TEST_F(StatusText, RadiusNamesPerTool) {
     const char* names[] = {"Radius: Small", "Radius: Large", "Radius: X Axes Large", "Radius: Y Axes Large"};
     for (int r = 1; r <= 4; ++r) {
         s.Tools.FlattenRadius = static_cast<int16_t>(r);
-        EXPECT_EQ(vh::view::InfoOverlayLines(s)[1], names[r - 1]);
+        EXPECT_EQ(vh::view::InfoOverlayLines(s, tools)[1], names[r - 1]);
     }
     s.CurrentTool = vh::Tool::Mountain;
     s.Tools.MountVallRadius = 12;
-    EXPECT_EQ(vh::view::InfoOverlayLines(s)[0], "Tool: Mountain\\Valley");
-    EXPECT_EQ(vh::view::InfoOverlayLines(s)[1], "Radius: 12 Blocks");
+    EXPECT_EQ(vh::view::InfoOverlayLines(s, tools)[0], "Tool: Mountain\\Valley");
+    EXPECT_EQ(vh::view::InfoOverlayLines(s, tools)[1], "Radius: 12 Blocks");
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ protected:
         s.LoopRunning = true;
         s.View.Fps = false;
         s.View.Info = false;
-        view = std::make_unique<vh::view::TerrainView>(s);
+        view = std::make_unique<vh::view::TerrainView>(s, tools);
         view->resize(kW, kH);
         view->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
@@ -57,6 +57,7 @@ protected:
     static constexpr int kW = 320, kH = 240;
     vhtest::TempDir dir;
     vh::EditorState s;
+    vh::ToolBox tools;
     std::unique_ptr<vh::view::TerrainView> view;
 };
 
