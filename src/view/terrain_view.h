@@ -63,10 +63,7 @@ public:
 
     // The walkability overlay over the terrain (a view setting).
     void SetWalkabilityOverlay(bool on);
-    bool WalkabilityOverlay() const { return state_.View.Walkability; }
 
-    // Frames per second measured over the last second of drawing.
-    double FramesPerSecond() const { return fps_; }
     // The drawing data of the current terrain (empty before one exists).
     const TerrainMesh& Mesh() const { return mesh_; }
     // The vertex data the GPU holds for it (after the last frame's uploads).

@@ -32,8 +32,6 @@ public:
     // device pixels each) and forget those not drawn for a while.
     void Flush(int w, int h, qreal dpr);
 
-    int CachedCount() const { return static_cast<int>(sprites_.size()); }
-
 private:
     struct Sprite {
         unsigned texture = 0;
