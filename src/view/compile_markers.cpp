@@ -50,8 +50,9 @@ bool CompileMarkCache::Same(const EditorState& s) const {
 
 const CompileMarks& CompileMarkCache::Marks(const EditorState& s) {
     // Mid-stroke the heights change every frame: keep the last marks until
-    // the button is released rather than halving the frame rate.
-    if (Same(s) || (valid_ && s.Stroke.ToolActive && s.Choices == choices_)) return marks_;
+    // the button is released rather than halving the frame rate (and skip
+    // comparing every point while at it).
+    if ((valid_ && s.Stroke.ToolActive && s.Choices == choices_) || Same(s)) return marks_;
     valid_ = true;
     ++computations_;
     points_ = s.Terrain.Points;
