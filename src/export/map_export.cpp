@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
 #include <vector>
 
+#include "core/prompts.h"
 #include "core/rules.h"
 #include "core/save_file.h"
 #include "export/compile_budget.h"
@@ -294,8 +294,7 @@ SquareSplit BestFitSplit(float h0, float h1, float h2, float h3) {
 }
 
 std::string ExportedText(const ExportSummary& done, const std::string& path) {
-    return "Exported " + GroupedCount(done.Brushes) + " brushes to " +
-           std::filesystem::path(path).filename().string();
+    return "Exported " + GroupedCount(done.Brushes) + " brushes to " + FileTitleOf(path);
 }
 
 Status ExportMap(const Terrain& t, const ExportSettings& x, const BrushTextures& b, int grid,
