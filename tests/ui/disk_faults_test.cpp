@@ -21,22 +21,13 @@ namespace {
 
 enum class Fault { NoSpaceTmpfs, NoSpaceLimit, FolderRemoved, PathIsAFolder };
 
-const char* Name(Fault f) {
-    switch (f) {
-        case Fault::NoSpaceTmpfs:
-            return "no space (tmpfs)";
-        case Fault::NoSpaceLimit:
-            return "no space (file size limit)";
-        case Fault::FolderRemoved:
-            return "folder removed";
-        case Fault::PathIsAFolder:
-            return "path is a folder";
-    }
-    return "";
-}
-
-const Fault kFaults[] = {Fault::NoSpaceTmpfs, Fault::NoSpaceLimit, Fault::FolderRemoved,
-                         Fault::PathIsAFolder};
+const struct {
+    Fault fault;
+    const char* name;
+} kFaults[] = {{Fault::NoSpaceTmpfs, "no space (tmpfs)"},
+               {Fault::NoSpaceLimit, "no space (file size limit)"},
+               {Fault::FolderRemoved, "folder removed"},
+               {Fault::PathIsAFolder, "path is a folder"}};
 
 // The disk under one folder, failing the chosen way once Break() is called.
 class BrokenDisk {
@@ -90,15 +81,15 @@ const Flow kFlows[] = {{"cmdSave", "a.vhm"}, {"cmdExport", "a.map"}, {"cmdExport
 }  // namespace
 
 TEST(DiskFaults, SaveAndExportsShowAMessageKeepTheOldFileAndTheEditorRuns) {
-    for (const Fault fault : kFaults)
+    for (const auto& [fault, name] : kFaults)
         for (const Flow& flow : kFlows) {
-            SCOPED_TRACE(std::string(Name(fault)) + ", " + flow.command);
+            SCOPED_TRACE(std::string(name) + ", " + flow.command);
             WindowRig rig;
             rig.GiveTerrain();
             vh::ui::MainWindow& w = *rig.window;
             BrokenDisk disk(rig.folder.Path() / "disk", fault);
             if (!disk.Ready()) {
-                std::printf("[   SKIP   ] %s: this machine does not allow a tmpfs mount\n", Name(fault));
+                std::printf("[   SKIP   ] %s: this machine does not allow a tmpfs mount\n", name);
                 continue;
             }
             const fs::path file = rig.folder.Path() / "disk" / flow.file;
@@ -145,8 +136,8 @@ TEST(DiskFaults, SaveAndExportsShowAMessageKeepTheOldFileAndTheEditorRuns) {
 }
 
 TEST(DiskFaults, SettingsAtTheEndKeepTheOldFileOrComeBackWithTheirFolder) {
-    for (const Fault fault : kFaults) {
-        SCOPED_TRACE(Name(fault));
+    for (const auto& [fault, name] : kFaults) {
+        SCOPED_TRACE(name);
         WindowRig rig;
         const fs::path file = rig.SettingsPath();
         BrokenDisk disk(file.parent_path(), fault);

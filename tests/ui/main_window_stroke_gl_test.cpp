@@ -49,15 +49,22 @@ int NewTerrainUnderCursor(WindowRig& rig, QPoint& start) {
     return view->PickSquare(start.x(), start.y()) == s.Stroke.PickedSquare ? s.Stroke.PickedSquare : 0;
 }
 
+class MainWindowStroke : public ::testing::Test {
+protected:
+    void SetUp() override {
+        square = NewTerrainUnderCursor(rig, start);
+        ASSERT_GT(square, 0) << "the cursor should be over the terrain";
+    }
+    WindowRig rig;
+    vh::EditorState& s = rig.State();
+    vh::view::TerrainView* view = rig.window->View();
+    QPoint start;
+    int square = 0;
+};
+
 }  // namespace
 
-TEST(MainWindowStroke, DraggingUpRaisesThePickedSquareAndOneUndoRestoresIt) {
-    WindowRig rig;
-    QPoint start;
-    const int square = NewTerrainUnderCursor(rig, start);
-    ASSERT_GT(square, 0) << "the cursor should be over the terrain";
-    vh::EditorState& s = rig.State();
-    auto* view = rig.window->View();
+TEST_F(MainWindowStroke, DraggingUpRaisesThePickedSquareAndOneUndoRestoresIt) {
     view->setFocus();
     EXPECT_EQ(CornerHeights(s, square), (std::array<float, 4>{0, 0, 0, 0}));
     // Each step waits for the pass that saw it, so a slow machine gives the same stroke.
@@ -85,13 +92,7 @@ TEST(MainWindowStroke, DraggingUpRaisesThePickedSquareAndOneUndoRestoresIt) {
     EXPECT_EQ(CornerHeights(s, square), (std::array<float, 4>{0, 0, 0, 0}));
 }
 
-TEST(MainWindowStroke, TheClickThatFocusesTheViewIsNotAStroke) {
-    WindowRig rig;
-    QPoint start;
-    const int square = NewTerrainUnderCursor(rig, start);
-    ASSERT_GT(square, 0);
-    vh::EditorState& s = rig.State();
-    auto* view = rig.window->View();
+TEST_F(MainWindowStroke, TheClickThatFocusesTheViewIsNotAStroke) {
     ASSERT_NE(view->window()->focusWidget(), view);
 
     // A press, a drag up that would raise the square, a release.
@@ -116,13 +117,7 @@ TEST(MainWindowStroke, TheClickThatFocusesTheViewIsNotAStroke) {
     EXPECT_EQ(s.History.UndoLevels, 1);
 }
 
-TEST(MainWindowStroke, AClickFromTheWindowSystemThatFocusesTheViewIsNotAStroke) {
-    WindowRig rig;
-    QPoint start;
-    const int square = NewTerrainUnderCursor(rig, start);
-    ASSERT_GT(square, 0);
-    vh::EditorState& s = rig.State();
-    auto* view = rig.window->View();
+TEST_F(MainWindowStroke, AClickFromTheWindowSystemThatFocusesTheViewIsNotAStroke) {
     rig.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(rig.window.get()));
     rig.window->findChild<QLineEdit*>()->setFocus();
