@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 #include <regex>
 
 #include "compile_fixture.h"
@@ -27,13 +28,16 @@ void MakeRough(vh::EditorState& s, const std::string& style = "Best Fit") {
     s.Rnd.Seed(7);
 }
 
-std::string Export(vh::EditorState& s, const CompileOptions& o, vh::ExportSummary* done = nullptr) {
+// Exports with `o`, or as the editor does (the map's own choices) without.
+std::string Export(vh::EditorState& s, const std::optional<CompileOptions>& o,
+                   vh::ExportSummary* done = nullptr) {
     vhtest::TempDir dir;
+    const std::string path = dir.File("out.map");
     const vh::Result<vh::ExportSummary> written =
-        vh::RunMapExport(s, dir.File("out.map"), o, vh::NoProgress());
+        o ? vh::RunMapExport(s, path, *o, vh::NoProgress()) : vh::RunMapExport(s, path, vh::NoProgress());
     EXPECT_TRUE(written) << vh::MessageOf(written);
     if (written && done) *done = written.Value();
-    return vhtest::ReadFileBytes(dir.File("out.map"));
+    return vhtest::ReadFileBytes(path);
 }
 
 size_t CountBrushes(const std::vector<vhtest::MapEntity>& map) {
@@ -133,22 +137,6 @@ TEST(CompileExport, NoRoomForThePlayerOrABadHeightWritesNothing) {
     EXPECT_EQ(vhtest::ReadFileBytes(path), "previous export");
 }
 
-namespace {
-
-// What the editor exports: the map's own choices with the export settings.
-std::string ExportEditor(vh::EditorState& s, vh::ExportSummary* done, std::string* error) {
-    vhtest::TempDir dir;
-    const vh::Result<vh::ExportSummary> written = vh::RunMapExport(s, dir.File("out.map"), vh::NoProgress());
-    if (!written) {
-        *error = written.Message();
-        return {};
-    }
-    if (done) *done = written.Value();
-    return vhtest::ReadFileBytes(dir.File("out.map"));
-}
-
-}  // namespace
-
 TEST(MapChoicesExport, TheEditorExportsWithTheMapsChoicesAndSettingsOnlyMatterWhenCompileReady) {
     vh::EditorState s;
     MakeRough(s);
@@ -158,16 +146,15 @@ TEST(MapChoicesExport, TheEditorExportsWithTheMapsChoicesAndSettingsOnlyMatterWh
     s.Export.Wad = "/q/id1/gfx.wad";
     s.Export.Headroom = 900;
     s.Export.Light = false;
-    std::string error;
     s.Rnd.Seed(7);
-    EXPECT_EQ(ExportEditor(s, nullptr, &error), documented) << error;
+    EXPECT_EQ(Export(s, std::nullopt), documented);
 
     s.Choices.CompileReady = true;
     s.Choices.SpawnSquare = 28;
     s.Rnd.Seed(7);
     vh::ExportSummary done;
-    const std::string ready = ExportEditor(s, &done, &error);
-    ASSERT_FALSE(ready.empty()) << error;
+    const std::string ready = Export(s, std::nullopt, &done);
+    ASSERT_FALSE(ready.empty());
     EXPECT_NE(ready.find("\"wad\" \"/q/id1/gfx.wad\""), std::string::npos);
     EXPECT_EQ(ready.find("_sunlight"), std::string::npos);  // the light switch is off
     EXPECT_EQ(done.Spawn.Square, 27);                       // the picked square, 0-based
