@@ -24,17 +24,25 @@ vh::InputState Keys(std::initializer_list<int> codes) {
     return in;
 }
 
-TEST(CameraVelocity, UpArrowSetsOneThenDecaysToZeroWithinFivePasses) {
-    Rig s;
-    vh::UpdateCamera(s.Pose, s.Camera, Keys({vh::Key::Up}));
-    EXPECT_FLOAT_EQ(s.Pose.WalkVelocity, 0.8f);
-    int passes = 0;
-    while (s.Pose.WalkVelocity != 0 && passes < 10) {
-        vh::UpdateCamera(s.Pose, s.Camera, Keys({}));
-        ++passes;
+TEST(CameraVelocity, AKeySetsTheVelocityThenItDecaysToZero) {
+    // Default settings, and acceleration over half the speed (decay steps of speed / 20).
+    const vh::CameraSettings defaults;
+    const struct {
+        float speed, acceleration, pressed;
+        int maxPasses;
+    } rows[] = {{defaults.WalkSpeed, defaults.WalkAcceleration, 0.8f, 5}, {40, 30, 4.0f - 2.0f, 1}};
+    for (const auto& r : rows) {
+        Rig s;
+        s.Camera.WalkSpeed = r.speed;
+        s.Camera.WalkAcceleration = r.acceleration;
+        vh::UpdateCamera(s.Pose, s.Camera, Keys({vh::Key::Up}));
+        EXPECT_FLOAT_EQ(s.Pose.WalkVelocity, r.pressed) << r.speed;
+        int passes = 0;
+        for (; s.Pose.WalkVelocity != 0 && passes < 10; ++passes)
+            vh::UpdateCamera(s.Pose, s.Camera, Keys({}));
+        EXPECT_EQ(s.Pose.WalkVelocity, 0.0f) << r.speed;
+        EXPECT_LE(passes, r.maxPasses) << r.speed;
     }
-    EXPECT_EQ(s.Pose.WalkVelocity, 0.0f);
-    EXPECT_LE(passes, 5);
 }
 
 TEST(CameraVelocity, ZeroAccelerationKeepsGlidingUntilTheOppositeKey) {
@@ -45,16 +53,6 @@ TEST(CameraVelocity, ZeroAccelerationKeepsGlidingUntilTheOppositeKey) {
     EXPECT_FLOAT_EQ(s.Pose.WalkVelocity, 1.0f);
     vh::UpdateCamera(s.Pose, s.Camera, Keys({vh::Key::S}));
     EXPECT_FLOAT_EQ(s.Pose.WalkVelocity, -1.0f);
-}
-
-TEST(CameraVelocity, DecayStepIsSpeedOverTwentyWhenAccelerationExceedsHalfTheSpeed) {
-    Rig s;
-    s.Camera.WalkSpeed = 40;
-    s.Camera.WalkAcceleration = 30;
-    vh::UpdateCamera(s.Pose, s.Camera, Keys({vh::Key::Up}));
-    EXPECT_FLOAT_EQ(s.Pose.WalkVelocity, 4.0f - 2.0f);
-    vh::UpdateCamera(s.Pose, s.Camera, Keys({}));
-    EXPECT_FLOAT_EQ(s.Pose.WalkVelocity, 0.0f);
 }
 
 TEST(CameraTurning, PitchStaysWithinLimitsWhileHomeOrEndIsHeld) {
