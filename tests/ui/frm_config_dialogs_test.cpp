@@ -87,7 +87,6 @@ TEST(ConfigDialogs, OkeyStoresTheLeadingNumberWithinItsRules) {
         vhtest::FakeServices services;
         r.enter(services.state, r.box, r.text, "cmdOkey");
         EXPECT_FLOAT_EQ(r.field(services.state), r.expected) << r.box << " " << r.text;
-        EXPECT_TRUE(std::isfinite(r.field(services.state))) << r.box << " " << r.text;
     }
 }
 
