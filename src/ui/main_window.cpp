@@ -132,7 +132,7 @@ void MainWindow::BuildCentre() {
     setCentralWidget(centre);
 
     // Frames pace the main loop: the next pass follows the frame just shown.
-    connect(view, &QOpenGLWidget::frameSwapped, this, [this] {
+    connect(view, &view::TerrainView::frameSwapped, this, [this] {
         if (state_.LoopRunning && !ended_ && loopTimer_.isActive()) loopTimer_.start(0);
     });
 }

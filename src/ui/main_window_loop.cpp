@@ -22,7 +22,7 @@ void MainWindow::LoopPass() {
     if (view->isVisible() && !isMinimized()) {
         // The next pass follows the frame (frameSwapped); the timer only
         // stands in when no frame comes, e.g. while the view is covered.
-        view->update();
+        view->RequestFrame();
         loopTimer_.start(250);
     } else {
         loopTimer_.start(16);

@@ -6,7 +6,6 @@
 #include <QOpenGLExtraFunctions>
 #include <QOpenGLShaderProgram>
 #include <QOpenGLVertexArrayObject>
-#include <QOpenGLWidget>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -112,7 +111,7 @@ struct TerrainProgram {
 }  // namespace
 
 struct Renderer::Impl {
-    QOpenGLWidget* widget = nullptr;
+    qreal dpr = 1;  // of the frame being drawn
     CompileMarkCache compileMarks;
     QOpenGLExtraFunctions* gl = nullptr;
     bool ready = false;
@@ -153,8 +152,7 @@ struct Renderer::Impl {
                     double fps);
 };
 
-Renderer::Renderer(QOpenGLWidget* widget) : d_(std::make_unique<Impl>()) {
-    d_->widget = widget;
+Renderer::Renderer() : d_(std::make_unique<Impl>()) {
     d_->skyImages.fill(PlaceholderImage());
 }
 
@@ -436,7 +434,6 @@ void Renderer::Impl::DrawTerrain(RenderMode mode, bool walk, const ViewCamera& c
     p.program.bind();
     p.program.setUniformValue(p.mvp, cam.Projection * cam.View);
     p.program.setUniformValue(p.pointsPerRow, std::max(pointsPerRow, 1));
-    const qreal dpr = widget->devicePixelRatioF();
     gl->glBindTexture(GL_TEXTURE_2D, groundTexture);
     if (walk && walkTexture) {
         gl->glActiveTexture(GL_TEXTURE1);
@@ -484,7 +481,6 @@ void Renderer::Impl::DrawOverlayLines(const OverlayScene& o, const ViewCamera& c
 void Renderer::Impl::QueueTexts(const EditorState& s, const ToolBox& tools, const OverlayScene& o,
                                 const ViewCamera& cam, double fps) {
     const ViewOptions& view = s.View;
-    const qreal dpr = widget->devicePixelRatioF();
     for (const MarkerText& t : o.Texts) {
         float sx = 0, sy = 0;
         if (!ProjectToScreen(cam, t.at, sx, sy)) continue;
@@ -518,11 +514,10 @@ void Renderer::Impl::QueueTexts(const EditorState& s, const ToolBox& tools, cons
     }
 }
 
-void Renderer::Draw(const EditorState& s, const ToolBox& tools, double fps) {
+void Renderer::Draw(const EditorState& s, const ToolBox& tools, double fps, int w, int h, double dpr) {
     Impl& d = *d_;
     if (!d.ready) return;
-    const qreal dpr = d.widget->devicePixelRatioF();
-    const int w = d.widget->width(), h = d.widget->height();
+    d.dpr = dpr;
     d.gl->glViewport(0, 0, static_cast<GLsizei>(w * dpr), static_cast<GLsizei>(h * dpr));
     const ViewOptions& view = s.View;
     const SceneColour c = SceneColourOf(view.Mode);

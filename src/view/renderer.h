@@ -17,8 +17,6 @@
 #include "view/terrain_mesh.h"
 #include "view/textures.h"
 
-class QOpenGLWidget;
-
 namespace vh::view {
 
 using vh::RenderMode;
@@ -34,12 +32,13 @@ inline constexpr const char* kEmptyViewHint = "File \u203a New or File \u203a Op
 
 class Renderer {
 public:
-    explicit Renderer(QOpenGLWidget* widget);
+    Renderer();
     ~Renderer();
 
-    // The widget's context must be current for these three.
+    // The view's context must be current for these three. Draw fills a
+    // `width` x `height` view (logical pixels; `dpr` device pixels each).
     void Initialize();
-    void Draw(const EditorState& s, const ToolBox& tools, double fps);
+    void Draw(const EditorState& s, const ToolBox& tools, double fps, int width, int height, double dpr);
     void Release();  // safe to call twice
 
     // The mesh to draw (owned by the caller, kept alive while set); nullptr

@@ -1,7 +1,10 @@
 #include "view/terrain_view.h"
 
+#include <QCoreApplication>
 #include <QOpenGLContext>
+#include <QOpenGLWindow>
 #include <QSurfaceFormat>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/spawn_square.h"
@@ -14,16 +17,54 @@
 
 namespace vh::view {
 
+// The embedded window the frames are drawn in. Pointer events that reach it
+// go on to the view widget, where the input reader watches them.
+class ViewSurface : public QOpenGLWindow {
+public:
+    explicit ViewSurface(TerrainView* view) : view_(view) {
+        setFlags(flags() | Qt::WindowDoesNotAcceptFocus);
+        QSurfaceFormat fmt = format();
+        fmt.setVersion(3, 3);
+        fmt.setProfile(QSurfaceFormat::CoreProfile);
+        fmt.setDepthBufferSize(24);
+        setFormat(fmt);
+    }
+
+protected:
+    void initializeGL() override { view_->InitializeGL(); }
+    void paintGL() override { view_->PaintGL(); }
+    bool event(QEvent* e) override {
+        switch (e->type()) {
+            case QEvent::MouseMove:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::Wheel:
+            case QEvent::Enter:
+            case QEvent::Leave:
+                QCoreApplication::sendEvent(view_, e);
+                return true;
+            default:
+                return QOpenGLWindow::event(e);
+        }
+    }
+
+private:
+    TerrainView* view_;
+};
+
 TerrainView::TerrainView(vh::EditorState& state, const vh::ToolBox& tools, QWidget* parent)
-    : QOpenGLWidget(parent),
-      state_(state),
-      tools_(tools),
-      renderer_(std::make_unique<vh::view::Renderer>(this)) {
-    QSurfaceFormat fmt = format();
-    fmt.setVersion(3, 3);
-    fmt.setProfile(QSurfaceFormat::CoreProfile);
-    fmt.setDepthBufferSize(24);
-    setFormat(fmt);
+    : QWidget(parent), state_(state), tools_(tools), renderer_(std::make_unique<vh::view::Renderer>()) {
+    surface_ = new ViewSurface(this);
+    container_ = QWidget::createWindowContainer(surface_, this);
+    container_->setFocusPolicy(Qt::NoFocus);
+    // Widget-level pointer events (and tests' synthetic ones) land on the
+    // view itself.
+    container_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(container_);
+    connect(surface_, &QOpenGLWindow::frameSwapped, this, &TerrainView::frameSwapped);
     input_ = new vh::view::InputReader(this);
     state_.Observers.Add(this);
 }
@@ -31,10 +72,44 @@ TerrainView::TerrainView(vh::EditorState& state, const vh::ToolBox& tools, QWidg
 TerrainView::~TerrainView() {
     state_.Observers.Remove(this);
     if (glReady_) {
-        makeCurrent();
+        surface_->makeCurrent();
         CleanupGL();
-        doneCurrent();
+        surface_->doneCurrent();
     }
+}
+
+// The window's own update() waits for a platform timer (5 ms on X11) before
+// it paints; the view's frames pace the main loop, so it draws them itself
+// at the next turn of the event loop instead.
+void TerrainView::RequestFrame() {
+    if (framePosted_) return;
+    framePosted_ = true;
+    QMetaObject::invokeMethod(this, &TerrainView::DrawFrame, Qt::QueuedConnection);
+}
+
+void TerrainView::DrawFrame() {
+    framePosted_ = false;
+    if (!surface_->isExposed() || !surface_->isValid()) {
+        surface_->update();  // the first frame comes with the window's exposure
+        return;
+    }
+    surface_->makeCurrent();
+    PaintGL();
+    surface_->context()->swapBuffers(surface_);
+    emit frameSwapped();
+}
+
+QImage TerrainView::grabFramebuffer() {
+    if (!surface_->isValid()) return {};
+    // The window's own grab reads the last frame; draw the current one into
+    // the back buffer first (not swapped, so nothing shows).
+    surface_->makeCurrent();
+    PaintGL();
+    return surface_->grabFramebuffer();
+}
+
+QWindow* TerrainView::SurfaceWindow() const {
+    return surface_;
 }
 
 void TerrainView::WatchKeysOf(QObject* source) {
@@ -55,18 +130,18 @@ void TerrainView::UpdateCamera(const vh::InputState& input) {
 
 void TerrainView::SetWalkabilityOverlay(bool on) {
     state_.View.Walkability = on;
-    update();
+    RequestFrame();
 }
 
 void TerrainView::ResetCamera() {
     vh::ResetCamera(state_.Pose, state_.Terrain);
-    update();
+    RequestFrame();
 }
 
 void TerrainView::FrameTerrain() {
     vh::FrameTerrain(state_.Pose, state_.Terrain, static_cast<float>(width()) / std::max(1, height()),
                      state_.Camera.Inverse == 1);
-    update();
+    RequestFrame();
 }
 
 int TerrainView::PickSquare(int x, int y) const {
@@ -77,7 +152,7 @@ int TerrainView::PickSquare(int x, int y) const {
 void TerrainView::ClearSelection() {
     if (!state_.LoopRunning) return;
     vh::DropPick(state_.Stroke);
-    update();
+    RequestFrame();
 }
 
 std::string TerrainView::StatusLineText() const {
@@ -93,7 +168,7 @@ void TerrainView::TerrainReplaced() {
     renderer_->SetMesh(&mesh_);
     LoadGroundTexture();
     LoadSkyBox();
-    update();
+    RequestFrame();
 }
 
 void TerrainView::HeightsChanged(vh::PointRange changed) {
@@ -102,21 +177,21 @@ void TerrainView::HeightsChanged(vh::PointRange changed) {
         return;
     }
     renderer_->VerticesChanged(vh::view::UpdateTerrainMesh(mesh_, state_.Terrain, changed));
-    update();
+    RequestFrame();
 }
 
 std::vector<float> TerrainView::UploadedVertices() {
     if (!glReady_) return {};
-    makeCurrent();
+    surface_->makeCurrent();
     std::vector<float> out = renderer_->UploadedVertices();
-    doneCurrent();
+    surface_->doneCurrent();
     return out;
 }
 
 void TerrainView::TerrainReset() {
     mesh_ = {};
     renderer_->SetMesh(nullptr);
-    update();
+    RequestFrame();
 }
 
 void TerrainView::LoadSkyBox() {
@@ -124,28 +199,28 @@ void TerrainView::LoadSkyBox() {
     std::array<QImage, vh::view::kSkyFaces> images;
     for (int f = 0; f < vh::view::kSkyFaces; ++f) images[f] = vh::view::LoadEditorImage(paths[f]).Image;
     renderer_->SetSkyImages(images);
-    update();
+    RequestFrame();
 }
 
 void TerrainView::LoadGroundTexture() {
     renderer_->SetGroundImage(vh::view::LoadEditorImage(state_.Textures.GroundTexture).Image);
-    update();
+    RequestFrame();
 }
 
-void TerrainView::initializeGL() {
+void TerrainView::InitializeGL() {
     renderer_->Initialize();
     renderer_->SetMesh(mesh_.Empty() ? nullptr : &mesh_);
     glReady_ = true;
     // The context can go before the widget's members (at exit): clean up then.
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
-        makeCurrent();
+    connect(surface_->context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
+        surface_->makeCurrent();
         CleanupGL();
-        doneCurrent();
+        surface_->doneCurrent();
     });
 }
 
-void TerrainView::paintGL() {
-    renderer_->Draw(state_, tools_, fps_);
+void TerrainView::PaintGL() {
+    renderer_->Draw(state_, tools_, fps_, width(), height(), devicePixelRatioF());
     ++framesCounted_;
     if (!fpsClock_.isValid()) fpsClock_.start();
     const qint64 ms = fpsClock_.elapsed();
@@ -159,7 +234,8 @@ void TerrainView::paintGL() {
 void TerrainView::CleanupGL() {
     if (!glReady_) return;
     glReady_ = false;
-    if (context()) disconnect(context(), &QOpenGLContext::aboutToBeDestroyed, this, nullptr);
+    if (surface_->context())
+        disconnect(surface_->context(), &QOpenGLContext::aboutToBeDestroyed, this, nullptr);
     if (renderer_) renderer_->Release();
 }
 

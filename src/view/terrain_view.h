@@ -1,12 +1,20 @@
-// The 3D view: an OpenGL widget that draws the terrain, sky box and overlays,
-// reads the user's input and picks the square under the cursor.
+// The 3D view: a widget that draws the terrain, sky box and overlays with
+// OpenGL, reads the user's input and picks the square under the cursor.
 //
 // The main window calls, once per pass: TakeInput -> UpdateCamera ->
-// PickSquare(cursor) -> RunEditPass -> StatusLineText -> update().
+// PickSquare(cursor) -> RunEditPass -> StatusLineText -> RequestFrame().
+//
+// The frames go to an OpenGL window embedded in the widget rather than
+// through QOpenGLWidget: that one renders into a texture the window then
+// composes, a second full-view pass that cost software GL as much CPU as the
+// whole terrain. The embedded window only shows: it takes neither focus nor
+// input, which it hands to the widget, so keys, shortcuts and focus work
+// as in any other widget.
 #pragma once
 
 #include <QElapsedTimer>
-#include <QOpenGLWidget>
+#include <QImage>
+#include <QWidget>
 #include <memory>
 #include <string>
 
@@ -20,8 +28,9 @@
 namespace vh::view {
 class InputReader;
 class Renderer;
+class ViewSurface;
 
-class TerrainView : public QOpenGLWidget, public vh::TerrainObserver {
+class TerrainView : public QWidget, public vh::TerrainObserver {
     Q_OBJECT
 public:
     // Watches the state's terrain (one of its observers) while it lives.
@@ -69,19 +78,32 @@ public:
     // The vertex data the GPU holds for it (after the last frame's uploads).
     std::vector<float> UploadedVertices();
 
-protected:
-    void initializeGL() override;
-    void paintGL() override;
+    // Draw a frame soon (frameSwapped follows once it is shown).
+    void RequestFrame();
+    // Draws a frame now and returns it (empty before the first frame).
+    QImage grabFramebuffer();
+    // The embedded window the frames show in.
+    QWindow* SurfaceWindow() const;
+
+signals:
+    void frameSwapped();
 
 private:
+    friend class ViewSurface;
+    void InitializeGL();
+    void PaintGL();
+    void DrawFrame();
     void CleanupGL();
 
     vh::EditorState& state_;
     const vh::ToolBox& tools_;
     InputReader* input_ = nullptr;
     std::unique_ptr<Renderer> renderer_;
+    ViewSurface* surface_ = nullptr;
+    QWidget* container_ = nullptr;
     TerrainMesh mesh_;
     bool glReady_ = false;
+    bool framePosted_ = false;
     double fps_ = 0;
     int framesCounted_ = 0;
     QElapsedTimer fpsClock_;

@@ -18,6 +18,7 @@ void ShowWithTerrain(vhtest::WindowRig& rig) {
     rig.window->resize(800, 600);
     rig.window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(rig.window.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(rig.window->View()->SurfaceWindow()));
     rig.window->Action("cmdNew")->trigger();
     QDialog* frmNew = rig.window->OpenedDialog();
     ASSERT_NE(frmNew, nullptr);
@@ -47,7 +48,7 @@ TEST(MainWindowShown, FramesRunWithATerrainStopUnderADialogAndResumeOnCancel) {
     ShowWithTerrain(rig);
     if (HasFatalFailure()) return;
     int frames = 0;
-    QObject::connect(rig.window->View(), &QOpenGLWidget::frameSwapped, [&] { ++frames; });
+    QObject::connect(rig.window->View(), &vh::view::TerrainView::frameSwapped, [&] { ++frames; });
     QTest::qWait(600);
     EXPECT_GE(frames, 3);
 

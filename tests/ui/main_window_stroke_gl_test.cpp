@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLineEdit>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QTest>
 #include <array>
@@ -33,6 +34,7 @@ int NewTerrainUnderCursor(WindowRig& rig, QPoint& start) {
     rig.window->resize(800, 600);
     rig.window->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(rig.window.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(rig.window->View()->SurfaceWindow()));
     rig.window->Action("cmdNew")->trigger();
     QDialog* frmNew = rig.window->OpenedDialog();
     if (!frmNew) return 0;
@@ -117,19 +119,36 @@ TEST_F(MainWindowStroke, TheClickThatFocusesTheViewIsNotAStroke) {
     EXPECT_EQ(s.History.UndoLevels, 1);
 }
 
-TEST_F(MainWindowStroke, AClickFromTheWindowSystemThatFocusesTheViewIsNotAStroke) {
+TEST_F(MainWindowStroke, ClicksFromTheWindowSystemReachTheViewThroughItsSurface) {
     rig.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(rig.window.get()));
     rig.window->findChild<QLineEdit*>()->setFocus();
     ASSERT_FALSE(view->hasFocus());
 
-    // Qt gives the view the focus before the press reaches it.
-    QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, start);
-    QTest::mouseMove(view, start - QPoint(0, 40));
+    // The window system delivers pointer events to the embedded surface the
+    // frames show in; the first click only focuses the view.
+    QWindow* surface = view->SurfaceWindow();
+    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mouseMove(surface, start - QPoint(0, 40));
     ASSERT_TRUE(QTest::qWaitFor([&] { return s.Stroke.MouseY == start.y() - 40; }, 5000));
-    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, start - QPoint(0, 40));
+    QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, start - QPoint(0, 40));
     EXPECT_TRUE(view->hasFocus());
+    EXPECT_NE(QGuiApplication::focusWindow(), surface) << "the surface never holds the keyboard";
     QTest::qWait(100);
     EXPECT_EQ(CornerHeights(s, square), (std::array<float, 4>{0, 0, 0, 0}));
     EXPECT_EQ(s.History.UndoLevels, 0);
+
+    // The next drag edits, and the undo shortcut reaches the window's menu.
+    QTest::mouseMove(surface, start);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.Stroke.MouseY == start.y(); }, 5000));
+    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, start);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.Stroke.ToolActive; }, 5000));
+    QTest::mouseMove(surface, start - QPoint(0, 40));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.Stroke.LastMouseY == start.y() - 40; }, 5000));
+    QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, start - QPoint(0, 40));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !s.Stroke.ToolActive; }, 5000));
+    EXPECT_GT(CornerHeights(s, square)[0], 0);
+    EXPECT_EQ(s.History.UndoLevels, 1);
+    QTest::keyClick(rig.window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(CornerHeights(s, square), (std::array<float, 4>{0, 0, 0, 0}));
 }

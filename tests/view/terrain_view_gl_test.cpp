@@ -31,6 +31,7 @@ protected:
         view->resize(kW, kH);
         view->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view->SurfaceWindow()));
         view->TerrainReplaced();
     }
 
