@@ -4,6 +4,8 @@
 #include <QOpenGLBuffer>
 #include <QOpenGLContext>
 #include <QOpenGLExtraFunctions>
+#include <QOpenGLFunctions_3_3_Core>
+#include <QOpenGLVersionFunctionsFactory>
 #include <QOpenGLShaderProgram>
 #include <QOpenGLVertexArrayObject>
 #include <QPainter>
@@ -112,6 +114,7 @@ struct TerrainProgram {
 
 struct Renderer::Impl {
     qreal dpr = 1;  // of the frame being drawn
+    Vec3f eye;      // the camera's place in this frame
     CompileMarkCache compileMarks;
     QOpenGLExtraFunctions* gl = nullptr;
     bool ready = false;
@@ -128,6 +131,9 @@ struct Renderer::Impl {
     TextSprites texts;
 
     const TerrainMesh* mesh = nullptr;
+    const TerrainLod* lod = nullptr;
+    bool lodDrawn = false;  // the triangle buffer holds the lod's indices
+    QOpenGLFunctions_3_3_Core* gl33 = nullptr;
     bool geometryDirty = false, walkDirty = true;
     VertexRange dirtyVertices;  // uploaded at the next frame
     int triangleCount = 0, pointCount = 0;
@@ -147,6 +153,7 @@ struct Renderer::Impl {
     void SetFilters(bool mip);
     void DrawSky(const ViewCamera& cam);
     void DrawTerrain(RenderMode mode, bool walk, const ViewCamera& cam, int pointsPerRow);
+    void DrawLodBlocks(const ViewCamera& cam);
     void DrawOverlayLines(const OverlayScene& o, const ViewCamera& cam);
     void QueueTexts(const EditorState& s, const ToolBox& tools, const OverlayScene& o, const ViewCamera& cam,
                     double fps);
@@ -162,6 +169,11 @@ void Renderer::SetMesh(const TerrainMesh* mesh) {
     d_->mesh = mesh;
     d_->geometryDirty = true;
     d_->walkDirty = true;
+}
+
+void Renderer::SetLod(const TerrainLod* lod) {
+    d_->lod = lod;
+    d_->geometryDirty = true;
 }
 
 void Renderer::VerticesChanged(VertexRange changed) {
@@ -199,6 +211,7 @@ void Renderer::Initialize() {
     Impl& d = *d_;
     QOpenGLContext* context = QOpenGLContext::currentContext();
     d.gl = context->extraFunctions();
+    d.gl33 = QOpenGLVersionFunctionsFactory::get<QOpenGLFunctions_3_3_Core>(context);
     d.skyProgram.addShaderFromSourceCode(QOpenGLShader::Vertex, shaders::kSkyVertex);
     d.skyProgram.addShaderFromSourceCode(QOpenGLShader::Fragment, shaders::kSkyFragment);
     d.skyProgram.link();
@@ -323,7 +336,9 @@ void Renderer::Impl::UploadGeometry() {
                 b.release();
                 return static_cast<int>(v.size());
             };
-            triangleCount = upload(triangleBuffer, mesh->Triangles);
+            lodDrawn = lod && !lod->Empty() && gl33 && lod->PointsPerRow > 0 &&
+                       static_cast<int>(lod->Blocks.size()) > 0;
+            triangleCount = upload(triangleBuffer, lodDrawn ? lod->Indices : mesh->Triangles);
             pointCount = upload(pointIndexBuffer, mesh->PointList);
             vertexBuffer.bind();
             vertexBuffer.allocate(static_cast<int>(mesh->Vertices.size() * sizeof(float)));
@@ -452,9 +467,37 @@ void Renderer::Impl::DrawTerrain(RenderMode mode, bool walk, const ViewCamera& c
         p.program.setUniformValue(p.lineColour, mode == RenderMode::Wireframe ? kPaleLine : kDarkLine);
         p.program.setUniformValue(p.backColour, QVector3D(back.r, back.g, back.b));
         triangleBuffer.bind();
-        gl->glDrawElements(GL_TRIANGLES, triangleCount, GL_UNSIGNED_INT, nullptr);
+        if (lodDrawn) {
+            DrawLodBlocks(cam);
+        } else {
+            gl->glDrawElements(GL_TRIANGLES, triangleCount, GL_UNSIGNED_INT, nullptr);
+        }
     }
     terrainVao.release();
+}
+
+// Each block at the coarsest level that looks the same from here, in one call.
+void Renderer::Impl::DrawLodBlocks(const ViewCamera& cam) {
+    const float pixelsPerUnit = static_cast<float>(cam.Height * dpr) /
+                                (2.0f * std::tan(kFieldOfViewDegrees * 3.14159265f / 360.0f));
+    const std::vector<int> levels = ChooseLodLevels(*lod, eye, pixelsPerUnit);
+    std::vector<GLsizei> counts;
+    std::vector<const void*> offsets;
+    for (size_t i = 0; i < levels.size(); ++i) {
+        const LodBlock& b = lod->Blocks[i];
+        const GLsizei count = static_cast<GLsizei>(b.Count[levels[i]]);
+        const size_t first = b.First[levels[i]];
+        // Neighbouring blocks whose triangles follow on merge into one draw.
+        if (!counts.empty() &&
+            reinterpret_cast<size_t>(offsets.back()) + counts.back() * sizeof(uint32_t) == first * sizeof(uint32_t)) {
+            counts.back() += count;
+        } else if (count > 0) {
+            counts.push_back(count);
+            offsets.push_back(reinterpret_cast<const void*>(first * sizeof(uint32_t)));
+        }
+    }
+    gl33->glMultiDrawElements(GL_TRIANGLES, counts.data(), GL_UNSIGNED_INT, offsets.data(),
+                              static_cast<GLsizei>(counts.size()));
 }
 
 void Renderer::Impl::DrawOverlayLines(const OverlayScene& o, const ViewCamera& cam) {
@@ -518,6 +561,7 @@ void Renderer::Draw(const EditorState& s, const ToolBox& tools, double fps, int 
     Impl& d = *d_;
     if (!d.ready) return;
     d.dpr = dpr;
+    d.eye = s.Pose.CameraPos;
     d.gl->glViewport(0, 0, static_cast<GLsizei>(w * dpr), static_cast<GLsizei>(h * dpr));
     const ViewOptions& view = s.View;
     const SceneColour c = SceneColourOf(view.Mode);

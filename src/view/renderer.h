@@ -14,6 +14,7 @@
 #include "core/editor_state.h"
 #include "core/view_options.h"
 #include "tools/brush_tool.h"
+#include "view/terrain_lod.h"
 #include "view/terrain_mesh.h"
 #include "view/textures.h"
 
@@ -44,6 +45,10 @@ public:
     // The mesh to draw (owned by the caller, kept alive while set); nullptr
     // draws no terrain. Geometry and vertices upload at the next frame.
     void SetMesh(const TerrainMesh* mesh);
+    // Coarser triangles for far blocks of that mesh (owned by the caller,
+    // kept alive while set); nullptr or an empty one draws every triangle.
+    // Its errors may change at any time; its triangles only with the mesh.
+    void SetLod(const TerrainLod* lod);
     // The mesh's vertices in `changed` have new data: only they are uploaded
     // at the next frame (with whatever else changed before it); the
     // walkability overlay's data follows.

@@ -165,7 +165,9 @@ void TerrainView::TerrainReplaced() {
     input_->ReleaseAll();
     vh::LiftAboveSurface(state_.Pose, state_.Terrain);
     mesh_ = vh::view::BuildTerrainMeshes(state_.Terrain);
+    lod_ = vh::view::BuildTerrainLod(state_.Terrain);
     renderer_->SetMesh(&mesh_);
+    renderer_->SetLod(&lod_);
     LoadGroundTexture();
     LoadSkyBox();
     RequestFrame();
@@ -177,6 +179,7 @@ void TerrainView::HeightsChanged(vh::PointRange changed) {
         return;
     }
     renderer_->VerticesChanged(vh::view::UpdateTerrainMesh(mesh_, state_.Terrain, changed));
+    vh::view::UpdateTerrainLod(lod_, changed);
     RequestFrame();
 }
 
@@ -190,7 +193,9 @@ std::vector<float> TerrainView::UploadedVertices() {
 
 void TerrainView::TerrainReset() {
     mesh_ = {};
+    lod_ = {};
     renderer_->SetMesh(nullptr);
+    renderer_->SetLod(nullptr);
     RequestFrame();
 }
 
@@ -210,6 +215,7 @@ void TerrainView::LoadGroundTexture() {
 void TerrainView::InitializeGL() {
     renderer_->Initialize();
     renderer_->SetMesh(mesh_.Empty() ? nullptr : &mesh_);
+    renderer_->SetLod(&lod_);
     glReady_ = true;
     // The context can go before the widget's members (at exit): clean up then.
     connect(surface_->context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
@@ -220,6 +226,7 @@ void TerrainView::InitializeGL() {
 }
 
 void TerrainView::PaintGL() {
+    vh::view::RefreshTerrainLod(lod_, state_.Terrain);
     renderer_->Draw(state_, tools_, fps_, width(), height(), devicePixelRatioF());
     ++framesCounted_;
     if (!fpsClock_.isValid()) fpsClock_.start();

@@ -23,6 +23,7 @@
 #include "core/terrain_edit.h"
 #include "core/view_options.h"
 #include "tools/brush_tool.h"
+#include "view/terrain_lod.h"
 #include "view/terrain_mesh.h"
 
 namespace vh::view {
@@ -102,6 +103,7 @@ private:
     ViewSurface* surface_ = nullptr;
     QWidget* container_ = nullptr;
     TerrainMesh mesh_;
+    TerrainLod lod_;
     bool glReady_ = false;
     bool framePosted_ = false;
     double fps_ = 0;
