@@ -145,6 +145,7 @@ struct Renderer::Impl {
     std::array<GLuint, kSkyFaces> skyTextures{};
     int filtersMip = -1;   // the mip-mapping the textures are set for; -1 none yet
     float anisotropy = 0;  // 0: no anisotropic filtering here
+    bool blendMips = true; // trilinear; software GL samples one mip-map level
 
     TerrainProgram& Program(RenderMode mode, bool walk);
     void UploadGeometry();
@@ -228,6 +229,9 @@ void Renderer::Initialize() {
     const auto renderer = QByteArray(reinterpret_cast<const char*>(d.gl->glGetString(GL_RENDERER))).toLower();
     const bool software = renderer.contains("llvmpipe") || renderer.contains("softpipe") ||
                           renderer.contains("swiftshader") || renderer.contains("software");
+    // Blending two mip-map levels doubles the texture reads of every
+    // fragment; software GL takes the nearest level instead.
+    d.blendMips = !software;
     if (!software && (context->hasExtension("GL_EXT_texture_filter_anisotropic") ||
                       context->hasExtension("GL_ARB_texture_filter_anisotropic"))) {
         GLfloat most = 0;
@@ -410,12 +414,13 @@ void Renderer::Impl::UploadWalkability(const Terrain& t) {
     gl->glActiveTexture(GL_TEXTURE0);
 }
 
-// Trilinear (and anisotropic where there is) filtering with mip-mapping on,
+// Trilinear (and anisotropic where there is; one level on software GL)
+// filtering with mip-mapping on,
 // plain linear with it off; set only when that or a texture changes.
 void Renderer::Impl::SetFilters(bool mip) {
     if (filtersMip == static_cast<int>(mip)) return;
     filtersMip = mip;
-    const GLint minFilter = mip ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR;
+    const GLint minFilter = !mip ? GL_LINEAR : blendMips ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR_MIPMAP_NEAREST;
     gl->glBindTexture(GL_TEXTURE_2D, groundTexture);
     gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
     if (anisotropy > 0)
