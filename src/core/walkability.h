@@ -68,4 +68,8 @@ struct WalkabilityMap {
 };
 WalkabilityMap ClassifyTerrain(const Terrain& t);
 
+// The heights of points firstPoint..lastPoint changed: the squares around
+// them are classified again, as ClassifyTerrain would, and the counts follow.
+void UpdateWalkability(WalkabilityMap& m, const Terrain& t, int firstPoint, int lastPoint);
+
 }  // namespace vh

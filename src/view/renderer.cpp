@@ -135,6 +135,12 @@ struct Renderer::Impl {
     bool lodDrawn = false;  // the triangle buffer holds the lod's indices
     QOpenGLFunctions_3_3_Core* gl33 = nullptr;
     bool geometryDirty = false, walkDirty = true;
+    // The overlay's classification, and the vertices whose heights moved
+    // since (all of them when the map must be made anew).
+    WalkabilityMap walkMap;
+    std::vector<uint16_t> walkCells;
+    VertexRange walkChanged;
+    bool walkWhole = true;
     VertexRange dirtyVertices;  // uploaded at the next frame
     int triangleCount = 0, pointCount = 0;
 
@@ -169,7 +175,7 @@ Renderer::~Renderer() = default;
 void Renderer::SetMesh(const TerrainMesh* mesh) {
     d_->mesh = mesh;
     d_->geometryDirty = true;
-    d_->walkDirty = true;
+    d_->walkDirty = d_->walkWhole = true;
 }
 
 void Renderer::SetLod(const TerrainLod* lod) {
@@ -180,6 +186,8 @@ void Renderer::SetLod(const TerrainLod* lod) {
 void Renderer::VerticesChanged(VertexRange changed) {
     if (changed.Empty()) return;
     d_->walkDirty = true;
+    VertexRange& walk = d_->walkChanged;
+    walk = walk.Empty() ? changed : VertexRange{std::min(walk.First, changed.First), std::max(walk.Last, changed.Last)};
     VertexRange& dirty = d_->dirtyVertices;
     if (dirty.Empty()) {
         dirty = changed;
@@ -289,7 +297,7 @@ void Renderer::Initialize() {
     d.lineVao.release();
     d.texts.Initialize(d.gl);
 
-    d.geometryDirty = d.groundDirty = d.skyDirty = d.walkDirty = true;
+    d.geometryDirty = d.groundDirty = d.skyDirty = d.walkDirty = d.walkWhole = true;
     d.filtersMip = -1;
     d.ready = true;
 }
@@ -389,28 +397,47 @@ void Renderer::Impl::UploadTextures() {
 }
 
 // The overlay's data: one texel per square at its column and row, holding
-// the square's walkability code.
+// the square's walkability code. After an edit only the rows of squares
+// around the moved points are classified and uploaded again.
 void Renderer::Impl::UploadWalkability(const Terrain& t) {
     walkDirty = false;
     const int row = t.PointsPerRow, cols = row - 1, rows = t.Rows() - 1;
+    const VertexRange changed = walkChanged;
+    walkChanged = {};
     if (cols < 1 || rows < 1) return;
-    const WalkabilityMap map = ClassifyTerrain(t);
-    std::vector<uint16_t> cells(static_cast<size_t>(cols) * rows, 0);
-    for (int k = 1; k < static_cast<int>(map.Codes.size()); ++k) {
-        const int v = t.Corners(k).c2 - 1;
-        if (v < 0) continue;
-        const int c = v % row, r = v / row;
-        if (c < cols && r < rows) cells[static_cast<size_t>(r) * cols + c] = map.Codes[k];
+    const bool whole = walkWhole || !walkTexture || walkMap.Codes.size() != static_cast<size_t>(t.SquareCount) + 1 ||
+                       walkCells.size() != static_cast<size_t>(cols) * rows;
+    walkWhole = false;
+    int firstRow = 0, lastRow = rows - 1;
+    if (whole) {
+        walkMap = ClassifyTerrain(t);
+    } else {
+        if (changed.Empty()) return;
+        UpdateWalkability(walkMap, t, changed.First + 1, changed.Last + 1);
+        // Square rows whose codes may have changed (see UpdateWalkability).
+        firstRow = std::max(0, changed.First / row - 2);
+        lastRow = std::min(rows - 1, changed.Last / row + 1);
     }
+    walkCells.resize(static_cast<size_t>(cols) * rows);
+    for (int r = firstRow; r <= lastRow; ++r)
+        for (int c = 0; c < cols; ++c) {
+            const size_t k = static_cast<size_t>(r) * cols + c + 1;
+            walkCells[k - 1] = k < walkMap.Codes.size() ? walkMap.Codes[k] : 0;
+        }
     if (!walkTexture) gl->glGenTextures(1, &walkTexture);
     gl->glActiveTexture(GL_TEXTURE1);
     gl->glBindTexture(GL_TEXTURE_2D, walkTexture);
     gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 2);
-    gl->glTexImage2D(GL_TEXTURE_2D, 0, GL_R16UI, cols, rows, 0, GL_RED_INTEGER, GL_UNSIGNED_SHORT,
-                     cells.data());
+    const uint16_t* first = walkCells.data() + static_cast<size_t>(firstRow) * cols;
+    if (whole) {
+        gl->glTexImage2D(GL_TEXTURE_2D, 0, GL_R16UI, cols, rows, 0, GL_RED_INTEGER, GL_UNSIGNED_SHORT, first);
+        gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    } else {
+        gl->glTexSubImage2D(GL_TEXTURE_2D, 0, 0, firstRow, cols, lastRow - firstRow + 1, GL_RED_INTEGER,
+                            GL_UNSIGNED_SHORT, first);
+    }
     gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     gl->glActiveTexture(GL_TEXTURE0);
 }
 

@@ -112,3 +112,31 @@ TEST(Walkability, AStepBesideASteepTriangleIsNotMarked) {
     ASSERT_EQ(ClassifyTerrain(t).LowerClass(2), Walk::TooSteep);
     EXPECT_EQ(StepEdges(t).count({2, 5}), 0u);
 }
+
+TEST(Walkability, UpdatingAroundChangedPointsGivesTheWholeClassification) {
+    // Edits at corners, row ends, inside and over whole rows, on rough
+    // ground where every class and step mark occurs.
+    EditorState s;
+    vhtest::MakeTerrain(s, 9, 7, 64);
+    auto rough = [&](int seed) {
+        for (int p = 1; p <= s.Terrain.PointCount; ++p)
+            s.Terrain.Points[p].Height = static_cast<float>((p * 37 + seed * 11) % 7 * 12);
+    };
+    rough(0);
+    WalkabilityMap m = ClassifyTerrain(s.Terrain);
+    const struct {
+        int first, last;
+    } edits[] = {{1, 1}, {9, 9}, {10, 10}, {63, 63}, {55, 55}, {31, 31}, {20, 40}, {1, 63}};
+    for (int seed = 1; seed <= 3; ++seed)
+        for (const auto& e : edits) {
+            for (int p = e.first; p <= e.last; ++p)
+                s.Terrain.Points[p].Height = static_cast<float>((p * p * 7 + seed * 29 + e.first) % 11 * 9);
+            UpdateWalkability(m, s.Terrain, e.first, e.last);
+            const WalkabilityMap whole = ClassifyTerrain(s.Terrain);
+            ASSERT_EQ(m.Codes, whole.Codes) << "points " << e.first << ".." << e.last << ", seed " << seed;
+            ASSERT_EQ(m.WalkableTriangles, whole.WalkableTriangles);
+            ASSERT_EQ(m.Triangles, whole.Triangles);
+        }
+    std::set<uint16_t> seen(m.Codes.begin() + 1, m.Codes.end());
+    EXPECT_GT(seen.size(), 5u) << "the terrain should mix classes and marks";
+}
