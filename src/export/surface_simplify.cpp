@@ -13,10 +13,47 @@ namespace {
 
 using Tri = std::array<int, 3>;
 
+// An error measured against the exact surface depends only on the corners
+// (in their order), so it is kept for the rest of the run. A measure stopped
+// at some limit is only a lower bound: it rejects anything under it.
+struct Measure {
+    double Error = 0;
+    bool Exact = false;
+};
+
+// Direct-mapped and lossy: a measure is asked for again soon after the last
+// time (the points around a collapse are measured again), and a small table
+// stays in the processor's cache where a complete one would not.
+class MeasureCache {
+public:
+    // About four slots a point, at most 2^16 (1.5 MB).
+    explicit MeasureCache(int points) {
+        while (bits_ < 16 && (1 << bits_) < 4 * points) ++bits_;
+        slots_.resize(size_t{1} << bits_);
+    }
+
+    // The entry for `key` (non-zero), made empty when it held another key.
+    Measure* At(uint64_t key, bool* fresh) {
+        const uint64_t h = key * 0x9E3779B97F4A7C15ull;
+        Slot& s = slots_[static_cast<size_t>(h >> (64 - bits_))];
+        *fresh = s.Key != key;
+        if (*fresh) s.Key = key, s.Value = Measure{};
+        return &s.Value;
+    }
+
+private:
+    struct Slot {
+        uint64_t Key = 0;
+        Measure Value;
+    };
+    int bits_ = 8;
+    std::vector<Slot> slots_;
+};
+
 class Simplifier {
 public:
     Simplifier(const HeightField& f, const std::vector<SquareSplit>& splits, double tolerance)
-        : f_(f), exact_(f, splits), tol_(tolerance) {
+        : f_(f), exact_(f, splits), tol_(tolerance), points_(static_cast<uint64_t>(f.Points())) {
         const PolygonMesh start = SplitSurface(f, splits);
         tris_.reserve(start.Size() * 2);
         for (size_t i = 0; i < start.Size(); ++i) {
@@ -27,6 +64,8 @@ public:
         fan_.resize(static_cast<size_t>(f.Points()));
         for (size_t t = 0; t < tris_.size(); ++t)
             for (int v : tris_[t]) fan_[static_cast<size_t>(v)].push_back(static_cast<int>(t));
+        spots_.resize(fan_.size());
+        for (int p = 0; p < f.Points(); ++p) spots_[static_cast<size_t>(p)] = {f.Column(p), f.Row(p)};
         version_.assign(fan_.size(), 0);
         removed_.assign(fan_.size(), 0);
     }
@@ -36,7 +75,8 @@ public:
         while (!queue_.empty()) {
             const Candidate c = queue_.top();
             queue_.pop();
-            if (removed_[static_cast<size_t>(c.v)] || c.version != version_[static_cast<size_t>(c.v)]) continue;
+            if (removed_[static_cast<size_t>(c.v)] || c.version != version_[static_cast<size_t>(c.v)])
+                continue;
             Collapse(c.v, c.u);
         }
         PolygonMesh out;
@@ -58,13 +98,37 @@ private:
         }
     };
 
+    // Grid coordinates looked up: a division each is what Turn() would
+    // otherwise spend most of its time on.
+    int Col(int p) const { return spots_[static_cast<size_t>(p)].C; }
+    int RowOf(int p) const { return spots_[static_cast<size_t>(p)].R; }
+
+    // Cross() and PlaneThrough() of the mesh header, on the looked-up
+    // coordinates (the same arithmetic, so the same results).
+    int64_t Turn(int a, int b, int c) const {
+        const int64_t ax = Col(a), az = RowOf(a);
+        return (Col(b) - ax) * (RowOf(c) - az) - (RowOf(b) - az) * (Col(c) - ax);
+    }
+
+    GridPlane Plane(int a, int b, int c) const {
+        const double det = static_cast<double>(Turn(a, b, c));
+        const double xb = Col(b) - Col(a), zb = RowOf(b) - RowOf(a);
+        const double xc = Col(c) - Col(a), zc = RowOf(c) - RowOf(a);
+        const double hb = f_.H(b) - f_.H(a), hc = f_.H(c) - f_.H(a);
+        GridPlane q;
+        q.A = (hb * zc - zb * hc) / det;
+        q.B = (xb * hc - hb * xc) / det;
+        q.D = f_.H(a) - q.A * Col(a) - q.B * RowOf(a);
+        return q;
+    }
+
     bool Corner(int p) const {
-        const int c = f_.Column(p), r = f_.Row(p);
+        const int c = Col(p), r = RowOf(p);
         return (c == 0 || c == f_.Columns - 1) && (r == 0 || r == f_.Rows - 1);
     }
 
     int64_t Length2(int a, int b) const {
-        const int64_t dx = f_.Column(a) - f_.Column(b), dz = f_.Row(a) - f_.Row(b);
+        const int64_t dx = Col(a) - Col(b), dz = RowOf(a) - RowOf(b);
         return dx * dx + dz * dz;
     }
 
@@ -132,39 +196,63 @@ private:
             if (std::find(tri.begin(), tri.end(), u) != tri.end()) continue;
             for (int& w : tri)
                 if (w == v) w = u;
-            if (Cross(f_, tri[0], tri[1], tri[2]) <= 0) return false;
+            if (Turn(tri[0], tri[1], tri[2]) <= 0) return false;
             tmp_.push_back(tri);
         }
         // The removed point is where the new surface most often strays: a
         // quick look there turns most candidates away before any scan.
         for (const Tri& tri : tmp_)
-            if (Cross(f_, tri[0], tri[1], v) >= 0 && Cross(f_, tri[1], tri[2], v) >= 0 &&
-                Cross(f_, tri[2], tri[0], v) >= 0) {
-                const GridPlane plane = PlaneThrough(f_, tri[0], tri[1], tri[2]);
-                if (std::fabs(f_.H(v) - plane.At(f_.Column(v), f_.Row(v))) > limit) return false;
+            if (Turn(tri[0], tri[1], v) >= 0 && Turn(tri[1], tri[2], v) >= 0 &&
+                Turn(tri[2], tri[0], v) >= 0) {
+                const GridPlane plane = Plane(tri[0], tri[1], tri[2]);
+                if (std::fabs(f_.H(v) - plane.At(Col(v), RowOf(v))) > limit) return false;
                 break;
             }
-        double worst = 0;
-        for (const Tri& tri : tmp_) {
-            worst = std::max(worst, InsideError(tri, limit));
-            if (worst > limit) return false;
-        }
         // The new edges run from u to every other neighbour; the fan's outer
-        // edges already stay within the tolerance.
+        // edges already stay within the tolerance. Edges first: they cost
+        // their length, triangles their area.
+        double worst = 0;
         for (auto& [w, n] : around) {
             if (w == u) continue;
-            worst = std::max(worst, EdgeError(u, w, limit));
+            worst = std::max(worst, EdgeErrorOf(u, w, limit));
+            if (worst > limit) return false;
+        }
+        for (const Tri& tri : tmp_) {
+            worst = std::max(worst, InsideErrorOf(tri, limit));
             if (worst > limit) return false;
         }
         *cost = worst;
         return true;
     }
 
+    double EdgeErrorOf(int a, int b, double limit) {
+        return Remembered(edges_, (static_cast<uint64_t>(a) * points_ + b) + 1, limit,
+                          [&](double l) { return EdgeError(a, b, l); });
+    }
+
+    double InsideErrorOf(const Tri& t, double limit) {
+        const uint64_t key = (static_cast<uint64_t>(t[0]) * points_ + t[1]) * points_ + t[2] + 1;
+        return Remembered(triangles_, key, limit, [&](double l) { return InsideError(t, l); });
+    }
+
+    // measure(limit) as remembered, measured again only when a bound from a
+    // lower limit cannot decide.
+    template <class F>
+    double Remembered(MeasureCache& cache, uint64_t key, double limit, F measure) {
+        if (!remember_) return measure(limit);
+        bool fresh = false;
+        Measure* m = cache.At(key, &fresh);
+        if (!fresh && (m->Exact || m->Error > limit)) return m->Error;
+        const double e = measure(limit);
+        *m = Measure{e, e <= limit};
+        return e;
+    }
+
     // Largest difference along the edge a-b: where it crosses grid lines and
     // the lines every square diagonal lies on. Any value over `limit` only
     // says so: the search stops there.
     double EdgeError(int a, int b, double limit) const {
-        const double ax = f_.Column(a), az = f_.Row(a), dx = f_.Column(b) - ax, dz = f_.Row(b) - az;
+        const double ax = Col(a), az = RowOf(a), dx = Col(b) - ax, dz = RowOf(b) - az;
         const double ha = f_.H(a), dh = f_.H(b) - ha;
         double worst = 0;
         auto family = [&](double s0, double ds) {
@@ -188,8 +276,16 @@ private:
     // `limit`, only a value over it.
     double InsideError(const Tri& t, double limit) const {
         int xs[3], zs[3];
-        for (int i = 0; i < 3; ++i) xs[i] = f_.Column(t[i]), zs[i] = f_.Row(t[i]);
-        const GridPlane plane = PlaneThrough(f_, t[0], t[1], t[2]);
+        for (int i = 0; i < 3; ++i) xs[i] = Col(t[i]), zs[i] = RowOf(t[i]);
+        const GridPlane plane = Plane(t[0], t[1], t[2]);
+        // Rows meet the sides at x = xs + (z - zs) * slope. Rounding moves
+        // those by far less than the 1e-9 that decides which points count:
+        // a grid point off a side is at least 1/180 of a column away from it.
+        double slope[3];
+        for (int i = 0; i < 3; ++i) {
+            const int j = (i + 1) % 3;
+            slope[i] = zs[i] == zs[j] ? 0 : static_cast<double>(xs[j] - xs[i]) / (zs[j] - zs[i]);
+        }
         const int z0 = std::min({zs[0], zs[1], zs[2]}), z1 = std::max({zs[0], zs[1], zs[2]});
         double worst = 0;
         for (int z = z0; z <= z1; ++z) {
@@ -197,14 +293,20 @@ private:
             for (int i = 0; i < 3; ++i) {
                 const int j = (i + 1) % 3;
                 if (zs[i] == zs[j]) {
-                    if (zs[i] == z) lo = std::min({lo, 1.0 * xs[i], 1.0 * xs[j]}), hi = std::max({hi, 1.0 * xs[i], 1.0 * xs[j]});
+                    if (zs[i] == z)
+                        lo = std::min({lo, 1.0 * xs[i], 1.0 * xs[j]}),
+                        hi = std::max({hi, 1.0 * xs[i], 1.0 * xs[j]});
                 } else if ((z - zs[i]) * (z - zs[j]) <= 0) {
-                    const double x = xs[i] + static_cast<double>(z - zs[i]) * (xs[j] - xs[i]) / (zs[j] - zs[i]);
+                    const double x = xs[i] + (z - zs[i]) * slope[i];
                     lo = std::min(lo, x), hi = std::max(hi, x);
                 }
             }
-            for (int x = static_cast<int>(std::ceil(lo - 1e-9)); x <= static_cast<int>(std::floor(hi + 1e-9)); ++x) {
-                const double e = std::fabs(f_.H(x, z) - plane.At(x, z));
+            // plane.At(x, z), term by term as it adds them.
+            const float* heights = &f_.Heights[static_cast<size_t>(z) * static_cast<size_t>(f_.Columns)];
+            const double bz = plane.B * z;
+            const int x1 = static_cast<int>(std::floor(hi + 1e-9));
+            for (int x = static_cast<int>(std::ceil(lo - 1e-9)); x <= x1; ++x) {
+                const double e = std::fabs(heights[x] - (plane.A * x + bz + plane.D));
                 if (e > worst) worst = e;
             }
             if (worst > limit) return worst;
@@ -213,7 +315,8 @@ private:
     }
 
     void Collapse(int v, int u) {
-        std::vector<int> touched;
+        std::vector<int>& touched = touched_;
+        touched.clear();
         for (int t : fan_[static_cast<size_t>(v)]) {
             Tri& tri = tris_[static_cast<size_t>(t)];
             for (int w : tri)
@@ -233,12 +336,13 @@ private:
         }
         fan_[static_cast<size_t>(v)].clear();
         removed_[static_cast<size_t>(v)] = 1;
-        std::vector<std::pair<int, int>> edges;
+        std::vector<std::pair<int, int>>& edges = flips_;
+        edges.clear();
         for (int t : fan_[static_cast<size_t>(u)]) {
             const Tri& tri = tris_[static_cast<size_t>(t)];
             for (int k = 0; k < 3; ++k) edges.push_back({tri[k], tri[(k + 1) % 3]});
         }
-        Flip(std::move(edges), &touched);
+        Flip(&edges, &touched);
         std::sort(touched.begin(), touched.end());
         touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
         for (int w : touched) {
@@ -260,8 +364,8 @@ private:
     // d strictly inside the circle through the counter-clockwise a, b, c.
     bool InCircle(int a, int b, int c, int d) const {
         auto row = [&](int p, int64_t out[3]) {
-            out[0] = f_.Column(p) - f_.Column(d);
-            out[1] = f_.Row(p) - f_.Row(d);
+            out[0] = Col(p) - Col(d);
+            out[1] = RowOf(p) - RowOf(d);
             out[2] = out[0] * out[0] + out[1] * out[1];
         };
         int64_t A[3], B[3], C[3];
@@ -275,10 +379,10 @@ private:
     // new pair stays within the tolerance: fat triangles cross fewer of the
     // exact surface's edges and leave more points removable. Cocircular
     // squares keep their diagonal.
-    void Flip(std::vector<std::pair<int, int>> edges, std::vector<int>* touched) {
-        while (!edges.empty()) {
-            const auto [a, b] = edges.back();
-            edges.pop_back();
+    void Flip(std::vector<std::pair<int, int>>* edges, std::vector<int>* touched) {
+        while (!edges->empty()) {
+            const auto [a, b] = edges->back();
+            edges->pop_back();
             const int t1 = Holding(a, b), t2 = Holding(b, a);
             if (t1 < 0 || t2 < 0) continue;
             int c = -1, d = -1;
@@ -286,9 +390,10 @@ private:
                 if (w != a && w != b) c = w;
             for (int w : tris_[static_cast<size_t>(t2)])
                 if (w != a && w != b) d = w;
-            if (!InCircle(a, b, c, d) || Cross(f_, a, d, c) <= 0 || Cross(f_, d, b, c) <= 0) continue;
+            if (!InCircle(a, b, c, d) || Turn(a, d, c) <= 0 || Turn(d, b, c) <= 0) continue;
             const Tri n1{a, d, c}, n2{d, b, c};
-            if (EdgeError(c, d, tol_) > tol_ || InsideError(n1, tol_) > tol_ || InsideError(n2, tol_) > tol_)
+            if (EdgeErrorOf(c, d, tol_) > tol_ || InsideErrorOf(n1, tol_) > tol_ ||
+                InsideErrorOf(n2, tol_) > tol_)
                 continue;
             tris_[static_cast<size_t>(t1)] = n1;
             tris_[static_cast<size_t>(t2)] = n2;
@@ -300,7 +405,7 @@ private:
             fan_[static_cast<size_t>(c)].push_back(t2);
             fan_[static_cast<size_t>(d)].push_back(t1);
             touched->insert(touched->end(), {a, b, c, d});
-            edges.insert(edges.end(), {{a, d}, {d, b}, {b, c}, {c, a}});
+            edges->insert(edges->end(), {{a, d}, {d, b}, {b, c}, {c, a}});
         }
     }
 
@@ -310,11 +415,19 @@ private:
     std::vector<Tri> tris_;
     std::vector<char> alive_;
     std::vector<std::vector<int>> fan_;
+    struct Spot {
+        int C, R;
+    };
+    std::vector<Spot> spots_;
     std::vector<uint32_t> version_;
     std::vector<char> removed_;
+    uint64_t points_;
+    bool remember_ = points_ < (1u << 21);  // three corners fit a key
+    MeasureCache edges_{f_.Points()}, triangles_{f_.Points()};
     std::vector<Tri> tmp_;
     std::vector<std::pair<int, int>> around_;
-    std::vector<int> ends_;
+    std::vector<int> ends_, touched_;
+    std::vector<std::pair<int, int>> flips_;
     std::vector<std::pair<int64_t, int>> order_;
     std::priority_queue<Candidate, std::vector<Candidate>, std::greater<Candidate>> queue_;
 };
