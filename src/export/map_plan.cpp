@@ -1,16 +1,13 @@
 #include "export/map_plan.h"
 
+#include "export/surface_memo.h"
 #include "export/surface_merge.h"
-#include "export/surface_simplify.h"
 
 namespace vh {
 
 PolygonMesh PlanSurface(const TerrainExport& t, const CompileOptions& o) {
     if (t.Splits.empty()) return {};
-    if (o.Simplify > 0) {
-        PolygonMesh simple = SimplifySurface(t.Field, t.Splits, o.Simplify);
-        return o.Merge ? MergeCoplanar(t.Field, simple) : simple;
-    }
+    if (o.Simplify > 0) return SharedSurfaceMemo().Simplified(t.Field, t.Splits, o.Simplify, o.Merge);
     return o.Merge ? MergeGridSurface(t.Field, t.Splits) : SplitSurface(t.Field, t.Splits);
 }
 

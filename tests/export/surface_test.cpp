@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "compile_fixture.h"
+#include "export/surface_memo.h"
 #include "export/surface_merge.h"
 #include "export/surface_simplify.h"
 
@@ -113,4 +114,69 @@ TEST(SurfaceSimplify, StaysWithinToleranceWithOutlineAndLocksExact) {
     // A plane, however large, is two triangles.
     const auto plane = MakeField(33, 17, 128, [](int c, int r) { return 16.0f * c + 48.0f * r; });
     EXPECT_EQ(vh::SimplifySurface(plane.Field, plane.Splits, 1).Size(), 2u);
+}
+
+namespace {
+
+bool SameMesh(const vh::PolygonMesh& a, const vh::PolygonMesh& b) {
+    if (a.Size() != b.Size()) return false;
+    for (size_t i = 0; i < a.Size(); ++i)
+        if (!std::ranges::equal(a[i], b[i])) return false;
+    return true;
+}
+
+}  // namespace
+
+TEST(SurfaceMemo, RemembersASurfaceOnlyForTheSameTerrainAndTolerance) {
+    // Rough, with a flat part where merging joins triangles.
+    const auto rough = vhtest::RoughHeights(4);
+    const vh::TerrainExport base =
+        MakeField(15, 13, 128, [&](int c, int r) { return c < 6 ? 32.0f : rough(c, r); });
+    struct Change {
+        const char* Name;
+        std::function<void(vh::TerrainExport&, float&, bool&)> Apply;
+    };
+    const std::vector<Change> changes = {
+        {"a point raised", [](auto& t, float&, bool&) { t.Field.Heights[100] += 160; }},
+        {"a point locked", [](auto& t, float&, bool&) { t.Field.Locked[100] = 1; }},
+        {"the squares split the other way",
+         [](auto& t, float&, bool&) { t.Splits.assign(t.Splits.size(), SquareSplit::Forward); }},
+        {"rows and columns swapped",
+         [](auto& t, float&, bool&) { std::swap(t.Field.Columns, t.Field.Rows); }},
+        {"another tolerance", [](auto&, float& tolerance, bool&) { tolerance = 32; }},
+        {"merged", [](auto&, float&, bool& merge) { merge = true; }},
+    };
+    auto fresh = [](const vh::TerrainExport& t, float tolerance, bool merge) {
+        const vh::PolygonMesh m = vh::SimplifySurface(t.Field, t.Splits, tolerance);
+        return merge ? vh::MergeCoplanar(t.Field, m) : m;
+    };
+    const vh::PolygonMesh before = fresh(base, 64, false);
+    for (const Change& c : changes) {
+        SCOPED_TRACE(c.Name);
+        vh::SurfaceMemo memo;
+        ASSERT_TRUE(SameMesh(memo.Simplified(base.Field, base.Splits, 64, false), before));
+        EXPECT_TRUE(SameMesh(memo.Simplified(base.Field, base.Splits, 64, false), before));
+        EXPECT_EQ(memo.Computations(), 1u);
+        vh::TerrainExport t = base;
+        float tolerance = 64;
+        bool merge = false;
+        c.Apply(t, tolerance, merge);
+        const vh::PolygonMesh after = fresh(t, tolerance, merge);
+        ASSERT_FALSE(SameMesh(after, before));  // or the change would prove nothing
+        EXPECT_TRUE(SameMesh(memo.Simplified(t.Field, t.Splits, tolerance, merge), after));
+        EXPECT_EQ(memo.Computations(), 2u);
+        // Both are remembered now.
+        EXPECT_TRUE(SameMesh(memo.Simplified(base.Field, base.Splits, 64, false), before));
+        EXPECT_EQ(memo.Computations(), 2u);
+    }
+    // The oldest goes first when the memo is full; Forget() lets all go.
+    vh::SurfaceMemo memo(2);
+    for (float tolerance : {16.0f, 32.0f, 64.0f, 32.0f, 64.0f})
+        memo.Simplified(base.Field, base.Splits, tolerance, false);
+    EXPECT_EQ(memo.Computations(), 3u);
+    memo.Simplified(base.Field, base.Splits, 16, false);
+    EXPECT_EQ(memo.Computations(), 4u);
+    memo.Forget();
+    EXPECT_TRUE(SameMesh(memo.Simplified(base.Field, base.Splits, 16, false), fresh(base, 16, false)));
+    EXPECT_EQ(memo.Computations(), 5u);
 }

@@ -1,0 +1,59 @@
+#include "export/surface_memo.h"
+
+#include <cstring>
+
+#include "export/surface_merge.h"
+#include "export/surface_simplify.h"
+
+namespace vh {
+
+namespace {
+
+// Compared bit for bit: a height that only compares equal (0 and -0) counts
+// as a change, which costs a simplification and never a wrong surface.
+template <class T>
+bool SameBytes(const std::vector<T>& a, const std::vector<T>& b) {
+    return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(T)) == 0);
+}
+
+}  // namespace
+
+PolygonMesh SurfaceMemo::Simplified(const HeightField& f, const std::vector<SquareSplit>& splits,
+                                    float tolerance, bool merge) {
+    std::lock_guard lock(mutex_);
+    for (auto it = entries_.begin(); it != entries_.end(); ++it)
+        if (it->Tolerance == tolerance && it->Merge == merge && it->Field.Columns == f.Columns &&
+            it->Field.Rows == f.Rows && SameBytes(it->Field.Heights, f.Heights) &&
+            SameBytes(it->Field.Locked, f.Locked) && SameBytes(it->Splits, splits)) {
+            entries_.splice(entries_.begin(), entries_, it);
+            return it->Surface;
+        }
+    ++computations_;
+    PolygonMesh simple = SimplifySurface(f, splits, tolerance);
+    Entry e;
+    e.Field.Columns = f.Columns, e.Field.Rows = f.Rows;
+    e.Field.Heights = f.Heights, e.Field.Locked = f.Locked;
+    e.Splits = splits;
+    e.Tolerance = tolerance, e.Merge = merge;
+    e.Surface = merge ? MergeCoplanar(f, simple) : std::move(simple);
+    entries_.push_front(std::move(e));
+    if (entries_.size() > capacity_) entries_.pop_back();
+    return entries_.front().Surface;
+}
+
+size_t SurfaceMemo::Computations() const {
+    std::lock_guard lock(mutex_);
+    return computations_;
+}
+
+void SurfaceMemo::Forget() {
+    std::lock_guard lock(mutex_);
+    entries_.clear();
+}
+
+SurfaceMemo& SharedSurfaceMemo() {
+    static SurfaceMemo memo;
+    return memo;
+}
+
+}  // namespace vh
