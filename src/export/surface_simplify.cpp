@@ -14,37 +14,32 @@ namespace {
 using Tri = std::array<int, 3>;
 
 // An error measured against the exact surface depends only on the corners
-// (in their order), so it is kept for the rest of the run. A measure stopped
-// at some limit is only a lower bound: it rejects anything under it.
-struct Measure {
-    double Error = 0;
-    bool Exact = false;
-};
-
-// Direct-mapped and lossy: a measure is asked for again soon after the last
+// (in their order), so it is kept: measured up to the tolerance, it answers
+// every later question (the exact error, or one over the tolerance).
+// Direct-mapped and lossy: an error is asked for again soon after the last
 // time (the points around a collapse are measured again), and a small table
 // stays in the processor's cache where a complete one would not.
-class MeasureCache {
+class ErrorCache {
 public:
-    // About four slots a point, at most 2^16 (1.5 MB).
-    explicit MeasureCache(int points) {
+    // About four slots a point, at most 2^16 (1 MB).
+    explicit ErrorCache(int points) {
         while (bits_ < 16 && (1 << bits_) < 4 * points) ++bits_;
         slots_.resize(size_t{1} << bits_);
     }
 
-    // The entry for `key` (non-zero), made empty when it held another key.
-    Measure* At(uint64_t key, bool* fresh) {
+    // The slot for `key` (non-zero); *fresh when it held another key.
+    double* At(uint64_t key, bool* fresh) {
         const uint64_t h = key * 0x9E3779B97F4A7C15ull;
         Slot& s = slots_[static_cast<size_t>(h >> (64 - bits_))];
         *fresh = s.Key != key;
-        if (*fresh) s.Key = key, s.Value = Measure{};
-        return &s.Value;
+        s.Key = key;
+        return &s.Error;
     }
 
 private:
     struct Slot {
         uint64_t Key = 0;
-        Measure Value;
+        double Error = 0;
     };
     int bits_ = 8;
     std::vector<Slot> slots_;
@@ -214,38 +209,35 @@ private:
         double worst = 0;
         for (auto& [w, n] : around) {
             if (w == u) continue;
-            worst = std::max(worst, EdgeErrorOf(u, w, limit));
+            worst = std::max(worst, EdgeErrorOf(u, w));
             if (worst > limit) return false;
         }
         for (const Tri& tri : tmp_) {
-            worst = std::max(worst, InsideErrorOf(tri, limit));
+            worst = std::max(worst, InsideErrorOf(tri));
             if (worst > limit) return false;
         }
         *cost = worst;
         return true;
     }
 
-    double EdgeErrorOf(int a, int b, double limit) {
-        return Remembered(edges_, (static_cast<uint64_t>(a) * points_ + b) + 1, limit,
-                          [&](double l) { return EdgeError(a, b, l); });
+    // EdgeError() and InsideError() up to the tolerance, remembered.
+    double EdgeErrorOf(int a, int b) {
+        return Remembered(edges_, static_cast<uint64_t>(a) * points_ + b + 1,
+                          [&] { return EdgeError(a, b, tol_); });
     }
 
-    double InsideErrorOf(const Tri& t, double limit) {
+    double InsideErrorOf(const Tri& t) {
         const uint64_t key = (static_cast<uint64_t>(t[0]) * points_ + t[1]) * points_ + t[2] + 1;
-        return Remembered(triangles_, key, limit, [&](double l) { return InsideError(t, l); });
+        return Remembered(triangles_, key, [&] { return InsideError(t, tol_); });
     }
 
-    // measure(limit) as remembered, measured again only when a bound from a
-    // lower limit cannot decide.
     template <class F>
-    double Remembered(MeasureCache& cache, uint64_t key, double limit, F measure) {
-        if (!remember_) return measure(limit);
+    double Remembered(ErrorCache& cache, uint64_t key, F measure) {
+        if (!remember_) return measure();
         bool fresh = false;
-        Measure* m = cache.At(key, &fresh);
-        if (!fresh && (m->Exact || m->Error > limit)) return m->Error;
-        const double e = measure(limit);
-        *m = Measure{e, e <= limit};
-        return e;
+        double* e = cache.At(key, &fresh);
+        if (fresh) *e = measure();
+        return *e;
     }
 
     // Largest difference along the edge a-b: where it crosses grid lines and
@@ -392,9 +384,7 @@ private:
                 if (w != a && w != b) d = w;
             if (!InCircle(a, b, c, d) || Turn(a, d, c) <= 0 || Turn(d, b, c) <= 0) continue;
             const Tri n1{a, d, c}, n2{d, b, c};
-            if (EdgeErrorOf(c, d, tol_) > tol_ || InsideErrorOf(n1, tol_) > tol_ ||
-                InsideErrorOf(n2, tol_) > tol_)
-                continue;
+            if (EdgeErrorOf(c, d) > tol_ || InsideErrorOf(n1) > tol_ || InsideErrorOf(n2) > tol_) continue;
             tris_[static_cast<size_t>(t1)] = n1;
             tris_[static_cast<size_t>(t2)] = n2;
             auto drop = [&](int p, int t) {
@@ -423,7 +413,7 @@ private:
     std::vector<char> removed_;
     uint64_t points_;
     bool remember_ = points_ < (1u << 21);  // three corners fit a key
-    MeasureCache edges_{f_.Points()}, triangles_{f_.Points()};
+    ErrorCache edges_{f_.Points()}, triangles_{f_.Points()};
     std::vector<Tri> tmp_;
     std::vector<std::pair<int, int>> around_;
     std::vector<int> ends_, touched_;
