@@ -50,8 +50,10 @@ private:
 
 inline double ExactSurface::HeightAt(double x, double z) const {
     const int perRow = f_.SquaresPerRow();
-    const int c = std::clamp(static_cast<int>(std::floor(x)), 0, perRow - 1);
-    const int r = std::clamp(static_cast<int>(std::floor(z)), 0, f_.Rows - 2);
+    // Truncation, not floor: they differ only below 0, which the clamp
+    // turns into square 0 either way.
+    const int c = std::clamp(static_cast<int>(x), 0, perRow - 1);
+    const int r = std::clamp(static_cast<int>(z), 0, f_.Rows - 2);
     const double fx = x - c, fz = z - r;
     const double h0 = f_.H(c, r + 1), h1 = f_.H(c + 1, r + 1), h2 = f_.H(c, r), h3 = f_.H(c + 1, r);
     if (splits_[static_cast<size_t>(r * perRow + c)] == SquareSplit::Forward) {

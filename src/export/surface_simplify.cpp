@@ -346,9 +346,8 @@ private:
     // The triangle holding the directed edge a->b (counter-clockwise), or -1.
     int Holding(int a, int b) const {
         for (int t : fan_[static_cast<size_t>(a)]) {
-            const Tri& tri = tris_[static_cast<size_t>(t)];
-            for (int k = 0; k < 3; ++k)
-                if (tri[k] == a && tri[(k + 1) % 3] == b) return t;
+            const Tri& tri = tris_[static_cast<size_t>(t)];  // holds a once: what follows it?
+            if ((tri[0] == a ? tri[1] : tri[1] == a ? tri[2] : tri[0]) == b) return t;
         }
         return -1;
     }
