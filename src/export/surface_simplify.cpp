@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <limits>
 #include <queue>
 
 #include "export/surface_merge.h"
@@ -61,6 +63,7 @@ public:
             for (int v : tris_[t]) fan_[static_cast<size_t>(v)].push_back(static_cast<int>(t));
         spots_.resize(fan_.size());
         for (int p = 0; p < f.Points(); ++p) spots_[static_cast<size_t>(p)] = {f.Column(p), f.Row(p)};
+        seen_.resize(fan_.size());
         version_.assign(fan_.size(), 0);
         removed_.assign(fan_.size(), 0);
     }
@@ -135,14 +138,20 @@ private:
         // one for an outline edge, two inside.
         std::vector<std::pair<int, int>>& around = around_;
         around.clear();
+        if (++stamp_ == 0) {  // wrapped: no old stamp may match
+            seen_.assign(seen_.size(), Seen{});
+            stamp_ = 1;
+        }
         for (int t : fan)
             for (int w : tris_[static_cast<size_t>(t)]) {
                 if (w == v) continue;
-                auto it = std::find_if(around.begin(), around.end(), [&](auto& e) { return e.first == w; });
-                if (it == around.end())
+                Seen& seen = seen_[static_cast<size_t>(w)];
+                if (seen.Stamp == stamp_) {
+                    ++around[seen.At].second;
+                } else {
+                    seen = {stamp_, static_cast<uint32_t>(around.size())};
                     around.push_back({w, 1});
-                else
-                    ++it->second;
+                }
             }
         const bool outline = f_.OnOutline(v);
         if (outline) {
@@ -165,12 +174,19 @@ private:
         }
         Candidate best{0, 0, -1, -1, 0};
         for (auto& [length, u] : order_) {
-            const double limit = best.u < 0 ? tol_ : std::nextafter(best.cost, -1.0);
+            const double limit = best.u < 0 ? tol_ : Below(best.cost);
             double cost = 0;
             if (!CollapseCost(v, u, around, limit, &cost)) continue;
             best = Candidate{cost, length, v, u, version_[static_cast<size_t>(v)]};
         }
         if (best.u >= 0) queue_.push(best);
+    }
+
+    // std::nextafter(c, -1.0) for a cost (finite, not negative), without the
+    // library call.
+    static double Below(double c) {
+        return c > 0 ? std::bit_cast<double>(std::bit_cast<uint64_t>(c) - 1)
+                     : -std::numeric_limits<double>::denorm_min();
     }
 
     // The outline point v lies on the straight line from a to b.
@@ -408,6 +424,13 @@ private:
         int C, R;
     };
     std::vector<Spot> spots_;
+    // Where each neighbour of the point being considered sits in around_,
+    // valid while Stamp is the current stamp_.
+    struct Seen {
+        uint32_t Stamp = 0, At = 0;
+    };
+    std::vector<Seen> seen_;
+    uint32_t stamp_ = 0;
     std::vector<uint32_t> version_;
     std::vector<char> removed_;
     uint64_t points_;
