@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "core/rules.h"
@@ -141,6 +142,7 @@ struct Renderer::Impl {
     std::vector<uint16_t> walkCells;
     VertexRange walkChanged;
     bool walkWhole = true;
+    std::vector<char> walkPlain;  // per lod block: nothing to show there (all walkable, no steps)
     VertexRange dirtyVertices;  // uploaded at the next frame
     int triangleCount = 0, pointCount = 0;
 
@@ -160,7 +162,7 @@ struct Renderer::Impl {
     void SetFilters(bool mip);
     void DrawSky(const ViewCamera& cam);
     void DrawTerrain(RenderMode mode, bool walk, const ViewCamera& cam, int pointsPerRow);
-    void DrawLodBlocks(const ViewCamera& cam);
+    void DrawLodBlocks(const std::vector<int>& levels, const std::function<bool(size_t)>& chosen);
     void DrawOverlayLines(const OverlayScene& o, const ViewCamera& cam);
     void QueueTexts(const EditorState& s, const ToolBox& tools, const OverlayScene& o, const ViewCamera& cam,
                     double fps);
@@ -181,6 +183,7 @@ void Renderer::SetMesh(const TerrainMesh* mesh) {
 void Renderer::SetLod(const TerrainLod* lod) {
     d_->lod = lod;
     d_->geometryDirty = true;
+    d_->walkDirty = d_->walkWhole = true;
 }
 
 void Renderer::VerticesChanged(VertexRange changed) {
@@ -439,6 +442,15 @@ void Renderer::Impl::UploadWalkability(const Terrain& t) {
     }
     gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     gl->glActiveTexture(GL_TEXTURE0);
+    walkPlain.clear();
+    if (lod && !lod->Empty() && lod->PointsPerRow == row)
+        for (const LodBlock& b : lod->Blocks) {
+            bool plain = true;
+            for (int r = b.Row; r < b.Row + b.Rows && plain; ++r)
+                for (int c = b.Col; c < b.Col + b.Cols && plain; ++c)
+                    plain = walkCells[static_cast<size_t>(r) * cols + c] == 0;
+            walkPlain.push_back(plain ? 1 : 0);
+        }
 }
 
 // Trilinear (and anisotropic where there is; one level on software GL)
@@ -477,45 +489,58 @@ void Renderer::Impl::DrawSky(const ViewCamera& cam) {
 
 void Renderer::Impl::DrawTerrain(RenderMode mode, bool walk, const ViewCamera& cam, int pointsPerRow) {
     if (triangleCount == 0) return;
-    TerrainProgram& p = Program(mode, walk);
-    p.program.bind();
-    p.program.setUniformValue(p.mvp, cam.Projection * cam.View);
-    p.program.setUniformValue(p.pointsPerRow, std::max(pointsPerRow, 1));
     gl->glBindTexture(GL_TEXTURE_2D, groundTexture);
     if (walk && walkTexture) {
         gl->glActiveTexture(GL_TEXTURE1);
         gl->glBindTexture(GL_TEXTURE_2D, walkTexture);
         gl->glActiveTexture(GL_TEXTURE0);
     }
+    const SceneColour back = SceneColourOf(mode);
+    auto use = [&](bool withWalk) -> TerrainProgram& {
+        TerrainProgram& p = Program(mode, withWalk);
+        p.program.bind();
+        p.program.setUniformValue(p.mvp, cam.Projection * cam.View);
+        p.program.setUniformValue(p.pointsPerRow, std::max(pointsPerRow, 1));
+        p.program.setUniformValue(p.lineColour, mode == RenderMode::Wireframe || mode == RenderMode::Points
+                                                    ? kPaleLine
+                                                    : kDarkLine);
+        p.program.setUniformValue(p.backColour, QVector3D(back.r, back.g, back.b));
+        return p;
+    };
     terrainVao.bind();
     if (mode == RenderMode::Points) {
-        p.program.setUniformValue(p.lineColour, kPaleLine);
+        TerrainProgram& p = use(false);
         p.program.setUniformValue(p.pointSize, static_cast<float>(kPointSize * dpr));
         gl->glEnable(GL_PROGRAM_POINT_SIZE);
         pointIndexBuffer.bind();
         gl->glDrawElements(GL_POINTS, pointCount, GL_UNSIGNED_INT, nullptr);
-    } else {
-        const SceneColour back = SceneColourOf(mode);
-        p.program.setUniformValue(p.lineColour, mode == RenderMode::Wireframe ? kPaleLine : kDarkLine);
-        p.program.setUniformValue(p.backColour, QVector3D(back.r, back.g, back.b));
+    } else if (!lodDrawn) {
+        use(walk);
         triangleBuffer.bind();
-        if (lodDrawn) {
-            DrawLodBlocks(cam);
-        } else {
-            gl->glDrawElements(GL_TRIANGLES, triangleCount, GL_UNSIGNED_INT, nullptr);
+        gl->glDrawElements(GL_TRIANGLES, triangleCount, GL_UNSIGNED_INT, nullptr);
+    } else {
+        triangleBuffer.bind();
+        const float pixelsPerUnit = static_cast<float>(cam.Height * dpr) /
+                                    (2.0f * std::tan(kFieldOfViewDegrees * 3.14159265f / 360.0f));
+        const std::vector<int> levels = ChooseLodLevels(*lod, eye, pixelsPerUnit);
+        // Blocks where the overlay would show nothing skip its lookups.
+        const bool split = walk && walkPlain.size() == levels.size();
+        if (split) {
+            use(false);
+            DrawLodBlocks(levels, [&](size_t i) { return walkPlain[i] != 0; });
         }
+        use(walk);
+        DrawLodBlocks(levels, [&](size_t i) { return !split || walkPlain[i] == 0; });
     }
     terrainVao.release();
 }
 
-// Each block at the coarsest level that looks the same from here, in one call.
-void Renderer::Impl::DrawLodBlocks(const ViewCamera& cam) {
-    const float pixelsPerUnit = static_cast<float>(cam.Height * dpr) /
-                                (2.0f * std::tan(kFieldOfViewDegrees * 3.14159265f / 360.0f));
-    const std::vector<int> levels = ChooseLodLevels(*lod, eye, pixelsPerUnit);
+// Each chosen block at its level, in one call.
+void Renderer::Impl::DrawLodBlocks(const std::vector<int>& levels, const std::function<bool(size_t)>& chosen) {
     std::vector<GLsizei> counts;
     std::vector<const void*> offsets;
     for (size_t i = 0; i < levels.size(); ++i) {
+        if (!chosen(i)) continue;
         const LodBlock& b = lod->Blocks[i];
         const GLsizei count = static_cast<GLsizei>(b.Count[levels[i]]);
         const size_t first = b.First[levels[i]];
@@ -528,6 +553,7 @@ void Renderer::Impl::DrawLodBlocks(const ViewCamera& cam) {
             offsets.push_back(reinterpret_cast<const void*>(first * sizeof(uint32_t)));
         }
     }
+    if (counts.empty()) return;
     gl33->glMultiDrawElements(GL_TRIANGLES, counts.data(), GL_UNSIGNED_INT, offsets.data(),
                               static_cast<GLsizei>(counts.size()));
 }

@@ -70,10 +70,10 @@ const vec3 kNearLimit = vec3(1.0, 0.62, 0.0);
 const vec3 kTooSteep = vec3(0.95, 0.08, 0.04);
 const vec3 kStep = vec3(0.1, 0.9, 1.0);
 vec3 Walkability(vec3 c, float light) {
-    ivec2 size = textureSize(walk, 0);
-    ivec2 cell = clamp(ivec2(floor(vGrid)), ivec2(0), size - 1);
-    uint code = texelFetch(walk, cell, 0).r;
-    vec2 f = vGrid - vec2(cell);
+    // Nearest texel, clamped at the outline.
+    uint code = textureLod(walk, vGrid / vec2(textureSize(walk, 0)), 0.0).r;
+    if (code == 0u) return c;  // most ground: nothing to show, and the rest is skipped
+    vec2 f = fract(vGrid);
     uint cls = (f.x + f.y > 1.0 ? code >> 2u : code) & 3u;
     float shade = 0.55 + 0.45 * min(light, 1.0);
     if (cls == 1u) c = mix(c, kNearLimit * shade, 0.65);

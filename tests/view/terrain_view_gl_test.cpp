@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <algorithm>
 #include <functional>
 
 #include "core/editor_state.h"
@@ -166,6 +167,44 @@ TEST_F(TerrainViewGl, WalkabilityOverlayTintsSlopesAndMarksStepsAndFollowsHeight
         if (column(p) <= 2) t.Points[p].Height -= 200;
     s.Observers.HeightsChanged({1, t.PointCount});  // the heights above were written directly
     EXPECT_EQ(Count(Frame(), reddish, steep), 0);
+}
+
+// Two blocks of squares: the one with nothing to show draws without the
+// overlay's lookups, and follows when an edit gives it a steep ramp.
+TEST_F(TerrainViewGl, WalkabilityOverlayFollowsEachBlockOfALargerTerrain) {
+    const vh::EditorTextures textures = s.Textures;
+    vhtest::MakeTerrain(s, 65, 17, 256);
+    s.Textures = textures;
+    s.View.Fps = s.View.Info = false;
+    vh::Terrain& t = s.Terrain;
+    auto rampAt = [&](int column) {
+        for (int p = 1; p <= t.PointCount; ++p)
+            t.Points[p].Height = 400.0f * std::clamp((p - 1) % 65 - column, 0, 4);
+    };
+    rampAt(44);
+    view->TerrainReplaced();
+    s.Pose.CameraPos = {0, 24000, -1};  // straight down on the whole map
+    s.Pose.CameraTarget = {0, 0, 0};
+    // Pixels in the middle of the ramp from `column` on the middle row.
+    auto ramp = [&](int column) {
+        const vh::view::ViewCamera cam = vh::view::MakeViewCamera(s.Pose, kW, kH);
+        const vh::TerrainPoint& a = t.Points[8 * 65 + column + 3];
+        float x = 0, y = 0;
+        vh::view::ProjectToScreen(cam, {a.X, 800, a.Z}, x, y);
+        return QRect(static_cast<int>(x) - 2, static_cast<int>(y) - 2, 5, 5);
+    };
+    auto reddish = [](QRgb c) { return qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 60; };
+    const QImage off = Frame();
+    view->SetWalkabilityOverlay(true);
+    QImage on = Frame();
+    EXPECT_EQ(Count(on, reddish, ramp(44)), 25);
+    EXPECT_EQ(on.copy(ramp(12)), off.copy(ramp(12))) << "the flat block keeps its colour";
+
+    rampAt(12);
+    s.Observers.HeightsChanged({1, t.PointCount});
+    on = Frame();
+    EXPECT_EQ(Count(on, reddish, ramp(12)), 25);
+    EXPECT_EQ(Count(on, reddish, ramp(44)), 0);
 }
 
 // A ridge across x (25 degree flanks) lit by the sun from -x: the flank
