@@ -70,24 +70,26 @@ const vec3 kNearLimit = vec3(1.0, 0.62, 0.0);
 const vec3 kTooSteep = vec3(0.95, 0.08, 0.04);
 const vec3 kStep = vec3(0.1, 0.9, 1.0);
 vec3 Walkability(vec3 c, float light) {
+    vec3 w = max(fwidth(vec3(vGrid, vGrid.x + vGrid.y)), vec3(1e-6));
     // Nearest texel, clamped at the outline.
     uint code = textureLod(walk, vGrid / vec2(textureSize(walk, 0)), 0.0).r;
-    if (code == 0u) return c;  // most ground: nothing to show, and the rest is skipped
+    if (code == 0u) return c;  // most ground: nothing to show
     vec2 f = fract(vGrid);
     uint cls = (f.x + f.y > 1.0 ? code >> 2u : code) & 3u;
-    float shade = 0.55 + 0.45 * min(light, 1.0);
-    if (cls == 1u) c = mix(c, kNearLimit * shade, 0.65);
-    if (cls == 2u) c = mix(c, kTooSteep * shade, 0.7);
-    // Step edges, bottom, left, diagonal, top, right, about two pixels
-    // wide; an even mark on crowded squares.
-    vec3 w = max(fwidth(vec3(vGrid, vGrid.x + vGrid.y)), vec3(1e-6));
-    float d = 1e6;
-    if ((code & 16u) != 0u) d = min(d, f.y / w.y);
-    if ((code & 32u) != 0u) d = min(d, f.x / w.x);
-    if ((code & 64u) != 0u) d = min(d, abs(f.x + f.y - 1.0) / w.z);
-    if ((code & 128u) != 0u) d = min(d, (1.0 - f.y) / w.y);
-    if ((code & 256u) != 0u) d = min(d, (1.0 - f.x) / w.x);
-    float edge = mix(1.0 - clamp(d - 0.5, 0.0, 1.0), (code & 496u) != 0u ? 0.6 : 0.0, Crowd(w));
+    if (cls != 0u) {
+        float shade = 0.55 + 0.45 * min(light, 1.0);
+        c = cls == 1u ? mix(c, kNearLimit * shade, 0.65) : mix(c, kTooSteep * shade, 0.7);
+    }
+    // Step edges, bottom, left, top, right and the diagonal, about two
+    // pixels wide; an even mark on crowded squares.
+    uint edges = code & 496u;
+    if (edges == 0u) return c;
+    vec3 iw = 1.0 / w;
+    vec4 sides = vec4(f.y * iw.y, f.x * iw.x, (1.0 - f.y) * iw.y, (1.0 - f.x) * iw.x);
+    sides = mix(vec4(1e6), sides, vec4(notEqual(uvec4(edges) & uvec4(16u, 32u, 128u, 256u), uvec4(0u))));
+    float d = min(min(sides.x, sides.y), min(sides.z, sides.w));
+    if ((edges & 64u) != 0u) d = min(d, abs(f.x + f.y - 1.0) * iw.z);
+    float edge = mix(1.0 - clamp(d - 0.5, 0.0, 1.0), 0.6, Crowd(w));
     return mix(c, kStep, edge);
 }
 #endif
