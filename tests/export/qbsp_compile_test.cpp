@@ -18,31 +18,67 @@
 
 namespace {
 
-std::string FindCompiler() {
-    if (const char* env = std::getenv("VH_QBSP"); env && *env) return env;
+// A tool of the compiler suite: beside qbsp first, then on PATH.
+std::string FindTool(const std::string& name, const std::string& besides = {}) {
+    std::error_code ec;
+    if (!besides.empty()) {
+        const auto there = std::filesystem::path(besides).parent_path() / name;
+        if (std::filesystem::is_regular_file(there, ec)) return there.string();
+    }
     const char* path = std::getenv("PATH");
     for (std::string rest = path ? path : ""; !rest.empty();) {
         const size_t colon = rest.find(':');
-        const std::filesystem::path candidate = std::filesystem::path(rest.substr(0, colon)) / "qbsp";
-        std::error_code ec;
+        const std::filesystem::path candidate = std::filesystem::path(rest.substr(0, colon)) / name;
         if (std::filesystem::is_regular_file(candidate, ec)) return candidate.string();
         rest = colon == std::string::npos ? "" : rest.substr(colon + 1);
     }
     return {};
 }
 
-// Output of the compiler on the file, and its exit status.
-std::pair<std::string, int> Compile(const std::string& qbsp, const std::string& map) {
-    const std::string command = "'" + qbsp + "' -nocolor -nopercent -noprogress -leaktest '" + map + "' 2>&1";
+std::string FindCompiler() {
+    if (const char* env = std::getenv("VH_QBSP"); env && *env) return env;
+    return FindTool("qbsp");
+}
+
+// Output of a command and its exit status.
+std::pair<std::string, int> RunCommand(const std::string& command) {
     std::string out;
     int status = -1;
-    if (std::FILE* p = ::popen(command.c_str(), "r")) {
+    if (std::FILE* p = ::popen((command + " 2>&1").c_str(), "r")) {
         char buf[4096];
         for (size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
         const int st = ::pclose(p);
         status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
     }
     return {out, status};
+}
+
+std::pair<std::string, int> Compile(const std::string& qbsp, const std::string& map) {
+    return RunCommand("'" + qbsp + "' -nocolor -nopercent -noprogress -leaktest '" + map + "'");
+}
+
+// Length of lump `index` in a compiled map (BSP29 or BSP2: the same header
+// after the 4-byte version or magic).
+int64_t LumpLength(const std::string& bsp, int index) {
+    std::FILE* f = std::fopen(bsp.c_str(), "rb");
+    if (!f) return -1;
+    int32_t header[1 + 2 * 15] = {};
+    const size_t n = std::fread(header, sizeof header, 1, f);
+    std::fclose(f);
+    return n == 1 ? header[1 + 2 * index + 1] : -1;
+}
+
+// A small rough terrain.
+void MakeRoughTerrain(vh::EditorState& s) {
+    vhtest::MakeTerrain(s, 9, 9, 128);
+    const auto h = vhtest::RoughHeights(21);
+    for (int p = 1; p <= s.Terrain.PointCount; ++p) s.Terrain.Points[p].Height = h((p - 1) % 9, (p - 1) / 9);
+}
+
+void ExportPlayable(vh::EditorState& s, const std::string& map) {
+    s.Rnd.Seed(5);
+    const vh::Result<vh::ExportSummary> written = vh::RunMapExport(s, map, vh::PlayableOptions(), vh::NoProgress());
+    ASSERT_TRUE(written) << vh::MessageOf(written);
 }
 
 }  // namespace
@@ -58,18 +94,13 @@ TEST(QbspCompile, SealedExportsOfEveryStyleAndPositionFillEveryHull) {
                 SCOPED_TRACE(std::string(style) + (position ? " caves" : " hills") +
                              (extras ? " hint sky" : ""));
                 vh::EditorState s;
-                vhtest::MakeTerrain(s, 9, 9, 128);
-                const auto h = vhtest::RoughHeights(21);
-                for (int p = 1; p <= s.Terrain.PointCount; ++p)
-                    s.Terrain.Points[p].Height = h((p - 1) % 9, (p - 1) / 9);
+                MakeRoughTerrain(s);
                 s.Export.ExportType = style;
                 s.Export.ExportPosition = position;
                 s.Export.AddHint = s.Export.AddSky = extras;
-                s.Rnd.Seed(5);
                 const std::string map = dir.File("t.map");
-                const vh::Result<vh::ExportSummary> written =
-                    vh::RunMapExport(s, map, vh::PlayableOptions(), vh::NoProgress());
-                ASSERT_TRUE(written) << vh::MessageOf(written);
+                ExportPlayable(s, map);
+                if (HasFatalFailure()) return;
                 const auto [log, status] = Compile(qbsp, map);
                 if (!started && log.find("qbsp") == std::string::npos)
                     GTEST_SKIP() << "the map compiler " << qbsp << " does not start: " << log;
@@ -89,4 +120,29 @@ TEST(QbspCompile, SealedExportsOfEveryStyleAndPositionFillEveryHull) {
                 std::erase(digits, ',');
                 EXPECT_EQ(std::stoul(digits), 2 * vh::CompileBudget(t, vh::PlayableOptions()).Planes);
             }
+}
+
+TEST(QbspCompile, APlayableMapGoesThroughVisAndLight) {
+    const std::string qbsp = FindCompiler();
+    const std::string vis = FindTool("vis", qbsp), light = FindTool("light", qbsp);
+    if (qbsp.empty() || vis.empty() || light.empty())
+        GTEST_SKIP() << "no qbsp, vis and light: put them on PATH or name qbsp in VH_QBSP";
+    vhtest::TempDir dir;
+    vh::EditorState s;
+    MakeRoughTerrain(s);
+    const std::string map = dir.File("t.map"), bsp = dir.File("t.bsp");
+    ExportPlayable(s, map);
+    if (HasFatalFailure()) return;
+    const auto [log, status] = Compile(qbsp, map);
+    if (log.find("qbsp") == std::string::npos) GTEST_SKIP() << "the map compiler does not start: " << log;
+    ASSERT_EQ(status, 0) << log;
+    const auto [visLog, visStatus] = RunCommand("'" + vis + "' -fast '" + bsp + "'");
+    EXPECT_EQ(visStatus, 0) << visLog;
+    const auto [lightLog, lightStatus] = RunCommand("'" + light + "' '" + bsp + "'");
+    if (lightLog.find("error while loading shared libraries") != std::string::npos)
+        GTEST_SKIP() << "light does not start: " << lightLog;
+    EXPECT_EQ(lightStatus, 0) << lightLog;
+    constexpr int kVisibility = 4, kLighting = 8;
+    EXPECT_GT(LumpLength(bsp, kVisibility), 0) << "vis found the map sealed";
+    EXPECT_GT(LumpLength(bsp, kLighting), 0) << "the sun and light level lit it";
 }
