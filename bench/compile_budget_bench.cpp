@@ -76,6 +76,7 @@ void Budget(benchmark::State& state) {
     state.counters["brushes"] = static_cast<double>(b.Brushes);
     state.counters["planes"] = static_cast<double>(b.Planes);
     state.counters["clipnodes"] = static_cast<double>(b.Clipnodes);
+    state.counters["nodes"] = static_cast<double>(b.Nodes);
 }
 
 void CompileReadyExport(benchmark::State& state) {

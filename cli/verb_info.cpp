@@ -60,8 +60,8 @@ const vhcli::VerbRegistrar kInfo(
     {"info", std::string("info FILE.vhm ") + vhcli::kExportUsage,
      "Print the counts, grid size, height range, export settings and texture paths of a map document, "
      "and the compile budget of its .MAP export with the switches of export-map: brushes, "
-     "distinct planes and estimates of the compiled faces, marksurfaces and clipnodes against the "
-     "BSP29 limits.",
+     "distinct planes and estimates of the compiled faces, marksurfaces, clipnodes, nodes and leafs "
+     "against the BSP29 limits.",
      RunInfo});
 
 }  // namespace

@@ -34,8 +34,9 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan, const Compil
     (void)o;
 
     // Estimates fitted to qbsp's counts (scripts/calibrate-budget.py, two
-    // seeds) on terrains from 17 x 17 to 65 x 65, flat, terraced and rough,
-    // merged, simplified, with and without hint brushes, hills and caves. What drives
+    // seeds; nodes and leafs on one, up to 129 x 129) on terrains from 17 x 17
+    // to 65 x 65, flat, terraced and rough, merged, simplified, with and
+    // without hint brushes, hills and caves. What drives
     // them: the surface's distinct planes and the edges where it bends (the
     // compiler's hulls wrap these), the map's size, and whether the outside is
     // filled (then only the surface facing the open space counts).
@@ -58,13 +59,30 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan, const Compil
         marks = std::max(-2.359 * surface + 4.517 * terrain - 1.136 * hint * squares, terrain);
         bspPlanes = 3.687 * distinct - 0.114 * surface;
     }
+    // The drawn hull's tree: hint brushes cut the world into a cell per
+    // square (with more cuts near the walls), and every terrain brush adds
+    // its own; without them the surface's tilted planes drive it. Leafs come
+    // to about half the nodes, fewer over a cave ceiling.
+    double nodes, leafRatio;
+    if (b.Filled) {
+        nodes = hint ? 2.545 * squares + 14.1 * std::sqrt(squares) + 1.347 * terrain - 0.2743 * surface
+                     : 0.7751 * terrain + 2.386 * surface;
+        nodes += 19.24;
+        leafRatio = hint ? 0.4828 + 0.09817 * std::min(surface / squares, 1.0) - 0.3228 * caves : 0.4556;
+    } else {
+        nodes = 2.778 * squares + 0.9093 * creases;
+        leafRatio = 0.6445;
+    }
     auto count = [](double v) { return static_cast<size_t>(std::llround(std::max(v, 0.0))); };
     b.Clipnodes = count(clipnodes);
     b.Faces = count(faces);
     b.Marksurfaces = count(marks);
+    b.Nodes = count(nodes);
+    b.Leafs = count(nodes * leafRatio);
     b.BspPlanes = std::max(count(bspPlanes), b.Planes);
     b.NeedsBsp2 = b.Clipnodes > kBsp29MaxClipnodes || b.BspPlanes > kBsp29MaxPlanes ||
-                  b.Faces > kBsp29MaxFaces || b.Marksurfaces > kBsp29MaxMarksurfaces;
+                  b.Faces > kBsp29MaxFaces || b.Marksurfaces > kBsp29MaxMarksurfaces ||
+                  b.Nodes > kBsp29MaxNodes || b.Leafs > kBsp29MaxLeafs;
     return b;
 }
 
@@ -86,6 +104,8 @@ std::string DescribeBudget(const MapBudget& b) {
     line("Faces", about(b.Faces, kBsp29MaxFaces));
     line("Marksurfaces", about(b.Marksurfaces, kBsp29MaxMarksurfaces));
     line("Clipnodes", about(b.Clipnodes, kBsp29MaxClipnodes));
+    line("Nodes", about(b.Nodes, kBsp29MaxNodes));
+    line("Leafs", about(b.Leafs, kBsp29MaxLeafs));
     line("Outside filled", b.Filled ? "yes" : "no (it needs a sealed map with a spawn point)");
     line("Format", b.NeedsBsp2 ? "needs BSP2 (over a BSP29 limit)" : "fits BSP29");
     if (!b.Problem.empty()) line("Problem", b.Problem);

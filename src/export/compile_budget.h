@@ -1,6 +1,6 @@
 // What a compile-ready export will cost a map compiler, known before writing:
-// brushes, distinct planes, and estimates of the compiled faces and clipnodes,
-// against the limits of Quake's original BSP29 format.
+// brushes, distinct planes, and estimates of the compiled faces, clipnodes,
+// nodes and leafs, against the limits of Quake's original BSP29 format.
 #pragma once
 
 #include <string>
@@ -14,6 +14,9 @@ namespace vh {
 
 constexpr size_t kBsp29MaxPlanes = 32767, kBsp29MaxClipnodes = 32767;
 constexpr size_t kBsp29MaxFaces = 65535, kBsp29MaxMarksurfaces = 65535;
+// Node children are signed 16-bit; the original engine keeps a leaf's bit in
+// fixed arrays of 8,192 leafs.
+constexpr size_t kBsp29MaxNodes = 32767, kBsp29MaxLeafs = 8192;
 
 struct MapBudget {
     size_t Brushes = 0;              // every brush written
@@ -25,6 +28,8 @@ struct MapBudget {
     size_t Faces = 0;                // estimate: faces in the compiled file
     size_t Marksurfaces = 0;         // estimate
     size_t Clipnodes = 0;            // estimate
+    size_t Nodes = 0;                // estimate: the drawn hull's nodes
+    size_t Leafs = 0;                // estimate: its leafs
     bool Filled = false;             // sealed with a spawn point: the outside is removed
     bool NeedsBsp2 = false;          // some count is over a BSP29 limit
     std::string Problem;             // why the map cannot be written, if so
@@ -36,8 +41,8 @@ MapBudget CompileBudget(const TerrainExport& t, const CompileOptions& o);
 MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan, const CompileOptions& o);
 
 // The budget as "Name: value" lines: brushes (before and after the lean
-// options), brush faces, planes, faces, marksurfaces and clipnodes against
-// the BSP29 limits, whether the outside is filled, and the format it needs.
+// options), brush faces, planes, faces, marksurfaces, clipnodes, nodes and
+// leafs against the BSP29 limits, whether the outside is filled, and the format it needs.
 std::string DescribeBudget(const MapBudget& b);
 
 // Counts with thousands separators: 8114 gives "8,114".

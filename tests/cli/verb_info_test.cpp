@@ -67,12 +67,17 @@ TEST_F(VerbInfo, PrintsTheCompileBudgetForTheSwitchesGiven) {
     // A flat map: 64 quad brushes, the hint brush of each square and the sky box.
     CliRun r = RunCli("info '" + dir.File("m.vhm") + "'", dir);
     EXPECT_EQ(r.Status, 0) << r.Err;
-    EXPECT_NE(r.Out.find("Compile budget (documented export):\n  Brushes: 133 (terrain 64, 64 without"), std::string::npos)
+    EXPECT_NE(r.Out.find("Compile budget (documented export):\n  Brushes: 133 (terrain 64, 64 without"),
+              std::string::npos)
         << r.Out;
     EXPECT_NE(r.Out.find("  Outside filled: no"), std::string::npos);
     r = RunCli("info '" + dir.File("m.vhm") + "' --playable --lean --hint 0", dir);
-    EXPECT_NE(r.Out.find("  Brushes: 6 (terrain 1, 64 without the lean options)"), std::string::npos) << r.Out;
+    EXPECT_NE(r.Out.find("  Brushes: 6 (terrain 1, 64 without the lean options)"), std::string::npos)
+        << r.Out;
     EXPECT_NE(r.Out.find("  Outside filled: yes"), std::string::npos);
+    EXPECT_NE(r.Out.find("  Nodes: about "), std::string::npos);
+    EXPECT_NE(r.Out.find(" (BSP29 limit 32,767)\n  Leafs: about "), std::string::npos);
+    EXPECT_NE(r.Out.find(" (BSP29 limit 8,192)\n  Outside filled"), std::string::npos);
     EXPECT_NE(r.Out.find("  Format: fits BSP29"), std::string::npos);
     EXPECT_EQ(RunCli("info '" + dir.File("m.vhm") + "' --simplify", dir).Status, 2);
 }

@@ -139,3 +139,63 @@ TEST(CompileBudget, VerdictAgainstTheBsp29Limits) {
     // Filling the outside shrinks the clip hulls severalfold.
     EXPECT_LT(BudgetOf(s, vh::PlayableOptions()).Clipnodes * 3, rough.Clipnodes);
 }
+
+TEST(CompileBudget, HintBrushesCostNodesAndLeafsThatAMergedPlainDoesNot) {
+    // Hint brushes cut a sealed plain into a cell per square however few
+    // brushes its surface takes: at 129 x 129 the nodes, and already at
+    // 97 x 97 the leafs, outgrow BSP29; without them the plain is a handful
+    // of brushes and tiny trees.
+    struct Case {
+        int points;
+        bool hint, nodesOver, leafsOver;
+    };
+    const Case cases[] = {{33, true, false, false},
+                          {97, true, false, true},
+                          {129, true, true, true},
+                          {33, false, false, false},
+                          {129, false, false, false}};
+    CompileOptions lean = vh::PlayableOptions();
+    lean.Merge = true;
+    size_t previousWithHints = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.points) + (c.hint ? " with hints" : " without hints"));
+        vh::EditorState s;
+        vhtest::MakeTerrain(s, c.points, c.points, 128);
+        s.Export.AddHint = c.hint;
+        const vh::MapBudget b = BudgetOf(s, lean);
+        ASSERT_TRUE(b.Filled);
+        EXPECT_EQ(b.TerrainBrushes, 1u);
+        EXPECT_EQ(b.Nodes > vh::kBsp29MaxNodes, c.nodesOver);
+        EXPECT_EQ(b.Leafs > vh::kBsp29MaxLeafs, c.leafsOver);
+        EXPECT_EQ(b.NeedsBsp2, c.nodesOver || c.leafsOver);
+        EXPECT_LE(b.Leafs, b.Nodes + 1);  // a binary tree, its solid leafs shared
+        if (c.hint) {
+            EXPECT_GT(b.Nodes, static_cast<size_t>(s.Terrain.SquareCount));  // at least one cut per square
+            EXPECT_GT(b.Nodes, previousWithHints);
+            previousWithHints = b.Nodes;
+        } else {
+            EXPECT_LT(b.Nodes, 100u);
+        }
+    }
+}
+
+TEST(CompileBudget, FewerTerrainBrushesMakeFewerNodes) {
+    // One rough sealed terrain, exact and simplified, with and without hint brushes.
+    vh::EditorState s;
+    vhtest::MakeTerrain(s, 33, 33, 128);
+    const auto h = vhtest::RoughHeights(5, 64);
+    for (int p = 1; p <= s.Terrain.PointCount; ++p)
+        s.Terrain.Points[p].Height = h((p - 1) % 33, (p - 1) / 33);
+    CompileOptions simple = vh::PlayableOptions();
+    simple.Merge = true;
+    simple.Simplify = 64;
+    for (bool hint : {true, false}) {
+        SCOPED_TRACE(hint ? "hint" : "no hint");
+        s.Export.AddHint = hint;
+        const vh::MapBudget many = BudgetOf(s, vh::PlayableOptions()), few = BudgetOf(s, simple);
+        ASSERT_LT(few.TerrainBrushes * 2, many.TerrainBrushes);
+        EXPECT_LT(few.Nodes, many.Nodes);
+        EXPECT_LE(many.Leafs, many.Nodes + 1);
+        EXPECT_GT(many.Leafs, many.Nodes / 4);
+    }
+}
