@@ -44,6 +44,7 @@ TEST(Footprint, EveryChangedPointLiesInTheFootprintAndTheRingShowsOnlyWithTheLar
         for (const Case& c : cases) {
             vhtools::ToolTerrain t(7, 7);
             for (int p = 1; p <= t.s.Terrain.PointCount; ++p) t.H(p) = static_cast<float>(48 * ((p * 5) % 7));
+            t.s.Rnd.Seed(11);  // noise can round every draw away; a fixed stream always moves something here
             vh::SetCurrentTool(t.s, c.tool);
             if (int* radius = vh::RadiusField(t.s.Tools, c.tool)) *radius = c.radius;
             t.s.Stroke.PickedSquare = square;
