@@ -74,7 +74,8 @@ uint16_t StepBits(const Terrain& t, const WalkabilityMap& m, int k) {
     return bits;
 }
 
-constexpr uint16_t kClassBits = WalkBits::ClassMask << WalkBits::LowerShift | WalkBits::ClassMask << WalkBits::UpperShift;
+constexpr uint16_t kClassBits = WalkBits::ClassMask << WalkBits::LowerShift | WalkBits::ClassMask
+                                                                                  << WalkBits::UpperShift;
 
 }  // namespace
 

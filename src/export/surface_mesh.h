@@ -19,7 +19,9 @@ namespace vh {
 class PolygonMesh {
 public:
     void Add(std::span<const int> corners);
-    void Add(std::initializer_list<int> corners) { Add(std::span<const int>(corners.begin(), corners.size())); }
+    void Add(std::initializer_list<int> corners) {
+        Add(std::span<const int>(corners.begin(), corners.size()));
+    }
     size_t Size() const { return starts_.size() - 1; }
     std::span<const int> operator[](size_t i) const {
         return {corners_.data() + starts_[i], corners_.data() + starts_[i + 1]};

@@ -5,8 +5,8 @@
 #include <QOpenGLContext>
 #include <QOpenGLExtraFunctions>
 #include <QOpenGLFunctions_3_3_Core>
-#include <QOpenGLVersionFunctionsFactory>
 #include <QOpenGLShaderProgram>
+#include <QOpenGLVersionFunctionsFactory>
 #include <QOpenGLVertexArrayObject>
 #include <QPainter>
 #include <algorithm>
@@ -143,7 +143,7 @@ struct Renderer::Impl {
     VertexRange walkChanged;
     bool walkWhole = true;
     std::vector<char> walkPlain;  // per lod block: nothing to show there (all walkable, no steps)
-    VertexRange dirtyVertices;  // uploaded at the next frame
+    VertexRange dirtyVertices;    // uploaded at the next frame
     int triangleCount = 0, pointCount = 0;
 
     QImage groundImage = PlaceholderImage();
@@ -151,9 +151,9 @@ struct Renderer::Impl {
     bool groundDirty = true, skyDirty = true;
     GLuint groundTexture = 0, walkTexture = 0;
     std::array<GLuint, kSkyFaces> skyTextures{};
-    int filtersMip = -1;   // the mip-mapping the textures are set for; -1 none yet
-    float anisotropy = 0;  // 0: no anisotropic filtering here
-    bool blendMips = true; // trilinear; software GL samples one mip-map level
+    int filtersMip = -1;    // the mip-mapping the textures are set for; -1 none yet
+    float anisotropy = 0;   // 0: no anisotropic filtering here
+    bool blendMips = true;  // trilinear; software GL samples one mip-map level
 
     TerrainProgram& Program(RenderMode mode, bool walk);
     void UploadGeometry();
@@ -190,7 +190,8 @@ void Renderer::VerticesChanged(VertexRange changed) {
     if (changed.Empty()) return;
     d_->walkDirty = true;
     VertexRange& walk = d_->walkChanged;
-    walk = walk.Empty() ? changed : VertexRange{std::min(walk.First, changed.First), std::max(walk.Last, changed.Last)};
+    walk = walk.Empty() ? changed
+                        : VertexRange{std::min(walk.First, changed.First), std::max(walk.Last, changed.Last)};
     VertexRange& dirty = d_->dirtyVertices;
     if (dirty.Empty()) {
         dirty = changed;
@@ -408,7 +409,8 @@ void Renderer::Impl::UploadWalkability(const Terrain& t) {
     const VertexRange changed = walkChanged;
     walkChanged = {};
     if (cols < 1 || rows < 1) return;
-    const bool whole = walkWhole || !walkTexture || walkMap.Codes.size() != static_cast<size_t>(t.SquareCount) + 1 ||
+    const bool whole = walkWhole || !walkTexture ||
+                       walkMap.Codes.size() != static_cast<size_t>(t.SquareCount) + 1 ||
                        walkCells.size() != static_cast<size_t>(cols) * rows;
     walkWhole = false;
     int firstRow = 0, lastRow = rows - 1;
@@ -536,7 +538,8 @@ void Renderer::Impl::DrawTerrain(RenderMode mode, bool walk, const ViewCamera& c
 }
 
 // Each chosen block at its level, in one call.
-void Renderer::Impl::DrawLodBlocks(const std::vector<int>& levels, const std::function<bool(size_t)>& chosen) {
+void Renderer::Impl::DrawLodBlocks(const std::vector<int>& levels,
+                                   const std::function<bool(size_t)>& chosen) {
     std::vector<GLsizei> counts;
     std::vector<const void*> offsets;
     for (size_t i = 0; i < levels.size(); ++i) {
@@ -545,8 +548,8 @@ void Renderer::Impl::DrawLodBlocks(const std::vector<int>& levels, const std::fu
         const GLsizei count = static_cast<GLsizei>(b.Count[levels[i]]);
         const size_t first = b.First[levels[i]];
         // Neighbouring blocks whose triangles follow on merge into one draw.
-        if (!counts.empty() &&
-            reinterpret_cast<size_t>(offsets.back()) + counts.back() * sizeof(uint32_t) == first * sizeof(uint32_t)) {
+        if (!counts.empty() && reinterpret_cast<size_t>(offsets.back()) + counts.back() * sizeof(uint32_t) ==
+                                   first * sizeof(uint32_t)) {
             counts.back() += count;
         } else if (count > 0) {
             counts.push_back(count);

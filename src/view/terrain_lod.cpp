@@ -81,7 +81,8 @@ private:
     }
 
     void Add(GridPoint a, GridPoint b, GridPoint c) {
-        const long cross = static_cast<long>(b.c - a.c) * (c.r - a.r) - static_cast<long>(b.r - a.r) * (c.c - a.c);
+        const long cross =
+            static_cast<long>(b.c - a.c) * (c.r - a.r) - static_cast<long>(b.r - a.r) * (c.c - a.c);
         if (cross < 0) std::swap(b, c);
         out_.push_back({a, b, c});
     }
@@ -201,7 +202,8 @@ void RefreshTerrainLod(TerrainLod& lod, const Terrain& t) {
     for (size_t i = 0; i < lod.Blocks.size(); ++i) {
         if (!lod.Stale[i]) continue;
         bool moved = false;
-        each(lod.Blocks[i], [&](int v) { moved = moved || lod.Heights[static_cast<size_t>(v)] != HeightAt(t, v); });
+        each(lod.Blocks[i],
+             [&](int v) { moved = moved || lod.Heights[static_cast<size_t>(v)] != HeightAt(t, v); });
         lod.Stale[i] = moved ? 2 : 0;
     }
     for (size_t i = 0; i < lod.Blocks.size(); ++i) {

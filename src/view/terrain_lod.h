@@ -11,19 +11,19 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/editor_records.h"
 #include "core/terrain.h"
 #include "core/terrain_edit.h"
-#include "core/editor_records.h"
 
 namespace vh::view {
 
-constexpr int kLodBlock = 32;   // squares along a block's side
-constexpr int kLodLevels = 4;   // level L steps 2^L squares inside the block
+constexpr int kLodBlock = 32;  // squares along a block's side
+constexpr int kLodLevels = 4;  // level L steps 2^L squares inside the block
 
 struct LodBlock {
-    int Col = 0, Row = 0;        // its first square (0-based grid column and row)
-    int Cols = 0, Rows = 0;      // its size in squares
-    Vec3f Min, Max;              // bounds of its points
+    int Col = 0, Row = 0;    // its first square (0-based grid column and row)
+    int Cols = 0, Rows = 0;  // its size in squares
+    Vec3f Min, Max;          // bounds of its points
     // Largest height difference between a level's triangles and the grid
     // points they cover; level 0 is exact, and a level the block is too
     // small for is never used (infinite).

@@ -77,7 +77,8 @@ void MakeRoughTerrain(vh::EditorState& s) {
 
 void ExportPlayable(vh::EditorState& s, const std::string& map) {
     s.Rnd.Seed(5);
-    const vh::Result<vh::ExportSummary> written = vh::RunMapExport(s, map, vh::PlayableOptions(), vh::NoProgress());
+    const vh::Result<vh::ExportSummary> written =
+        vh::RunMapExport(s, map, vh::PlayableOptions(), vh::NoProgress());
     ASSERT_TRUE(written) << vh::MessageOf(written);
 }
 

@@ -19,10 +19,14 @@ struct Case {
 
 std::vector<Case> Terrains() {
     std::vector<Case> cases;
-    cases.push_back({"flat", MakeField(17, 17, 128, [](int, int) { return 32.0f; }, SquareSplit::Quad)});
-    cases.push_back({"tilted plane", MakeField(13, 9, 64, [](int c, int r) { return 16.0f * c - 32.0f * r; })});
-    cases.push_back({"terraces", MakeField(17, 13, 128, [](int c, int r) { return 64.0f * (c / 5) + 128.0f * (r / 6); },
-                                           SquareSplit::Forward)});
+    cases.push_back({"flat", MakeField(
+                                 17, 17, 128, [](int, int) { return 32.0f; }, SquareSplit::Quad)});
+    cases.push_back(
+        {"tilted plane", MakeField(13, 9, 64, [](int c, int r) { return 16.0f * c - 32.0f * r; })});
+    cases.push_back(
+        {"terraces", MakeField(
+                         17, 13, 128, [](int c, int r) { return 64.0f * (c / 5) + 128.0f * (r / 6); },
+                         SquareSplit::Forward)});
     cases.push_back({"rough \\", MakeField(21, 17, 128, vhtest::RoughHeights(1))});
     cases.push_back({"rough //", MakeField(17, 21, 128, vhtest::RoughHeights(2), SquareSplit::Forward)});
     Case mixed{"rough mixed with locks", MakeField(19, 19, 96, vhtest::RoughHeights(3, 96))};
@@ -100,7 +104,8 @@ TEST(SurfaceSimplify, StaysWithinToleranceWithOutlineAndLocksExact) {
             EXPECT_LE(LargestGap(c.T, m), tolerance + 1e-3);
             for (int p = 0; p < f.Points(); ++p) {
                 if (f.OnOutline(p) || f.IsLocked(p)) {
-                    ASSERT_NEAR(vhtest::MeshHeight(f, m, f.Column(p), f.Row(p)), f.H(p), 1e-4) << "point " << p;
+                    ASSERT_NEAR(vhtest::MeshHeight(f, m, f.Column(p), f.Row(p)), f.H(p), 1e-4)
+                        << "point " << p;
                 }
             }
             // Between outline points too: the outline keeps its shape.

@@ -106,7 +106,8 @@ TEST(MainWindowShown, ViewMenuFramesTheTerrainResetsTheCameraAndTogglesTheOverla
         const vh::TerrainPoint& q = s.Terrain.Points[p];
         float x = -1, y = -1;
         ASSERT_TRUE(vh::view::ProjectToScreen(cam, {q.X, q.Height, q.Z}, x, y)) << p;
-        EXPECT_TRUE(x >= 0 && y >= 0 && x <= view->width() && y <= view->height()) << p << ": " << x << ", " << y;
+        EXPECT_TRUE(x >= 0 && y >= 0 && x <= view->width() && y <= view->height())
+            << p << ": " << x << ", " << y;
     }
 
     vh::CameraPose start = s.Pose;

@@ -4,8 +4,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QLineEdit>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
 #include <array>

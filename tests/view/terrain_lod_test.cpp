@@ -59,7 +59,8 @@ TEST(TerrainLod, BlocksAtAnyMixOfLevelsCoverTheGridWithoutCracksOrFolds) {
         // Each directed edge once; an inner edge also the other way round.
         std::map<std::pair<uint32_t, uint32_t>, int> edges;
         for (const auto& t : Drawn(lod, levels)) {
-            const long c[3] = {t[0] % row, t[1] % row, t[2] % row}, r[3] = {t[0] / row, t[1] / row, t[2] / row};
+            const long c[3] = {t[0] % row, t[1] % row, t[2] % row},
+                       r[3] = {t[0] / row, t[1] / row, t[2] / row};
             const long cross = (c[1] - c[0]) * (r[2] - r[0]) - (r[1] - r[0]) * (c[2] - c[0]);
             ASSERT_GT(cross, 0) << "counter-clockwise like the mesh, never folded or flat";
             twiceArea += cross;
