@@ -17,12 +17,15 @@
 
 namespace vh::view {
 
-// The embedded window the frames are drawn in. Pointer events that reach it
-// go on to the view widget, where the input reader watches them.
+// The embedded window the frames are drawn in. It is transparent for input,
+// so the window system gives pointer and key events to the widgets around
+// it (X11 hands keys to the innermost window under the pointer); whatever
+// still reaches it goes on to the view widget, where the input reader
+// watches.
 class ViewSurface : public QOpenGLWindow {
 public:
     explicit ViewSurface(TerrainView* view) : view_(view) {
-        setFlags(flags() | Qt::WindowDoesNotAcceptFocus);
+        setFlags(flags() | Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput);
         QSurfaceFormat fmt = format();
         fmt.setVersion(3, 3);
         fmt.setProfile(QSurfaceFormat::CoreProfile);
@@ -42,6 +45,8 @@ protected:
             case QEvent::Wheel:
             case QEvent::Enter:
             case QEvent::Leave:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
                 QCoreApplication::sendEvent(view_, e);
                 return true;
             default:

@@ -125,8 +125,10 @@ TEST_F(MainWindowStroke, ClicksFromTheWindowSystemReachTheViewThroughItsSurface)
     rig.window->findChild<QLineEdit*>()->setFocus();
     ASSERT_FALSE(view->hasFocus());
 
-    // The window system delivers pointer events to the embedded surface the
-    // frames show in; the first click only focuses the view.
+    // Where the window system delivers pointer events to the embedded
+    // surface the frames show in (it is transparent for input where the
+    // platform allows), they reach the view all the same; the first click
+    // only focuses the view.
     QWindow* surface = view->SurfaceWindow();
     QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, start);
     QTest::mouseMove(surface, start - QPoint(0, 40));
