@@ -15,13 +15,14 @@
 #include <vector>
 
 #include "core/rules.h"
-#include "core/walkability.h"
 #include "view/compile_markers.h"
 #include "view/overlay.h"
 #include "view/picking.h"
 #include "view/shaders.h"
 #include "view/status_text.h"
+#include "view/terrain_program.h"
 #include "view/text_sprites.h"
+#include "view/walk_overlay.h"
 
 #ifndef GL_PROGRAM_POINT_SIZE
 #define GL_PROGRAM_POINT_SIZE 0x8642
@@ -69,48 +70,6 @@ GLuint UploadTexture(QOpenGLExtraFunctions* gl, const QImage& image, GLenum wrap
     return id;
 }
 
-// The terrain programs: one per render mode, each with and without the
-// walkability overlay.
-constexpr int kStyles = 4;
-int StyleOf(RenderMode m) {
-    switch (m) {
-        case RenderMode::Solid:
-            return 0;
-        case RenderMode::SolidWire:
-            return 1;
-        case RenderMode::Wireframe:
-            return 2;
-        case RenderMode::Points:
-            return 3;
-    }
-    return 0;
-}
-
-struct TerrainProgram {
-    QOpenGLShaderProgram program;
-    int mvp = -1, pointSize = -1, pointsPerRow = -1, lineColour = -1, backColour = -1;
-
-    void Build(int style, bool walk) {
-        static const char* const kDefines[kStyles] = {"#define SOLID\n", "#define SOLID\n#define WIRE\n",
-                                                      "#define WIRE\n", "#define POINTS\n"};
-        const QByteArray head =
-            QByteArray("#version 330 core\n") + kDefines[style] + (walk ? "#define WALK\n" : "");
-        program.addShaderFromSourceCode(QOpenGLShader::Vertex, head + shaders::kTerrainVertex);
-        program.addShaderFromSourceCode(QOpenGLShader::Fragment, head + shaders::kTerrainFragment);
-        program.link();
-        mvp = program.uniformLocation("mvp");
-        pointSize = program.uniformLocation("pointSize");
-        pointsPerRow = program.uniformLocation("pointsPerRow");
-        lineColour = program.uniformLocation("lineColour");
-        backColour = program.uniformLocation("backColour");
-        program.bind();
-        program.setUniformValue("ground", 0);
-        program.setUniformValue("walk", 1);
-        program.setUniformValue("sunDirection", kSunDirection);
-        program.release();
-    }
-};
-
 }  // namespace
 
 struct Renderer::Impl {
@@ -135,21 +94,15 @@ struct Renderer::Impl {
     const TerrainLod* lod = nullptr;
     bool lodDrawn = false;  // the triangle buffer holds the lod's indices
     QOpenGLFunctions_3_3_Core* gl33 = nullptr;
-    bool geometryDirty = false, walkDirty = true;
-    // The overlay's classification, and the vertices whose heights moved
-    // since (all of them when the map must be made anew).
-    WalkabilityMap walkMap;
-    std::vector<uint16_t> walkCells;
-    VertexRange walkChanged;
-    bool walkWhole = true;
-    std::vector<char> walkPlain;  // per lod block: nothing to show there (all walkable, no steps)
-    VertexRange dirtyVertices;    // uploaded at the next frame
+    bool geometryDirty = false;
+    WalkOverlay walkOverlay;
+    VertexRange dirtyVertices;  // uploaded at the next frame
     int triangleCount = 0, pointCount = 0;
 
     QImage groundImage = PlaceholderImage();
     std::array<QImage, kSkyFaces> skyImages;
     bool groundDirty = true, skyDirty = true;
-    GLuint groundTexture = 0, walkTexture = 0;
+    GLuint groundTexture = 0;
     std::array<GLuint, kSkyFaces> skyTextures{};
     int filtersMip = -1;    // the mip-mapping the textures are set for; -1 none yet
     float anisotropy = 0;   // 0: no anisotropic filtering here
@@ -158,7 +111,6 @@ struct Renderer::Impl {
     TerrainProgram& Program(RenderMode mode, bool walk);
     void UploadGeometry();
     void UploadTextures();
-    void UploadWalkability(const Terrain& t);
     void SetFilters(bool mip);
     void DrawSky(const ViewCamera& cam);
     void DrawTerrain(RenderMode mode, bool walk, const ViewCamera& cam, int pointsPerRow);
@@ -177,28 +129,18 @@ Renderer::~Renderer() = default;
 void Renderer::SetMesh(const TerrainMesh* mesh) {
     d_->mesh = mesh;
     d_->geometryDirty = true;
-    d_->walkDirty = d_->walkWhole = true;
+    d_->walkOverlay.Reset();
 }
 
 void Renderer::SetLod(const TerrainLod* lod) {
     d_->lod = lod;
     d_->geometryDirty = true;
-    d_->walkDirty = d_->walkWhole = true;
+    d_->walkOverlay.Reset();
 }
 
 void Renderer::VerticesChanged(VertexRange changed) {
-    if (changed.Empty()) return;
-    d_->walkDirty = true;
-    VertexRange& walk = d_->walkChanged;
-    walk = walk.Empty() ? changed
-                        : VertexRange{std::min(walk.First, changed.First), std::max(walk.Last, changed.Last)};
-    VertexRange& dirty = d_->dirtyVertices;
-    if (dirty.Empty()) {
-        dirty = changed;
-    } else {
-        dirty.First = std::min(dirty.First, changed.First);
-        dirty.Last = std::max(dirty.Last, changed.Last);
-    }
+    d_->walkOverlay.VerticesChanged(changed);
+    d_->dirtyVertices = Union(d_->dirtyVertices, changed);
 }
 
 std::vector<float> Renderer::UploadedVertices() {
@@ -301,7 +243,8 @@ void Renderer::Initialize() {
     d.lineVao.release();
     d.texts.Initialize(d.gl);
 
-    d.geometryDirty = d.groundDirty = d.skyDirty = d.walkDirty = d.walkWhole = true;
+    d.geometryDirty = d.groundDirty = d.skyDirty = true;
+    d.walkOverlay.Reset();
     d.filtersMip = -1;
     d.ready = true;
 }
@@ -310,11 +253,11 @@ void Renderer::Release() {
     Impl& d = *d_;
     if (!d.ready) return;
     d.ready = false;
-    for (GLuint* t : {&d.groundTexture, &d.walkTexture})
-        if (*t) d.gl->glDeleteTextures(1, t);
+    if (d.groundTexture) d.gl->glDeleteTextures(1, &d.groundTexture);
+    d.walkOverlay.Release(d.gl);
     for (GLuint& t : d.skyTextures)
         if (t) d.gl->glDeleteTextures(1, &t);
-    d.groundTexture = d.walkTexture = 0;
+    d.groundTexture = 0;
     d.skyTextures.fill(0);
     for (QOpenGLBuffer* b :
          {&d.vertexBuffer, &d.triangleBuffer, &d.pointIndexBuffer, &d.skyBuffer, &d.overlayBuffer})
@@ -335,7 +278,7 @@ TerrainProgram& Renderer::Impl::Program(RenderMode mode, bool walk) {
     std::unique_ptr<TerrainProgram>& p = terrainPrograms[style][walk && style != 3];
     if (!p) {
         p = std::make_unique<TerrainProgram>();
-        p->Build(style, walk && style != 3);
+        p->Build(style, walk && style != 3, kSunDirection);
     }
     return *p;
 }
@@ -352,8 +295,7 @@ void Renderer::Impl::UploadGeometry() {
                 b.release();
                 return static_cast<int>(v.size());
             };
-            lodDrawn = lod && !lod->Empty() && gl33 && lod->PointsPerRow > 0 &&
-                       static_cast<int>(lod->Blocks.size()) > 0;
+            lodDrawn = lod && !lod->Empty() && gl33;
             triangleCount = upload(triangleBuffer, lodDrawn ? lod->Indices : mesh->Triangles);
             pointCount = upload(pointIndexBuffer, mesh->PointList);
             vertexBuffer.bind();
@@ -400,61 +342,6 @@ void Renderer::Impl::UploadTextures() {
     }
 }
 
-// The overlay's data: one texel per square at its column and row, holding
-// the square's walkability code. After an edit only the rows of squares
-// around the moved points are classified and uploaded again.
-void Renderer::Impl::UploadWalkability(const Terrain& t) {
-    walkDirty = false;
-    const int row = t.PointsPerRow, cols = row - 1, rows = t.Rows() - 1;
-    const VertexRange changed = walkChanged;
-    walkChanged = {};
-    if (cols < 1 || rows < 1) return;
-    const bool whole = walkWhole || !walkTexture ||
-                       walkMap.Codes.size() != static_cast<size_t>(t.SquareCount) + 1 ||
-                       walkCells.size() != static_cast<size_t>(cols) * rows;
-    walkWhole = false;
-    int firstRow = 0, lastRow = rows - 1;
-    if (whole) {
-        walkMap = ClassifyTerrain(t);
-    } else {
-        if (changed.Empty()) return;
-        UpdateWalkability(walkMap, t, changed.First + 1, changed.Last + 1);
-        // Square rows whose codes may have changed (see UpdateWalkability).
-        firstRow = std::max(0, changed.First / row - 2);
-        lastRow = std::min(rows - 1, changed.Last / row + 1);
-    }
-    walkCells.resize(static_cast<size_t>(cols) * rows);
-    for (int r = firstRow; r <= lastRow; ++r)
-        for (int c = 0; c < cols; ++c) {
-            const size_t k = static_cast<size_t>(r) * cols + c + 1;
-            walkCells[k - 1] = k < walkMap.Codes.size() ? walkMap.Codes[k] : 0;
-        }
-    if (!walkTexture) gl->glGenTextures(1, &walkTexture);
-    gl->glActiveTexture(GL_TEXTURE1);
-    gl->glBindTexture(GL_TEXTURE_2D, walkTexture);
-    gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 2);
-    const uint16_t* first = walkCells.data() + static_cast<size_t>(firstRow) * cols;
-    if (whole) {
-        gl->glTexImage2D(GL_TEXTURE_2D, 0, GL_R16UI, cols, rows, 0, GL_RED_INTEGER, GL_UNSIGNED_SHORT, first);
-        gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    } else {
-        gl->glTexSubImage2D(GL_TEXTURE_2D, 0, 0, firstRow, cols, lastRow - firstRow + 1, GL_RED_INTEGER,
-                            GL_UNSIGNED_SHORT, first);
-    }
-    gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    gl->glActiveTexture(GL_TEXTURE0);
-    walkPlain.clear();
-    if (lod && !lod->Empty() && lod->PointsPerRow == row)
-        for (const LodBlock& b : lod->Blocks) {
-            bool plain = true;
-            for (int r = b.Row; r < b.Row + b.Rows && plain; ++r)
-                for (int c = b.Col; c < b.Col + b.Cols && plain; ++c)
-                    plain = walkCells[static_cast<size_t>(r) * cols + c] == 0;
-            walkPlain.push_back(plain ? 1 : 0);
-        }
-}
-
 // Trilinear (and anisotropic where there is; one level on software GL)
 // filtering with mip-mapping on,
 // plain linear with it off; set only when that or a texture changes.
@@ -492,11 +379,7 @@ void Renderer::Impl::DrawSky(const ViewCamera& cam) {
 void Renderer::Impl::DrawTerrain(RenderMode mode, bool walk, const ViewCamera& cam, int pointsPerRow) {
     if (triangleCount == 0) return;
     gl->glBindTexture(GL_TEXTURE_2D, groundTexture);
-    if (walk && walkTexture) {
-        gl->glActiveTexture(GL_TEXTURE1);
-        gl->glBindTexture(GL_TEXTURE_2D, walkTexture);
-        gl->glActiveTexture(GL_TEXTURE0);
-    }
+    if (walk && walkOverlay.Ready()) walkOverlay.Bind(gl);
     const SceneColour back = SceneColourOf(mode);
     auto use = [&](bool withWalk) -> TerrainProgram& {
         TerrainProgram& p = Program(mode, withWalk);
@@ -526,13 +409,14 @@ void Renderer::Impl::DrawTerrain(RenderMode mode, bool walk, const ViewCamera& c
                                     (2.0f * std::tan(kFieldOfViewDegrees * 3.14159265f / 360.0f));
         const std::vector<int> levels = ChooseLodLevels(*lod, eye, pixelsPerUnit);
         // Blocks where the overlay would show nothing skip its lookups.
-        const bool split = walk && walkPlain.size() == levels.size();
+        const std::vector<char>& plain = walkOverlay.PlainBlocks();
+        const bool split = walk && plain.size() == levels.size();
         if (split) {
             use(false);
-            DrawLodBlocks(levels, [&](size_t i) { return walkPlain[i] != 0; });
+            DrawLodBlocks(levels, [&](size_t i) { return plain[i] != 0; });
         }
         use(walk);
-        DrawLodBlocks(levels, [&](size_t i) { return !split || walkPlain[i] == 0; });
+        DrawLodBlocks(levels, [&](size_t i) { return !split || plain[i] == 0; });
     }
     terrainVao.release();
 }
@@ -645,7 +529,7 @@ void Renderer::Draw(const EditorState& s, const ToolBox& tools, double fps, int 
 
     d.UploadGeometry();
     d.UploadTextures();
-    if (view.Walkability && d.walkDirty) d.UploadWalkability(s.Terrain);
+    if (view.Walkability && d.walkOverlay.Stale()) d.walkOverlay.Upload(d.gl, s.Terrain, d.lod);
     d.SetFilters(view.MipMap);
     const ViewCamera cam = MakeViewCamera(s.Pose, w, h);
     d.DrawTerrain(view.Mode, view.Walkability, cam, s.Terrain.PointsPerRow);

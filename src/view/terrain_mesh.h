@@ -31,6 +31,13 @@ struct VertexRange {
     bool Empty() const { return Last < First; }
 };
 
+// The smallest range holding both.
+inline VertexRange Union(VertexRange a, VertexRange b) {
+    if (a.Empty()) return b;
+    if (b.Empty()) return a;
+    return {a.First < b.First ? a.First : b.First, a.Last > b.Last ? a.Last : b.Last};
+}
+
 // Build the whole mesh for the grid of t (a new or opened terrain).
 TerrainMesh BuildTerrainMeshes(const Terrain& t);
 
