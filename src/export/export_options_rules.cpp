@@ -4,30 +4,30 @@
 
 namespace vh {
 
+namespace {
+
+// Each style button with the ExportType text it stands for.
+struct StyleName {
+    ExportStyleButton button;
+    const char* text;
+};
+constexpr StyleName kStyles[] = {{ExportStyleButton::BestFit, "Best Fit"},
+                                 {ExportStyleButton::Forward, "//"},
+                                 {ExportStyleButton::Backward, "\\"},
+                                 {ExportStyleButton::X, "X"},
+                                 {ExportStyleButton::Random, "Random"}};
+
+}  // namespace
+
 ExportStyleButton StyleButtonFor(const std::string& style) {
-    if (style == "Best Fit") return ExportStyleButton::BestFit;
-    if (style == "//") return ExportStyleButton::Forward;
-    if (style == "\\") return ExportStyleButton::Backward;
-    if (style == "X") return ExportStyleButton::X;
-    if (style == "Random") return ExportStyleButton::Random;
+    for (const StyleName& s : kStyles)
+        if (style == s.text) return s.button;
     return ExportStyleButton::None;
 }
 
 std::string StyleOf(ExportStyleButton button) {
-    switch (button) {
-        case ExportStyleButton::BestFit:
-            return "Best Fit";
-        case ExportStyleButton::Forward:
-            return "//";
-        case ExportStyleButton::Backward:
-            return "\\";
-        case ExportStyleButton::X:
-            return "X";
-        case ExportStyleButton::Random:
-            return "Random";
-        case ExportStyleButton::None:
-            break;
-    }
+    for (const StyleName& s : kStyles)
+        if (button == s.button) return s.text;
     return {};
 }
 
