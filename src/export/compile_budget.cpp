@@ -17,7 +17,7 @@ std::string GroupedCount(size_t n) {
     return out;
 }
 
-MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan, const CompileOptions& o) {
+MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan) {
     MapBudget b;
     b.Problem = plan.Problem;
     b.TerrainBrushes = plan.Surface.Size();
@@ -31,7 +31,6 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan, const Compil
     b.Brushes =
         b.TerrainBrushes + (t.Hint ? static_cast<size_t>(t.Field.Squares()) : 0) + plan.Boxes.Boxes.size();
     b.Filled = plan.Boxes.Sealed && plan.Spawn.Found;
-    (void)o;
 
     // Estimates fitted to qbsp's counts (scripts/calibrate-budget.py, two
     // seeds; nodes and leafs on one, up to 129 x 129) on terrains from 17 x 17
@@ -87,7 +86,7 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan, const Compil
 }
 
 MapBudget CompileBudget(const TerrainExport& t, const CompileOptions& o) {
-    return BudgetOfPlan(t, PlanMap(t, o), o);
+    return BudgetOfPlan(t, PlanMap(t, o));
 }
 
 std::string DescribeBudget(const MapBudget& b) {

@@ -38,7 +38,7 @@ struct MapBudget {
 MapBudget CompileBudget(const TerrainExport& t, const CompileOptions& o);
 
 // The same for a plan already made.
-MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan, const CompileOptions& o);
+MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan);
 
 // The budget as "Name: value" lines: brushes (before and after the lean
 // options), brush faces, planes, faces, marksurfaces, clipnodes, nodes and
