@@ -19,6 +19,12 @@ void RunEditPass(EditorState& s, ToolBox& tools, const InputState& in, int hitSq
 // mouse button 3).
 void TouchUpKeys(EditorState& s, ToolBox& tools, const InputState& in);
 
+// The tools the wheel steps (touch-up's corner, mountain/valley's radius);
+// with any other the plain wheel moves the camera.
+inline bool ToolUsesWheel(Tool t) {
+    return t == Tool::TouchUp || t == Tool::Mountain;
+}
+
 // The wheel against PreviousWheel: touch-up corner or mountain/valley radius,
 // each kept in its cycle; then PreviousWheel = in.Wheel.
 void WheelStep(EditorState& s, ToolBox& tools, const InputState& in);

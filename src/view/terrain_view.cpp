@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/spawn_square.h"
+#include "tools/edit_pass.h"
 #include "view/camera.h"
 #include "view/input_reader.h"
 #include "view/picking.h"
@@ -127,9 +128,7 @@ vh::InputState TerrainView::TakeInput() {
 
 void TerrainView::UpdateCamera(const vh::InputState& input) {
     vh::UpdateCamera(state_.Pose, state_.Camera, input);
-    const vh::Tool tool = state_.CurrentTool;
-    const bool toolWheel = tool == vh::Tool::Mountain || tool == vh::Tool::TouchUp;
-    const int notches = input.DollyNotches + (toolWheel ? 0 : input.WheelNotches);
+    const int notches = input.DollyNotches + (vh::ToolUsesWheel(state_.CurrentTool) ? 0 : input.WheelNotches);
     if (notches != 0) vh::DollyCamera(state_.Pose, state_.Terrain, notches);
 }
 
