@@ -111,11 +111,7 @@ void MeasureFrames(benchmark::State& st, const Surface& surface) {
 
 void BM_EmptyFrame(benchmark::State& st) {
     auto* window = new ClearOnly;
-    QSurfaceFormat format;
-    format.setVersion(3, 3);
-    format.setProfile(QSurfaceFormat::CoreProfile);
-    format.setDepthBufferSize(24);
-    window->setFormat(format);
+    window->setFormat(vh::view::ViewSurfaceFormat());
     QWidget empty;
     QWidget* container = QWidget::createWindowContainer(window, &empty);
     container->resize(gView->size());

@@ -18,6 +18,14 @@
 
 namespace vh::view {
 
+QSurfaceFormat ViewSurfaceFormat() {
+    QSurfaceFormat fmt;
+    fmt.setVersion(3, 3);
+    fmt.setProfile(QSurfaceFormat::CoreProfile);
+    fmt.setDepthBufferSize(24);
+    return fmt;
+}
+
 // The embedded window the frames are drawn in. It is transparent for input,
 // so the window system gives pointer and key events to the widgets around
 // it (X11 hands keys to the innermost window under the pointer); whatever
@@ -27,11 +35,7 @@ class ViewSurface : public QOpenGLWindow {
 public:
     explicit ViewSurface(TerrainView* view) : view_(view) {
         setFlags(flags() | Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput);
-        QSurfaceFormat fmt = format();
-        fmt.setVersion(3, 3);
-        fmt.setProfile(QSurfaceFormat::CoreProfile);
-        fmt.setDepthBufferSize(24);
-        setFormat(fmt);
+        setFormat(ViewSurfaceFormat());
     }
 
 protected:

@@ -14,6 +14,7 @@
 
 #include <QElapsedTimer>
 #include <QImage>
+#include <QSurfaceFormat>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -30,6 +31,9 @@ namespace vh::view {
 class InputReader;
 class Renderer;
 class ViewSurface;
+
+// The GL surface the view asks for: OpenGL 3.3 core with a depth buffer.
+QSurfaceFormat ViewSurfaceFormat();
 
 class TerrainView : public QWidget, public vh::TerrainObserver {
     Q_OBJECT
