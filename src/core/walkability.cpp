@@ -95,16 +95,16 @@ WalkabilityMap ClassifyTerrain(const Terrain& t) {
     return m;
 }
 
-void UpdateWalkability(WalkabilityMap& m, const Terrain& t, int firstPoint, int lastPoint) {
+SquareRows UpdateWalkability(WalkabilityMap& m, const Terrain& t, int firstPoint, int lastPoint) {
     const int squares = std::max(0, t.SquareCount), w = t.PointsPerRow - 1;
-    if (w < 1 || static_cast<int>(m.Codes.size()) != squares + 1 || firstPoint > lastPoint) return;
+    if (w < 1 || static_cast<int>(m.Codes.size()) != squares + 1 || firstPoint > lastPoint) return {};
     // Squares with a changed corner are in the square rows from the one
     // below the first changed point's row to the last point's row; their
     // neighbours' step marks depend on them too.
     const int rows = squares / w;
     const int firstRow = std::max(0, (firstPoint - 1) / t.PointsPerRow - 1);
     const int lastRow = std::min(rows - 1, (lastPoint - 1) / t.PointsPerRow);
-    if (firstRow > lastRow) return;
+    if (firstRow > lastRow) return {};
     for (int k = firstRow * w + 1; k <= (lastRow + 1) * w; ++k) {
         if (!t.HasSquare(k)) continue;
         m.WalkableTriangles -= WalkableIn(m.Codes[k]);
@@ -114,6 +114,7 @@ void UpdateWalkability(WalkabilityMap& m, const Terrain& t, int firstPoint, int 
     const int markFirst = std::max(0, firstRow - 1), markLast = std::min(rows - 1, lastRow + 1);
     for (int k = markFirst * w + 1; k <= (markLast + 1) * w; ++k)
         if (t.HasSquare(k)) m.Codes[k] = static_cast<uint16_t>((m.Codes[k] & kClassBits) | StepBits(t, m, k));
+    return {markFirst, markLast};
 }
 
 }  // namespace vh

@@ -68,8 +68,14 @@ struct WalkabilityMap {
 };
 WalkabilityMap ClassifyTerrain(const Terrain& t);
 
+// Rows of squares, from 0; empty when Last < First.
+struct SquareRows {
+    int First = 0, Last = -1;
+};
+
 // The heights of points firstPoint..lastPoint changed: the squares around
 // them are classified again, as ClassifyTerrain would, and the counts follow.
-void UpdateWalkability(WalkabilityMap& m, const Terrain& t, int firstPoint, int lastPoint);
+// Returns the rows of squares whose codes may have changed.
+SquareRows UpdateWalkability(WalkabilityMap& m, const Terrain& t, int firstPoint, int lastPoint);
 
 }  // namespace vh

@@ -17,10 +17,9 @@ void WalkOverlay::Upload(QOpenGLExtraFunctions* gl, const Terrain& t, const Terr
         map_ = ClassifyTerrain(t);
     } else {
         if (changed.Empty()) return;
-        UpdateWalkability(map_, t, changed.First + 1, changed.Last + 1);
-        // Square rows whose codes may have changed (see UpdateWalkability).
-        firstRow = std::max(0, changed.First / row - 2);
-        lastRow = std::min(rows - 1, changed.Last / row + 1);
+        const SquareRows moved = UpdateWalkability(map_, t, changed.First + 1, changed.Last + 1);
+        if (moved.Last < moved.First) return;
+        firstRow = moved.First, lastRow = moved.Last;
     }
     cells_.resize(static_cast<size_t>(cols) * rows);
     for (int r = firstRow; r <= lastRow; ++r)
