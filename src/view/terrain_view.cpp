@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 #include <QOpenGLContext>
-#include <QOpenGLWindow>
-#include <QSurfaceFormat>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -18,63 +16,13 @@
 
 namespace vh::view {
 
-QSurfaceFormat ViewSurfaceFormat() {
-    QSurfaceFormat fmt;
-    fmt.setVersion(3, 3);
-    fmt.setProfile(QSurfaceFormat::CoreProfile);
-    fmt.setDepthBufferSize(24);
-    return fmt;
-}
-
-// The embedded window the frames are drawn in. It is transparent for input,
-// so the window system gives pointer and key events to the widgets around
-// it (X11 hands keys to the innermost window under the pointer); whatever
-// still reaches it goes on to the view widget, where the input reader
-// watches.
-class ViewSurface : public QOpenGLWindow {
-public:
-    explicit ViewSurface(TerrainView* view) : view_(view) {
-        setFlags(flags() | Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput);
-        setFormat(ViewSurfaceFormat());
-    }
-
-protected:
-    void initializeGL() override { view_->InitializeGL(); }
-    void paintGL() override { view_->PaintGL(); }
-    bool event(QEvent* e) override {
-        switch (e->type()) {
-            case QEvent::MouseMove:
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonRelease:
-            case QEvent::MouseButtonDblClick:
-            case QEvent::Wheel:
-            case QEvent::Enter:
-            case QEvent::Leave:
-            case QEvent::KeyPress:
-            case QEvent::KeyRelease:
-                QCoreApplication::sendEvent(view_, e);
-                return true;
-            default:
-                return QOpenGLWindow::event(e);
-        }
-    }
-
-private:
-    TerrainView* view_;
-};
-
-TerrainView::TerrainView(vh::EditorState& state, const vh::ToolBox& tools, QWidget* parent)
+TerrainView::TerrainView(vh::EditorState& state, const vh::ToolBox& tools, QWidget* parent, SurfaceKind kind)
     : QWidget(parent), state_(state), tools_(tools), renderer_(std::make_unique<vh::view::Renderer>()) {
-    surface_ = new ViewSurface(this);
-    container_ = QWidget::createWindowContainer(surface_, this);
-    container_->setFocusPolicy(Qt::NoFocus);
-    // Widget-level pointer events (and tests' synthetic ones) land on the
-    // view itself.
-    container_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    surface_ = MakeViewSurface(
+        kind, this, {[this] { InitializeGL(); }, [this] { PaintGL(); }, [this] { emit frameSwapped(); }});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(container_);
-    connect(surface_, &QOpenGLWindow::frameSwapped, this, &TerrainView::frameSwapped);
+    layout->addWidget(surface_->Widget());
     input_ = new vh::view::InputReader(this);
     state_.Observers.Add(this);
 }
@@ -82,15 +30,14 @@ TerrainView::TerrainView(vh::EditorState& state, const vh::ToolBox& tools, QWidg
 TerrainView::~TerrainView() {
     state_.Observers.Remove(this);
     if (glReady_) {
-        surface_->makeCurrent();
+        surface_->MakeCurrent();
         CleanupGL();
-        surface_->doneCurrent();
+        surface_->DoneCurrent();
     }
 }
 
-// The window's own update() waits for a platform timer (5 ms on X11) before
-// it paints; the view's frames pace the main loop, so it draws them itself
-// at the next turn of the event loop instead.
+// The view's frames pace the main loop: the next one is drawn at the next
+// turn of the event loop.
 void TerrainView::RequestFrame() {
     if (framePosted_) return;
     framePosted_ = true;
@@ -99,27 +46,19 @@ void TerrainView::RequestFrame() {
 
 void TerrainView::DrawFrame() {
     framePosted_ = false;
-    if (!surface_->isExposed() || !surface_->isValid()) {
-        surface_->update();  // the first frame comes with the window's exposure
-        return;
-    }
-    surface_->makeCurrent();
-    PaintGL();
-    surface_->context()->swapBuffers(surface_);
-    emit frameSwapped();
+    surface_->Draw();
 }
 
 QImage TerrainView::grabFramebuffer() {
-    if (!surface_->isValid()) return {};
-    // The window's own grab reads the last frame; draw the current one into
-    // the back buffer first (not swapped, so nothing shows).
-    surface_->makeCurrent();
-    PaintGL();
-    return surface_->grabFramebuffer();
+    return surface_->Grab();
 }
 
 QWindow* TerrainView::SurfaceWindow() const {
-    return surface_;
+    return surface_->Window();
+}
+
+bool TerrainView::EmbedsSurface() const {
+    return surface_->Embedded();
 }
 
 void TerrainView::WatchKeysOf(QObject* source) {
@@ -193,9 +132,9 @@ void TerrainView::HeightsChanged(vh::PointRange changed) {
 
 std::vector<float> TerrainView::UploadedVertices() {
     if (!glReady_) return {};
-    surface_->makeCurrent();
+    surface_->MakeCurrent();
     std::vector<float> out = renderer_->UploadedVertices();
-    surface_->doneCurrent();
+    surface_->DoneCurrent();
     return out;
 }
 
@@ -226,10 +165,10 @@ void TerrainView::InitializeGL() {
     renderer_->SetLod(&lod_);
     glReady_ = true;
     // The context can go before the widget's members (at exit): clean up then.
-    connect(surface_->context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
-        surface_->makeCurrent();
+    connect(surface_->Context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
+        surface_->MakeCurrent();
         CleanupGL();
-        surface_->doneCurrent();
+        surface_->DoneCurrent();
     });
 }
 
@@ -249,8 +188,8 @@ void TerrainView::PaintGL() {
 void TerrainView::CleanupGL() {
     if (!glReady_) return;
     glReady_ = false;
-    if (surface_->context())
-        disconnect(surface_->context(), &QOpenGLContext::aboutToBeDestroyed, this, nullptr);
+    if (surface_->Context())
+        disconnect(surface_->Context(), &QOpenGLContext::aboutToBeDestroyed, this, nullptr);
     if (renderer_) renderer_->Release();
 }
 

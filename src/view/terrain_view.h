@@ -4,17 +4,13 @@
 // The main window calls, once per pass: TakeInput -> UpdateCamera ->
 // PickSquare(cursor) -> RunEditPass -> StatusLineText -> RequestFrame().
 //
-// The frames go to an OpenGL window embedded in the widget rather than
-// through QOpenGLWidget: that one renders into a texture the window then
-// composes, a second full-view pass that cost software GL as much CPU as the
-// whole terrain. The embedded window only shows: it takes neither focus nor
-// input, which it hands to the widget, so keys, shortcuts and focus work
+// The frames go to a ViewSurface inside the widget (view_surface.h); it only
+// shows and takes neither focus nor input, so keys, shortcuts and focus work
 // as in any other widget.
 #pragma once
 
 #include <QElapsedTimer>
 #include <QImage>
-#include <QSurfaceFormat>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -26,20 +22,18 @@
 #include "tools/brush_tool.h"
 #include "view/terrain_lod.h"
 #include "view/terrain_mesh.h"
+#include "view/view_surface.h"
 
 namespace vh::view {
 class InputReader;
 class Renderer;
-class ViewSurface;
-
-// The GL surface the view asks for: OpenGL 3.3 core with a depth buffer.
-QSurfaceFormat ViewSurfaceFormat();
 
 class TerrainView : public QWidget, public vh::TerrainObserver {
     Q_OBJECT
 public:
     // Watches the state's terrain (one of its observers) while it lives.
-    TerrainView(vh::EditorState& state, const vh::ToolBox& tools, QWidget* parent = nullptr);
+    TerrainView(vh::EditorState& state, const vh::ToolBox& tools, QWidget* parent = nullptr,
+                SurfaceKind surface = DefaultSurfaceKind());
     ~TerrainView() override;
 
     // Key events of `source` (e.g. the main window) count as view input too.
@@ -87,14 +81,15 @@ public:
     void RequestFrame();
     // Draws a frame now and returns it (empty before the first frame).
     QImage grabFramebuffer();
-    // The embedded window the frames show in.
+    // The window the frames show in: the embedded one, or the view's own
+    // window when the frames go through a QOpenGLWidget.
     QWindow* SurfaceWindow() const;
+    bool EmbedsSurface() const;
 
 signals:
     void frameSwapped();
 
 private:
-    friend class ViewSurface;
     void InitializeGL();
     void PaintGL();
     void DrawFrame();
@@ -104,8 +99,7 @@ private:
     const vh::ToolBox& tools_;
     InputReader* input_ = nullptr;
     std::unique_ptr<Renderer> renderer_;
-    ViewSurface* surface_ = nullptr;
-    QWidget* container_ = nullptr;
+    std::unique_ptr<ViewSurface> surface_;
     TerrainMesh mesh_;
     TerrainLod lod_;
     bool glReady_ = false;
