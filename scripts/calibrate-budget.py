@@ -111,6 +111,7 @@ def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--series", help="sizes for the diamond-square series, e.g. 33,65,129")
     ap.add_argument("--tolerances", default="0,8,16,32,64")
+    ap.add_argument("--extra", default="", help="switches added to every series case, e.g. --detail")
     ap.add_argument("--seed", type=int, default=1, help="generator seed of the terrains")
     ap.add_argument("--only", help="run only the cases whose label matches this regular expression")
     ap.add_argument("--json", help="append each case's counts to this file, one JSON object a line")
@@ -125,7 +126,9 @@ def main():
         for n in map(int, a.series.split(",")):
             for tol in map(float, a.tolerances.split(",")):
                 sw = ["--playable", "--hint", "0"] + (["--lean", "--simplify", "%g" % tol] if tol > 0 else [])
-                cases.append(("ds %d, %s" % (n, "exact" if tol == 0 else "within %g" % tol),
+                sw += a.extra.split()
+                cases.append(("ds %d, %s%s" % (n, "exact" if tol == 0 else "within %g" % tol,
+                                               (" " + a.extra) if a.extra else ""),
                               T("ds", n), sw))
     else:
         P, NH = ["--playable"], ["--hint", "0"]
