@@ -2,8 +2,9 @@
 // - an OpenGL window embedded in the view widget: it only shows, and takes
 //   neither focus nor input. With software GL it saves the second full-view
 //   pass a QOpenGLWidget costs (composing its texture into the window).
-// - a QOpenGLWidget: on Wayland, where Qt 6.4 never exposes an embedded GL
-//   window (it stays blank), and wherever VARNHOLM_VIEW_SURFACE=widget asks.
+// - a QOpenGLWidget: on Wayland, where Qt 6.4 never exposed an embedded GL
+//   window under weston (the view stayed blank), and wherever
+//   VARNHOLM_VIEW_SURFACE=widget asks.
 #pragma once
 
 #include <QImage>

@@ -5,8 +5,8 @@
 using vh::view::ChooseSurfaceKind;
 using vh::view::SurfaceKind;
 
-// Qt 6.4 never exposes a GL window embedded in a widget on Wayland (the
-// view stayed blank there), so Wayland gets the QOpenGLWidget surface.
+// Qt 6.4 never exposed a GL window embedded in a widget under weston (the
+// view stayed blank), so Wayland gets the QOpenGLWidget surface.
 TEST(ViewSurfaceKind, WaylandDrawsThroughAWidgetAndX11ThroughAnEmbeddedWindow) {
     EXPECT_EQ(ChooseSurfaceKind("wayland", ""), SurfaceKind::Widget);
     EXPECT_EQ(ChooseSurfaceKind("wayland-egl", ""), SurfaceKind::Widget);
