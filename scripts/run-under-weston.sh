@@ -13,7 +13,16 @@ socket=vh-test
 XDG_RUNTIME_DIR="$runtime" weston --backend=headless-backend.so --socket="$socket" \
   --width=1280 --height=1024 --idle-time=0 >"$runtime/weston.log" 2>&1 &
 weston_pid=$!
-trap 'kill $weston_pid 2>/dev/null; wait $weston_pid 2>/dev/null; rm -rf "$runtime"' EXIT
+client=""
+stop() {
+  [ -n "$client" ] && kill $client 2>/dev/null
+  kill $weston_pid 2>/dev/null
+  wait $weston_pid 2>/dev/null
+  rm -rf "$runtime"
+}
+trap stop EXIT
+# A timed-out test is ended with a signal: the test and weston go too.
+trap 'stop; exit 1' INT TERM
 i=0
 while [ ! -S "$runtime/$socket" ]; do
   i=$((i + 1))
@@ -22,4 +31,6 @@ while [ ! -S "$runtime/$socket" ]; do
   fi
   sleep 0.1
 done
-XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "$@"
+XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "$@" &
+client=$!
+wait $client
