@@ -379,7 +379,6 @@ void Renderer::Impl::DrawSky(const ViewCamera& cam) {
 void Renderer::Impl::DrawTerrain(RenderMode mode, bool walk, const ViewCamera& cam, int pointsPerRow) {
     if (triangleCount == 0) return;
     gl->glBindTexture(GL_TEXTURE_2D, groundTexture);
-    if (walk && walkOverlay.Ready()) walkOverlay.Bind(gl);
     const SceneColour back = SceneColourOf(mode);
     auto use = [&](bool withWalk) -> TerrainProgram& {
         TerrainProgram& p = Program(mode, withWalk);
@@ -393,6 +392,10 @@ void Renderer::Impl::DrawTerrain(RenderMode mode, bool walk, const ViewCamera& c
         return p;
     };
     terrainVao.bind();
+    if (walk)
+        walkOverlay.Attach(gl);
+    else
+        WalkOverlay::Detach(gl);
     if (mode == RenderMode::Points) {
         TerrainProgram& p = use(false);
         p.program.setUniformValue(p.pointSize, static_cast<float>(kPointSize * dpr));

@@ -19,6 +19,10 @@ uniform vec3 sunDirection;  // towards the sun
 out float vLight;
 out vec2 vTexCoord;
 out vec2 vGrid;
+#ifdef WALK
+layout(location = 3) in uint walkCode;  // the code of the square whose C3 this is
+flat out uint vCode;                    // a triangle's last corner: its square's C3
+#endif
 
 // Sun and sky light, per vertex: the normals are smooth, and software GL
 // pays for every instruction per fragment. The normal's slope is doubled
@@ -32,6 +36,9 @@ void main() {
     vLight = Light();
     vTexCoord = texCoord;
     vGrid = vec2(gl_VertexID % pointsPerRow, gl_VertexID / pointsPerRow);
+#ifdef WALK
+    vCode = walkCode;
+#endif
     gl_PointSize = pointSize;
     gl_Position = mvp * vec4(position, 1.0);
 }
@@ -41,8 +48,10 @@ inline constexpr const char* kTerrainFragment = R"(
 in float vLight;
 in vec2 vTexCoord;
 in vec2 vGrid;
+#ifdef WALK
+flat in uint vCode;           // per square: classes of its two triangles, step edges
+#endif
 uniform sampler2D ground;
-uniform usampler2D walk;      // per square: classes of its two triangles, step edges
 uniform vec3 lineColour;
 uniform vec3 backColour;      // the scene colour behind lone wire lines
 out vec4 colour;
@@ -70,10 +79,11 @@ const vec3 kNearLimit = vec3(1.0, 0.62, 0.0);
 const vec3 kTooSteep = vec3(0.95, 0.08, 0.04);
 const vec3 kStep = vec3(0.1, 0.9, 1.0);
 vec3 Walkability(vec3 c, float light) {
-    vec3 w = max(fwidth(vec3(vGrid, vGrid.x + vGrid.y)), vec3(1e-6));
-    // Nearest texel, clamped at the outline.
-    uint code = textureLod(walk, vGrid / vec2(textureSize(walk, 0)), 0.0).r;
+    // The code is the same for all of a triangle's pixels, so derivatives
+    // after this branch still see a whole 2 x 2 block.
+    uint code = vCode;
     if (code == 0u) return c;  // most ground: nothing to show
+    vec3 w = max(fwidth(vec3(vGrid, vGrid.x + vGrid.y)), vec3(1e-6));
     vec2 f = fract(vGrid);
     uint cls = (f.x + f.y > 1.0 ? code >> 2u : code) & 3u;
     if (cls != 0u) {

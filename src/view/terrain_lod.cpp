@@ -41,11 +41,12 @@ public:
     }
 
 private:
-    // The square split along its C3-C0 diagonal, as the full mesh does.
+    // The square split along its C3-C0 diagonal, as the full mesh does,
+    // with C3 last in both triangles.
     void Quad(int c, int r, int s) {
         const GridPoint c2{c, r}, c3{c + s, r}, c0{c, r + s}, c1{c + s, r + s};
-        Add(c2, c3, c0);
-        Add(c3, c1, c0);
+        Add(c0, c2, c3);
+        Add(c1, c0, c3);
     }
 
     static std::vector<GridPoint> Border(GridPoint from, GridPoint to, int step) {

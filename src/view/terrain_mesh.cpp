@@ -68,7 +68,9 @@ TerrainMesh BuildTerrainMeshes(const Terrain& t) {
         if (!t.HasSquare(k)) continue;
         const SquareCorners c = t.Corners(k);
         const uint32_t v2 = c.c2 - 1, v3 = c.c3 - 1, v0 = c.c0 - 1, v1 = c.c1 - 1;
-        m.Triangles.insert(m.Triangles.end(), {v2, v3, v0, v3, v1, v0});
+        // C3 last in both: the vertex that gives a triangle its flat
+        // attributes (the walkability code) is the same for the square.
+        m.Triangles.insert(m.Triangles.end(), {v0, v2, v3, v1, v0, v3});
         // Edges shared with a neighbour are drawn by one of the two squares.
         m.Lines.insert(m.Lines.end(), {v2, v3, v2, v0, v3, v0});
         if (t.Neighbour(k, Dir::Next) == 0) m.Lines.insert(m.Lines.end(), {v0, v1});

@@ -33,7 +33,6 @@ void TerrainProgram::Build(int style, bool walk, const QVector3D& sun) {
     backColour = program.uniformLocation("backColour");
     program.bind();
     program.setUniformValue("ground", 0);
-    program.setUniformValue("walk", 1);
     program.setUniformValue("sunDirection", sun);
     program.release();
 }

@@ -7,7 +7,7 @@ namespace vh::view {
 void WalkOverlay::Upload(QOpenGLExtraFunctions* gl, const Terrain& t, const TerrainLod* lod) {
     const int row = t.PointsPerRow, cols = row - 1, rows = t.Rows() - 1;
     const VertexRange changed = changed_;
-    const bool whole = whole_ || !texture_ || map_.Codes.size() != static_cast<size_t>(t.SquareCount) + 1 ||
+    const bool whole = whole_ || !buffer_ || map_.Codes.size() != static_cast<size_t>(t.SquareCount) + 1 ||
                        cells_.size() != static_cast<size_t>(cols) * rows;
     changed_ = {};
     whole_ = false;
@@ -22,26 +22,28 @@ void WalkOverlay::Upload(QOpenGLExtraFunctions* gl, const Terrain& t, const Terr
         firstRow = moved.First, lastRow = moved.Last;
     }
     cells_.resize(static_cast<size_t>(cols) * rows);
+    codes_.resize(static_cast<size_t>(row) * (rows + 1));
     for (int r = firstRow; r <= lastRow; ++r)
         for (int c = 0; c < cols; ++c) {
             const size_t k = static_cast<size_t>(r) * cols + c + 1;
-            cells_[k - 1] = k < map_.Codes.size() ? map_.Codes[k] : 0;
+            const uint16_t code = k < map_.Codes.size() ? map_.Codes[k] : 0;
+            cells_[k - 1] = code;
+            codes_[static_cast<size_t>(r) * row + c + 1] = code;  // the square's C3
         }
-    if (!texture_) gl->glGenTextures(1, &texture_);
-    gl->glActiveTexture(GL_TEXTURE1);
-    gl->glBindTexture(GL_TEXTURE_2D, texture_);
-    gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 2);
-    const uint16_t* first = cells_.data() + static_cast<size_t>(firstRow) * cols;
-    if (whole) {
-        gl->glTexImage2D(GL_TEXTURE_2D, 0, GL_R16UI, cols, rows, 0, GL_RED_INTEGER, GL_UNSIGNED_SHORT, first);
-        gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        gl->glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    const bool fresh = buffer_ == 0;
+    if (fresh) gl->glGenBuffers(1, &buffer_);
+    gl->glBindBuffer(GL_ARRAY_BUFFER, buffer_);
+    if (whole || fresh) {
+        gl->glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(codes_.size() * sizeof(uint16_t)),
+                         codes_.data(), GL_DYNAMIC_DRAW);
     } else {
-        gl->glTexSubImage2D(GL_TEXTURE_2D, 0, 0, firstRow, cols, lastRow - firstRow + 1, GL_RED_INTEGER,
-                            GL_UNSIGNED_SHORT, first);
+        const size_t first = static_cast<size_t>(firstRow) * row,
+                     last = static_cast<size_t>(lastRow + 1) * row;
+        gl->glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(first * sizeof(uint16_t)),
+                            static_cast<GLsizeiptr>((last - first) * sizeof(uint16_t)),
+                            codes_.data() + first);
     }
-    gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    gl->glActiveTexture(GL_TEXTURE0);
+    gl->glBindBuffer(GL_ARRAY_BUFFER, 0);
 
     plain_.clear();
     if (lod && !lod->Empty() && lod->PointsPerRow == row)
@@ -54,15 +56,24 @@ void WalkOverlay::Upload(QOpenGLExtraFunctions* gl, const Terrain& t, const Terr
         }
 }
 
-void WalkOverlay::Bind(QOpenGLExtraFunctions* gl) const {
-    gl->glActiveTexture(GL_TEXTURE1);
-    gl->glBindTexture(GL_TEXTURE_2D, texture_);
-    gl->glActiveTexture(GL_TEXTURE0);
+void WalkOverlay::Attach(QOpenGLExtraFunctions* gl) const {
+    if (!buffer_) {
+        Detach(gl);
+        return;
+    }
+    gl->glBindBuffer(GL_ARRAY_BUFFER, buffer_);
+    gl->glVertexAttribIPointer(kCodeAttribute, 1, GL_UNSIGNED_SHORT, 0, nullptr);
+    gl->glEnableVertexAttribArray(kCodeAttribute);
+    gl->glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
+
+void WalkOverlay::Detach(QOpenGLExtraFunctions* gl) {
+    gl->glDisableVertexAttribArray(kCodeAttribute);
 }
 
 void WalkOverlay::Release(QOpenGLExtraFunctions* gl) {
-    if (texture_) gl->glDeleteTextures(1, &texture_);
-    texture_ = 0;
+    if (buffer_) gl->glDeleteBuffers(1, &buffer_);
+    buffer_ = 0;
     whole_ = true;
 }
 

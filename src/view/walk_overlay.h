@@ -1,7 +1,10 @@
-// The walkability overlay's data on the GPU: one texel per square at its
-// column and row, holding the square's code (core/walkability.h), and which
-// level-of-detail blocks have nothing to show. After an edit only the rows
-// of squares around the moved points are classified and uploaded again.
+// The walkability overlay's data on the GPU: a vertex attribute holding, at
+// each square's C3 corner, the square's code (core/walkability.h). C3 is the
+// last corner of both triangles of its square, the one whose flat attributes
+// a triangle takes, so the shader has the code without a texture lookup per
+// pixel. Also which level-of-detail blocks have nothing to show. After an
+// edit only the rows of squares around the moved points are classified and
+// uploaded again.
 #pragma once
 
 #include <QOpenGLExtraFunctions>
@@ -22,12 +25,14 @@ public:
     void VerticesChanged(VertexRange changed) { changed_ = Union(changed_, changed); }
     bool Stale() const { return whole_ || !changed_.Empty(); }
 
-    // Brings the texture up to date with t (the context current; texture
-    // unit 0 is active again afterwards).
+    // Brings the codes up to date with t (the context current).
     void Upload(QOpenGLExtraFunctions* gl, const Terrain& t, const TerrainLod* lod);
-    // The texture on unit 1, where the terrain programs read it.
-    void Bind(QOpenGLExtraFunctions* gl) const;
-    bool Ready() const { return texture_ != 0; }
+    // The codes as vertex attribute kCodeAttribute of the bound vertex array,
+    // or (with nothing uploaded) that attribute off.
+    void Attach(QOpenGLExtraFunctions* gl) const;
+    static void Detach(QOpenGLExtraFunctions* gl);
+    bool Ready() const { return buffer_ != 0; }
+    static constexpr GLuint kCodeAttribute = 3;
     // Per level-of-detail block: 1 where every square is walkable without
     // steps; empty when the blocks are not known.
     const std::vector<char>& PlainBlocks() const { return plain_; }
@@ -35,11 +40,12 @@ public:
 
 private:
     WalkabilityMap map_;
-    std::vector<uint16_t> cells_;
+    std::vector<uint16_t> cells_;  // per square, row by row
+    std::vector<uint16_t> codes_;  // per vertex
     VertexRange changed_;
     bool whole_ = true;
     std::vector<char> plain_;
-    GLuint texture_ = 0;
+    GLuint buffer_ = 0;
 };
 
 }  // namespace vh::view
