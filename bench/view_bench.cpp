@@ -175,6 +175,35 @@ void BM_SolidWalkability(benchmark::State& st) {
     gView->SetWalkabilityOverlay(false);
 }
 
+// The overlay's cost as a share of a Solid frame, from Solid and overlay
+// frames drawn in turn: whatever else loads the machine slows both alike,
+// where two separate runs can differ by more than the overlay costs.
+void BM_WalkabilityOverlayShare(benchmark::State& st) {
+    gState->View.Mode = vh::RenderMode::Solid;
+    gState->Stroke.PickedSquare = gState->Terrain.SquareCount / 2 + 90;
+    double ms[2] = {0, 0}, cpu[2] = {0, 0};
+    for (bool on : {true, false}) {  // uploads and both programs first
+        gView->SetWalkabilityOverlay(on);
+        DrawOneFrame();
+    }
+    for (auto _ : st)
+        for (int on = 0; on < 2; ++on) {
+            gView->SetWalkabilityOverlay(on != 0);
+            const double c = ProcessCpuMs();
+            const auto start = std::chrono::steady_clock::now();
+            DrawOneFrame();
+            ms[on] +=
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            cpu[on] += ProcessCpuMs() - c;
+        }
+    gView->SetWalkabilityOverlay(false);
+    const double frames = static_cast<double>(st.iterations());
+    st.counters["solid_ms"] = ms[0] / frames;
+    st.counters["overlay_ms"] = ms[1] / frames;
+    st.counters["time_share"] = ms[0] > 0 ? ms[1] / ms[0] - 1 : 0;
+    st.counters["cpu_share"] = cpu[0] > 0 ? cpu[1] / cpu[0] - 1 : 0;
+}
+
 // A raise/lower stroke step on a picked square, which ends in the mesh update.
 void BM_RaiseLowerPassWithMeshUpdate(benchmark::State& st) {
     vh::EditorState& s = *gState;
@@ -203,6 +232,7 @@ BENCHMARK(BM_SolidWire)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTim
 BENCHMARK(BM_Wireframe)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
 BENCHMARK(BM_Points)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
 BENCHMARK(BM_SolidWalkability)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
+BENCHMARK(BM_WalkabilityOverlayShare)->Unit(benchmark::kMillisecond)->MinTime(10.0)->UseRealTime();
 BENCHMARK(BM_RaiseLowerPassWithMeshUpdate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UpdateTerrainMeshOnly)->Unit(benchmark::kMicrosecond);
 
