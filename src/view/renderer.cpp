@@ -113,7 +113,7 @@ struct Renderer::Impl {
     void UploadTextures();
     void SetFilters(bool mip);
     void DrawSky(const ViewCamera& cam);
-    void DrawTerrain(RenderMode mode, bool walk, const ViewCamera& cam, int pointsPerRow);
+    void DrawTerrain(RenderMode mode, bool walk, const ViewCamera& cam);
     void DrawLodBlocks(const std::vector<int>& levels, const std::function<bool(size_t)>& chosen);
     void DrawOverlayLines(const OverlayScene& o, const ViewCamera& cam);
     void QueueTexts(const EditorState& s, const ToolBox& tools, const OverlayScene& o, const ViewCamera& cam,
@@ -376,7 +376,7 @@ void Renderer::Impl::DrawSky(const ViewCamera& cam) {
     gl->glDepthMask(GL_TRUE);
 }
 
-void Renderer::Impl::DrawTerrain(RenderMode mode, bool walk, const ViewCamera& cam, int pointsPerRow) {
+void Renderer::Impl::DrawTerrain(RenderMode mode, bool walk, const ViewCamera& cam) {
     if (triangleCount == 0) return;
     gl->glBindTexture(GL_TEXTURE_2D, groundTexture);
     const SceneColour back = SceneColourOf(mode);
@@ -384,7 +384,6 @@ void Renderer::Impl::DrawTerrain(RenderMode mode, bool walk, const ViewCamera& c
         TerrainProgram& p = Program(mode, withWalk);
         p.program.bind();
         p.program.setUniformValue(p.mvp, cam.Projection * cam.View);
-        p.program.setUniformValue(p.pointsPerRow, std::max(pointsPerRow, 1));
         p.program.setUniformValue(p.lineColour, mode == RenderMode::Wireframe || mode == RenderMode::Points
                                                     ? kPaleLine
                                                     : kDarkLine);
@@ -535,7 +534,7 @@ void Renderer::Draw(const EditorState& s, const ToolBox& tools, double fps, int 
     if (view.Walkability && d.walkOverlay.Stale()) d.walkOverlay.Upload(d.gl, s.Terrain, d.lod);
     d.SetFilters(view.MipMap);
     const ViewCamera cam = MakeViewCamera(s.Pose, w, h);
-    d.DrawTerrain(view.Mode, view.Walkability, cam, s.Terrain.PointsPerRow);
+    d.DrawTerrain(view.Mode, view.Walkability, cam);
     if (view.SkyShown()) d.DrawSky(cam);
     const OverlayScene overlay = BuildOverlay(s, tools, d.compileMarks);
     d.DrawOverlayLines(overlay, cam);

@@ -6,18 +6,17 @@ namespace vh::view::shaders {
 // Terrain, one program per style (defines after the version line): SOLID
 // (textured and lit), WIRE (grid lines drawn on the solid triangles, solid
 // or alone) and POINTS; WALK adds the walkability tint and step edges.
-// The grid column and row of each vertex come from its number, so lines and
-// squares follow the mesh whatever the point spacing.
+// The ground texture's coordinates count squares from the first point, so
+// they are the grid column and row too: one varying serves the texture, the
+// lines and the overlay (software GL pays for every varying per pixel).
 inline constexpr const char* kTerrainVertex = R"(
 layout(location = 0) in vec3 position;
 layout(location = 1) in vec3 normal;
 layout(location = 2) in vec2 texCoord;
 uniform mat4 mvp;
 uniform float pointSize;
-uniform int pointsPerRow;
 uniform vec3 sunDirection;  // towards the sun
 out float vLight;
-out vec2 vTexCoord;
 out vec2 vGrid;
 #ifdef WALK
 layout(location = 3) in uint walkCode;  // the code of the square whose C3 this is
@@ -34,8 +33,7 @@ float Light() {
 
 void main() {
     vLight = Light();
-    vTexCoord = texCoord;
-    vGrid = vec2(gl_VertexID % pointsPerRow, gl_VertexID / pointsPerRow);
+    vGrid = texCoord;
 #ifdef WALK
     vCode = walkCode;
 #endif
@@ -46,7 +44,6 @@ void main() {
 
 inline constexpr const char* kTerrainFragment = R"(
 in float vLight;
-in vec2 vTexCoord;
 in vec2 vGrid;
 #ifdef WALK
 flat in uint vCode;           // per square: classes of its two triangles, step edges
@@ -83,7 +80,8 @@ vec3 Walkability(vec3 c, float light) {
     // after this branch still see a whole 2 x 2 block.
     uint code = vCode;
     if (code == 0u) return c;  // most ground: nothing to show
-    vec3 w = max(fwidth(vec3(vGrid, vGrid.x + vGrid.y)), vec3(1e-6));
+    vec2 dx = dFdx(vGrid), dy = dFdy(vGrid);
+    vec3 w = max(vec3(abs(dx) + abs(dy), abs(dx.x + dx.y) + abs(dy.x + dy.y)), vec3(1e-6));
     vec2 f = fract(vGrid);
     uint cls = (f.x + f.y > 1.0 ? code >> 2u : code) & 3u;
     if (cls != 0u) {
@@ -117,7 +115,7 @@ void main() {
 #endif
     colour = vec4(mix(backColour, c, a), 1.0);
 #else
-    vec3 c = texture(ground, vTexCoord).rgb * light;
+    vec3 c = texture(ground, vGrid).rgb * light;
 #ifdef WIRE
     c = mix(c, lineColour, 0.6 * Wire());
 #endif

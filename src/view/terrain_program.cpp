@@ -28,7 +28,6 @@ void TerrainProgram::Build(int style, bool walk, const QVector3D& sun) {
     program.link();
     mvp = program.uniformLocation("mvp");
     pointSize = program.uniformLocation("pointSize");
-    pointsPerRow = program.uniformLocation("pointsPerRow");
     lineColour = program.uniformLocation("lineColour");
     backColour = program.uniformLocation("backColour");
     program.bind();

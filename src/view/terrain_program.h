@@ -15,7 +15,7 @@ int StyleOf(RenderMode m);
 
 struct TerrainProgram {
     QOpenGLShaderProgram program;
-    int mvp = -1, pointSize = -1, pointsPerRow = -1, lineColour = -1, backColour = -1;
+    int mvp = -1, pointSize = -1, lineColour = -1, backColour = -1;
 
     // Compiles and links the style, lit by a sun in direction `sun`.
     void Build(int style, bool walk, const QVector3D& sun);
