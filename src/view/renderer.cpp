@@ -410,7 +410,7 @@ void Renderer::Impl::DrawTerrain(RenderMode mode, bool walk, const ViewCamera& c
         const float pixelsPerUnit = static_cast<float>(cam.Height * dpr) /
                                     (2.0f * std::tan(kFieldOfViewDegrees * 3.14159265f / 360.0f));
         const std::vector<int> levels = ChooseLodLevels(*lod, eye, pixelsPerUnit);
-        // Blocks where the overlay would show nothing skip its lookups.
+        // Blocks where the overlay would show nothing skip its program.
         const std::vector<char>& plain = walkOverlay.PlainBlocks();
         const bool split = walk && plain.size() == levels.size();
         if (split) {

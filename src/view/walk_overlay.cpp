@@ -4,11 +4,21 @@
 
 namespace vh::view {
 
+namespace {
+
+// Where a square's code goes: its C3 corner, the vertex after its C2.
+size_t C3Of(int squareRow, int squareCol, int pointsPerRow) {
+    return static_cast<size_t>(squareRow) * pointsPerRow + squareCol + 1;
+}
+
+}  // namespace
+
 void WalkOverlay::Upload(QOpenGLExtraFunctions* gl, const Terrain& t, const TerrainLod* lod) {
     const int row = t.PointsPerRow, cols = row - 1, rows = t.Rows() - 1;
     const VertexRange changed = changed_;
+    const size_t vertices = static_cast<size_t>(row) * (rows + 1);
     const bool whole = whole_ || !buffer_ || map_.Codes.size() != static_cast<size_t>(t.SquareCount) + 1 ||
-                       cells_.size() != static_cast<size_t>(cols) * rows;
+                       codes_.size() != vertices;
     changed_ = {};
     whole_ = false;
     if (cols < 1 || rows < 1) return;
@@ -21,14 +31,11 @@ void WalkOverlay::Upload(QOpenGLExtraFunctions* gl, const Terrain& t, const Terr
         if (moved.Last < moved.First) return;
         firstRow = moved.First, lastRow = moved.Last;
     }
-    cells_.resize(static_cast<size_t>(cols) * rows);
-    codes_.resize(static_cast<size_t>(row) * (rows + 1));
+    codes_.resize(vertices);
     for (int r = firstRow; r <= lastRow; ++r)
         for (int c = 0; c < cols; ++c) {
             const size_t k = static_cast<size_t>(r) * cols + c + 1;
-            const uint16_t code = k < map_.Codes.size() ? map_.Codes[k] : 0;
-            cells_[k - 1] = code;
-            codes_[static_cast<size_t>(r) * row + c + 1] = code;  // the square's C3
+            codes_[C3Of(r, c, row)] = k < map_.Codes.size() ? map_.Codes[k] : 0;
         }
     const bool fresh = buffer_ == 0;
     if (fresh) gl->glGenBuffers(1, &buffer_);
@@ -45,15 +52,23 @@ void WalkOverlay::Upload(QOpenGLExtraFunctions* gl, const Terrain& t, const Terr
     }
     gl->glBindBuffer(GL_ARRAY_BUFFER, 0);
 
-    plain_.clear();
-    if (lod && !lod->Empty() && lod->PointsPerRow == row)
-        for (const LodBlock& b : lod->Blocks) {
-            bool plain = true;
-            for (int r = b.Row; r < b.Row + b.Rows && plain; ++r)
-                for (int c = b.Col; c < b.Col + b.Cols && plain; ++c)
-                    plain = cells_[static_cast<size_t>(r) * cols + c] == 0;
-            plain_.push_back(plain ? 1 : 0);
-        }
+    if (!lod || lod->Empty() || lod->PointsPerRow != row) {
+        plain_.clear();
+        return;
+    }
+    // Only the blocks over the rows just classified can have changed.
+    if (plain_.size() != lod->Blocks.size()) {
+        plain_.assign(lod->Blocks.size(), 0);
+        firstRow = 0, lastRow = rows - 1;
+    }
+    for (size_t i = 0; i < lod->Blocks.size(); ++i) {
+        const LodBlock& b = lod->Blocks[i];
+        if (b.Row > lastRow || b.Row + b.Rows <= firstRow) continue;
+        bool plain = true;
+        for (int r = b.Row; r < b.Row + b.Rows && plain; ++r)
+            for (int c = b.Col; c < b.Col + b.Cols && plain; ++c) plain = codes_[C3Of(r, c, row)] == 0;
+        plain_[i] = plain ? 1 : 0;
+    }
 }
 
 void WalkOverlay::Attach(QOpenGLExtraFunctions* gl) const {

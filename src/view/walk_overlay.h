@@ -31,7 +31,6 @@ public:
     // or (with nothing uploaded) that attribute off.
     void Attach(QOpenGLExtraFunctions* gl) const;
     static void Detach(QOpenGLExtraFunctions* gl);
-    bool Ready() const { return buffer_ != 0; }
     static constexpr GLuint kCodeAttribute = 3;
     // Per level-of-detail block: 1 where every square is walkable without
     // steps; empty when the blocks are not known.
@@ -40,8 +39,7 @@ public:
 
 private:
     WalkabilityMap map_;
-    std::vector<uint16_t> cells_;  // per square, row by row
-    std::vector<uint16_t> codes_;  // per vertex
+    std::vector<uint16_t> codes_;  // per vertex: its square's code where it is a C3
     VertexRange changed_;
     bool whole_ = true;
     std::vector<char> plain_;
