@@ -20,7 +20,6 @@ bool SameBytes(const std::vector<T>& a, const std::vector<T>& b) {
 
 PolygonMesh SurfaceMemo::Simplified(const HeightField& f, const std::vector<SquareSplit>& splits,
                                     float tolerance, bool merge) {
-    std::lock_guard lock(mutex_);
     for (auto it = entries_.begin(); it != entries_.end(); ++it)
         if (it->Tolerance == tolerance && it->Merge == merge && it->Field.Columns == f.Columns &&
             it->Field.Rows == f.Rows && SameBytes(it->Field.Heights, f.Heights) &&
@@ -42,12 +41,10 @@ PolygonMesh SurfaceMemo::Simplified(const HeightField& f, const std::vector<Squa
 }
 
 size_t SurfaceMemo::Computations() const {
-    std::lock_guard lock(mutex_);
     return computations_;
 }
 
 void SurfaceMemo::Forget() {
-    std::lock_guard lock(mutex_);
     entries_.clear();
 }
 

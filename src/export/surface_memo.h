@@ -5,7 +5,6 @@
 #pragma once
 
 #include <list>
-#include <mutex>
 #include <vector>
 
 #include "export/height_field.h"
@@ -37,7 +36,6 @@ private:
         PolygonMesh Surface;
     };
 
-    mutable std::mutex mutex_;
     size_t capacity_;
     std::list<Entry> entries_;  // the latest first
     size_t computations_ = 0;
