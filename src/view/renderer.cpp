@@ -275,10 +275,11 @@ void Renderer::Release() {
 TerrainProgram& Renderer::Impl::Program(RenderMode mode, bool walk) {
     // Points show no overlay.
     const int style = StyleOf(mode);
-    std::unique_ptr<TerrainProgram>& p = terrainPrograms[style][walk && style != 3];
+    const bool withWalk = walk && style != 3;
+    std::unique_ptr<TerrainProgram>& p = terrainPrograms[style][withWalk];
     if (!p) {
         p = std::make_unique<TerrainProgram>();
-        p->Build(style, walk && style != 3, kSunDirection);
+        p->Build(style, withWalk, kSunDirection);
     }
     return *p;
 }
