@@ -130,7 +130,7 @@ std::string DescribeCompileOptions(const vh::CompileOptions& o) {
     if (o.Spawn == vh::SpawnChoice::Square) add("spawn point at square " + std::to_string(o.SpawnSquare + 1));
     if (o.Light) add("light");
     if (!o.Wad.empty()) add("wad \"" + o.Wad + "\"");
-    if (o.Merge) add("coplanar brushes merged");
+    if (o.Merge) add("neighbouring brushes merged");
     if (o.Simplify > 0) add("simplified within " + vh::NumberText(o.Simplify) + " units");
     if (o.Detail) add("terrain as func_detail");
     return t;

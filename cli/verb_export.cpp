@@ -101,8 +101,9 @@ const vhcli::VerbRegistrar kExportMap(
      "Without the compile switches the documented export is written. --playable seals the map, places "
      "a spawn point and adds light keys; --seal closes it with walls and a roof (a floor under Flatten "
      "Top) --headroom units over the highest point (256); --spawn places the player over a square "
-     "(numbered from 1) or the most level open square near the centre; --lean merges brushes that "
-     "lie in one plane; --simplify keeps the surface within that many units of the exact one with "
+     "(numbered from 1) or the most level open square near the centre; --lean merges neighbouring "
+     "brushes that one convex brush can hold (one plane, or a ridge or hilltop); --simplify keeps the "
+     "surface within that many units of the exact one with "
      "fewer brushes; --detail writes the terrain as func_detail; --wad names the texture wad; "
      "--no-light leaves out the light keys.",
      RunExportMap});

@@ -12,7 +12,7 @@ namespace vh {
 
 struct MapChoices {
     bool CompileReady = false;  // sealed, with a spawn point and light keys
-    bool Merge = false;         // coplanar neighbouring triangles become one brush
+    bool Merge = false;         // neighbours one convex brush can hold become one brush
     float Simplify = 0;         // surface tolerance in units; 0 exact
     bool Detail = false;        // terrain brushes in a func_detail entity
     int SpawnSquare = 0;        // 1-based square for the spawn point; 0 lets the export choose

@@ -20,7 +20,7 @@ std::string GroupedCount(size_t n) {
 MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan) {
     MapBudget b;
     b.Problem = plan.Problem;
-    b.TerrainBrushes = plan.Surface.Size();
+    b.TerrainBrushes = plan.Brushes.Size();
     b.ExactTerrainBrushes = plan.ExactBrushes;
     PlaneCounter planes(b.TerrainBrushes / 2 + 64);
     EmitTerrainBrushes(t, plan, planes);
@@ -42,13 +42,18 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan) {
     const double surface = static_cast<double>(planes.SurfacePlanes());
     const double creases = static_cast<double>(CountCreases(t.Field, plan.Surface));
     const double squares = std::max(t.Field.Squares(), 1);
-    const double terrain = static_cast<double>(b.TerrainBrushes), distinct = static_cast<double>(b.Planes);
+    // Surface polygons: what the fits below were made with.
+    const double terrain = static_cast<double>(plan.Surface.Size()), distinct = static_cast<double>(b.Planes);
     const double caves = t.Position == 1 ? 1 : 0, hint = t.Hint ? 1 : 0;
     const double area = squares * t.Field.Spacing * t.Field.Spacing / (480.0 * 480.0);  // in subdivided faces
     double clipnodes, faces, marks, bspPlanes;
     if (b.Filled) {
+        // Brushes that carry several surface faces leave the hulls a few
+        // bevels fewer (5-8 % with more than half of the faces shared).
+        const double shared = terrain > 0 ? 1 - static_cast<double>(b.TerrainBrushes) / terrain : 0;
         clipnodes =
-            surface * (7.901 + 0.4702 * std::log2(squares)) + 0.3988 * creases + 1.999 * caves * surface;
+            (surface * (7.901 + 0.4702 * std::log2(squares)) + 0.3988 * creases + 1.999 * caves * surface) *
+            (1 - 0.1 * shared);
         faces = hint ? 0.9277 * surface + 1.659 * squares : 2.421 * surface + 0.5506 * creases + 1.491 * area;
         marks = hint ? 0.2185 * surface + 2.871 * squares : 2.965 * surface + 0.5746 * creases + 1.486 * area;
         bspPlanes = 0.6993 * distinct + 2.516 * surface + 0.5095 * caves * surface - 21.49;

@@ -68,7 +68,7 @@ std::string Numbers(std::initializer_list<float> values) {
 size_t WriteCompileMap(const TerrainExport& t, const MapPlan& plan, const CompileOptions& o, SaveFile& file,
                        Progress& progress) {
     TextSink w(t, file, progress);
-    progress.Maximum(static_cast<int>(plan.Surface.Size() + (t.Hint ? t.Field.Squares() : 0) + 8));
+    progress.Maximum(static_cast<int>(plan.Brushes.Size() + (t.Hint ? t.Field.Squares() : 0) + 8));
     progress.Value(0);
     w.Line("{");
     w.Key("classname", "worldspawn");
@@ -85,7 +85,7 @@ size_t WriteCompileMap(const TerrainExport& t, const MapPlan& plan, const Compil
     }
     EmitBoxBrushes(plan, w);
     w.Line("}");
-    if (o.Detail && plan.Surface.Size() > 0) {
+    if (o.Detail && plan.Brushes.Size() > 0) {
         w.Line("{");
         w.Key("classname", "func_detail");
         EmitTerrainBrushes(t, plan, w);

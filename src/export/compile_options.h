@@ -27,8 +27,9 @@ struct CompileOptions {
 
     std::string Wad;  // "wad" key; empty writes none
 
-    // Lean brushes: coplanar neighbours merged, and a surface simplified
-    // within this many units (0 = exact).
+    // Lean brushes: neighbours merged into convex brushes (coplanar ones
+    // into one polygon first), and a surface simplified within this many
+    // units (0 = exact).
     bool Merge = false;
     float Simplify = 0;
     // Terrain brushes in a func_detail entity; a structural box seals.

@@ -331,7 +331,7 @@ Result<ExportSummary> ExportMap(const Terrain& t, const ExportSettings& x, const
         if (Status opened = file.Open(); !opened) return finish(opened.Error());
         report.Brushes = WriteCompileMap(terrain, plan, options, file, progress);
         report.ExactTerrainBrushes = plan.ExactBrushes;
-        report.TerrainBrushes = plan.Surface.Size();
+        report.TerrainBrushes = plan.Brushes.Size();
         report.Spawn = plan.Spawn;
         if (Status committed = file.Commit(); !committed) return finish(committed.Error());
         return finish(report);

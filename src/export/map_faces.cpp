@@ -1,6 +1,10 @@
 #include "export/map_faces.h"
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
+
+#include "export/surface_caps.h"
 
 namespace vh {
 
@@ -42,20 +46,36 @@ void EmitTerrainBrushes(const TerrainExport& t, const MapPlan& plan, BrushSink& 
                              (dr == 0 && (f.Row(u) == 0 || f.Row(u) == f.Rows - 1));
         return !forward && !outline;
     };
-    std::vector<int> corners;
-    for (size_t i = 0; i < plan.Surface.Size(); ++i) {
-        TurningCorners(f, plan.Surface[i], &corners);
-        int tri[3];
-        PlaneOfPolygon(f, corners, tri);  // counter-clockwise seen from above
-        const Corner a = at(tri[0]), b = at(tri[1]), c = at(tri[2]);
+    std::vector<int> corners, own;
+    std::vector<GridPlane> tops;
+    for (size_t i = 0; i < plan.Brushes.Size(); ++i) {
+        const auto members = plan.Brushes[i];
+        GroupOutline(f, plan.Surface, members, &corners);
         sink.BeginBrush();
         const bool flatFace = !once || i == 0;
-        if (hills) {
-            sink.Face(Face(a, a.h, c, c.h, b, b.h), FaceTexture::Top);
-            if (flatFace) sink.Face(Face(a, flat, b, flat, c, flat), FaceTexture::Side);
-        } else {
-            if (flatFace) sink.Face(Face(a, flat, c, flat, b, flat), FaceTexture::Side);
-            sink.Face(Face(a, a.h, b, b.h, c, c.h), FaceTexture::Top);
+        // Under caves the flat face comes first, over hills the surface.
+        bool flatDone = hills;
+        tops.clear();
+        for (int m : members) {
+            const auto poly = plan.Surface[static_cast<size_t>(m)];
+            if (members.size() > 1) TurningCorners(f, poly, &own);
+            int tri[3];
+            const GridPlane plane = PlaneOfPolygon(f, members.size() > 1 ? own : corners, tri);
+            // Members in one plane (neighbours merging left apart) share a face.
+            if (std::any_of(tops.begin(), tops.end(), [&](const GridPlane& q) {
+                    return std::fabs(q.A - plane.A) < 1e-9 && std::fabs(q.B - plane.B) < 1e-9 &&
+                           std::fabs(q.D - plane.D) < 1e-6;
+                }))
+                continue;
+            tops.push_back(plane);
+            const Corner a = at(tri[0]), b = at(tri[1]), c = at(tri[2]);  // counter-clockwise from above
+            if (!flatDone) {
+                if (flatFace) sink.Face(Face(a, flat, c, flat, b, flat), FaceTexture::Side);
+                flatDone = true;
+            }
+            sink.Face(hills ? Face(a, a.h, c, c.h, b, b.h) : Face(a, a.h, b, b.h, c, c.h), FaceTexture::Top);
+            if (hills && tops.size() == 1 && flatFace)
+                sink.Face(Face(a, flat, b, flat, c, flat), FaceTexture::Side);
         }
         size_t skipped = flatFace ? 0 : 1;
         for (size_t k = 0; k < corners.size(); ++k) {
@@ -65,7 +85,8 @@ void EmitTerrainBrushes(const TerrainExport& t, const MapPlan& plan, BrushSink& 
                 continue;
             }
             const Corner u = at(pu), w = at(pw);
-            sink.Face(hills ? Face(u, u.h, w, w.h, w, flat) : Face(u, flat, w, flat, w, w.h), FaceTexture::Side);
+            sink.Face(hills ? Face(u, u.h, w, w.h, w, flat) : Face(u, flat, w, flat, w, w.h),
+                      FaceTexture::Side);
         }
         if (skipped) sink.Skipped(skipped);
         sink.EndBrush();
@@ -101,12 +122,10 @@ void EmitBoxBrushes(const MapPlan& plan, BrushSink& sink) {
     for (const MapBox& b : plan.Boxes.Boxes) {
         // The sky box's own face order: top, bottom, low x, high x, high y, low y.
         const float x1 = b.XMin, x2 = b.XMax, y1 = b.YMax, y2 = b.YMin, z1 = b.ZMin, z2 = b.ZMax;
-        const FacePoints faces[6] = {{{{x1, y1, z2}, {x2, y1, z2}, {x2, y2, z2}}},
-                                     {{{x2, y2, z1}, {x2, y1, z1}, {x1, y1, z1}}},
-                                     {{{x1, y1, z2}, {x1, y2, z2}, {x1, y2, z1}}},
-                                     {{{x2, y2, z2}, {x2, y1, z2}, {x2, y1, z1}}},
-                                     {{{x2, y1, z2}, {x1, y1, z2}, {x1, y1, z1}}},
-                                     {{{x1, y2, z2}, {x2, y2, z2}, {x2, y2, z1}}}};
+        const FacePoints faces[6] = {
+            {{{x1, y1, z2}, {x2, y1, z2}, {x2, y2, z2}}}, {{{x2, y2, z1}, {x2, y1, z1}, {x1, y1, z1}}},
+            {{{x1, y1, z2}, {x1, y2, z2}, {x1, y2, z1}}}, {{{x2, y2, z2}, {x2, y1, z2}, {x2, y1, z1}}},
+            {{{x2, y1, z2}, {x1, y1, z2}, {x1, y1, z1}}}, {{{x1, y2, z2}, {x2, y2, z2}, {x2, y2, z1}}}};
         sink.BeginBrush();
         for (int i = 0; i < 6; ++i) {
             FaceTexture tex = b.Role == BoxRole::Sky ? FaceTexture::Sky : FaceTexture::Side;

@@ -19,6 +19,9 @@ MapPlan PlanMap(const TerrainExport& t, const CompileOptions& o) {
     }
     plan.Levels = ComputeTerrainLevels(t.Field, t.Grid);
     plan.Surface = PlanSurface(t, o);
+    // Merging also gathers neighbours into one brush where the surface allows.
+    plan.Brushes = o.Merge ? GroupCaps(t.Field, plan.Surface, t.Position == 0)
+                           : BrushGroups::Single(plan.Surface.Size());
     for (SquareSplit s : t.Splits) plan.ExactBrushes += s == SquareSplit::Quad ? 1 : 2;
     plan.Boxes = LayoutBoxes(t, plan.Levels, o);
     if (o.Spawn != SpawnChoice::None) {

@@ -9,14 +9,16 @@
 #include "export/height_field.h"
 #include "export/seal.h"
 #include "export/spawn.h"
+#include "export/surface_caps.h"
 #include "export/surface_mesh.h"
 
 namespace vh {
 
 struct MapPlan {
     TerrainLevels Levels;
-    PolygonMesh Surface;       // one terrain brush per polygon
-    size_t ExactBrushes = 0;   // terrain brushes without the lean options
+    PolygonMesh Surface;      // the terrain's surface polygons
+    BrushGroups Brushes;      // of those, one terrain brush per group
+    size_t ExactBrushes = 0;  // terrain brushes without the lean options
     BoxLayout Boxes;
     SpawnPlacement Spawn;
     std::string Problem;  // why this map cannot be written; empty when it can

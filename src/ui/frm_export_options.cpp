@@ -133,8 +133,9 @@ QWidget* FrmExportOptions::CompileReadyBox() {
         "Close the map on every side and place the player, so it compiles and plays as it is.");
     chkLight_ = Named(new QCheckBox(QStringLiteral("Add &light keys")), "chkLight",
                       "Sunlight and a light level in the worldspawn, for compilers that read them.");
-    chkMerge_ = Named(new QCheckBox(QStringLiteral("&Merge coplanar triangles")), "chkMerge",
-                      "Neighbouring triangles in one plane become one brush; no point moves.");
+    chkMerge_ = Named(new QCheckBox(QStringLiteral("&Merge neighbouring triangles")), "chkMerge",
+                      "Neighbouring triangles become one brush where one convex brush can hold them: in one "
+                      "plane, or on a ridge or hilltop (in a trough under Flatten Top). No point moves.");
     chkDetail_ = Named(new QCheckBox(QStringLiteral("Terrain as func_&detail")), "chkDetail",
                        "The terrain brushes go into a func_detail entity; a structural box seals.");
     spnHeadroom_ = Named(new QDoubleSpinBox, "spnHeadroom", "Room kept above the highest point, in units.");

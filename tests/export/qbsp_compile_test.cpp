@@ -75,10 +75,10 @@ void MakeRoughTerrain(vh::EditorState& s) {
     for (int p = 1; p <= s.Terrain.PointCount; ++p) s.Terrain.Points[p].Height = h((p - 1) % 9, (p - 1) / 9);
 }
 
-void ExportPlayable(vh::EditorState& s, const std::string& map) {
+void ExportPlayable(vh::EditorState& s, const std::string& map,
+                    const vh::CompileOptions& o = vh::PlayableOptions()) {
     s.Rnd.Seed(5);
-    const vh::Result<vh::ExportSummary> written =
-        vh::RunMapExport(s, map, vh::PlayableOptions(), vh::NoProgress());
+    const vh::Result<vh::ExportSummary> written = vh::RunMapExport(s, map, o, vh::NoProgress());
     ASSERT_TRUE(written) << vh::MessageOf(written);
 }
 
@@ -92,15 +92,18 @@ TEST(QbspCompile, SealedExportsOfEveryStyleAndPositionFillEveryHull) {
     for (const char* style : {"Best Fit", "\\", "//", "X", "Random"})
         for (int position : {0, 1})
             for (bool extras : {false, true}) {
+                // The extras: hint and sky boxes, and merged brushes with several surface faces.
                 SCOPED_TRACE(std::string(style) + (position ? " caves" : " hills") +
-                             (extras ? " hint sky" : ""));
+                             (extras ? " hint sky merged" : ""));
+                vh::CompileOptions o = vh::PlayableOptions();
+                o.Merge = extras;
                 vh::EditorState s;
                 MakeRoughTerrain(s);
                 s.Export.ExportType = style;
                 s.Export.ExportPosition = position;
                 s.Export.AddHint = s.Export.AddSky = extras;
                 const std::string map = dir.File("t.map");
-                ExportPlayable(s, map);
+                ExportPlayable(s, map, o);
                 if (HasFatalFailure()) return;
                 const auto [log, status] = Compile(qbsp, map);
                 if (!started && log.find("qbsp") == std::string::npos)
@@ -119,7 +122,7 @@ TEST(QbspCompile, SealedExportsOfEveryStyleAndPositionFillEveryHull) {
                 ASSERT_TRUE(std::regex_search(log, unique, std::regex(R"(([\d,]+) unique planes)")));
                 std::string digits = unique[1];
                 std::erase(digits, ',');
-                EXPECT_EQ(std::stoul(digits), 2 * vh::CompileBudget(t, vh::PlayableOptions()).Planes);
+                EXPECT_EQ(std::stoul(digits), 2 * vh::CompileBudget(t, o).Planes);
             }
 }
 

@@ -1,0 +1,213 @@
+#include "export/surface_caps.h"
+
+#include <algorithm>
+#include <deque>
+
+#include "export/surface_merge.h"
+
+namespace vh {
+
+BrushGroups BrushGroups::Single(size_t polygons) {
+    BrushGroups g;
+    g.members_.resize(polygons);
+    g.starts_.resize(polygons + 1);
+    for (size_t i = 0; i < polygons; ++i) {
+        g.members_[i] = static_cast<int>(i);
+        g.starts_[i + 1] = static_cast<uint32_t>(i + 1);
+    }
+    return g;
+}
+
+void BrushGroups::Add(std::span<const int> members) {
+    members_.insert(members_.end(), members.begin(), members.end());
+    starts_.push_back(static_cast<uint32_t>(members_.size()));
+}
+
+namespace {
+
+// Brushes stay small: a compiler's cost per brush grows with its faces.
+constexpr size_t kMaxFaces = 16;
+
+// Polygon sides by their corners, to find the polygon across a side.
+class SideTable {
+public:
+    SideTable(const HeightField& f, const PolygonMesh& mesh) : points_(static_cast<uint64_t>(f.Points())) {
+        size_t sides = 0;
+        for (size_t i = 0; i < mesh.Size(); ++i) sides += mesh[i].size();
+        size_t n = 16;
+        while (n < 2 * sides) n *= 2;
+        slots_.assign(n, Slot{});
+        for (size_t i = 0; i < mesh.Size(); ++i) {
+            const auto p = mesh[i];
+            for (size_t k = 0; k < p.size(); ++k) Put(Key(p[k], p[(k + 1) % p.size()]), static_cast<int>(i));
+        }
+    }
+
+    // The polygon with the side a -> b, or -1.
+    int Owner(int a, int b) const {
+        const uint64_t key = Key(a, b);
+        for (size_t s = Home(key);; s = (s + 1) & (slots_.size() - 1)) {
+            if (slots_[s].Key == key) return slots_[s].Polygon;
+            if (slots_[s].Key == 0) return -1;
+        }
+    }
+
+private:
+    struct Slot {
+        uint64_t Key = 0;
+        int Polygon = -1;
+    };
+    uint64_t Key(int a, int b) const {
+        return static_cast<uint64_t>(a) * points_ + static_cast<uint64_t>(b) + 1;
+    }
+    size_t Home(uint64_t key) const { return (key * 0x9E3779B97F4A7C15ull >> 20) & (slots_.size() - 1); }
+    void Put(uint64_t key, int polygon) {
+        size_t s = Home(key);
+        while (slots_[s].Key != 0) s = (s + 1) & (slots_.size() - 1);
+        slots_[s] = {key, polygon};
+    }
+
+    uint64_t points_;
+    std::vector<Slot> slots_;
+};
+
+class CapBuilder {
+public:
+    CapBuilder(const HeightField& f, const PolygonMesh& mesh, bool under)
+        : f_(f), mesh_(mesh), sign_(under ? 1.0 : -1.0), sides_(f, mesh) {
+        planes_.reserve(mesh.Size());
+        for (size_t i = 0; i < mesh.Size(); ++i) planes_.push_back(PlaneOfPolygon(f, mesh[i]));
+    }
+
+    BrushGroups Run() {
+        BrushGroups groups;
+        std::vector<char> taken(mesh_.Size(), 0);
+        std::deque<int> next;
+        for (size_t seed = 0; seed < mesh_.Size(); ++seed) {
+            if (taken[seed]) continue;
+            Start(static_cast<int>(seed));
+            taken[seed] = 1;
+            Neighbours(static_cast<int>(seed), taken, &next);
+            while (!next.empty()) {
+                const int j = next.front();
+                next.pop_front();
+                if (taken[static_cast<size_t>(j)] || !Join(j)) continue;
+                taken[static_cast<size_t>(j)] = 1;
+                Neighbours(j, taken, &next);
+            }
+            groups.Add(members_);
+        }
+        return groups;
+    }
+
+private:
+    void Start(int seed) {
+        const auto p = mesh_[static_cast<size_t>(seed)];
+        outline_.assign(p.begin(), p.end());
+        corners_ = outline_;
+        members_.assign(1, seed);
+    }
+
+    void Neighbours(int i, const std::vector<char>& taken, std::deque<int>* out) const {
+        const auto p = mesh_[static_cast<size_t>(i)];
+        for (size_t k = 0; k < p.size(); ++k) {
+            const int n = sides_.Owner(p[(k + 1) % p.size()], p[k]);
+            if (n >= 0 && !taken[static_cast<size_t>(n)]) out->push_back(n);
+        }
+    }
+
+    int Find(int corner) const {
+        const auto at = std::find(outline_.begin(), outline_.end(), corner);
+        return at == outline_.end() ? -1 : static_cast<int>(at - outline_.begin());
+    }
+
+    // The surface at p is the lowest (highest) of the group's planes there.
+    bool Holds(const GridPlane& plane, int p) const {
+        return sign_ * (plane.At(f_, p) - f_.H(p)) >= -kOnPlaneEpsilon;
+    }
+
+    bool Join(int j) {
+        const auto p = mesh_[static_cast<size_t>(j)];
+        const size_t k = p.size(), n = outline_.size();
+        // Which of j's sides the group's outline runs along (the other way).
+        shared_.assign(k, 0);
+        for (size_t i = 0; i < k; ++i) {
+            const int at = Find(p[(i + 1) % k]);
+            shared_[i] = at >= 0 && outline_[(static_cast<size_t>(at) + 1) % n] == p[i];
+        }
+        // One unbroken run of shared sides, from corner s to corner e.
+        size_t s = k, runs = 0;
+        for (size_t i = 0; i < k; ++i)
+            if (shared_[i] && !shared_[(i + k - 1) % k]) s = i, ++runs;
+        if (runs != 1) return false;
+        size_t e = s;
+        while (shared_[e % k]) ++e;
+        e %= k;
+        const GridPlane& plane = planes_[static_cast<size_t>(j)];
+        for (int c : corners_)
+            if (!Holds(plane, c)) return false;
+        for (int m : members_)
+            for (int c : p)
+                if (!Holds(planes_[static_cast<size_t>(m)], c)) return false;
+        // The new outline: the group's from p[s] round to p[e], then j's own
+        // sides from p[e] back to p[s].
+        const size_t ps = static_cast<size_t>(Find(p[s])), pe = static_cast<size_t>(Find(p[e]));
+        next_.clear();
+        for (size_t i = ps;; i = (i + 1) % n) {
+            next_.push_back(outline_[i]);
+            if (i == pe) break;
+        }
+        const size_t atE = next_.size() - 1;
+        for (size_t i = (e + 1) % k; i != s; i = (i + 1) % k) next_.push_back(p[i]);
+        const size_t m = next_.size();
+        auto convexAt = [&](size_t i) {
+            return Cross(f_, next_[(i + m - 1) % m], next_[i], next_[(i + 1) % m]) >= 0;
+        };
+        if (!convexAt(0) || !convexAt(atE)) return false;
+        TurningCorners(f_, next_, &turning_);
+        if (members_.size() + 1 + turning_.size() + 1 > kMaxFaces) return false;
+        outline_.swap(next_);
+        corners_.insert(corners_.end(), p.begin(), p.end());
+        members_.push_back(j);
+        return true;
+    }
+
+    const HeightField& f_;
+    const PolygonMesh& mesh_;
+    double sign_;
+    SideTable sides_;
+    std::vector<GridPlane> planes_;
+    std::vector<int> outline_, corners_, members_, next_, turning_;
+    std::vector<char> shared_;
+};
+
+}  // namespace
+
+BrushGroups GroupCaps(const HeightField& f, const PolygonMesh& mesh, bool brushesUnder) {
+    return CapBuilder(f, mesh, brushesUnder).Run();
+}
+
+void GroupOutline(const HeightField& f, const PolygonMesh& mesh, std::span<const int> group,
+                  std::vector<int>* corners) {
+    if (group.size() == 1) {
+        TurningCorners(f, mesh[static_cast<size_t>(group[0])], corners);
+        return;
+    }
+    // Sides no other member has the other way round, walked from corner to corner.
+    std::vector<std::pair<int, int>> sides;
+    for (int g : group) {
+        const auto p = mesh[static_cast<size_t>(g)];
+        for (size_t k = 0; k < p.size(); ++k) sides.push_back({p[k], p[(k + 1) % p.size()]});
+    }
+    std::vector<std::pair<int, int>> outer;
+    for (const auto& [a, b] : sides)
+        if (std::find(sides.begin(), sides.end(), std::pair{b, a}) == sides.end()) outer.push_back({a, b});
+    std::vector<int> loop{outer.front().first};
+    for (int at = outer.front().second; at != loop.front() && loop.size() <= outer.size();) {
+        loop.push_back(at);
+        at = std::find_if(outer.begin(), outer.end(), [&](const auto& s) { return s.first == at; })->second;
+    }
+    TurningCorners(f, loop, corners);
+}
+
+}  // namespace vh
