@@ -28,53 +28,44 @@ namespace {
 // Brushes stay small: a compiler's cost per brush grows with its faces.
 constexpr size_t kMaxFaces = 16;
 
-// Polygon sides by their corners, to find the polygon across a side.
+// Polygon sides by their first corner, to find the polygon across a side:
+// each point's sides in one run (a handful each), in point order.
 class SideTable {
 public:
-    SideTable(const HeightField& f, const PolygonMesh& mesh) : points_(static_cast<uint64_t>(f.Points())) {
-        size_t sides = 0;
-        for (size_t i = 0; i < mesh.Size(); ++i) sides += mesh[i].size();
-        size_t n = 16;
-        while (n < 2 * sides) n *= 2;
-        slots_.assign(n, Slot{});
+    SideTable(const HeightField& f, const PolygonMesh& mesh) : start_(static_cast<size_t>(f.Points()) + 1, 0) {
+        for (size_t i = 0; i < mesh.Size(); ++i)
+            for (int p : mesh[i]) ++start_[static_cast<size_t>(p) + 1];
+        for (size_t p = 1; p < start_.size(); ++p) start_[p] += start_[p - 1];
+        sides_.resize(start_.back());
+        std::vector<uint32_t> fill(start_.begin(), start_.end() - 1);
         for (size_t i = 0; i < mesh.Size(); ++i) {
-            const auto p = mesh[i];
-            for (size_t k = 0; k < p.size(); ++k) Put(Key(p[k], p[(k + 1) % p.size()]), static_cast<int>(i));
+            const auto poly = mesh[i];
+            for (size_t k = 0; k < poly.size(); ++k)
+                sides_[fill[static_cast<size_t>(poly[k])]++] = {poly[(k + 1) % poly.size()], static_cast<int>(i)};
         }
     }
 
     // The polygon with the side a -> b, or -1.
     int Owner(int a, int b) const {
-        const uint64_t key = Key(a, b);
-        for (size_t s = Home(key);; s = (s + 1) & (slots_.size() - 1)) {
-            if (slots_[s].Key == key) return slots_[s].Polygon;
-            if (slots_[s].Key == 0) return -1;
-        }
+        for (uint32_t s = start_[static_cast<size_t>(a)]; s < start_[static_cast<size_t>(a) + 1]; ++s)
+            if (sides_[s].To == b) return sides_[s].Polygon;
+        return -1;
     }
 
 private:
-    struct Slot {
-        uint64_t Key = 0;
-        int Polygon = -1;
+    struct Side {
+        int To, Polygon;
     };
-    uint64_t Key(int a, int b) const {
-        return static_cast<uint64_t>(a) * points_ + static_cast<uint64_t>(b) + 1;
-    }
-    size_t Home(uint64_t key) const { return (key * 0x9E3779B97F4A7C15ull >> 20) & (slots_.size() - 1); }
-    void Put(uint64_t key, int polygon) {
-        size_t s = Home(key);
-        while (slots_[s].Key != 0) s = (s + 1) & (slots_.size() - 1);
-        slots_[s] = {key, polygon};
-    }
-
-    uint64_t points_;
-    std::vector<Slot> slots_;
+    std::vector<uint32_t> start_;
+    std::vector<Side> sides_;
 };
 
 class CapBuilder {
 public:
     CapBuilder(const HeightField& f, const PolygonMesh& mesh, bool under)
         : f_(f), mesh_(mesh), sign_(under ? 1.0 : -1.0), sides_(f, mesh) {
+        spots_.resize(static_cast<size_t>(f.Points()));
+        for (int p = 0; p < f.Points(); ++p) spots_[static_cast<size_t>(p)] = {f.Column(p), f.Row(p)};
         planes_.reserve(mesh.Size());
         for (size_t i = 0; i < mesh.Size(); ++i) planes_.push_back(PlaneOfPolygon(f, mesh[i]));
     }
@@ -123,7 +114,15 @@ private:
 
     // The surface at p is the lowest (highest) of the group's planes there.
     bool Holds(const GridPlane& plane, int p) const {
-        return sign_ * (plane.At(f_, p) - f_.H(p)) >= -kOnPlaneEpsilon;
+        const Spot& s = spots_[static_cast<size_t>(p)];
+        return sign_ * (plane.At(s.C, s.R) - f_.H(p)) >= -kOnPlaneEpsilon;
+    }
+
+    // Cross() on looked-up columns and rows.
+    int64_t Turn(int a, int b, int c) const {
+        const Spot &pa = spots_[static_cast<size_t>(a)], &pb = spots_[static_cast<size_t>(b)],
+                   &pc = spots_[static_cast<size_t>(c)];
+        return static_cast<int64_t>(pb.C - pa.C) * (pc.R - pa.R) - static_cast<int64_t>(pb.R - pa.R) * (pc.C - pa.C);
     }
 
     bool Join(int j) {
@@ -160,12 +159,11 @@ private:
         const size_t atE = next_.size() - 1;
         for (size_t i = (e + 1) % k; i != s; i = (i + 1) % k) next_.push_back(p[i]);
         const size_t m = next_.size();
-        auto convexAt = [&](size_t i) {
-            return Cross(f_, next_[(i + m - 1) % m], next_[i], next_[(i + 1) % m]) >= 0;
-        };
-        if (!convexAt(0) || !convexAt(atE)) return false;
-        TurningCorners(f_, next_, &turning_);
-        if (members_.size() + 1 + turning_.size() + 1 > kMaxFaces) return false;
+        auto turn = [&](size_t i) { return Turn(next_[(i + m - 1) % m], next_[i], next_[(i + 1) % m]); };
+        if (turn(0) < 0 || turn(atE) < 0) return false;
+        size_t sides = 0;
+        for (size_t i = 0; i < m; ++i) sides += turn(i) != 0;
+        if (members_.size() + 1 + sides + 1 > kMaxFaces) return false;
         outline_.swap(next_);
         corners_.insert(corners_.end(), p.begin(), p.end());
         members_.push_back(j);
@@ -176,8 +174,12 @@ private:
     const PolygonMesh& mesh_;
     double sign_;
     SideTable sides_;
+    struct Spot {
+        int C, R;
+    };
+    std::vector<Spot> spots_;
     std::vector<GridPlane> planes_;
-    std::vector<int> outline_, corners_, members_, next_, turning_;
+    std::vector<int> outline_, corners_, members_, next_;
     std::vector<char> shared_;
 };
 

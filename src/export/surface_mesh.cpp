@@ -40,27 +40,39 @@ PolygonMesh SplitSurface(const HeightField& f, const std::vector<SquareSplit>& s
 }
 
 GridPlane PlaneThrough(const HeightField& f, int a, int b, int c) {
-    const double det = static_cast<double>(Cross(f, a, b, c));
-    const double xb = f.Column(b) - f.Column(a), zb = f.Row(b) - f.Row(a);
-    const double xc = f.Column(c) - f.Column(a), zc = f.Row(c) - f.Row(a);
+    // Columns and rows worked out once each: the divisions are most of the cost.
+    const int64_t ca = f.Column(a), ra = f.Row(a), cb = f.Column(b), rb = f.Row(b), cc = f.Column(c),
+                  rc = f.Row(c);
+    const double det = static_cast<double>((cb - ca) * (rc - ra) - (rb - ra) * (cc - ca));  // Cross(f, a, b, c)
+    const double xb = static_cast<double>(cb - ca), zb = static_cast<double>(rb - ra);
+    const double xc = static_cast<double>(cc - ca), zc = static_cast<double>(rc - ra);
     const double hb = f.H(b) - f.H(a), hc = f.H(c) - f.H(a);
     GridPlane p;
     p.A = (hb * zc - zb * hc) / det;
     p.B = (xb * hc - hb * xc) / det;
-    p.D = f.H(a) - p.A * f.Column(a) - p.B * f.Row(a);
+    p.D = f.H(a) - p.A * static_cast<double>(ca) - p.B * static_cast<double>(ra);
     return p;
 }
 
 GridPlane PlaneOfPolygon(const HeightField& f, std::span<const int> poly, int* corners) {
     const int a = poly[0];
+    const int64_t ca = f.Column(a), ra = f.Row(a);
+    // Offsets from the first corner, kept for the usual handful of corners.
+    int64_t kept[16][2];
+    const bool keep = poly.size() <= 16;
+    auto off = [&](size_t i, int axis) -> int64_t {
+        if (keep) return kept[i][axis];
+        return axis ? f.Row(poly[i]) - ra : f.Column(poly[i]) - ca;
+    };
     size_t far = 1, third = 1;
     int64_t best = -1, area = 0;
     for (size_t i = 1; i < poly.size(); ++i) {
-        const int64_t dx = f.Column(poly[i]) - f.Column(a), dz = f.Row(poly[i]) - f.Row(a);
+        const int64_t dx = f.Column(poly[i]) - ca, dz = f.Row(poly[i]) - ra;
+        if (keep) kept[i][0] = dx, kept[i][1] = dz;
         if (dx * dx + dz * dz > best) best = dx * dx + dz * dz, far = i;
     }
     for (size_t i = 1; i < poly.size(); ++i) {
-        const int64_t c = std::llabs(Cross(f, a, poly[far], poly[i]));
+        const int64_t c = std::llabs(off(far, 0) * off(i, 1) - off(far, 1) * off(i, 0));  // Cross(f, a, far, i)
         if (c > area) area = c, third = i;
     }
     const int b = poly[std::min(far, third)], c = poly[std::max(far, third)];
@@ -71,8 +83,20 @@ GridPlane PlaneOfPolygon(const HeightField& f, std::span<const int> poly, int* c
 void TurningCorners(const HeightField& f, std::span<const int> poly, std::vector<int>* out) {
     out->clear();
     const size_t n = poly.size();
-    for (size_t i = 0; i < n; ++i)
-        if (Cross(f, poly[(i + n - 1) % n], poly[i], poly[(i + 1) % n]) != 0) out->push_back(poly[i]);
+    if (n == 0) return;
+    // Cross() of each corner with its neighbours, each corner's column and
+    // row worked out once (a division each).
+    struct At {
+        int64_t X, Z;
+    };
+    auto at = [&](int p) { return At{f.Column(p), f.Row(p)}; };
+    At prev = at(poly[n - 1]), cur = at(poly[0]);
+    const At first = cur;
+    for (size_t i = 0; i < n; ++i) {
+        const At next = i + 1 < n ? at(poly[i + 1]) : first;
+        if ((cur.X - prev.X) * (next.Z - prev.Z) - (cur.Z - prev.Z) * (next.X - prev.X) != 0) out->push_back(poly[i]);
+        prev = cur, cur = next;
+    }
 }
 
 }  // namespace vh
