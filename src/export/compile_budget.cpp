@@ -24,12 +24,11 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan) {
     b.ExactTerrainBrushes = plan.ExactBrushes;
     PlaneCounter planes(b.TerrainBrushes / 2 + 64);
     EmitTerrainBrushes(t, plan, planes);
-    if (t.Hint) EmitHintBrushes(t, plan, planes);
+    EmitHintBrushes(t, plan, planes);
     EmitBoxBrushes(plan, planes);
     b.Planes = planes.Count();
     b.BrushFaces = planes.Faces();
-    b.Brushes =
-        b.TerrainBrushes + (t.Hint ? static_cast<size_t>(t.Field.Squares()) : 0) + plan.Boxes.Boxes.size();
+    b.Brushes = b.TerrainBrushes + plan.Hints.size() + plan.Boxes.Boxes.size();
     b.Filled = plan.Boxes.Sealed && plan.Spawn.Found;
 
     // Estimates fitted to qbsp's counts (scripts/calibrate-budget.py, two
@@ -44,7 +43,9 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan) {
     const double squares = std::max(t.Field.Squares(), 1);
     // Surface polygons: what the fits below were made with.
     const double terrain = static_cast<double>(plan.Surface.Size()), distinct = static_cast<double>(b.Planes);
-    const double caves = t.Position == 1 ? 1 : 0, hint = t.Hint ? 1 : 0;
+    const double caves = t.Position == 1 ? 1 : 0, hint = plan.Hints.empty() ? 0 : 1;
+    // Hint boxes: one per square, as the fits were made, or fewer and larger.
+    const double hints = std::max(static_cast<double>(plan.Hints.size()), 1.0);
     const double area = squares * t.Field.Spacing * t.Field.Spacing / (480.0 * 480.0);  // in subdivided faces
     double clipnodes, faces, marks, bspPlanes;
     if (b.Filled) {
@@ -54,13 +55,13 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan) {
         clipnodes =
             (surface * (7.901 + 0.4702 * std::log2(squares)) + 0.3988 * creases + 1.999 * caves * surface) *
             (1 - 0.1 * shared);
-        faces = hint ? 0.9277 * surface + 1.659 * squares : 2.421 * surface + 0.5506 * creases + 1.491 * area;
-        marks = hint ? 0.2185 * surface + 2.871 * squares : 2.965 * surface + 0.5746 * creases + 1.486 * area;
+        faces = hint ? 0.9277 * surface + 1.659 * hints : 2.421 * surface + 0.5506 * creases + 1.491 * area;
+        marks = hint ? 0.2185 * surface + 2.871 * hints : 2.965 * surface + 0.5746 * creases + 1.486 * area;
         bspPlanes = 0.6993 * distinct + 2.516 * surface + 0.5095 * caves * surface - 21.49;
     } else {
         clipnodes = 20.42 * terrain + 26.91 * surface + 5.052 * creases + 10.15 * caves * surface;
-        faces = std::max(-1.468 * surface + 3.069 * terrain - 0.477 * hint * squares, terrain);
-        marks = std::max(-2.359 * surface + 4.517 * terrain - 1.136 * hint * squares, terrain);
+        faces = std::max(-1.468 * surface + 3.069 * terrain - 0.477 * hint * hints, terrain);
+        marks = std::max(-2.359 * surface + 4.517 * terrain - 1.136 * hint * hints, terrain);
         bspPlanes = 3.687 * distinct - 0.114 * surface;
     }
     // The drawn hull's tree: hint brushes cut the world into a cell per
@@ -69,10 +70,10 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan) {
     // to about half the nodes, fewer over a cave ceiling.
     double nodes, leafRatio;
     if (b.Filled) {
-        nodes = hint ? 2.545 * squares + 14.1 * std::sqrt(squares) + 1.347 * terrain - 0.2743 * surface
+        nodes = hint ? 2.545 * hints + 14.1 * std::sqrt(hints) + 1.347 * terrain - 0.2743 * surface
                      : 0.7751 * terrain + 2.386 * surface;
         nodes += 19.24;
-        leafRatio = hint ? 0.4828 + 0.09817 * std::min(surface / squares, 1.0) - 0.3228 * caves : 0.4556;
+        leafRatio = hint ? 0.4828 + 0.09817 * std::min(surface / hints, 1.0) - 0.3228 * caves : 0.4556;
     } else {
         nodes = 2.778 * squares + 0.9093 * creases;
         leafRatio = 0.6445;

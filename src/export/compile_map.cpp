@@ -68,7 +68,7 @@ std::string Numbers(std::initializer_list<float> values) {
 size_t WriteCompileMap(const TerrainExport& t, const MapPlan& plan, const CompileOptions& o, SaveFile& file,
                        Progress& progress) {
     TextSink w(t, file, progress);
-    progress.Maximum(static_cast<int>(plan.Brushes.Size() + (t.Hint ? t.Field.Squares() : 0) + 8));
+    progress.Maximum(static_cast<int>(plan.Brushes.Size() + plan.Hints.size() + 8));
     progress.Value(0);
     w.Line("{");
     w.Key("classname", "worldspawn");
@@ -79,7 +79,7 @@ size_t WriteCompileMap(const TerrainExport& t, const MapPlan& plan, const Compil
         w.Key("_sun_mangle", Numbers({o.SunYaw, o.SunPitch, 0}));
     }
     if (!o.Detail) EmitTerrainBrushes(t, plan, w);
-    if (t.Hint) {
+    if (!plan.Hints.empty()) {
         progress.Status("Exporting Hint Brushes...");
         EmitHintBrushes(t, plan, w);
     }

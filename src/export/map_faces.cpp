@@ -96,14 +96,17 @@ void EmitTerrainBrushes(const TerrainExport& t, const MapPlan& plan, BrushSink& 
 void EmitHintBrushes(const TerrainExport& t, const MapPlan& plan, BrushSink& sink) {
     const HeightField& f = t.Field;
     const float lo = plan.Levels.Low, hi = plan.Levels.High;
-    const int perRow = f.SquaresPerRow();
-    // Where only planes count: the two levels once, the grid lines once each.
+    // Where only planes count: the two levels once; with one box per square
+    // in square order, the grid lines once each too.
     const bool once = sink.SharedPlanesOnce();
-    for (int q = 0; q < f.Squares(); ++q) {
-        const int c = q % perRow, r = q / perRow;
-        const Corner c0{f.X(c), f.Z(r + 1), 0}, c1{f.X(c + 1), f.Z(r + 1), 0}, c2{f.X(c), f.Z(r), 0},
-            c3{f.X(c + 1), f.Z(r), 0};
-        const bool levels = !once || q == 0, rowLines = !once || c == 0, columnLines = !once || r == 0;
+    const bool squares = plan.Hints.size() == static_cast<size_t>(f.Squares());
+    for (size_t i = 0; i < plan.Hints.size(); ++i) {
+        const MapPlan::HintBox& box = plan.Hints[i];
+        const int c = box.C, r = box.R;
+        const Corner c0{f.X(c), f.Z(r + box.H), 0}, c1{f.X(c + box.W), f.Z(r + box.H), 0},
+            c2{f.X(c), f.Z(r), 0}, c3{f.X(c + box.W), f.Z(r), 0};
+        const bool levels = !once || i == 0, rowLines = !once || !squares || c == 0,
+                   columnLines = !once || !squares || r == 0;
         sink.BeginBrush();
         if (levels) {
             sink.Face(Face(c0, hi, c1, hi, c3, hi), FaceTexture::Skip);

@@ -31,7 +31,8 @@ public:
 // surface up to the ceiling level (flat face, surface face, sides).
 void EmitTerrainBrushes(const TerrainExport& t, const MapPlan& plan, BrushSink& sink);
 
-// One box per square from the floor to the ceiling level, as documented.
+// The plan's hint boxes from the floor to the ceiling level: one per square
+// as documented, or fewer with the lean options.
 void EmitHintBrushes(const TerrainExport& t, const MapPlan& plan, BrushSink& sink);
 
 // The sky or sealing boxes.

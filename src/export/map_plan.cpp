@@ -22,6 +22,14 @@ MapPlan PlanMap(const TerrainExport& t, const CompileOptions& o) {
     // Merging also gathers neighbours into one brush where the surface allows.
     plan.Brushes = o.Merge ? GroupCaps(t.Field, plan.Surface, t.Position == 0)
                            : BrushGroups::Single(plan.Surface.Size());
+    if (t.Hint && !t.Splits.empty()) {
+        if (o.Merge) {
+            GridPieces(t.Field, [&](const GridPiece& g) { plan.Hints.push_back({g.C, g.R, g.W, g.H}); });
+        } else {
+            const int perRow = t.Field.SquaresPerRow();
+            for (int q = 0; q < t.Field.Squares(); ++q) plan.Hints.push_back({q % perRow, q / perRow, 1, 1});
+        }
+    }
     for (SquareSplit s : t.Splits) plan.ExactBrushes += s == SquareSplit::Quad ? 1 : 2;
     plan.Boxes = LayoutBoxes(t, plan.Levels, o);
     if (o.Spawn != SpawnChoice::None) {

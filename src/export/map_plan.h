@@ -16,9 +16,16 @@ namespace vh {
 
 struct MapPlan {
     TerrainLevels Levels;
-    PolygonMesh Surface;      // the terrain's surface polygons
-    BrushGroups Brushes;      // of those, one terrain brush per group
-    size_t ExactBrushes = 0;  // terrain brushes without the lean options
+    PolygonMesh Surface;  // the terrain's surface polygons
+    BrushGroups Brushes;  // of those, one terrain brush per group
+    // Hint boxes, each over a rectangle of squares: one per square, or with
+    // the lean options one per planar rectangle where the ground is flat or
+    // evenly sloped (one hint per square there adds nodes and shows nothing).
+    struct HintBox {
+        int C, R, W, H;  // first square's column and row, squares across and up
+    };
+    std::vector<HintBox> Hints;  // empty without hint brushes
+    size_t ExactBrushes = 0;     // terrain brushes without the lean options
     BoxLayout Boxes;
     SpawnPlacement Spawn;
     std::string Problem;  // why this map cannot be written; empty when it can

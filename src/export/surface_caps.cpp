@@ -32,7 +32,8 @@ constexpr size_t kMaxFaces = 16;
 // each point's sides in one run (a handful each), in point order.
 class SideTable {
 public:
-    SideTable(const HeightField& f, const PolygonMesh& mesh) : start_(static_cast<size_t>(f.Points()) + 1, 0) {
+    SideTable(const HeightField& f, const PolygonMesh& mesh)
+        : start_(static_cast<size_t>(f.Points()) + 1, 0) {
         for (size_t i = 0; i < mesh.Size(); ++i)
             for (int p : mesh[i]) ++start_[static_cast<size_t>(p) + 1];
         for (size_t p = 1; p < start_.size(); ++p) start_[p] += start_[p - 1];
@@ -41,7 +42,8 @@ public:
         for (size_t i = 0; i < mesh.Size(); ++i) {
             const auto poly = mesh[i];
             for (size_t k = 0; k < poly.size(); ++k)
-                sides_[fill[static_cast<size_t>(poly[k])]++] = {poly[(k + 1) % poly.size()], static_cast<int>(i)};
+                sides_[fill[static_cast<size_t>(poly[k])]++] = {poly[(k + 1) % poly.size()],
+                                                                static_cast<int>(i)};
         }
     }
 
@@ -122,7 +124,8 @@ private:
     int64_t Turn(int a, int b, int c) const {
         const Spot &pa = spots_[static_cast<size_t>(a)], &pb = spots_[static_cast<size_t>(b)],
                    &pc = spots_[static_cast<size_t>(c)];
-        return static_cast<int64_t>(pb.C - pa.C) * (pc.R - pa.R) - static_cast<int64_t>(pb.R - pa.R) * (pc.C - pa.C);
+        return static_cast<int64_t>(pb.C - pa.C) * (pc.R - pa.R) -
+               static_cast<int64_t>(pb.R - pa.R) * (pc.C - pa.C);
     }
 
     bool Join(int j) {

@@ -23,7 +23,8 @@ public:
         for (size_t i = 0; i < mesh.Size(); ++i) {
             const auto p = mesh[i];
             edges += p.size();
-            for (size_t k = 0; k < p.size() && unit_; ++k) unit_ = Direction(p[k], p[(k + 1) % p.size()]) >= 0;
+            for (size_t k = 0; k < p.size() && unit_; ++k)
+                unit_ = Direction(p[k], p[(k + 1) % p.size()]) >= 0;
         }
         if (unit_) {
             values_.assign(static_cast<size_t>(f.Points()) * 8, -1);
@@ -177,7 +178,8 @@ size_t CountCreases(const HeightField& f, const PolygonMesh& mesh) {
             const int q = edges.Get(b, a);
             if (q < 0 || a > b) continue;  // the outline, or counted from the other side
             const auto other = mesh[static_cast<size_t>(q)];
-            const bool flat = std::all_of(other.begin(), other.end(), [&](int v) { return Holds(f, planes[i], v); });
+            const bool flat =
+                std::all_of(other.begin(), other.end(), [&](int v) { return Holds(f, planes[i], v); });
             if (!flat) ++creases;
         }
     }
@@ -188,33 +190,23 @@ PolygonMesh MergeCoplanar(const HeightField& f, const PolygonMesh& mesh) {
     return Merger(f, mesh).Run();
 }
 
-PolygonMesh MergeGridSurface(const HeightField& f, const std::vector<SquareSplit>& splits) {
+void GridPieces(const HeightField& f, const std::function<void(const GridPiece&)>& each) {
     const int perRow = f.SquaresPerRow(), rows = f.Rows - 1;
     auto corner = [&](int c, int r) { return f.Index(c, r); };
     // A square is planar when its fourth corner lies in the plane of the other three.
-    std::vector<char> planar(splits.size());
+    std::vector<char> planar(static_cast<size_t>(std::max(f.Squares(), 0)));
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < perRow; ++c)
-            planar[static_cast<size_t>(r * perRow + c)] =
-                Holds(f, PlaneThrough(f, corner(c, r), corner(c + 1, r), corner(c, r + 1)), corner(c + 1, r + 1));
+            planar[static_cast<size_t>(r * perRow + c)] = Holds(
+                f, PlaneThrough(f, corner(c, r), corner(c + 1, r), corner(c, r + 1)), corner(c + 1, r + 1));
 
-    std::vector<char> taken(splits.size());
-    PolygonMesh start;
-    start.Reserve(splits.size() * 2, splits.size() * 6);
-    std::vector<int> loop;
+    std::vector<char> taken(planar.size());
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < perRow; ++c) {
             const size_t q = static_cast<size_t>(r * perRow + c);
             if (taken[q]) continue;
             if (!planar[q]) {
-                const int c0 = corner(c, r + 1), c1 = corner(c + 1, r + 1), c2 = corner(c, r), c3 = corner(c + 1, r);
-                if (splits[q] == SquareSplit::Forward) {
-                    start.Add({c2, c1, c0});
-                    start.Add({c2, c3, c1});
-                } else {
-                    start.Add({c2, c3, c0});
-                    start.Add({c3, c1, c0});
-                }
+                each({c, r, 1, 1, false});
                 continue;
             }
             const GridPlane plane = PlaneThrough(f, corner(c, r), corner(c + 1, r), corner(c, r + 1));
@@ -226,21 +218,45 @@ PolygonMesh MergeGridSurface(const HeightField& f, const std::vector<SquareSplit
             };
             int w = 1, h = 1;
             while (c + w < perRow && fits(c + w, r)) ++w;
-            for (bool grow = true; grow && r + h < rows; ) {
+            for (bool grow = true; grow && r + h < rows;) {
                 for (int i = 0; i < w && grow; ++i) grow = fits(c + i, r + h);
                 if (grow) ++h;
             }
             for (int rr = r; rr < r + h; ++rr)
                 for (int cc = c; cc < c + w; ++cc) taken[static_cast<size_t>(rr * perRow + cc)] = 1;
-            // Every grid point on the rectangle's edges, so neighbours share edges.
-            loop.clear();
-            for (int i = c; i < c + w; ++i) loop.push_back(corner(i, r));
-            for (int i = r; i < r + h; ++i) loop.push_back(corner(c + w, i));
-            for (int i = c + w; i > c; --i) loop.push_back(corner(i, r + h));
-            for (int i = r + h; i > r; --i) loop.push_back(corner(c, i));
-            start.Add(loop);
+            each({c, r, w, h, true});
         }
     }
+}
+
+PolygonMesh MergeGridSurface(const HeightField& f, const std::vector<SquareSplit>& splits) {
+    const int perRow = f.SquaresPerRow();
+    auto corner = [&](int c, int r) { return f.Index(c, r); };
+    PolygonMesh start;
+    start.Reserve(splits.size() * 2, splits.size() * 6);
+    std::vector<int> loop;
+    GridPieces(f, [&](const GridPiece& g) {
+        const int c = g.C, r = g.R, w = g.W, h = g.H;
+        if (!g.Planar) {
+            const int c0 = corner(c, r + 1), c1 = corner(c + 1, r + 1), c2 = corner(c, r),
+                      c3 = corner(c + 1, r);
+            if (splits[static_cast<size_t>(r * perRow + c)] == SquareSplit::Forward) {
+                start.Add({c2, c1, c0});
+                start.Add({c2, c3, c1});
+            } else {
+                start.Add({c2, c3, c0});
+                start.Add({c3, c1, c0});
+            }
+            return;
+        }
+        // Every grid point on the rectangle's edges, so neighbours share edges.
+        loop.clear();
+        for (int i = c; i < c + w; ++i) loop.push_back(corner(i, r));
+        for (int i = r; i < r + h; ++i) loop.push_back(corner(c + w, i));
+        for (int i = c + w; i > c; --i) loop.push_back(corner(i, r + h));
+        for (int i = r + h; i > r; --i) loop.push_back(corner(c, i));
+        start.Add(loop);
+    });
     return MergeCoplanar(f, start);
 }
 

@@ -2,6 +2,8 @@
 // one convex polygon. No point moves, so the surface stays exactly the same.
 #pragma once
 
+#include <functional>
+
 #include "export/surface_mesh.h"
 
 namespace vh {
@@ -12,6 +14,15 @@ constexpr double kOnPlaneEpsilon = 0.0001;
 
 // Merges neighbours sharing an edge while the union stays convex and planar.
 PolygonMesh MergeCoplanar(const HeightField& f, const PolygonMesh& mesh);
+
+// Squares gathered into rectangles of one plane (in square order, each from
+// the first square not yet taken, as wide and then as tall as the plane
+// goes); a square that is not planar on its own is a piece alone.
+struct GridPiece {
+    int C = 0, R = 0, W = 1, H = 1;  // first square's column and row, squares across and up
+    bool Planar = false;
+};
+void GridPieces(const HeightField& f, const std::function<void(const GridPiece&)>& each);
 
 // For the grid surface of a style: planar squares of one plane are gathered
 // into rectangles first, then everything merges as above.

@@ -21,7 +21,8 @@ PolygonMesh SplitSurface(const HeightField& f, const std::vector<SquareSplit>& s
     const int perRow = f.SquaresPerRow();
     for (size_t q = 0; q < splits.size(); ++q) {
         const int c = static_cast<int>(q) % perRow, r = static_cast<int>(q) / perRow;
-        const int c0 = f.Index(c, r + 1), c1 = f.Index(c + 1, r + 1), c2 = f.Index(c, r), c3 = f.Index(c + 1, r);
+        const int c0 = f.Index(c, r + 1), c1 = f.Index(c + 1, r + 1), c2 = f.Index(c, r),
+                  c3 = f.Index(c + 1, r);
         switch (splits[q]) {
             case SquareSplit::Backslash:  // C0-C3 diagonal: (C0, C2, C3) then (C0, C1, C3)
                 m.Add({c2, c3, c0});
@@ -43,7 +44,8 @@ GridPlane PlaneThrough(const HeightField& f, int a, int b, int c) {
     // Columns and rows worked out once each: the divisions are most of the cost.
     const int64_t ca = f.Column(a), ra = f.Row(a), cb = f.Column(b), rb = f.Row(b), cc = f.Column(c),
                   rc = f.Row(c);
-    const double det = static_cast<double>((cb - ca) * (rc - ra) - (rb - ra) * (cc - ca));  // Cross(f, a, b, c)
+    const double det =
+        static_cast<double>((cb - ca) * (rc - ra) - (rb - ra) * (cc - ca));  // Cross(f, a, b, c)
     const double xb = static_cast<double>(cb - ca), zb = static_cast<double>(rb - ra);
     const double xc = static_cast<double>(cc - ca), zc = static_cast<double>(rc - ra);
     const double hb = f.H(b) - f.H(a), hc = f.H(c) - f.H(a);
@@ -72,7 +74,8 @@ GridPlane PlaneOfPolygon(const HeightField& f, std::span<const int> poly, int* c
         if (dx * dx + dz * dz > best) best = dx * dx + dz * dz, far = i;
     }
     for (size_t i = 1; i < poly.size(); ++i) {
-        const int64_t c = std::llabs(off(far, 0) * off(i, 1) - off(far, 1) * off(i, 0));  // Cross(f, a, far, i)
+        const int64_t c =
+            std::llabs(off(far, 0) * off(i, 1) - off(far, 1) * off(i, 0));  // Cross(f, a, far, i)
         if (c > area) area = c, third = i;
     }
     const int b = poly[std::min(far, third)], c = poly[std::max(far, third)];
@@ -94,7 +97,8 @@ void TurningCorners(const HeightField& f, std::span<const int> poly, std::vector
     const At first = cur;
     for (size_t i = 0; i < n; ++i) {
         const At next = i + 1 < n ? at(poly[i + 1]) : first;
-        if ((cur.X - prev.X) * (next.Z - prev.Z) - (cur.Z - prev.Z) * (next.X - prev.X) != 0) out->push_back(poly[i]);
+        if ((cur.X - prev.X) * (next.Z - prev.Z) - (cur.Z - prev.Z) * (next.X - prev.X) != 0)
+            out->push_back(poly[i]);
         prev = cur, cur = next;
     }
 }

@@ -140,41 +140,40 @@ TEST(CompileBudget, VerdictAgainstTheBsp29Limits) {
     EXPECT_LT(BudgetOf(s, vh::PlayableOptions()).Clipnodes * 3, rough.Clipnodes);
 }
 
-TEST(CompileBudget, HintBrushesCostNodesAndLeafsThatAMergedPlainDoesNot) {
-    // Hint brushes cut a sealed plain into a cell per square however few
-    // brushes its surface takes: at 129 x 129 the nodes, and already at
-    // 97 x 97 the leafs, outgrow BSP29; without them the plain is a handful
-    // of brushes and tiny trees.
+TEST(CompileBudget, HintBrushesPerSquareOutgrowBsp29OnAPlainThatMergingKeepsSmall) {
+    // One hint brush per square cuts a sealed plain into a cell per square:
+    // by 97 x 97 the nodes and the leafs (with a brush per square too)
+    // outgrow BSP29. Merging gathers the hint brushes of a plain into one box, and
+    // the trees stay tiny with hints or without.
     struct Case {
         int points;
-        bool hint, nodesOver, leafsOver;
+        bool merge, hint, nodesOver, leafsOver;
     };
-    const Case cases[] = {{33, true, false, false},
-                          {97, true, false, true},
-                          {129, true, true, true},
-                          {33, false, false, false},
-                          {129, false, false, false}};
-    CompileOptions lean = vh::PlayableOptions();
-    lean.Merge = true;
-    size_t previousWithHints = 0;
+    const Case cases[] = {{33, false, true, false, false}, {97, false, true, true, true},
+                          {129, false, true, true, true},  {33, true, true, false, false},
+                          {129, true, true, false, false}, {129, true, false, false, false}};
+    size_t previousPerSquare = 0;
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.points) + (c.hint ? " with hints" : " without hints"));
+        SCOPED_TRACE(std::to_string(c.points) + (c.merge ? " merged" : "") + (c.hint ? " with hints" : ""));
         vh::EditorState s;
         vhtest::MakeTerrain(s, c.points, c.points, 128);
         s.Export.AddHint = c.hint;
-        const vh::MapBudget b = BudgetOf(s, lean);
+        CompileOptions o = vh::PlayableOptions();
+        o.Merge = c.merge;
+        const vh::MapBudget b = BudgetOf(s, o);
         ASSERT_TRUE(b.Filled);
-        EXPECT_EQ(b.TerrainBrushes, 1u);
         EXPECT_EQ(b.Nodes > vh::kBsp29MaxNodes, c.nodesOver);
         EXPECT_EQ(b.Leafs > vh::kBsp29MaxLeafs, c.leafsOver);
         EXPECT_EQ(b.NeedsBsp2, c.nodesOver || c.leafsOver);
         EXPECT_LE(b.Leafs, b.Nodes + 1);  // a binary tree, its solid leafs shared
-        if (c.hint) {
-            EXPECT_GT(b.Nodes, static_cast<size_t>(s.Terrain.SquareCount));  // at least one cut per square
-            EXPECT_GT(b.Nodes, previousWithHints);
-            previousWithHints = b.Nodes;
-        } else {
+        if (c.merge) {
+            EXPECT_EQ(b.TerrainBrushes, 1u);
+            EXPECT_EQ(b.Brushes, 1u + (c.hint ? 1u : 0u) + 5u);  // the terrain, one hint box, the sealing box
             EXPECT_LT(b.Nodes, 100u);
+        } else {
+            EXPECT_GT(b.Nodes, static_cast<size_t>(s.Terrain.SquareCount));  // at least one cut per square
+            EXPECT_GT(b.Nodes, previousPerSquare);
+            previousPerSquare = b.Nodes;
         }
     }
 }

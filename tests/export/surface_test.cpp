@@ -185,3 +185,34 @@ TEST(SurfaceMemo, RemembersASurfaceOnlyForTheSameTerrainAndTolerance) {
     EXPECT_TRUE(SameMesh(memo.Simplified(base.Field, base.Splits, 16, false), fresh(base, 16, false)));
     EXPECT_EQ(memo.Computations(), 5u);
 }
+
+TEST(GridPieces, TileTheSquaresWithRectanglesOfOnePlane) {
+    for (const Case& c : Terrains()) {
+        SCOPED_TRACE(c.Name);
+        const vh::HeightField& f = c.T.Field;
+        std::vector<int> cover(static_cast<size_t>(f.Squares()), 0);
+        size_t pieces = 0;
+        vh::GridPieces(f, [&](const vh::GridPiece& g) {
+            ++pieces;
+            ASSERT_TRUE(g.Planar || (g.W == 1 && g.H == 1));
+            const vh::GridPlane plane =
+                vh::PlaneThrough(f, f.Index(g.C, g.R), f.Index(g.C + 1, g.R), f.Index(g.C, g.R + 1));
+            bool flat = true;
+            for (int r = g.R; r <= g.R + g.H; ++r)
+                for (int col = g.C; col <= g.C + g.W; ++col) {
+                    flat = flat && std::fabs(plane.At(f, f.Index(col, r)) - f.H(col, r)) < 1e-3;
+                    if (r < g.R + g.H && col < g.C + g.W)
+                        ++cover[static_cast<size_t>(r * f.SquaresPerRow() + col)];
+                }
+            EXPECT_EQ(flat, g.Planar);
+        });
+        for (int n : cover) ASSERT_EQ(n, 1) << "a square in no piece or in two";
+        // A plane is one piece; rough ground is nearly a piece per square.
+        const std::string name = c.Name;
+        if (name == "flat" || name == "tilted plane") {
+            EXPECT_EQ(pieces, 1u);
+        } else if (name == "terraces") {
+            EXPECT_LT(pieces * 4, static_cast<size_t>(f.Squares()));
+        }
+    }
+}
