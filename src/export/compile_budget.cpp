@@ -44,8 +44,13 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan) {
     // Surface polygons: what the fits below were made with.
     const double terrain = static_cast<double>(plan.Surface.Size()), distinct = static_cast<double>(b.Planes);
     const double caves = t.Position == 1 ? 1 : 0, hint = plan.Hints.empty() ? 0 : 1;
-    // Hint boxes: one per square, as the fits were made, or fewer and larger.
+    // Hint boxes: one per square, as the fits were made, or fewer and larger
+    // ones. Their sides cut the surface's faces: their length (half of each
+    // box's outline, in squares) counts where their number did.
     const double hints = std::max(static_cast<double>(plan.Hints.size()), 1.0);
+    double cuts = 0;
+    for (const MapPlan::HintBox& h : plan.Hints) cuts += h.W + h.H;
+    cuts = std::max(cuts / 2, 1.0);
     const double area = squares * t.Field.Spacing * t.Field.Spacing / (480.0 * 480.0);  // in subdivided faces
     double clipnodes, faces, marks, bspPlanes;
     if (b.Filled) {
@@ -55,8 +60,11 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan) {
         clipnodes =
             (surface * (7.901 + 0.4702 * std::log2(squares)) + 0.3988 * creases + 1.999 * caves * surface) *
             (1 - 0.1 * shared);
-        faces = hint ? 0.9277 * surface + 1.659 * hints : 2.421 * surface + 0.5506 * creases + 1.491 * area;
-        marks = hint ? 0.2185 * surface + 2.871 * hints : 2.965 * surface + 0.5746 * creases + 1.486 * area;
+        // Large boxes leave the compiler's own subdivision of large faces.
+        faces = hint ? std::max(0.9277 * surface + 1.659 * cuts, 1.491 * area)
+                     : 2.421 * surface + 0.5506 * creases + 1.491 * area;
+        marks = hint ? std::max(0.2185 * surface + 2.871 * std::sqrt(hints * cuts), 1.486 * area)
+                     : 2.965 * surface + 0.5746 * creases + 1.486 * area;
         bspPlanes = 0.6993 * distinct + 2.516 * surface + 0.5095 * caves * surface - 21.49;
     } else {
         clipnodes = 20.42 * terrain + 26.91 * surface + 5.052 * creases + 10.15 * caves * surface;
