@@ -34,7 +34,8 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan) {
     // Estimates fitted to qbsp's counts (scripts/calibrate-budget.py, two
     // seeds; nodes and leafs on one, up to 129 x 129) on terrains from 17 x 17
     // to 65 x 65, flat, terraced and rough, merged, simplified, with and
-    // without hint brushes, hills and caves. What drives
+    // without hint brushes, hills and caves; checked again with brushes that
+    // carry several surface faces and gathered hint boxes. What drives
     // them: the surface's distinct planes and the edges where it bends (the
     // compiler's hulls wrap these), the map's size, and whether the outside is
     // filled (then only the surface facing the open space counts).
