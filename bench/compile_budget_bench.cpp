@@ -16,7 +16,9 @@
 #include "export/compile_budget.h"
 #include "export/export_commands.h"
 #include "export/map_export.h"
+#include "export/surface_caps.h"
 #include "export/surface_memo.h"
+#include "export/surface_merge.h"
 #include "export/terrain_from_state.h"
 #include "view/compile_markers.h"
 
@@ -118,8 +120,35 @@ void MarkersCached(benchmark::State& state) {
     state.counters["computed"] = cache.Computations();
 }
 
+// The steps of a merged budget on their own: merging, gathering brushes,
+// counting creases.
+void MergedSteps(benchmark::State& state) {
+    vh::EditorState& s = Terrain(false);
+    vh::TerrainExport t;
+    std::string why;
+    vh::TerrainExportFromState(s, s.Rnd, &t, &why);
+    const vh::PolygonMesh merged = vh::MergeGridSurface(t.Field, t.Splits);
+    size_t n = 0;
+    for (auto _ : state) {
+        switch (state.range(0)) {
+            case 0:
+                n = vh::MergeGridSurface(t.Field, t.Splits).Size();
+                break;
+            case 1:
+                n = vh::GroupCaps(t.Field, merged, true).Size();
+                break;
+            default:
+                n = vh::CountCreases(t.Field, merged);
+                break;
+        }
+        benchmark::DoNotOptimize(n);
+    }
+    state.counters["count"] = static_cast<double>(n);
+}
+
 }  // namespace
 
+BENCHMARK(MergedSteps)->ArgNames({"step"})->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(MarkersComputed)->Unit(benchmark::kMillisecond);
 BENCHMARK(MarkersCached)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Budget)

@@ -131,38 +131,41 @@ private:
     bool Join(int j) {
         const auto p = mesh_[static_cast<size_t>(j)];
         const size_t k = p.size(), n = outline_.size();
-        // Which of j's sides the group's outline runs along (the other way).
-        shared_.assign(k, 0);
-        for (size_t i = 0; i < k; ++i) {
-            const int at = Find(p[(i + 1) % k]);
-            shared_[i] = at >= 0 && outline_[(static_cast<size_t>(at) + 1) % n] == p[i];
-        }
-        // One unbroken run of shared sides, from corner s to corner e.
-        size_t s = k, runs = 0;
-        for (size_t i = 0; i < k; ++i)
-            if (shared_[i] && !shared_[(i + k - 1) % k]) s = i, ++runs;
-        if (runs != 1) return false;
-        size_t e = s;
-        while (shared_[e % k]) ++e;
-        e %= k;
+        // Small loops: wrapping by comparison, not by division.
+        auto next = [](size_t i, size_t size) { return i + 1 == size ? 0 : i + 1; };
+        auto prev = [](size_t i, size_t size) { return i == 0 ? size - 1 : i - 1; };
+        // The planes first: most neighbours fail there (a fold the wrong way).
         const GridPlane& plane = planes_[static_cast<size_t>(j)];
         for (int c : corners_)
             if (!Holds(plane, c)) return false;
         for (int m : members_)
             for (int c : p)
                 if (!Holds(planes_[static_cast<size_t>(m)], c)) return false;
+        // Which of j's sides the group's outline runs along (the other way).
+        shared_.assign(k, 0);
+        for (size_t i = 0; i < k; ++i) {
+            const int at = Find(p[next(i, k)]);
+            shared_[i] = at >= 0 && outline_[next(static_cast<size_t>(at), n)] == p[i];
+        }
+        // One unbroken run of shared sides, from corner s to corner e.
+        size_t s = k, runs = 0;
+        for (size_t i = 0; i < k; ++i)
+            if (shared_[i] && !shared_[prev(i, k)]) s = i, ++runs;
+        if (runs != 1) return false;
+        size_t e = s;
+        while (shared_[e]) e = next(e, k);
         // The new outline: the group's from p[s] round to p[e], then j's own
         // sides from p[e] back to p[s].
         const size_t ps = static_cast<size_t>(Find(p[s])), pe = static_cast<size_t>(Find(p[e]));
         next_.clear();
-        for (size_t i = ps;; i = (i + 1) % n) {
+        for (size_t i = ps;; i = next(i, n)) {
             next_.push_back(outline_[i]);
             if (i == pe) break;
         }
         const size_t atE = next_.size() - 1;
-        for (size_t i = (e + 1) % k; i != s; i = (i + 1) % k) next_.push_back(p[i]);
+        for (size_t i = next(e, k); i != s; i = next(i, k)) next_.push_back(p[i]);
         const size_t m = next_.size();
-        auto turn = [&](size_t i) { return Turn(next_[(i + m - 1) % m], next_[i], next_[(i + 1) % m]); };
+        auto turn = [&](size_t i) { return Turn(next_[prev(i, m)], next_[i], next_[next(i, m)]); };
         if (turn(0) < 0 || turn(atE) < 0) return false;
         size_t sides = 0;
         for (size_t i = 0; i < m; ++i) sides += turn(i) != 0;
