@@ -9,10 +9,13 @@
 #include <filesystem>
 #include <regex>
 
+#include "bsp_hulls.h"
 #include "compile_fixture.h"
 #include "export/compile_budget.h"
 #include "export/export_commands.h"
 #include "export/map_export.h"
+#include "export/map_plan.h"
+#include "export/spawn.h"
 #include "export/terrain_from_state.h"
 #include "export_fixture.h"
 
@@ -149,4 +152,71 @@ TEST(QbspCompile, APlayableMapGoesThroughVisAndLight) {
     constexpr int kVisibility = 4, kLighting = 8;
     EXPECT_GT(LumpLength(bsp, kVisibility), 0) << "vis found the map sealed";
     EXPECT_GT(LumpLength(bsp, kLighting), 0) << "the sun and light level lit it";
+}
+
+TEST(QbspCompile, ThePlayerStandsOnTheWrittenSurfaceWhereverItGoes) {
+    // No engine here, but its collision test: the compiled player hull, read
+    // back, must put the floor where the written surface is, with room above.
+    const std::string qbsp = FindCompiler();
+    if (qbsp.empty()) GTEST_SKIP() << "no map compiler: put qbsp on PATH or name it in VH_QBSP";
+    vhtest::TempDir dir;
+    for (int lean = 0; lean < 3; ++lean) {
+        SCOPED_TRACE(lean == 0 ? "exact" : lean == 1 ? "merged" : "merged and simplified");
+        vh::EditorState s;
+        MakeRoughTerrain(s);
+        s.Export.AddHint = lean == 1;
+        vh::CompileOptions o = vh::PlayableOptions();
+        o.Merge = lean > 0;
+        o.Simplify = lean == 2 ? 48.0f : 0.0f;
+        const std::string map = dir.File("walk.map"), bsp = dir.File("walk.bsp");
+        ExportPlayable(s, map, o);
+        if (HasFatalFailure()) return;
+        const auto [log, status] = Compile(qbsp, map);
+        if (log.find("qbsp") == std::string::npos) GTEST_SKIP() << "the map compiler does not start: " << log;
+        ASSERT_EQ(status, 0) << log;
+        vhtest::BspHulls hulls;
+        std::string why;
+        ASSERT_TRUE(hulls.Load(bsp, &why)) << why;
+
+        vh::TerrainExport t;
+        s.Rnd.Seed(5);
+        ASSERT_TRUE(vh::TerrainExportFromState(s, s.Rnd, &t, &why)) << why;
+        const vh::MapPlan plan = vh::PlanMap(t, o);
+        ASSERT_TRUE(plan.Spawn.Found);
+        const vh::SurfaceIndex surface(t.Field, plan.Surface);
+        constexpr int kPlayer = 1, kLarge = 2;
+        const vh::SpawnPlacement& at = plan.Spawn;
+        // The spawn point is open (for large monsters too where the export
+        // says so), and the player lands on the ground under it.
+        const auto feet = surface.Over(at.X - vh::kPlayerHalfWidth, at.Y - vh::kPlayerHalfWidth,
+                                       at.X + vh::kPlayerHalfWidth, at.Y + vh::kPlayerHalfWidth);
+        ASSERT_TRUE(feet.Any);
+        EXPECT_EQ(hulls.Contents(kPlayer, at.X, at.Y, at.Z), vhtest::BspHulls::kEmpty) << "spawned inside";
+        EXPECT_EQ(hulls.Contents(kPlayer, at.X, at.Y, feet.High + vh::kPlayerBelow + 1),
+                  vhtest::BspHulls::kEmpty);
+        EXPECT_EQ(hulls.Contents(kPlayer, at.X, at.Y, feet.High + vh::kPlayerBelow - 1),
+                  vhtest::BspHulls::kSolid)
+            << "nothing to land on";
+        if (at.LargeHullClear) {
+            EXPECT_EQ(hulls.Contents(kLarge, at.X, at.Y, at.Z), vhtest::BspHulls::kEmpty);
+        }
+
+        // Over every square's centre: one unit above the highest ground under
+        // the footprint is open, one unit into the ground under the centre is not.
+        const vh::HeightField& f = t.Field;
+        for (int r = 0; r + 1 < f.Rows; ++r)
+            for (int c = 0; c + 1 < f.Columns; ++c) {
+                const double x = f.X(c) + f.Spacing / 2, y = f.Z(r) + f.Spacing / 2;
+                const auto under = surface.Over(x - vh::kPlayerHalfWidth, y - vh::kPlayerHalfWidth,
+                                                x + vh::kPlayerHalfWidth, y + vh::kPlayerHalfWidth);
+                const auto centre = surface.Over(x, y, x, y);
+                ASSERT_TRUE(under.Any && centre.Any);
+                EXPECT_EQ(hulls.Contents(kPlayer, x, y, under.High + vh::kPlayerBelow + 1),
+                          vhtest::BspHulls::kEmpty)
+                    << "no room over square " << r * (f.Columns - 1) + c + 1;
+                EXPECT_EQ(hulls.Contents(kPlayer, x, y, centre.Low + vh::kPlayerBelow - 1),
+                          vhtest::BspHulls::kSolid)
+                    << "falls through at square " << r * (f.Columns - 1) + c + 1;
+            }
+    }
 }
