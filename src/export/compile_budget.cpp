@@ -40,7 +40,8 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan) {
     // compiler's hulls wrap these), the map's size, and whether the outside is
     // filled (then only the surface facing the open space counts).
     const double surface = static_cast<double>(planes.SurfacePlanes());
-    const double creases = static_cast<double>(CountCreases(t.Field, plan.Surface));
+    const double creases =
+        static_cast<double>(plan.Creases ? *plan.Creases : CountCreases(t.Field, plan.Surface));
     const double squares = std::max(t.Field.Squares(), 1);
     // Surface polygons: what the fits below were made with.
     const double terrain = static_cast<double>(plan.Surface.Size()), distinct = static_cast<double>(b.Planes);

@@ -50,7 +50,7 @@ void EmitTerrainBrushes(const TerrainExport& t, const MapPlan& plan, BrushSink& 
     std::vector<GridPlane> tops;
     for (size_t i = 0; i < plan.Brushes.Size(); ++i) {
         const auto members = plan.Brushes[i];
-        GroupOutline(f, plan.Surface, members, &corners);
+        plan.Brushes.Outline(f, plan.Surface, i, &corners);
         sink.BeginBrush();
         const bool flatFace = !once || i == 0;
         // Under caves the flat face comes first, over hills the surface.

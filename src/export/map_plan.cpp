@@ -20,8 +20,13 @@ MapPlan PlanMap(const TerrainExport& t, const CompileOptions& o) {
     plan.Levels = ComputeTerrainLevels(t.Field, t.Grid);
     plan.Surface = PlanSurface(t, o);
     // Merging also gathers neighbours into one brush where the surface allows.
-    plan.Brushes = o.Merge ? GroupCaps(t.Field, plan.Surface, t.Position == 0)
-                           : BrushGroups::Single(plan.Surface.Size());
+    if (o.Merge) {
+        size_t creases = 0;
+        plan.Brushes = GroupCaps(t.Field, plan.Surface, t.Position == 0, &creases);
+        plan.Creases = creases;
+    } else {
+        plan.Brushes = BrushGroups::Single(plan.Surface.Size());
+    }
     if (t.Hint && !t.Splits.empty()) {
         if (o.Merge) {
             GridPieces(t.Field, [&](const GridPiece& g) { plan.Hints.push_back({g.C, g.R, g.W, g.H}); });

@@ -3,6 +3,7 @@
 // The budget counts it, the writer writes it and the view can show it.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "export/compile_options.h"
@@ -16,8 +17,9 @@ namespace vh {
 
 struct MapPlan {
     TerrainLevels Levels;
-    PolygonMesh Surface;  // the terrain's surface polygons
-    BrushGroups Brushes;  // of those, one terrain brush per group
+    PolygonMesh Surface;            // the terrain's surface polygons
+    BrushGroups Brushes;            // of those, one terrain brush per group
+    std::optional<size_t> Creases;  // CountCreases() of the surface, when worked out on the way
     // Hint boxes, each over a rectangle of squares: one per square, or with
     // the lean options one per planar rectangle where the ground is flat or
     // evenly sloped (one hint per square there adds nodes and shows nothing).

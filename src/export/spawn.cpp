@@ -26,10 +26,14 @@ void ClipToBox(std::vector<Point2>* poly, double x0, double z0, double x1, doubl
         poly->swap(next);
     };
     auto atX = [](double x) {
-        return [x](Point2 a, Point2 b) { return Point2{x, a.second + (x - a.first) * (b.second - a.second) / (b.first - a.first)}; };
+        return [x](Point2 a, Point2 b) {
+            return Point2{x, a.second + (x - a.first) * (b.second - a.second) / (b.first - a.first)};
+        };
     };
     auto atZ = [](double z) {
-        return [z](Point2 a, Point2 b) { return Point2{a.first + (z - a.second) * (b.first - a.first) / (b.second - a.second), z}; };
+        return [z](Point2 a, Point2 b) {
+            return Point2{a.first + (z - a.second) * (b.first - a.first) / (b.second - a.second), z};
+        };
     };
     clip([&](Point2 p) { return p.first >= x0; }, atX(x0));
     clip([&](Point2 p) { return p.first <= x1; }, atX(x1));
@@ -91,7 +95,8 @@ SurfaceIndex::Span SurfaceIndex::Over(double x0, double z0, double x1, double z1
     s.High = -s.Low;
     if (f_.Squares() <= 0) return s;
     const double S = f_.Spacing;
-    const double gx0 = (x0 - f_.X0) / S, gx1 = (x1 - f_.X0) / S, gz0 = (z0 - f_.Z0) / S, gz1 = (z1 - f_.Z0) / S;
+    const double gx0 = (x0 - f_.X0) / S, gx1 = (x1 - f_.X0) / S, gz0 = (z0 - f_.Z0) / S,
+                 gz1 = (z1 - f_.Z0) / S;
     const int perRow = f_.SquaresPerRow();
     const int c0 = std::clamp(static_cast<int>(std::floor(gx0)), 0, perRow - 1);
     const int c1 = std::clamp(static_cast<int>(std::floor(gx1)), 0, perRow - 1);
@@ -114,7 +119,8 @@ SurfaceIndex::Span SurfaceIndex::Over(double x0, double z0, double x1, double z1
                     s.Low = std::min(s.Low, h), s.High = std::max(s.High, h);
                 }
                 s.Any = true;
-                if (Area2(poly) > 1e-12) s.LeastNormalZ = std::min(s.LeastNormalZ, NormalZ(static_cast<size_t>(i)));
+                if (Area2(poly) > 1e-12)
+                    s.LeastNormalZ = std::min(s.LeastNormalZ, NormalZ(static_cast<size_t>(i)));
             }
         }
     }
@@ -137,7 +143,8 @@ double SurfaceIndex::LeastNormalZAt(double x, double z) const {
         bool inside = true;
         for (size_t k = 0; k < poly.size() && inside; ++k) {
             const int a = poly[k], b = poly[(k + 1) % poly.size()];
-            inside = (f_.Column(b) - f_.Column(a)) * (gz - f_.Row(a)) - (f_.Row(b) - f_.Row(a)) * (gx - f_.Column(a)) >=
+            inside = (f_.Column(b) - f_.Column(a)) * (gz - f_.Row(a)) -
+                         (f_.Row(b) - f_.Row(a)) * (gx - f_.Column(a)) >=
                      -1e-9;
         }
         if (inside) least = std::min(least, NormalZ(static_cast<size_t>(i)));
@@ -260,14 +267,19 @@ SpawnPlacement PlaceSpawn(const HeightField& f, const SurfaceIndex& surface, con
         const double bound = hills ? surface.LeastNormalZAt(cx, cz) : 1;
         order.push_back({LevelKey(bound), (cx - midX) * (cx - midX) + (cz - midZ) * (cz - midZ), q});
     }
-    std::sort(order.begin(), order.end(), [](const Candidate& a, const Candidate& b) {
-        if (a.Bound != b.Bound) return a.Bound > b.Bound;
-        if (a.Distance != b.Distance) return a.Distance < b.Distance;
-        return a.Square < b.Square;
-    });
+    // A heap, not a sort: a handful of squares are usually looked at.
+    auto later = [](const Candidate& a, const Candidate& b) {
+        if (a.Bound != b.Bound) return a.Bound < b.Bound;
+        if (a.Distance != b.Distance) return a.Distance > b.Distance;
+        return a.Square > b.Square;
+    };
+    std::make_heap(order.begin(), order.end(), later);
     Spot best;
     int bestSquare = -1;
-    for (const Candidate& c : order) {
+    while (!order.empty()) {
+        std::pop_heap(order.begin(), order.end(), later);
+        const Candidate c = order.back();
+        order.pop_back();
         if (bestSquare >= 0 && best.Large &&
             (c.Bound < best.Level || (c.Bound == best.Level && c.Distance > best.Distance)))
             break;
@@ -279,8 +291,8 @@ SpawnPlacement PlaceSpawn(const HeightField& f, const SurfaceIndex& surface, con
         take(best, bestSquare);
     else
         out.Problem = std::string("No square has room for the player: it needs ") +
-                      (hills ? "ground no steeper than about 45 degrees and " : "") + "56 units of room " + room +
-                      ".";
+                      (hills ? "ground no steeper than about 45 degrees and " : "") + "56 units of room " +
+                      room + ".";
     return out;
 }
 

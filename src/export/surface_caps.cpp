@@ -1,6 +1,7 @@
 #include "export/surface_caps.h"
 
 #include <algorithm>
+#include <cmath>
 #include <deque>
 
 #include "export/surface_merge.h"
@@ -18,9 +19,20 @@ BrushGroups BrushGroups::Single(size_t polygons) {
     return g;
 }
 
-void BrushGroups::Add(std::span<const int> members) {
+void BrushGroups::Add(std::span<const int> members, std::span<const int> outline) {
     members_.insert(members_.end(), members.begin(), members.end());
     starts_.push_back(static_cast<uint32_t>(members_.size()));
+    outlines_.insert(outlines_.end(), outline.begin(), outline.end());
+    outlineStarts_.push_back(static_cast<uint32_t>(outlines_.size()));
+}
+
+void BrushGroups::Outline(const HeightField& f, const PolygonMesh& mesh, size_t g,
+                          std::vector<int>* corners) const {
+    if (g + 1 < outlineStarts_.size()) {
+        corners->assign(outlines_.begin() + outlineStarts_[g], outlines_.begin() + outlineStarts_[g + 1]);
+    } else {
+        TurningCorners(f, mesh[static_cast<size_t>(members_[starts_[g]])], corners);
+    }
 }
 
 namespace {
@@ -88,9 +100,30 @@ public:
                 taken[static_cast<size_t>(j)] = 1;
                 Neighbours(j, taken, &next);
             }
-            groups.Add(members_);
+            TurningCorners(f_, outline_, &turning_);
+            groups.Add(members_, turning_);
         }
         return groups;
+    }
+
+    // Sides between two polygons not in one plane, each counted once.
+    size_t Creases() const {
+        size_t creases = 0;
+        for (size_t i = 0; i < mesh_.Size(); ++i) {
+            const auto p = mesh_[i];
+            for (size_t k = 0; k < p.size(); ++k) {
+                const int a = p[k], b = p[k + 1 == p.size() ? 0 : k + 1];
+                if (a > b) continue;  // counted from the other side
+                const int q = sides_.Owner(b, a);
+                if (q < 0) continue;  // the outline
+                for (int v : mesh_[static_cast<size_t>(q)])
+                    if (!OnPlane(planes_[i], v)) {
+                        ++creases;
+                        break;
+                    }
+            }
+        }
+        return creases;
     }
 
 private:
@@ -118,6 +151,11 @@ private:
     bool Holds(const GridPlane& plane, int p) const {
         const Spot& s = spots_[static_cast<size_t>(p)];
         return sign_ * (plane.At(s.C, s.R) - f_.H(p)) >= -kOnPlaneEpsilon;
+    }
+
+    bool OnPlane(const GridPlane& plane, int p) const {
+        const Spot& s = spots_[static_cast<size_t>(p)];
+        return std::fabs(f_.H(p) - plane.At(s.C, s.R)) <= kOnPlaneEpsilon;
     }
 
     // Cross() on looked-up columns and rows.
@@ -185,37 +223,17 @@ private:
     };
     std::vector<Spot> spots_;
     std::vector<GridPlane> planes_;
-    std::vector<int> outline_, corners_, members_, next_;
+    std::vector<int> outline_, corners_, members_, next_, turning_;
     std::vector<char> shared_;
 };
 
 }  // namespace
 
-BrushGroups GroupCaps(const HeightField& f, const PolygonMesh& mesh, bool brushesUnder) {
-    return CapBuilder(f, mesh, brushesUnder).Run();
-}
-
-void GroupOutline(const HeightField& f, const PolygonMesh& mesh, std::span<const int> group,
-                  std::vector<int>* corners) {
-    if (group.size() == 1) {
-        TurningCorners(f, mesh[static_cast<size_t>(group[0])], corners);
-        return;
-    }
-    // Sides no other member has the other way round, walked from corner to corner.
-    std::vector<std::pair<int, int>> sides;
-    for (int g : group) {
-        const auto p = mesh[static_cast<size_t>(g)];
-        for (size_t k = 0; k < p.size(); ++k) sides.push_back({p[k], p[(k + 1) % p.size()]});
-    }
-    std::vector<std::pair<int, int>> outer;
-    for (const auto& [a, b] : sides)
-        if (std::find(sides.begin(), sides.end(), std::pair{b, a}) == sides.end()) outer.push_back({a, b});
-    std::vector<int> loop{outer.front().first};
-    for (int at = outer.front().second; at != loop.front() && loop.size() <= outer.size();) {
-        loop.push_back(at);
-        at = std::find_if(outer.begin(), outer.end(), [&](const auto& s) { return s.first == at; })->second;
-    }
-    TurningCorners(f, loop, corners);
+BrushGroups GroupCaps(const HeightField& f, const PolygonMesh& mesh, bool brushesUnder, size_t* creases) {
+    CapBuilder builder(f, mesh, brushesUnder);
+    BrushGroups groups = builder.Run();
+    if (creases) *creases = builder.Creases();
+    return groups;
 }
 
 }  // namespace vh

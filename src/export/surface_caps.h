@@ -18,27 +18,29 @@ public:
     // Every polygon its own brush.
     static BrushGroups Single(size_t polygons);
 
-    void Add(std::span<const int> members);
+    // A group and its outline: the corners where it turns, counter-clockwise.
+    void Add(std::span<const int> members, std::span<const int> outline);
     size_t Size() const { return starts_.size() - 1; }
     size_t Polygons() const { return members_.size(); }
     std::span<const int> operator[](size_t g) const {
         return {members_.data() + starts_[g], members_.data() + starts_[g + 1]};
     }
+    // The outline of group g as added, or a lone polygon's turning corners.
+    void Outline(const HeightField& f, const PolygonMesh& mesh, size_t g, std::vector<int>* corners) const;
 
 private:
     std::vector<int> members_;
     std::vector<uint32_t> starts_{0};
+    std::vector<int> outlines_;  // empty for Single()
+    std::vector<uint32_t> outlineStarts_{0};
 };
 
 // Greedy grouping of neighbouring polygons into caps: a group grows while its
 // outline stays convex and every member's plane stays on the brush's side of
 // the surface at every corner of the group (above it for brushes under the
-// surface, below it for brushes over it).
-BrushGroups GroupCaps(const HeightField& f, const PolygonMesh& mesh, bool brushesUnder);
-
-// The outline of a group, counter-clockwise seen from above, with the
-// corners where it turns only.
-void GroupOutline(const HeightField& f, const PolygonMesh& mesh, std::span<const int> group,
-                  std::vector<int>* corners);
+// surface, below it for brushes over it). With `creases`, also counts what
+// CountCreases() does, from the same neighbours and planes.
+BrushGroups GroupCaps(const HeightField& f, const PolygonMesh& mesh, bool brushesUnder,
+                      size_t* creases = nullptr);
 
 }  // namespace vh

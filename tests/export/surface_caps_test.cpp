@@ -68,15 +68,17 @@ TEST(SurfaceCaps, GroupsTileTheSurfaceWithConvexBrushesThatKeepEveryPlane) {
             for (bool under : {true, false}) {
                 SCOPED_TRACE(std::string(name) + (under ? " hills" : " caves") + " seed " +
                              std::to_string(seed));
-                const vh::BrushGroups groups = vh::GroupCaps(f, mesh, under);
+                size_t creases = 0;
+                const vh::BrushGroups groups = vh::GroupCaps(f, mesh, under, &creases);
                 EXPECT_LT(groups.Size(), mesh.Size()) << "no neighbours shared a brush";
+                EXPECT_EQ(creases, vh::CountCreases(f, mesh));
                 std::vector<int> owner(mesh.Size(), 0), outline;
                 for (size_t g = 0; g < groups.Size(); ++g) {
                     const auto members = groups[g];
                     int64_t area = 0;
                     for (int m : members)
                         ++owner[static_cast<size_t>(m)], area += Area(f, mesh[static_cast<size_t>(m)]);
-                    vh::GroupOutline(f, mesh, members, &outline);
+                    groups.Outline(f, mesh, g, &outline);
                     // Convex, counter-clockwise, and exactly the members' ground.
                     for (size_t k = 0; k < outline.size(); ++k)
                         ASSERT_GT(vh::Cross(f, outline[k], outline[(k + 1) % outline.size()],
