@@ -79,7 +79,9 @@ public:
             const ClipNode& c = clip_[static_cast<size_t>(num)];
             if (c.Plane < 0 || static_cast<size_t>(c.Plane) >= planes_.size()) return kSolid;
             const Plane& pl = planes_[static_cast<size_t>(c.Plane)];
-            const double d = (pl.Type < 3 ? p[pl.Type] : pl.N[0] * x + pl.N[1] * y + pl.N[2] * z) - pl.Dist;
+            const double d =
+                (pl.Type >= 0 && pl.Type < 3 ? p[pl.Type] : pl.N[0] * x + pl.N[1] * y + pl.N[2] * z) -
+                pl.Dist;
             num = c.Children[d < 0 ? 1 : 0];
         }
         return num;
