@@ -1,7 +1,6 @@
 #include "export/surface_caps.h"
 
 #include <algorithm>
-#include <cmath>
 #include <deque>
 
 #include "export/surface_merge.h"
@@ -40,46 +39,10 @@ namespace {
 // Brushes stay small: a compiler's cost per brush grows with its faces.
 constexpr size_t kMaxFaces = 16;
 
-// Polygon sides by their first corner, to find the polygon across a side:
-// each point's sides in one run (a handful each), in point order.
-class SideTable {
-public:
-    SideTable(const HeightField& f, const PolygonMesh& mesh)
-        : start_(static_cast<size_t>(f.Points()) + 1, 0) {
-        for (size_t i = 0; i < mesh.Size(); ++i)
-            for (int p : mesh[i]) ++start_[static_cast<size_t>(p) + 1];
-        for (size_t p = 1; p < start_.size(); ++p) start_[p] += start_[p - 1];
-        sides_.resize(start_.back());
-        std::vector<uint32_t> fill(start_.begin(), start_.end() - 1);
-        for (size_t i = 0; i < mesh.Size(); ++i) {
-            const auto poly = mesh[i];
-            for (size_t k = 0; k < poly.size(); ++k)
-                sides_[fill[static_cast<size_t>(poly[k])]++] = {poly[(k + 1) % poly.size()],
-                                                                static_cast<int>(i)};
-        }
-    }
-
-    // The polygon with the side a -> b, or -1.
-    int Owner(int a, int b) const {
-        for (uint32_t s = start_[static_cast<size_t>(a)]; s < start_[static_cast<size_t>(a) + 1]; ++s)
-            if (sides_[s].To == b) return sides_[s].Polygon;
-        return -1;
-    }
-
-private:
-    struct Side {
-        int To, Polygon;
-    };
-    std::vector<uint32_t> start_;
-    std::vector<Side> sides_;
-};
-
 class CapBuilder {
 public:
     CapBuilder(const HeightField& f, const PolygonMesh& mesh, bool under)
-        : f_(f), mesh_(mesh), sign_(under ? 1.0 : -1.0), sides_(f, mesh) {
-        spots_.resize(static_cast<size_t>(f.Points()));
-        for (int p = 0; p < f.Points(); ++p) spots_[static_cast<size_t>(p)] = {f.Column(p), f.Row(p)};
+        : f_(f), mesh_(mesh), sign_(under ? 1.0 : -1.0), sides_(f, mesh), spots_(f) {
         planes_.reserve(mesh.Size());
         for (size_t i = 0; i < mesh.Size(); ++i) planes_.push_back(PlaneOfPolygon(f, mesh[i]));
     }
@@ -106,25 +69,7 @@ public:
         return groups;
     }
 
-    // Sides between two polygons not in one plane, each counted once.
-    size_t Creases() const {
-        size_t creases = 0;
-        for (size_t i = 0; i < mesh_.Size(); ++i) {
-            const auto p = mesh_[i];
-            for (size_t k = 0; k < p.size(); ++k) {
-                const int a = p[k], b = p[k + 1 == p.size() ? 0 : k + 1];
-                if (a > b) continue;  // counted from the other side
-                const int q = sides_.Owner(b, a);
-                if (q < 0) continue;  // the outline
-                for (int v : mesh_[static_cast<size_t>(q)])
-                    if (!OnPlane(planes_[i], v)) {
-                        ++creases;
-                        break;
-                    }
-            }
-        }
-        return creases;
-    }
+    size_t Creases() const { return CountCreases(f_, mesh_, planes_, sides_); }
 
 private:
     void Start(int seed) {
@@ -149,21 +94,7 @@ private:
 
     // The surface at p is the lowest (highest) of the group's planes there.
     bool Holds(const GridPlane& plane, int p) const {
-        const Spot& s = spots_[static_cast<size_t>(p)];
-        return sign_ * (plane.At(s.C, s.R) - f_.H(p)) >= -kOnPlaneEpsilon;
-    }
-
-    bool OnPlane(const GridPlane& plane, int p) const {
-        const Spot& s = spots_[static_cast<size_t>(p)];
-        return std::fabs(f_.H(p) - plane.At(s.C, s.R)) <= kOnPlaneEpsilon;
-    }
-
-    // Cross() on looked-up columns and rows.
-    int64_t Turn(int a, int b, int c) const {
-        const Spot &pa = spots_[static_cast<size_t>(a)], &pb = spots_[static_cast<size_t>(b)],
-                   &pc = spots_[static_cast<size_t>(c)];
-        return static_cast<int64_t>(pb.C - pa.C) * (pc.R - pa.R) -
-               static_cast<int64_t>(pb.R - pa.R) * (pc.C - pa.C);
+        return sign_ * (plane.At(spots_.C(p), spots_.R(p)) - f_.H(p)) >= -kOnPlaneEpsilon;
     }
 
     bool Join(int j) {
@@ -203,7 +134,7 @@ private:
         const size_t atE = next_.size() - 1;
         for (size_t i = next(e, k); i != s; i = next(i, k)) next_.push_back(p[i]);
         const size_t m = next_.size();
-        auto turn = [&](size_t i) { return Turn(next_[prev(i, m)], next_[i], next_[next(i, m)]); };
+        auto turn = [&](size_t i) { return spots_.Turn(next_[prev(i, m)], next_[i], next_[next(i, m)]); };
         if (turn(0) < 0 || turn(atE) < 0) return false;
         size_t sides = 0;
         for (size_t i = 0; i < m; ++i) sides += turn(i) != 0;
@@ -217,11 +148,8 @@ private:
     const HeightField& f_;
     const PolygonMesh& mesh_;
     double sign_;
-    SideTable sides_;
-    struct Spot {
-        int C, R;
-    };
-    std::vector<Spot> spots_;
+    PolygonSides sides_;
+    GridSpots spots_;
     std::vector<GridPlane> planes_;
     std::vector<int> outline_, corners_, members_, next_, turning_;
     std::vector<char> shared_;

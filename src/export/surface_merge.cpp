@@ -161,21 +161,14 @@ private:
 
 }  // namespace
 
-size_t CountCreases(const HeightField& f, const PolygonMesh& mesh) {
-    EdgeTable edges(f, mesh);
-    std::vector<GridPlane> planes;
-    planes.reserve(mesh.Size());
-    for (size_t i = 0; i < mesh.Size(); ++i) {
-        const auto p = mesh[i];
-        planes.push_back(PlaneOfPolygon(f, p));
-        for (size_t k = 0; k < p.size(); ++k) edges.Set(p[k], p[(k + 1) % p.size()], static_cast<int>(i));
-    }
+size_t CountCreases(const HeightField& f, const PolygonMesh& mesh, std::span<const GridPlane> planes,
+                    const PolygonSides& sides) {
     size_t creases = 0;
     for (size_t i = 0; i < mesh.Size(); ++i) {
         const auto p = mesh[i];
         for (size_t k = 0; k < p.size(); ++k) {
             const int a = p[k], b = p[(k + 1) % p.size()];
-            const int q = edges.Get(b, a);
+            const int q = sides.Owner(b, a);
             if (q < 0 || a > b) continue;  // the outline, or counted from the other side
             const auto other = mesh[static_cast<size_t>(q)];
             const bool flat =
@@ -184,6 +177,13 @@ size_t CountCreases(const HeightField& f, const PolygonMesh& mesh) {
         }
     }
     return creases;
+}
+
+size_t CountCreases(const HeightField& f, const PolygonMesh& mesh) {
+    std::vector<GridPlane> planes;
+    planes.reserve(mesh.Size());
+    for (size_t i = 0; i < mesh.Size(); ++i) planes.push_back(PlaneOfPolygon(f, mesh[i]));
+    return CountCreases(f, mesh, planes, PolygonSides(f, mesh));
 }
 
 PolygonMesh MergeCoplanar(const HeightField& f, const PolygonMesh& mesh) {

@@ -31,5 +31,8 @@ PolygonMesh MergeGridSurface(const HeightField& f, const std::vector<SquareSplit
 // Edges between two polygons that do not lie in one plane (each polygon side
 // between consecutive corners counted once): where the surface bends.
 size_t CountCreases(const HeightField& f, const PolygonMesh& mesh);
+// The same with each polygon's PlaneOfPolygon() and the sides already at hand.
+size_t CountCreases(const HeightField& f, const PolygonMesh& mesh, std::span<const GridPlane> planes,
+                    const PolygonSides& sides);
 
 }  // namespace vh

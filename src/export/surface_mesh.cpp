@@ -40,6 +40,24 @@ PolygonMesh SplitSurface(const HeightField& f, const std::vector<SquareSplit>& s
     return m;
 }
 
+GridSpots::GridSpots(const HeightField& f) : spots_(static_cast<size_t>(f.Points())) {
+    for (int p = 0; p < f.Points(); ++p) spots_[static_cast<size_t>(p)] = {f.Column(p), f.Row(p)};
+}
+
+PolygonSides::PolygonSides(const HeightField& f, const PolygonMesh& mesh)
+    : start_(static_cast<size_t>(f.Points()) + 1, 0) {
+    for (size_t i = 0; i < mesh.Size(); ++i)
+        for (int p : mesh[i]) ++start_[static_cast<size_t>(p) + 1];
+    for (size_t p = 1; p < start_.size(); ++p) start_[p] += start_[p - 1];
+    sides_.resize(start_.back());
+    std::vector<uint32_t> fill(start_.begin(), start_.end() - 1);
+    for (size_t i = 0; i < mesh.Size(); ++i) {
+        const auto poly = mesh[i];
+        for (size_t k = 0; k < poly.size(); ++k)
+            sides_[fill[static_cast<size_t>(poly[k])]++] = {poly[(k + 1) % poly.size()], static_cast<int>(i)};
+    }
+}
+
 GridPlane PlaneThrough(const HeightField& f, int a, int b, int c) {
     // Columns and rows worked out once each: the divisions are most of the cost.
     const int64_t ca = f.Column(a), ra = f.Row(a), cb = f.Column(b), rb = f.Row(b), cc = f.Column(c),

@@ -89,6 +89,47 @@ GridPlane PlaneThrough(const HeightField& f, int a, int b, int c);
 // Returns the three corners in counter-clockwise order in *corners if given.
 GridPlane PlaneOfPolygon(const HeightField& f, std::span<const int> poly, int* corners = nullptr);
 
+// Every point's column and row, looked up: the divisions that work them out
+// are most of the cost of the geometry tests the simplification and the
+// brush grouping run millions of times.
+class GridSpots {
+public:
+    explicit GridSpots(const HeightField& f);
+    int C(int p) const { return spots_[static_cast<size_t>(p)].C; }
+    int R(int p) const { return spots_[static_cast<size_t>(p)].R; }
+    // Cross() on the looked-up columns and rows (the same arithmetic).
+    int64_t Turn(int a, int b, int c) const {
+        const int64_t ax = C(a), az = R(a);
+        return (C(b) - ax) * (R(c) - az) - (R(b) - az) * (C(c) - ax);
+    }
+
+private:
+    struct Spot {
+        int C, R;
+    };
+    std::vector<Spot> spots_;
+};
+
+// Polygon sides by their first corner, to find the polygon across a side:
+// each point's sides in one run (a handful each), in point order.
+class PolygonSides {
+public:
+    PolygonSides(const HeightField& f, const PolygonMesh& mesh);
+    // The polygon with the side a -> b, or -1.
+    int Owner(int a, int b) const {
+        for (uint32_t s = start_[static_cast<size_t>(a)]; s < start_[static_cast<size_t>(a) + 1]; ++s)
+            if (sides_[s].To == b) return sides_[s].Polygon;
+        return -1;
+    }
+
+private:
+    struct Side {
+        int To, Polygon;
+    };
+    std::vector<uint32_t> start_;
+    std::vector<Side> sides_;
+};
+
 // The corners where the outline turns (collinear corners left out).
 void TurningCorners(const HeightField& f, std::span<const int> poly, std::vector<int>* out);
 

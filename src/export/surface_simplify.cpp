@@ -50,7 +50,7 @@ private:
 class Simplifier {
 public:
     Simplifier(const HeightField& f, const std::vector<SquareSplit>& splits, double tolerance)
-        : f_(f), exact_(f, splits), tol_(tolerance), points_(static_cast<uint64_t>(f.Points())) {
+        : f_(f), exact_(f, splits), tol_(tolerance), spots_(f), points_(static_cast<uint64_t>(f.Points())) {
         const PolygonMesh start = SplitSurface(f, splits);
         tris_.reserve(start.Size() * 2);
         for (size_t i = 0; i < start.Size(); ++i) {
@@ -61,8 +61,6 @@ public:
         fan_.resize(static_cast<size_t>(f.Points()));
         for (size_t t = 0; t < tris_.size(); ++t)
             for (int v : tris_[t]) fan_[static_cast<size_t>(v)].push_back(static_cast<int>(t));
-        spots_.resize(fan_.size());
-        for (int p = 0; p < f.Points(); ++p) spots_[static_cast<size_t>(p)] = {f.Column(p), f.Row(p)};
         seen_.resize(fan_.size());
         version_.assign(fan_.size(), 0);
         removed_.assign(fan_.size(), 0);
@@ -98,15 +96,12 @@ private:
 
     // Grid coordinates looked up: a division each is what Turn() would
     // otherwise spend most of its time on.
-    int Col(int p) const { return spots_[static_cast<size_t>(p)].C; }
-    int RowOf(int p) const { return spots_[static_cast<size_t>(p)].R; }
+    int Col(int p) const { return spots_.C(p); }
+    int RowOf(int p) const { return spots_.R(p); }
 
     // Cross() and PlaneThrough() of the mesh header, on the looked-up
     // coordinates (the same arithmetic, so the same results).
-    int64_t Turn(int a, int b, int c) const {
-        const int64_t ax = Col(a), az = RowOf(a);
-        return (Col(b) - ax) * (RowOf(c) - az) - (RowOf(b) - az) * (Col(c) - ax);
-    }
+    int64_t Turn(int a, int b, int c) const { return spots_.Turn(a, b, c); }
 
     GridPlane Plane(int a, int b, int c) const {
         const double det = static_cast<double>(Turn(a, b, c));
@@ -420,10 +415,7 @@ private:
     std::vector<Tri> tris_;
     std::vector<char> alive_;
     std::vector<std::vector<int>> fan_;
-    struct Spot {
-        int C, R;
-    };
-    std::vector<Spot> spots_;
+    GridSpots spots_;
     // Where each neighbour of the point being considered sits in around_,
     // valid while Stamp is the current stamp_.
     struct Seen {
