@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <vector>
 
 namespace vh {
 
@@ -77,23 +79,24 @@ GridPlane PlaneThrough(const HeightField& f, int a, int b, int c) {
 GridPlane PlaneOfPolygon(const HeightField& f, std::span<const int> poly, int* corners) {
     const int a = poly[0];
     const int64_t ca = f.Column(a), ra = f.Row(a);
-    // Offsets from the first corner, kept for the usual handful of corners.
-    int64_t kept[16][2];
-    const bool keep = poly.size() <= 16;
-    auto off = [&](size_t i, int axis) -> int64_t {
-        if (keep) return kept[i][axis];
-        return axis ? f.Row(poly[i]) - ra : f.Column(poly[i]) - ca;
+    // Offsets from the first corner, each worked out once (a division
+    // each): on the stack for the usual handful of corners.
+    struct Offset {
+        int64_t X, Z;
     };
+    Offset small[16];
+    std::vector<Offset> large;
+    Offset* at = small;
+    if (poly.size() > std::size(small)) large.resize(poly.size()), at = large.data();
     size_t far = 1, third = 1;
     int64_t best = -1, area = 0;
     for (size_t i = 1; i < poly.size(); ++i) {
-        const int64_t dx = f.Column(poly[i]) - ca, dz = f.Row(poly[i]) - ra;
-        if (keep) kept[i][0] = dx, kept[i][1] = dz;
-        if (dx * dx + dz * dz > best) best = dx * dx + dz * dz, far = i;
+        at[i] = {f.Column(poly[i]) - ca, f.Row(poly[i]) - ra};
+        const int64_t d = at[i].X * at[i].X + at[i].Z * at[i].Z;
+        if (d > best) best = d, far = i;
     }
     for (size_t i = 1; i < poly.size(); ++i) {
-        const int64_t c =
-            std::llabs(off(far, 0) * off(i, 1) - off(far, 1) * off(i, 0));  // Cross(f, a, far, i)
+        const int64_t c = std::llabs(at[far].X * at[i].Z - at[far].Z * at[i].X);  // Cross(f, a, far, i)
         if (c > area) area = c, third = i;
     }
     const int b = poly[std::min(far, third)], c = poly[std::max(far, third)];
