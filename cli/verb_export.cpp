@@ -103,8 +103,9 @@ const vhcli::VerbRegistrar kExportMap(
      "Top) --headroom units over the highest point (256); --spawn places the player over a square "
      "(numbered from 1) or the most level open square near the centre; --lean merges neighbouring "
      "brushes that one convex brush can hold (one plane, or a ridge or hilltop); --simplify keeps the "
-     "surface within that many units of the exact one with "
-     "fewer brushes; --detail writes the terrain as func_detail; --wad names the texture wad; "
+     "surface within that many units of the exact one with fewer brushes, raising or lowering the "
+     "points it keeps onto grid steps where that lets larger triangles fit; --detail writes the terrain as "
+     "func_detail; --wad names the texture wad; "
      "--no-light leaves out the light keys.",
      RunExportMap});
 

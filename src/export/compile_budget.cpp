@@ -41,7 +41,7 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan) {
     // filled (then only the surface facing the open space counts).
     const double surface = static_cast<double>(planes.SurfacePlanes());
     const double creases =
-        static_cast<double>(plan.Creases ? *plan.Creases : CountCreases(t.Field, plan.Surface));
+        static_cast<double>(plan.Creases ? *plan.Creases : CountCreases(plan.Field, plan.Surface));
     const double squares = std::max(t.Field.Squares(), 1);
     // Surface polygons: what the fits below were made with.
     const double terrain = static_cast<double>(plan.Surface.Size()), distinct = static_cast<double>(b.Planes);

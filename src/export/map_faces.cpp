@@ -31,7 +31,7 @@ FacePoints Face(Corner a, float ha, Corner b, float hb, Corner c, float hc) {
 }  // namespace
 
 void EmitTerrainBrushes(const TerrainExport& t, const MapPlan& plan, BrushSink& sink) {
-    const HeightField& f = t.Field;
+    const HeightField& f = plan.Field;
     const bool hills = t.Position == 0;
     const float flat = hills ? plan.Levels.Low : plan.Levels.High;
     auto at = [&](int p) { return Corner{f.X(f.Column(p)), f.Z(f.Row(p)), f.H(p)}; };
@@ -94,7 +94,7 @@ void EmitTerrainBrushes(const TerrainExport& t, const MapPlan& plan, BrushSink& 
 }
 
 void EmitHintBrushes(const TerrainExport& t, const MapPlan& plan, BrushSink& sink) {
-    const HeightField& f = t.Field;
+    const HeightField& f = plan.Field;
     const float lo = plan.Levels.Low, hi = plan.Levels.High;
     // Where only planes count: the two levels once; with one box per square
     // in square order, the grid lines once each too.

@@ -5,10 +5,18 @@
 
 namespace vh {
 
-PolygonMesh PlanSurface(const TerrainExport& t, const CompileOptions& o) {
-    if (t.Splits.empty()) return {};
-    if (o.Simplify > 0) return SharedSurfaceMemo().Simplified(t.Field, t.Splits, o.Simplify, o.Merge);
-    return o.Merge ? MergeGridSurface(t.Field, t.Splits) : SplitSurface(t.Field, t.Splits);
+PlannedSurface PlanSurface(const TerrainExport& t, const CompileOptions& o) {
+    PlannedSurface out;
+    out.Field = t.Field;
+    if (t.Splits.empty()) return out;
+    if (o.Simplify > 0) {
+        SimplifiedSurface s = SharedSurfaceMemo().Simplified(t.Field, t.Splits, o.Simplify, t.Grid, o.Merge);
+        out.Polygons = std::move(s.Polygons);
+        out.Field.Heights = std::move(s.Heights);
+    } else {
+        out.Polygons = o.Merge ? MergeGridSurface(t.Field, t.Splits) : SplitSurface(t.Field, t.Splits);
+    }
+    return out;
 }
 
 MapPlan PlanMap(const TerrainExport& t, const CompileOptions& o) {
@@ -17,29 +25,32 @@ MapPlan PlanMap(const TerrainExport& t, const CompileOptions& o) {
         plan.Problem = "Choose Flatten Top or Flatten Bottom before exporting this way.";
         return plan;
     }
-    plan.Levels = ComputeTerrainLevels(t.Field, t.Grid);
-    plan.Surface = PlanSurface(t, o);
+    PlannedSurface surface = PlanSurface(t, o);
+    plan.Surface = std::move(surface.Polygons);
+    plan.Field = std::move(surface.Field);
+    const HeightField& f = plan.Field;
+    plan.Levels = ComputeTerrainLevels(f, t.Grid);
     // Merging also gathers neighbours into one brush where the surface allows.
     if (o.Merge) {
         size_t creases = 0;
-        plan.Brushes = GroupCaps(t.Field, plan.Surface, t.Position == 0, &creases);
+        plan.Brushes = GroupCaps(f, plan.Surface, t.Position == 0, &creases);
         plan.Creases = creases;
     } else {
         plan.Brushes = BrushGroups::Single(plan.Surface.Size());
     }
     if (t.Hint && !t.Splits.empty()) {
         if (o.Merge) {
-            GridPieces(t.Field, [&](const GridPiece& g) { plan.Hints.push_back({g.C, g.R, g.W, g.H}); });
+            GridPieces(f, [&](const GridPiece& g) { plan.Hints.push_back({g.C, g.R, g.W, g.H}); });
         } else {
-            const int perRow = t.Field.SquaresPerRow();
-            for (int q = 0; q < t.Field.Squares(); ++q) plan.Hints.push_back({q % perRow, q / perRow, 1, 1});
+            const int perRow = f.SquaresPerRow();
+            for (int q = 0; q < f.Squares(); ++q) plan.Hints.push_back({q % perRow, q / perRow, 1, 1});
         }
     }
     for (SquareSplit s : t.Splits) plan.ExactBrushes += s == SquareSplit::Quad ? 1 : 2;
     plan.Boxes = LayoutBoxes(t, plan.Levels, o);
     if (o.Spawn != SpawnChoice::None) {
-        const SurfaceIndex index(t.Field, plan.Surface);
-        plan.Spawn = PlaceSpawn(t.Field, index, plan.Boxes, t.Position, o.Spawn, o.SpawnSquare);
+        const SurfaceIndex index(f, plan.Surface);
+        plan.Spawn = PlaceSpawn(f, index, plan.Boxes, t.Position, o.Spawn, o.SpawnSquare);
         if (!plan.Spawn.Found) plan.Problem = plan.Spawn.Problem;
     }
     return plan;

@@ -15,9 +15,17 @@
 
 namespace vh {
 
+// The terrain surface a compile-ready export writes: its polygons, and the
+// grid with the heights written there (simplifying may move points).
+struct PlannedSurface {
+    PolygonMesh Polygons;
+    HeightField Field;
+};
+
 struct MapPlan {
-    TerrainLevels Levels;
+    TerrainLevels Levels;           // of the heights written
     PolygonMesh Surface;            // the terrain's surface polygons
+    HeightField Field;              // the grid with the heights written
     BrushGroups Brushes;            // of those, one terrain brush per group
     std::optional<size_t> Creases;  // CountCreases() of the surface, when worked out on the way
     // Hint boxes, each over a rectangle of squares: one per square, or with
@@ -35,7 +43,7 @@ struct MapPlan {
 
 MapPlan PlanMap(const TerrainExport& t, const CompileOptions& o);
 
-// The terrain polygons alone (the lean options applied).
-PolygonMesh PlanSurface(const TerrainExport& t, const CompileOptions& o);
+// The terrain surface alone (the lean options applied).
+PlannedSurface PlanSurface(const TerrainExport& t, const CompileOptions& o);
 
 }  // namespace vh

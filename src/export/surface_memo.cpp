@@ -18,23 +18,29 @@ bool SameBytes(const std::vector<T>& a, const std::vector<T>& b) {
 
 }  // namespace
 
-PolygonMesh SurfaceMemo::Simplified(const HeightField& f, const std::vector<SquareSplit>& splits,
-                                    float tolerance, bool merge) {
+SimplifiedSurface SurfaceMemo::Simplified(const HeightField& f, const std::vector<SquareSplit>& splits,
+                                          float tolerance, float step, bool merge) {
     for (auto it = entries_.begin(); it != entries_.end(); ++it)
-        if (it->Tolerance == tolerance && it->Merge == merge && it->Field.Columns == f.Columns &&
-            it->Field.Rows == f.Rows && SameBytes(it->Field.Heights, f.Heights) &&
-            SameBytes(it->Field.Locked, f.Locked) && SameBytes(it->Splits, splits)) {
+        if (it->Tolerance == tolerance && it->Step == step && it->Merge == merge &&
+            it->Field.Columns == f.Columns && it->Field.Rows == f.Rows &&
+            SameBytes(it->Field.Heights, f.Heights) && SameBytes(it->Field.Locked, f.Locked) &&
+            SameBytes(it->Splits, splits)) {
             entries_.splice(entries_.begin(), entries_, it);
             return it->Surface;
         }
     ++computations_;
-    PolygonMesh simple = SimplifySurface(f, splits, tolerance);
+    SimplifiedSurface simple = SimplifySurface(f, splits, tolerance, step);
+    if (merge) {
+        HeightField written = f;
+        written.Heights = simple.Heights;
+        simple.Polygons = MergeCoplanar(written, simple.Polygons);
+    }
     Entry e;
     e.Field.Columns = f.Columns, e.Field.Rows = f.Rows;
     e.Field.Heights = f.Heights, e.Field.Locked = f.Locked;
     e.Splits = splits;
-    e.Tolerance = tolerance, e.Merge = merge;
-    e.Surface = merge ? MergeCoplanar(f, simple) : std::move(simple);
+    e.Tolerance = tolerance, e.Step = step, e.Merge = merge;
+    e.Surface = std::move(simple);
     entries_.push_front(std::move(e));
     if (entries_.size() > capacity_) entries_.pop_back();
     return entries_.front().Surface;

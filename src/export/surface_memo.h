@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "export/height_field.h"
-#include "export/surface_mesh.h"
+#include "export/surface_simplify.h"
 
 namespace vh {
 
@@ -16,10 +16,10 @@ class SurfaceMemo {
 public:
     explicit SurfaceMemo(size_t capacity = 4) : capacity_(capacity) {}
 
-    // SimplifySurface(f, splits, tolerance), merged with MergeCoplanar when
-    // `merge`: remembered for the same grid, heights, locks and splits.
-    PolygonMesh Simplified(const HeightField& f, const std::vector<SquareSplit>& splits, float tolerance,
-                           bool merge);
+    // SimplifySurface(f, splits, tolerance, step), merged with MergeCoplanar
+    // when `merge`: remembered for the same grid, heights, locks and splits.
+    SimplifiedSurface Simplified(const HeightField& f, const std::vector<SquareSplit>& splits,
+                                 float tolerance, float step, bool merge);
 
     // How many surfaces were worked out rather than remembered.
     size_t Computations() const;
@@ -31,9 +31,9 @@ private:
     struct Entry {
         HeightField Field;  // the parts a surface depends on: size, heights and locks
         std::vector<SquareSplit> Splits;
-        float Tolerance = 0;
+        float Tolerance = 0, Step = 1;
         bool Merge = false;
-        PolygonMesh Surface;
+        SimplifiedSurface Surface;
     };
 
     size_t capacity_;

@@ -1,56 +1,68 @@
 #include "export/surface_simplify.h"
 
 #include <algorithm>
-#include <array>
-#include <bit>
 #include <cmath>
-#include <limits>
 #include <queue>
 
+#include "export/surface_deviation.h"
 #include "export/surface_merge.h"
 
 namespace vh {
 
 namespace {
 
-using Tri = std::array<int, 3>;
+using Tri = SurfaceDeviation::Tri;
 
-// An error measured against the exact surface depends only on the corners
-// (in their order), so it is kept: measured up to the tolerance, it answers
-// every later question (the exact error, or one over the tolerance).
-// Direct-mapped and lossy: an error is asked for again soon after the last
-// time (the points around a collapse are measured again), and a small table
-// stays in the processor's cache where a complete one would not.
-class ErrorCache {
+// Measures of the coarser surface depend only on some corners (in their
+// order) and where those stand, so they are kept, with a stamp that grows
+// whenever one of those corners moves. Direct-mapped and lossy: a measure is
+// asked for again soon after the last time (the points around a collapse are
+// measured again), and a small table stays in the processor's cache where a
+// complete one would not.
+template <class V>
+class Memo {
 public:
-    // About four slots a point, at most 2^16 (1 MB).
-    explicit ErrorCache(int points) {
+    // About four slots a point, at most 2^16.
+    explicit Memo(int points) {
         while (bits_ < 16 && (1 << bits_) < 4 * points) ++bits_;
         slots_.resize(size_t{1} << bits_);
     }
 
-    // The slot for `key` (non-zero); *fresh when it held another key.
-    double* At(uint64_t key, bool* fresh) {
-        const uint64_t h = key * 0x9E3779B97F4A7C15ull;
-        Slot& s = slots_[static_cast<size_t>(h >> (64 - bits_))];
-        *fresh = s.Key != key;
+    // The value for `key` (non-zero); *fresh when the slot held another key
+    // or a staler stamp, and the caller must measure it.
+    V* At(uint64_t key, uint64_t stamp, bool* fresh) {
+        Slot& s = slots_[static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - bits_))];
+        *fresh = s.Key != key || s.Stamp != stamp;
         s.Key = key;
-        return &s.Error;
+        s.Stamp = stamp;
+        return &s.Value;
     }
 
 private:
     struct Slot {
-        uint64_t Key = 0;
-        double Error = 0;
+        uint64_t Key = 0, Stamp = 0;
+        V Value{};
     };
     int bits_ = 8;
     std::vector<Slot> slots_;
 };
 
+// The heights a point may take: [Lo, Hi], empty when Lo > Hi.
+struct Range {
+    double Lo = -1e30, Hi = 1e30;
+    bool Empty() const { return Lo > Hi; }
+    void Meet(Range r) { Lo = std::max(Lo, r.Lo), Hi = std::min(Hi, r.Hi); }
+};
+
 class Simplifier {
 public:
-    Simplifier(const HeightField& f, const std::vector<SquareSplit>& splits, double tolerance)
-        : f_(f), exact_(f, splits), tol_(tolerance), spots_(f), points_(static_cast<uint64_t>(f.Points())) {
+    Simplifier(const HeightField& f, const std::vector<SquareSplit>& splits, double tolerance, double step)
+        : f_(f),
+          h_(f.Heights.begin(), f.Heights.end()),
+          meter_(f, splits, h_),
+          tol_(tolerance),
+          step_(step),
+          points_(static_cast<uint64_t>(f.Points())) {
         const PolygonMesh start = SplitSurface(f, splits);
         tris_.reserve(start.Size() * 2);
         for (size_t i = 0; i < start.Size(); ++i) {
@@ -63,21 +75,33 @@ public:
             for (int v : tris_[t]) fan_[static_cast<size_t>(v)].push_back(static_cast<int>(t));
         seen_.resize(fan_.size());
         version_.assign(fan_.size(), 0);
+        moves_.assign(fan_.size(), 0);
         removed_.assign(fan_.size(), 0);
     }
 
-    PolygonMesh Run() {
+    SimplifiedSurface Run() {
         for (int v = 0; v < f_.Points(); ++v) Consider(v);
         while (!queue_.empty()) {
             const Candidate c = queue_.top();
             queue_.pop();
-            if (removed_[static_cast<size_t>(c.v)] || c.version != version_[static_cast<size_t>(c.v)])
-                continue;
-            Collapse(c.v, c.u);
+            const size_t v = static_cast<size_t>(c.v);
+            if (removed_[v] || c.version != version_[v]) continue;
+            // Points around u may have moved since: measure again.
+            Around(c.v);
+            double cost = 0, height = 0;
+            if (!CollapseCost(c.v, c.u, &cost, &height)) {
+                ++version_[v];
+                Consider(c.v);
+            } else if (cost > c.cost) {
+                queue_.push(Candidate{cost, c.length, c.v, c.u, c.version, height});
+            } else {
+                Collapse(c.v, c.u, height);
+            }
         }
-        PolygonMesh out;
+        SimplifiedSurface out;
         for (size_t t = 0; t < tris_.size(); ++t)
-            if (alive_[t]) out.Add(tris_[t]);
+            if (alive_[t]) out.Polygons.Add(tris_[t]);
+        out.Heights.assign(h_.begin(), h_.end());
         return out;
     }
 
@@ -87,6 +111,7 @@ private:
         int64_t length;
         int v, u;
         uint32_t version;
+        double height;  // u's after the collapse
         bool operator>(const Candidate& o) const {
             if (cost != o.cost) return cost > o.cost;
             if (length != o.length) return length > o.length;
@@ -94,94 +119,70 @@ private:
         }
     };
 
-    // Grid coordinates looked up: a division each is what Turn() would
-    // otherwise spend most of its time on.
-    int Col(int p) const { return spots_.C(p); }
-    int RowOf(int p) const { return spots_.R(p); }
-
-    // Cross() and PlaneThrough() of the mesh header, on the looked-up
-    // coordinates (the same arithmetic, so the same results).
-    int64_t Turn(int a, int b, int c) const { return spots_.Turn(a, b, c); }
-
-    GridPlane Plane(int a, int b, int c) const {
-        const double det = static_cast<double>(Turn(a, b, c));
-        const double xb = Col(b) - Col(a), zb = RowOf(b) - RowOf(a);
-        const double xc = Col(c) - Col(a), zc = RowOf(c) - RowOf(a);
-        const double hb = f_.H(b) - f_.H(a), hc = f_.H(c) - f_.H(a);
-        GridPlane q;
-        q.A = (hb * zc - zb * hc) / det;
-        q.B = (xb * hc - hb * xc) / det;
-        q.D = f_.H(a) - q.A * Col(a) - q.B * RowOf(a);
-        return q;
-    }
+    int Col(int p) const { return meter_.Col(p); }
+    int RowOf(int p) const { return meter_.Row(p); }
+    int64_t Turn(int a, int b, int c) const { return meter_.Turn(a, b, c); }
 
     bool Corner(int p) const {
         const int c = Col(p), r = RowOf(p);
         return (c == 0 || c == f_.Columns - 1) && (r == 0 || r == f_.Rows - 1);
     }
+    // Locked and outline points keep their heights.
+    bool Movable(int p) const { return !f_.IsLocked(p) && !f_.OnOutline(p); }
 
     int64_t Length2(int a, int b) const {
         const int64_t dx = Col(a) - Col(b), dz = RowOf(a) - RowOf(b);
         return dx * dx + dz * dz;
     }
 
-    // Pushes the cheapest valid collapse of v, if any stays within tolerance.
+    // Queues the collapse of v into its nearest neighbour that takes it
+    // within the tolerance, if any.
     void Consider(int v) {
         if (removed_[static_cast<size_t>(v)] || f_.IsLocked(v) || Corner(v)) return;
-        const std::vector<int>& fan = fan_[static_cast<size_t>(v)];
-        // Neighbours with the number of fan triangles on their edge to v:
-        // one for an outline edge, two inside.
-        std::vector<std::pair<int, int>>& around = around_;
-        around.clear();
-        if (++stamp_ == 0) {  // wrapped: no old stamp may match
-            seen_.assign(seen_.size(), Seen{});
-            stamp_ = 1;
-        }
-        for (int t : fan)
-            for (int w : tris_[static_cast<size_t>(t)]) {
-                if (w == v) continue;
-                Seen& seen = seen_[static_cast<size_t>(w)];
-                if (seen.Stamp == stamp_) {
-                    ++around[seen.At].second;
-                } else {
-                    seen = {stamp_, static_cast<uint32_t>(around.size())};
-                    around.push_back({w, 1});
-                }
-            }
+        Around(v);
         const bool outline = f_.OnOutline(v);
         if (outline) {
             std::vector<int>& ends = ends_;
             ends.clear();
-            for (auto& [w, n] : around)
+            for (auto& [w, n] : around_)
                 if (n == 1) ends.push_back(w);
             if (ends.size() != 2 || !Straight(ends[0], v, ends[1])) return;
         }
-        // Shortest first (ties in neighbour order): a later candidate wins
-        // only with a strictly lower cost, so its measuring stops as soon as
-        // it reaches the best cost so far.
         order_.clear();
-        for (auto& [u, n] : around) {
+        for (auto& [u, n] : around_) {
             if (outline && n != 1) continue;  // the outline only shortens along itself
             const std::pair<int64_t, int> c{Length2(u, v), u};
             auto at = order_.end();  // a handful: insertion keeps equal lengths in order
             while (at != order_.begin() && (at - 1)->first > c.first) --at;
             order_.insert(at, c);
         }
-        Candidate best{0, 0, -1, -1, 0};
         for (auto& [length, u] : order_) {
-            const double limit = best.u < 0 ? tol_ : Below(best.cost);
-            double cost = 0;
-            if (!CollapseCost(v, u, around, limit, &cost)) continue;
-            best = Candidate{cost, length, v, u, version_[static_cast<size_t>(v)]};
+            double cost = 0, height = 0;
+            if (!CollapseCost(v, u, &cost, &height)) continue;
+            queue_.push(Candidate{cost, length, v, u, version_[static_cast<size_t>(v)], height});
+            return;
         }
-        if (best.u >= 0) queue_.push(best);
     }
 
-    // std::nextafter(c, -1.0) for a cost (finite, not negative), without the
-    // library call.
-    static double Below(double c) {
-        return c > 0 ? std::bit_cast<double>(std::bit_cast<uint64_t>(c) - 1)
-                     : -std::numeric_limits<double>::denorm_min();
+    // Neighbours of v into around_, with the number of v's triangles on
+    // their side to v: one for an outline side, two inside.
+    void Around(int v) {
+        around_.clear();
+        if (++stamp_ == 0) {  // wrapped: no old stamp may match
+            seen_.assign(seen_.size(), Seen{});
+            stamp_ = 1;
+        }
+        for (int t : fan_[static_cast<size_t>(v)])
+            for (int w : tris_[static_cast<size_t>(t)]) {
+                if (w == v) continue;
+                Seen& seen = seen_[static_cast<size_t>(w)];
+                if (seen.Stamp == stamp_) {
+                    ++around_[seen.At].second;
+                } else {
+                    seen = {stamp_, static_cast<uint32_t>(around_.size())};
+                    around_.push_back({w, 1});
+                }
+            }
     }
 
     // The outline point v lies on the straight line from a to b.
@@ -192,134 +193,153 @@ private:
         return std::fabs(h - f_.H(v)) <= kOnPlaneEpsilon;
     }
 
-    // Error of the fan of v re-pointed at u; false when a triangle would fold
-    // or the error exceeds `limit` (at most the tolerance).
-    bool CollapseCost(int v, int u, const std::vector<std::pair<int, int>>& around, double limit,
-                      double* cost) {
+    // Whether v's triangles re-pointed at u (around_ holding v's neighbours)
+    // stay within the tolerance, u staying where it is or, where it may
+    // move, going where they do; the largest error as the cost.
+    bool CollapseCost(int v, int u, double* cost, double* height) {
+        *height = h_[static_cast<size_t>(u)];
         tmp_.clear();
         for (int t : fan_[static_cast<size_t>(v)]) {
             Tri tri = tris_[static_cast<size_t>(t)];
             if (std::find(tri.begin(), tri.end(), u) != tri.end()) continue;
             for (int& w : tri)
                 if (w == v) w = u;
-            if (Turn(tri[0], tri[1], tri[2]) <= 0) return false;
+            if (!Shapely(tri)) return false;
             tmp_.push_back(tri);
         }
         // The removed point is where the new surface most often strays: a
-        // quick look there turns most candidates away before any scan.
-        for (const Tri& tri : tmp_)
-            if (Turn(tri[0], tri[1], v) >= 0 && Turn(tri[1], tri[2], v) >= 0 &&
-                Turn(tri[2], tri[0], v) >= 0) {
-                const GridPlane plane = Plane(tri[0], tri[1], tri[2]);
-                if (std::fabs(f_.H(v) - plane.At(Col(v), RowOf(v))) > limit) return false;
-                break;
-            }
-        // The new edges run from u to every other neighbour; the fan's outer
-        // edges already stay within the tolerance. Edges first: they cost
+        // quick look there turns most candidates away before any scan. The
+        // new sides run from u to every other neighbour; the fan's outer
+        // sides already stay within the tolerance. Sides first: they cost
         // their length, triangles their area.
+        const bool movable = Movable(u);
         double worst = 0;
-        for (auto& [w, n] : around) {
-            if (w == u) continue;
-            worst = std::max(worst, EdgeErrorOf(u, w));
-            if (worst > limit) return false;
+        const Tri* over = Over(v);
+        if (over) {
+            const GridPlane plane = meter_.Plane((*over)[0], (*over)[1], (*over)[2]);
+            worst = std::fabs(f_.H(v) - plane.At(Col(v), RowOf(v)));
+        }
+        for (auto it = around_.begin(); worst <= tol_ && it != around_.end(); ++it)
+            if (it->first != u) worst = std::max(worst, SideErrorOf(u, it->first));
+        for (auto it = tmp_.begin(); worst <= tol_ && it != tmp_.end(); ++it)
+            worst = std::max(worst, InsideErrorOf(*it));
+        if (worst <= tol_) {
+            *cost = worst;
+            return true;
+        }
+        return movable && MovedCost(v, u, over, cost, height);
+    }
+
+    // Counter-clockwise, and no sliver: at least 1/20 as high over its
+    // longest side as that side is long. Fans of slivers meet at angles too
+    // fine for a map compiler, which then loses faces of the brushes there.
+    bool Shapely(const Tri& t) const {
+        const int64_t twiceArea = Turn(t[0], t[1], t[2]);
+        const int64_t longest = std::max({Length2(t[0], t[1]), Length2(t[1], t[2]), Length2(t[2], t[0])});
+        return twiceArea > 0 && 20 * twiceArea >= longest;
+    }
+
+    // The new triangle over the removed point v.
+    const Tri* Over(int v) const {
+        for (const Tri& tri : tmp_)
+            if (Turn(tri[0], tri[1], v) >= 0 && Turn(tri[1], tri[2], v) >= 0 && Turn(tri[2], tri[0], v) >= 0)
+                return &tri;
+        return nullptr;
+    }
+
+    // The collapse of v into u with u moved up or down: to the middle of
+    // the heights that keep every triangle around u within the tolerance,
+    // on the height steps. The cost grows as that room shrinks.
+    bool MovedCost(int v, int u, const Tri* over, double* cost, double* height) {
+        Range room;
+        if (over) {
+            const Tri& t = *over;
+            const int k = t[0] == u ? 0 : t[1] == u ? 1 : 2;
+            const int b = t[(k + 1) % 3], c = t[(k + 2) % 3];
+            const GridPlane plane = meter_.Plane(u, b, c), weight = meter_.Weight(u, b, c);
+            room.Meet(Allowed(u, {weight.At(Col(v), RowOf(v)), plane.At(Col(v), RowOf(v)) - f_.H(v)}));
+            if (room.Empty()) return false;
         }
         for (const Tri& tri : tmp_) {
-            worst = std::max(worst, InsideErrorOf(tri));
-            if (worst > limit) return false;
+            room.Meet(RangeOf(tri, u));
+            if (room.Empty()) return false;
         }
-        *cost = worst;
+        for (int t : fan_[static_cast<size_t>(u)]) {
+            const Tri& tri = tris_[static_cast<size_t>(t)];
+            if (std::find(tri.begin(), tri.end(), v) != tri.end()) continue;
+            room.Meet(RangeOf(tri, u));
+            if (room.Empty()) return false;
+        }
+        double to = step_ * std::round((room.Lo + room.Hi) / 2 / step_);
+        if (to < room.Lo || to > room.Hi) to = step_ * std::ceil(room.Lo / step_);
+        if (to > room.Hi) return false;
+        *cost = std::max(0.0, tol_ - (room.Hi - room.Lo) / 2);
+        *height = to;
         return true;
     }
 
-    // EdgeError() and InsideError() up to the tolerance, remembered.
-    double EdgeErrorOf(int a, int b) {
-        return Remembered(edges_, static_cast<uint64_t>(a) * points_ + b + 1,
-                          [&] { return EdgeError(a, b, tol_); });
+    // The heights of u that keep one sample within the tolerance.
+    Range Allowed(int u, SurfaceDeviation::Sample s) const {
+        const double hu = h_[static_cast<size_t>(u)];
+        if (s.Weight > 1e-9)
+            return {hu + (-tol_ - s.Difference) / s.Weight, hu + (tol_ - s.Difference) / s.Weight};
+        return std::fabs(s.Difference) <= tol_ ? Range{} : Range{1, 0};
     }
 
-    double InsideErrorOf(const Tri& t) {
-        const uint64_t key = (static_cast<uint64_t>(t[0]) * points_ + t[1]) * points_ + t[2] + 1;
-        return Remembered(triangles_, key, [&] { return InsideError(t, tol_); });
-    }
-
-    template <class F>
-    double Remembered(ErrorCache& cache, uint64_t key, F measure) {
+    // The heights of u that keep the triangle t within the tolerance,
+    // remembered while t's other corners stay where they are.
+    Range RangeOf(const Tri& t, int u) {
+        const int k = t[0] == u ? 0 : t[1] == u ? 1 : 2;
+        const int b = t[(k + 1) % 3], c = t[(k + 2) % 3];
+        auto measure = [&] {
+            Range r;
+            meter_.Samples(t, u, [&](SurfaceDeviation::Sample s) {
+                r.Meet(Allowed(u, s));
+                return !r.Empty();
+            });
+            return r;
+        };
         if (!remember_) return measure();
         bool fresh = false;
-        double* e = cache.At(key, &fresh);
+        Range* r = ranges_.At((static_cast<uint64_t>(u) * points_ + b) * points_ + c + 1, Moves(b) + Moves(c),
+                              &fresh);
+        if (fresh) *r = measure();
+        return *r;
+    }
+
+    // SideError() and InsideError() up to the tolerance, remembered.
+    double SideErrorOf(int a, int b) {
+        auto measure = [&] { return meter_.SideError(a, b, tol_); };
+        if (!remember_) return measure();
+        bool fresh = false;
+        double* e = sides_.At(static_cast<uint64_t>(a) * points_ + b + 1, Moves(a) + Moves(b), &fresh);
         if (fresh) *e = measure();
         return *e;
     }
 
-    // Largest difference along the edge a-b: where it crosses grid lines and
-    // the lines every square diagonal lies on. Any value over `limit` only
-    // says so: the search stops there.
-    double EdgeError(int a, int b, double limit) const {
-        const double ax = Col(a), az = RowOf(a), dx = Col(b) - ax, dz = RowOf(b) - az;
-        const double ha = f_.H(a), dh = f_.H(b) - ha;
-        double worst = 0;
-        auto family = [&](double s0, double ds) {
-            if (ds == 0 || worst > limit) return;
-            const double lo = std::min(s0, s0 + ds), hi = std::max(s0, s0 + ds);
-            for (double k = std::floor(lo) + 1; k < hi; k += 1) {
-                const double t = (k - s0) / ds;
-                const double e = std::fabs(exact_.HeightAt(ax + t * dx, az + t * dz) - (ha + t * dh));
-                if (e > worst) worst = e;
-                if (worst > limit) return;
-            }
-        };
-        family(ax, dx);
-        family(az, dz);
-        family(ax + az, dx + dz);
-        family(ax - az, dx - dz);
-        return worst;
+    double InsideErrorOf(const Tri& t) {
+        auto measure = [&] { return meter_.InsideError(t, tol_); };
+        if (!remember_) return measure();
+        bool fresh = false;
+        double* e = triangles_.At((static_cast<uint64_t>(t[0]) * points_ + t[1]) * points_ + t[2] + 1,
+                                  Moves(t[0]) + Moves(t[1]) + Moves(t[2]), &fresh);
+        if (fresh) *e = measure();
+        return *e;
     }
 
-    // Largest difference at the grid points the triangle covers; over
-    // `limit`, only a value over it.
-    double InsideError(const Tri& t, double limit) const {
-        int xs[3], zs[3];
-        for (int i = 0; i < 3; ++i) xs[i] = Col(t[i]), zs[i] = RowOf(t[i]);
-        const GridPlane plane = Plane(t[0], t[1], t[2]);
-        // Rows meet the sides at x = xs + (z - zs) * slope. Rounding moves
-        // those by far less than the 1e-9 that decides which points count:
-        // a grid point off a side is at least 1/180 of a column away from it.
-        double slope[3];
-        for (int i = 0; i < 3; ++i) {
-            const int j = (i + 1) % 3;
-            slope[i] = zs[i] == zs[j] ? 0 : static_cast<double>(xs[j] - xs[i]) / (zs[j] - zs[i]);
-        }
-        const int z0 = std::min({zs[0], zs[1], zs[2]}), z1 = std::max({zs[0], zs[1], zs[2]});
-        double worst = 0;
-        for (int z = z0; z <= z1; ++z) {
-            double lo = 1e30, hi = -1e30;
-            for (int i = 0; i < 3; ++i) {
-                const int j = (i + 1) % 3;
-                if (zs[i] == zs[j]) {
-                    if (zs[i] == z)
-                        lo = std::min({lo, 1.0 * xs[i], 1.0 * xs[j]}),
-                        hi = std::max({hi, 1.0 * xs[i], 1.0 * xs[j]});
-                } else if ((z - zs[i]) * (z - zs[j]) <= 0) {
-                    const double x = xs[i] + (z - zs[i]) * slope[i];
-                    lo = std::min(lo, x), hi = std::max(hi, x);
-                }
-            }
-            // plane.At(x, z), term by term as it adds them.
-            const float* heights = &f_.Heights[static_cast<size_t>(z) * static_cast<size_t>(f_.Columns)];
-            const double bz = plane.B * z;
-            const int x1 = static_cast<int>(std::floor(hi + 1e-9));
-            for (int x = static_cast<int>(std::ceil(lo - 1e-9)); x <= x1; ++x) {
-                const double e = std::fabs(heights[x] - (plane.A * x + bz + plane.D));
-                if (e > worst) worst = e;
-            }
-            if (worst > limit) return worst;
-        }
-        return worst;
-    }
+    // How often p moved: summed over some corners, it grows whenever any of
+    // them moves, so a remembered measure with the same sum is still right.
+    uint64_t Moves(int p) const { return moves_[static_cast<size_t>(p)]; }
 
-    void Collapse(int v, int u) {
+    void Collapse(int v, int u, double height) {
         std::vector<int>& touched = touched_;
         touched.clear();
+        if (height != h_[static_cast<size_t>(u)]) {
+            h_[static_cast<size_t>(u)] = height;
+            ++moves_[static_cast<size_t>(u)];
+            for (int t : fan_[static_cast<size_t>(u)])
+                for (int w : tris_[static_cast<size_t>(t)]) touched.push_back(w);
+        }
         for (int t : fan_[static_cast<size_t>(v)]) {
             Tri& tri = tris_[static_cast<size_t>(t)];
             for (int w : tri)
@@ -394,7 +414,7 @@ private:
                 if (w != a && w != b) d = w;
             if (!InCircle(a, b, c, d) || Turn(a, d, c) <= 0 || Turn(d, b, c) <= 0) continue;
             const Tri n1{a, d, c}, n2{d, b, c};
-            if (EdgeErrorOf(c, d) > tol_ || InsideErrorOf(n1) > tol_ || InsideErrorOf(n2) > tol_) continue;
+            if (SideErrorOf(c, d) > tol_ || InsideErrorOf(n1) > tol_ || InsideErrorOf(n2) > tol_) continue;
             tris_[static_cast<size_t>(t1)] = n1;
             tris_[static_cast<size_t>(t2)] = n2;
             auto drop = [&](int p, int t) {
@@ -410,12 +430,13 @@ private:
     }
 
     const HeightField& f_;
-    ExactSurface exact_;
+    std::vector<double> h_;  // the coarser surface's heights
+    SurfaceDeviation meter_;
     double tol_;
+    double step_;  // moved heights are multiples of it
     std::vector<Tri> tris_;
     std::vector<char> alive_;
     std::vector<std::vector<int>> fan_;
-    GridSpots spots_;
     // Where each neighbour of the point being considered sits in around_,
     // valid while Stamp is the current stamp_.
     struct Seen {
@@ -424,11 +445,14 @@ private:
     std::vector<Seen> seen_;
     uint32_t stamp_ = 0;
     std::vector<uint32_t> version_;
+    std::vector<uint64_t> moves_;
     std::vector<char> removed_;
     uint64_t points_;
     bool remember_ = points_ < (1u << 21);  // three corners fit a key
-    ErrorCache edges_{f_.Points()}, triangles_{f_.Points()};
+    Memo<double> sides_{f_.Points()}, triangles_{f_.Points()};
+    Memo<Range> ranges_{f_.Points()};
     std::vector<Tri> tmp_;
+
     std::vector<std::pair<int, int>> around_;
     std::vector<int> ends_, touched_;
     std::vector<std::pair<int, int>> flips_;
@@ -438,10 +462,11 @@ private:
 
 }  // namespace
 
-PolygonMesh SimplifySurface(const HeightField& f, const std::vector<SquareSplit>& splits, float tolerance) {
-    if (!(tolerance > 0)) return SplitSurface(f, splits);
+SimplifiedSurface SimplifySurface(const HeightField& f, const std::vector<SquareSplit>& splits,
+                                  float tolerance, float step) {
+    if (!(tolerance > 0)) return {SplitSurface(f, splits), f.Heights};
     // A hair over the tolerance, so rounding never rejects an exact fit.
-    return Simplifier(f, splits, tolerance + 1e-6).Run();
+    return Simplifier(f, splits, tolerance + 1e-6, step >= 1 ? std::floor(step) : 1.0).Run();
 }
 
 }  // namespace vh

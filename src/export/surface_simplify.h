@@ -7,15 +7,27 @@
 
 namespace vh {
 
+// Triangles over grid points, and every grid point's height as written.
+struct SimplifiedSurface {
+    PolygonMesh Polygons;
+    std::vector<float> Heights;
+};
+
 // Greedy vertex removal by half-edge collapse, cheapest first: a grid point
-// goes when the triangles that replace its fan stay within `tolerance` units of
-// the exact surface. Their error is measured where it can be largest: at the
-// grid points they cover and where their edges cross the exact surface's edges
-// (grid lines and square diagonals). After each removal, edges flip towards a
-// Delaunay triangulation where the new pair stays within the tolerance too:
-// fat triangles cross fewer exact edges and leave more points removable. An
-// outline point goes only where the outline runs straight through it.
-// Tolerance <= 0 gives SplitSurface.
-PolygonMesh SimplifySurface(const HeightField& f, const std::vector<SquareSplit>& splits, float tolerance);
+// goes into its nearest neighbour when the triangles that replace its fan
+// stay within `tolerance` units of the exact surface (SurfaceDeviation
+// measures where the difference can peak). Where they do not, the neighbour
+// may move up or down to the middle of the heights that keep every triangle
+// around it within the tolerance, on multiples of `step` (whole units at
+// least; the height grid, so that moved points land where a designer could
+// have put them): a kept point stands where the coarser surface fits best,
+// not where the terrain happens to be there. Locked and outline points never
+// move. No new triangle is a sliver. After each removal, edges flip
+// towards a Delaunay triangulation where the new pair stays within the
+// tolerance too: fat triangles cross fewer exact edges and leave more points
+// removable. An outline point goes only where the outline runs straight
+// through it. Tolerance <= 0 gives SplitSurface and the terrain's heights.
+SimplifiedSurface SimplifySurface(const HeightField& f, const std::vector<SquareSplit>& splits,
+                                  float tolerance, float step);
 
 }  // namespace vh

@@ -144,7 +144,8 @@ QWidget* FrmExportOptions::CompileReadyBox() {
     spnHeadroom_->setSingleStep(64);
     spnSimplify_ =
         Named(new QDoubleSpinBox, "spnSimplify",
-              "Fewer, larger triangles that stay within this many units of the exact surface; 0 is exact.");
+              "Fewer, larger triangles that stay within this many units of the exact surface (the points "
+              "kept may move up or down by as much); 0 is exact.");
     spnSimplify_->setRange(0, 4096);
     spnSimplify_->setDecimals(1);
     spnSimplify_->setSingleStep(8);

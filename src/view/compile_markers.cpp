@@ -17,18 +17,19 @@ CompileMarks ComputeCompileMarks(const EditorState& s) {
     std::string why;
     if (!TerrainExportFromState(s, rnd, &t, &why) || (t.Position != 0 && t.Position != 1)) return m;
     const CompileOptions o = CompileOptionsOf(s.Choices, s.Export);
-    const PolygonMesh surface = PlanSurface(t, o);
-    if (surface.Size() == 0) return m;
-    const BoxLayout boxes = LayoutBoxes(t, ComputeTerrainLevels(t.Field, t.Grid), o);
-    const SurfaceIndex index(t.Field, surface);
+    const PlannedSurface surface = PlanSurface(t, o);
+    if (surface.Polygons.Size() == 0) return m;
+    const HeightField& f = surface.Field;
+    const BoxLayout boxes = LayoutBoxes(t, ComputeTerrainLevels(f, t.Grid), o);
+    const SurfaceIndex index(f, surface.Polygons);
 
     if (o.Spawn == SpawnChoice::Auto) {
-        const SpawnPlacement p = PlaceSpawn(t.Field, index, boxes, t.Position, SpawnChoice::Auto, -1);
+        const SpawnPlacement p = PlaceSpawn(f, index, boxes, t.Position, SpawnChoice::Auto, -1);
         // The export's origin is x, z on the grid and then height.
         if (p.Found) m.Spawn = true, m.SpawnFeet = {p.X, p.Z - kPlayerBelow, p.Y};
     }
-    for (int q = 0; q < t.Field.Squares(); ++q)
-        if (SquareRoom(t.Field, index, boxes, t.Position, q) < kPlayerBelow + kPlayerAbove)
+    for (int q = 0; q < f.Squares(); ++q)
+        if (SquareRoom(f, index, boxes, t.Position, q) < kPlayerBelow + kPlayerAbove)
             m.LowSquares.push_back(q + 1);
     return m;
 }

@@ -183,7 +183,7 @@ TEST(QbspCompile, ThePlayerStandsOnTheWrittenSurfaceWhereverItGoes) {
         ASSERT_TRUE(vh::TerrainExportFromState(s, s.Rnd, &t, &why)) << why;
         const vh::MapPlan plan = vh::PlanMap(t, o);
         ASSERT_TRUE(plan.Spawn.Found);
-        const vh::SurfaceIndex surface(t.Field, plan.Surface);
+        const vh::SurfaceIndex surface(plan.Field, plan.Surface);
         constexpr int kPlayer = 1, kLarge = 2;
         const vh::SpawnPlacement& at = plan.Spawn;
         // The spawn point is open (for large monsters too where the export

@@ -37,10 +37,10 @@ std::vector<Case> Terrains() {
     return cases;
 }
 
-// Largest vertical gap between the mesh and the exact surface, sampled eight
-// times per square side (on grid lines, square diagonals and between).
-double LargestGap(const vh::TerrainExport& t, const vh::PolygonMesh& m) {
-    const vh::HeightField& f = t.Field;
+// Largest vertical gap between the mesh (on the heights of `f`) and the
+// exact surface of t, sampled eight times per square side (on grid lines,
+// square diagonals and between).
+double LargestGap(const vh::TerrainExport& t, const vh::PolygonMesh& m, const vh::HeightField& f) {
     double worst = 0;
     for (int j = 0; j <= 8 * (f.Rows - 1); ++j)
         for (int i = 0; i <= 8 * (f.Columns - 1); ++i)
@@ -80,7 +80,7 @@ TEST(SurfaceMerge, NoPointMovesAndEveryBrushIsConvex) {
             // Every corner sits on its polygon's plane, at its own height.
             for (size_t i = 0; i < m.Size(); ++i)
                 for (int p : m[i]) ASSERT_NEAR(vhtest::MeshHeight(f, m, f.Column(p), f.Row(p)), f.H(p), 1e-4);
-            EXPECT_LT(LargestGap(c.T, m), 1e-3);
+            EXPECT_LT(LargestGap(c.T, m, f), 1e-3);
         }
     }
 }
@@ -94,31 +94,65 @@ TEST(SurfaceMerge, EachPlaneBecomesOneBrush) {
     EXPECT_EQ(vh::MergeGridSurface(step.Field, step.Splits).Size(), 3u);
 }
 
+namespace {
+
+// The simplified surface on the heights it is written with.
+vh::HeightField Written(const vh::HeightField& f, const vh::SimplifiedSurface& s) {
+    vh::HeightField w = f;
+    w.Heights = s.Heights;
+    return w;
+}
+
+}  // namespace
+
 TEST(SurfaceSimplify, StaysWithinToleranceWithOutlineAndLocksExact) {
     for (const Case& c : Terrains()) {
         const vh::HeightField& f = c.T.Field;
         for (float tolerance : {8.0f, 32.0f, 64.0f}) {
             SCOPED_TRACE(std::string(c.Name) + " within " + std::to_string(tolerance));
-            const vh::PolygonMesh m = vh::SimplifySurface(f, c.T.Splits, tolerance);
+            const vh::SimplifiedSurface s = vh::SimplifySurface(f, c.T.Splits, tolerance, 16);
+            const vh::PolygonMesh& m = s.Polygons;
+            const vh::HeightField w = Written(f, s);
             ExpectTiles(f, m);
-            EXPECT_LE(LargestGap(c.T, m), tolerance + 1e-3);
+            EXPECT_LE(LargestGap(c.T, m, w), tolerance + 1e-3);
             for (int p = 0; p < f.Points(); ++p) {
                 if (f.OnOutline(p) || f.IsLocked(p)) {
-                    ASSERT_NEAR(vhtest::MeshHeight(f, m, f.Column(p), f.Row(p)), f.H(p), 1e-4)
+                    ASSERT_EQ(w.H(p), f.H(p)) << "point " << p;
+                    ASSERT_NEAR(vhtest::MeshHeight(w, m, f.Column(p), f.Row(p)), f.H(p), 1e-4)
                         << "point " << p;
+                } else if (w.H(p) != f.H(p)) {
+                    ASSERT_EQ(std::fmod(w.H(p), 16.0f), 0.0f) << "moved off the height steps: point " << p;
                 }
             }
             // Between outline points too: the outline keeps its shape.
             for (int i = 0; i <= 8 * (f.Columns - 1); ++i)
-                ASSERT_NEAR(vhtest::MeshHeight(f, m, i / 8.0, 0), vhtest::ExactHeight(c.T, i / 8.0, 0), 1e-4);
+                ASSERT_NEAR(vhtest::MeshHeight(w, m, i / 8.0, 0), vhtest::ExactHeight(c.T, i / 8.0, 0), 1e-4);
             if (tolerance == 64) {
                 EXPECT_LT(m.Size(), vh::SplitSurface(f, c.T.Splits).Size());
             }
         }
     }
-    // A plane, however large, is two triangles.
+    // A plane, however large, is two triangles, and nothing moves.
     const auto plane = MakeField(33, 17, 128, [](int c, int r) { return 16.0f * c + 48.0f * r; });
-    EXPECT_EQ(vh::SimplifySurface(plane.Field, plane.Splits, 1).Size(), 2u);
+    const vh::SimplifiedSurface s = vh::SimplifySurface(plane.Field, plane.Splits, 1, 1);
+    EXPECT_EQ(s.Polygons.Size(), 2u);
+    EXPECT_EQ(s.Heights, plane.Field.Heights);
+}
+
+// A lone peak of 48 on flat ground: a fan from the peak to the corners
+// strays half the peak's height halfway out, 24 units, and 48 - h at the
+// peak. Within 22 units that takes a peak moved into [26, 44]; then four
+// triangles hold the whole terrain.
+TEST(SurfaceSimplify, KeptPointsMoveWhereTheSurfaceFitsBetter) {
+    const auto peak = MakeField(5, 5, 64, [](int c, int r) { return c == 2 && r == 2 ? 48.0f : 0.0f; });
+    const vh::HeightField& f = peak.Field;
+    const vh::SimplifiedSurface s = vh::SimplifySurface(f, peak.Splits, 22, 1);
+    const vh::HeightField w = Written(f, s);
+    ExpectTiles(f, s.Polygons);
+    EXPECT_LE(LargestGap(peak, s.Polygons, w), 22 + 1e-3);
+    EXPECT_EQ(s.Polygons.Size(), 4u);
+    EXPECT_GE(w.H(2, 2), 26.0f);
+    EXPECT_LE(w.H(2, 2), 44.0f);
 }
 
 namespace {
@@ -130,13 +164,20 @@ bool SameMesh(const vh::PolygonMesh& a, const vh::PolygonMesh& b) {
     return true;
 }
 
+bool SameMesh(const vh::SimplifiedSurface& a, const vh::SimplifiedSurface& b) {
+    return SameMesh(a.Polygons, b.Polygons) && a.Heights == b.Heights;
+}
+
 }  // namespace
 
 TEST(SurfaceMemo, RemembersASurfaceOnlyForTheSameTerrainAndTolerance) {
     // Rough, with a flat part where merging joins triangles.
     const auto rough = vhtest::RoughHeights(4);
-    const vh::TerrainExport base =
+    // Locked points on the flat keep coplanar triangles around them there,
+    // which merging joins.
+    vh::TerrainExport base =
         MakeField(15, 13, 128, [&](int c, int r) { return c < 6 ? 32.0f : rough(c, r); });
+    for (int p : {3 * 15 + 2, 8 * 15 + 3}) base.Field.Locked[static_cast<size_t>(p)] = 1;
     struct Change {
         const char* Name;
         std::function<void(vh::TerrainExport&, float&, bool&)> Apply;
@@ -149,40 +190,43 @@ TEST(SurfaceMemo, RemembersASurfaceOnlyForTheSameTerrainAndTolerance) {
         {"rows and columns swapped",
          [](auto& t, float&, bool&) { std::swap(t.Field.Columns, t.Field.Rows); }},
         {"another tolerance", [](auto&, float& tolerance, bool&) { tolerance = 32; }},
+        {"other height steps", [](auto& t, float&, bool&) { t.Grid = 1; }},
         {"merged", [](auto&, float&, bool& merge) { merge = true; }},
     };
     auto fresh = [](const vh::TerrainExport& t, float tolerance, bool merge) {
-        const vh::PolygonMesh m = vh::SimplifySurface(t.Field, t.Splits, tolerance);
-        return merge ? vh::MergeCoplanar(t.Field, m) : m;
+        vh::SimplifiedSurface s = vh::SimplifySurface(t.Field, t.Splits, tolerance, t.Grid);
+        if (merge) s.Polygons = vh::MergeCoplanar(Written(t.Field, s), s.Polygons);
+        return s;
     };
-    const vh::PolygonMesh before = fresh(base, 64, false);
+    const vh::SimplifiedSurface before = fresh(base, 64, false);
     for (const Change& c : changes) {
         SCOPED_TRACE(c.Name);
         vh::SurfaceMemo memo;
-        ASSERT_TRUE(SameMesh(memo.Simplified(base.Field, base.Splits, 64, false), before));
-        EXPECT_TRUE(SameMesh(memo.Simplified(base.Field, base.Splits, 64, false), before));
+        ASSERT_TRUE(SameMesh(memo.Simplified(base.Field, base.Splits, 64, base.Grid, false), before));
+        EXPECT_TRUE(SameMesh(memo.Simplified(base.Field, base.Splits, 64, base.Grid, false), before));
         EXPECT_EQ(memo.Computations(), 1u);
         vh::TerrainExport t = base;
         float tolerance = 64;
         bool merge = false;
         c.Apply(t, tolerance, merge);
-        const vh::PolygonMesh after = fresh(t, tolerance, merge);
+        const vh::SimplifiedSurface after = fresh(t, tolerance, merge);
         ASSERT_FALSE(SameMesh(after, before));  // or the change would prove nothing
-        EXPECT_TRUE(SameMesh(memo.Simplified(t.Field, t.Splits, tolerance, merge), after));
+        EXPECT_TRUE(SameMesh(memo.Simplified(t.Field, t.Splits, tolerance, t.Grid, merge), after));
         EXPECT_EQ(memo.Computations(), 2u);
         // Both are remembered now.
-        EXPECT_TRUE(SameMesh(memo.Simplified(base.Field, base.Splits, 64, false), before));
+        EXPECT_TRUE(SameMesh(memo.Simplified(base.Field, base.Splits, 64, base.Grid, false), before));
         EXPECT_EQ(memo.Computations(), 2u);
     }
     // The oldest goes first when the memo is full; Forget() lets all go.
     vh::SurfaceMemo memo(2);
     for (float tolerance : {16.0f, 32.0f, 64.0f, 32.0f, 64.0f})
-        memo.Simplified(base.Field, base.Splits, tolerance, false);
+        memo.Simplified(base.Field, base.Splits, tolerance, base.Grid, false);
     EXPECT_EQ(memo.Computations(), 3u);
-    memo.Simplified(base.Field, base.Splits, 16, false);
+    memo.Simplified(base.Field, base.Splits, 16, base.Grid, false);
     EXPECT_EQ(memo.Computations(), 4u);
     memo.Forget();
-    EXPECT_TRUE(SameMesh(memo.Simplified(base.Field, base.Splits, 16, false), fresh(base, 16, false)));
+    EXPECT_TRUE(
+        SameMesh(memo.Simplified(base.Field, base.Splits, 16, base.Grid, false), fresh(base, 16, false)));
     EXPECT_EQ(memo.Computations(), 5u);
 }
 
