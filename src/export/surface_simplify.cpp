@@ -86,17 +86,24 @@ public:
             queue_.pop();
             const size_t v = static_cast<size_t>(c.v);
             if (removed_[v] || c.version != version_[v]) continue;
-            // Points around u may have moved since: measure again.
-            Around(c.v);
-            double cost = 0, height = 0;
-            if (!CollapseCost(c.v, c.u, &cost, &height)) {
-                ++version_[v];
-                Consider(c.v);
-            } else if (cost > c.cost) {
-                queue_.push(Candidate{cost, c.length, c.v, c.u, c.version, height});
-            } else {
-                Collapse(c.v, c.u, height);
+            // A collapse that leaves u where it is was measured on v's
+            // neighbours only, and any change there renewed v's version.
+            // One that moves u depends on all of u's triangles, whose
+            // corners may have moved since: measure it again.
+            double cost = c.cost, height = h_[static_cast<size_t>(c.u)];
+            if (c.moves) {
+                Around(c.v);
+                if (!CollapseCost(c.v, c.u, &cost, &height)) {
+                    ++version_[v];
+                    Consider(c.v);
+                    continue;
+                }
+                if (cost > c.cost) {
+                    queue_.push(Candidate{cost, c.length, c.v, c.u, c.version, height, true});
+                    continue;
+                }
             }
+            Collapse(c.v, c.u, height);
         }
         SimplifiedSurface out;
         for (size_t t = 0; t < tris_.size(); ++t)
@@ -112,6 +119,7 @@ private:
         int v, u;
         uint32_t version;
         double height;  // u's after the collapse
+        bool moves;     // u moves
         bool operator>(const Candidate& o) const {
             if (cost != o.cost) return cost > o.cost;
             if (length != o.length) return length > o.length;
@@ -159,7 +167,8 @@ private:
         for (auto& [length, u] : order_) {
             double cost = 0, height = 0;
             if (!CollapseCost(v, u, &cost, &height)) continue;
-            queue_.push(Candidate{cost, length, v, u, version_[static_cast<size_t>(v)], height});
+            queue_.push(Candidate{cost, length, v, u, version_[static_cast<size_t>(v)], height,
+                                  height != h_[static_cast<size_t>(u)]});
             return;
         }
     }
