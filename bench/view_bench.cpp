@@ -4,6 +4,7 @@
 // run, since the machine's load moves every absolute figure; and the time of
 // one raise/lower pass with its mesh update. Needs a display:
 //   xvfb-run -a -s '-screen 0 1280x1024x24' build-*/bin/view_bench
+// With --frames=DIR it only saves overlay frames from a few poses (PNG).
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -236,6 +237,29 @@ BENCHMARK(BM_WalkabilityOverlayShare)->Unit(benchmark::kMillisecond)->MinTime(10
 BENCHMARK(BM_RaiseLowerPassWithMeshUpdate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UpdateTerrainMeshOnly)->Unit(benchmark::kMicrosecond);
 
+// With --frames=DIR: Solid frames with the overlay from a few poses saved
+// as PNG files there, to compare pictures between builds; no timings.
+int SaveFrames(const QString& dir) {
+    struct Pose {
+        const char* name;
+        vh::Vec3f eye, target;
+    };
+    const Pose poses[] = {{"corner", {-20000, 6000, -20000}, {0, 0, 0}},
+                          {"above", {300, 9000, -600}, {300, 0, 0}},
+                          {"grazing", {-6000, 1000, -6000}, {4000, 0, 3000}},
+                          {"near", {-2600, 1100, -2600}, {0, 0, 0}}};
+    gState->View.Mode = vh::RenderMode::Solid;
+    gView->SetWalkabilityOverlay(true);
+    for (const Pose& p : poses) {
+        gState->Pose.CameraPos = p.eye;
+        gState->Pose.CameraTarget = p.target;
+        DrawOneFrame();
+        const QString path = dir + "/" + p.name + ".png";
+        if (!gView->grabFramebuffer().save(path)) return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -251,6 +275,12 @@ int main(int argc, char** argv) {
     view->show();
     view->TerrainReplaced();
     DrawOneFrame();
+    for (int i = 1; i < argc; ++i)
+        if (QString frames = QString::fromLocal8Bit(argv[i]); frames.startsWith("--frames=")) {
+            const int failed = SaveFrames(frames.mid(9));
+            view.reset();
+            return failed;
+        }
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
