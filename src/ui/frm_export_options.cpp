@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -168,7 +169,11 @@ QWidget* FrmExportOptions::CompileReadyBox() {
 }
 
 void FrmExportOptions::ShowBudget() {
+    // Simplifying a large map anew takes a moment: say so while it counts.
+    const bool slow = choices_.Simplify > 0;
+    if (slow) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     lblBudget_->setText(QString::fromStdString(BudgetText(services_.State(), working_, choices_)));
+    if (slow) QGuiApplication::restoreOverrideCursor();
 }
 
 void FrmExportOptions::Show() {
