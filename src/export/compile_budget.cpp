@@ -24,7 +24,7 @@ MapBudget BudgetOfPlan(const TerrainExport& t, const MapPlan& plan) {
     b.ExactTerrainBrushes = plan.ExactBrushes;
     PlaneCounter planes(b.TerrainBrushes / 2 + 64);
     EmitTerrainBrushes(t, plan, planes);
-    EmitHintBrushes(t, plan, planes);
+    EmitHintBrushes(plan, planes);
     EmitBoxBrushes(plan, planes);
     b.Planes = planes.Count();
     b.BrushFaces = planes.Faces();

@@ -81,7 +81,7 @@ size_t WriteCompileMap(const TerrainExport& t, const MapPlan& plan, const Compil
     if (!o.Detail) EmitTerrainBrushes(t, plan, w);
     if (!plan.Hints.empty()) {
         progress.Status("Exporting Hint Brushes...");
-        EmitHintBrushes(t, plan, w);
+        EmitHintBrushes(plan, w);
     }
     EmitBoxBrushes(plan, w);
     w.Line("}");

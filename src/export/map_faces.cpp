@@ -93,7 +93,7 @@ void EmitTerrainBrushes(const TerrainExport& t, const MapPlan& plan, BrushSink& 
     }
 }
 
-void EmitHintBrushes(const TerrainExport& t, const MapPlan& plan, BrushSink& sink) {
+void EmitHintBrushes(const MapPlan& plan, BrushSink& sink) {
     const HeightField& f = plan.Field;
     const float lo = plan.Levels.Low, hi = plan.Levels.High;
     // Where only planes count: the two levels once; with one box per square

@@ -33,7 +33,7 @@ void EmitTerrainBrushes(const TerrainExport& t, const MapPlan& plan, BrushSink& 
 
 // The plan's hint boxes from the floor to the ceiling level: one per square
 // as documented, or fewer with the lean options.
-void EmitHintBrushes(const TerrainExport& t, const MapPlan& plan, BrushSink& sink);
+void EmitHintBrushes(const MapPlan& plan, BrushSink& sink);
 
 // The sky or sealing boxes.
 void EmitBoxBrushes(const MapPlan& plan, BrushSink& sink);
