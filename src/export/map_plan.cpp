@@ -5,18 +5,10 @@
 
 namespace vh {
 
-PlannedSurface PlanSurface(const TerrainExport& t, const CompileOptions& o) {
-    PlannedSurface out;
-    out.Field = t.Field;
-    if (t.Splits.empty()) return out;
-    if (o.Simplify > 0) {
-        SimplifiedSurface s = SharedSurfaceMemo().Simplified(t.Field, t.Splits, o.Simplify, t.Grid, o.Merge);
-        out.Polygons = std::move(s.Polygons);
-        out.Field.Heights = std::move(s.Heights);
-    } else {
-        out.Polygons = o.Merge ? MergeGridSurface(t.Field, t.Splits) : SplitSurface(t.Field, t.Splits);
-    }
-    return out;
+WrittenSurface PlanSurface(const TerrainExport& t, const CompileOptions& o) {
+    if (t.Splits.empty()) return {{}, t.Field};
+    if (o.Simplify > 0) return SharedSurfaceMemo().Simplified(t.Field, t.Splits, o.Simplify, t.Grid, o.Merge);
+    return {o.Merge ? MergeGridSurface(t.Field, t.Splits) : SplitSurface(t.Field, t.Splits), t.Field};
 }
 
 MapPlan PlanMap(const TerrainExport& t, const CompileOptions& o) {
@@ -25,7 +17,7 @@ MapPlan PlanMap(const TerrainExport& t, const CompileOptions& o) {
         plan.Problem = "Choose Flatten Top or Flatten Bottom before exporting this way.";
         return plan;
     }
-    PlannedSurface surface = PlanSurface(t, o);
+    WrittenSurface surface = PlanSurface(t, o);
     plan.Surface = std::move(surface.Polygons);
     plan.Field = std::move(surface.Field);
     const HeightField& f = plan.Field;

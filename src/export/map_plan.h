@@ -15,13 +15,6 @@
 
 namespace vh {
 
-// The terrain surface a compile-ready export writes: its polygons, and the
-// grid with the heights written there (simplifying may move points).
-struct PlannedSurface {
-    PolygonMesh Polygons;
-    HeightField Field;
-};
-
 struct MapPlan {
     TerrainLevels Levels;           // of the heights written
     PolygonMesh Surface;            // the terrain's surface polygons
@@ -44,6 +37,6 @@ struct MapPlan {
 MapPlan PlanMap(const TerrainExport& t, const CompileOptions& o);
 
 // The terrain surface alone (the lean options applied).
-PlannedSurface PlanSurface(const TerrainExport& t, const CompileOptions& o);
+WrittenSurface PlanSurface(const TerrainExport& t, const CompileOptions& o);
 
 }  // namespace vh

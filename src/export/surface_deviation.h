@@ -47,10 +47,9 @@ public:
     struct Sample {
         double Weight, Difference;
     };
+    // The triangle is u, b, c counter-clockwise.
     template <class F>
-    bool Samples(const Tri& t, int u, F visit) const {
-        const int k = t[0] == u ? 0 : t[1] == u ? 1 : 2;
-        const int b = t[(k + 1) % 3], c = t[(k + 2) % 3];
+    bool Samples(int u, int b, int c, F visit) const {
         return GridSamples(u, b, c, visit) && SideSamples(u, b, visit) && SideSamples(u, c, visit);
     }
     template <class F>

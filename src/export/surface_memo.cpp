@@ -18,8 +18,8 @@ bool SameBytes(const std::vector<T>& a, const std::vector<T>& b) {
 
 }  // namespace
 
-SimplifiedSurface SurfaceMemo::Simplified(const HeightField& f, const std::vector<SquareSplit>& splits,
-                                          float tolerance, float step, bool merge) {
+WrittenSurface SurfaceMemo::Simplified(const HeightField& f, const std::vector<SquareSplit>& splits,
+                                       float tolerance, float step, bool merge) {
     for (auto it = entries_.begin(); it != entries_.end(); ++it)
         if (it->Tolerance == tolerance && it->Step == step && it->Merge == merge &&
             it->Field.Columns == f.Columns && it->Field.Rows == f.Rows &&
@@ -29,12 +29,8 @@ SimplifiedSurface SurfaceMemo::Simplified(const HeightField& f, const std::vecto
             return it->Surface;
         }
     ++computations_;
-    SimplifiedSurface simple = SimplifySurface(f, splits, tolerance, step);
-    if (merge) {
-        HeightField written = f;
-        written.Heights = simple.Heights;
-        simple.Polygons = MergeCoplanar(written, simple.Polygons);
-    }
+    WrittenSurface simple = SimplifySurface(f, splits, tolerance, step);
+    if (merge) simple.Polygons = MergeCoplanar(simple.Field, simple.Polygons);
     Entry e;
     e.Field.Columns = f.Columns, e.Field.Rows = f.Rows;
     e.Field.Heights = f.Heights, e.Field.Locked = f.Locked;

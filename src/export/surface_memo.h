@@ -18,8 +18,8 @@ public:
 
     // SimplifySurface(f, splits, tolerance, step), merged with MergeCoplanar
     // when `merge`: remembered for the same grid, heights, locks and splits.
-    SimplifiedSurface Simplified(const HeightField& f, const std::vector<SquareSplit>& splits,
-                                 float tolerance, float step, bool merge);
+    WrittenSurface Simplified(const HeightField& f, const std::vector<SquareSplit>& splits, float tolerance,
+                              float step, bool merge);
 
     // How many surfaces were worked out rather than remembered.
     size_t Computations() const;
@@ -33,7 +33,7 @@ private:
         std::vector<SquareSplit> Splits;
         float Tolerance = 0, Step = 1;
         bool Merge = false;
-        SimplifiedSurface Surface;
+        WrittenSurface Surface;
     };
 
     size_t capacity_;

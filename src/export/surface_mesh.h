@@ -89,6 +89,13 @@ GridPlane PlaneThrough(const HeightField& f, int a, int b, int c);
 // Returns the three corners in counter-clockwise order in *corners if given.
 GridPlane PlaneOfPolygon(const HeightField& f, std::span<const int> poly, int* corners = nullptr);
 
+// A surface as written: polygons over grid points, and the grid with every
+// point's height as written (the terrain's own, or moved by simplifying).
+struct WrittenSurface {
+    PolygonMesh Polygons;
+    HeightField Field;
+};
+
 // Every point's column and row, looked up: the divisions that work them out
 // are most of the cost of the geometry tests the simplification and the
 // brush grouping run millions of times.

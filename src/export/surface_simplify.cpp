@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <queue>
+#include <utility>
 
 #include "export/surface_deviation.h"
 #include "export/surface_merge.h"
@@ -79,7 +80,7 @@ public:
         removed_.assign(fan_.size(), 0);
     }
 
-    SimplifiedSurface Run() {
+    WrittenSurface Run() {
         for (int v = 0; v < f_.Points(); ++v) Consider(v);
         while (!queue_.empty()) {
             const Candidate c = queue_.top();
@@ -87,11 +88,11 @@ public:
             const size_t v = static_cast<size_t>(c.v);
             if (removed_[v] || c.version != version_[v]) continue;
             // A collapse that leaves u where it is was measured on v's
-            // neighbours only, and any change there renewed v's version.
-            // One that moves u depends on all of u's triangles, whose
-            // corners may have moved since: measure it again.
-            double cost = c.cost, height = h_[static_cast<size_t>(c.u)];
-            if (c.moves) {
+            // neighbours only (u among them), and any change there renewed
+            // v's version. One that moves u depends on all of u's triangles,
+            // whose corners may have moved since: measure it again.
+            double cost = c.cost, height = c.height;
+            if (height != h_[static_cast<size_t>(c.u)]) {
                 Around(c.v);
                 if (!CollapseCost(c.v, c.u, &cost, &height)) {
                     ++version_[v];
@@ -99,16 +100,16 @@ public:
                     continue;
                 }
                 if (cost > c.cost) {
-                    queue_.push(Candidate{cost, c.length, c.v, c.u, c.version, height, true});
+                    queue_.push(Candidate{cost, c.length, c.v, c.u, c.version, height});
                     continue;
                 }
             }
             Collapse(c.v, c.u, height);
         }
-        SimplifiedSurface out;
+        WrittenSurface out{{}, f_};
         for (size_t t = 0; t < tris_.size(); ++t)
             if (alive_[t]) out.Polygons.Add(tris_[t]);
-        out.Heights.assign(h_.begin(), h_.end());
+        out.Field.Heights.assign(h_.begin(), h_.end());
         return out;
     }
 
@@ -119,7 +120,6 @@ private:
         int v, u;
         uint32_t version;
         double height;  // u's after the collapse
-        bool moves;     // u moves
         bool operator>(const Candidate& o) const {
             if (cost != o.cost) return cost > o.cost;
             if (length != o.length) return length > o.length;
@@ -167,8 +167,7 @@ private:
         for (auto& [length, u] : order_) {
             double cost = 0, height = 0;
             if (!CollapseCost(v, u, &cost, &height)) continue;
-            queue_.push(Candidate{cost, length, v, u, version_[static_cast<size_t>(v)], height,
-                                  height != h_[static_cast<size_t>(u)]});
+            queue_.push(Candidate{cost, length, v, u, version_[static_cast<size_t>(v)], height});
             return;
         }
     }
@@ -248,6 +247,12 @@ private:
         return twiceArea > 0 && 20 * twiceArea >= longest;
     }
 
+    // The corners of t after u, counter-clockwise.
+    static std::pair<int, int> Others(const Tri& t, int u) {
+        const int k = t[0] == u ? 0 : t[1] == u ? 1 : 2;
+        return {t[(k + 1) % 3], t[(k + 2) % 3]};
+    }
+
     // The new triangle over the removed point v.
     const Tri* Over(int v) const {
         for (const Tri& tri : tmp_)
@@ -262,11 +267,9 @@ private:
     bool MovedCost(int v, int u, const Tri* over, double* cost, double* height) {
         Range room;
         if (over) {
-            const Tri& t = *over;
-            const int k = t[0] == u ? 0 : t[1] == u ? 1 : 2;
-            const int b = t[(k + 1) % 3], c = t[(k + 2) % 3];
-            const GridPlane plane = meter_.Plane(u, b, c), weight = meter_.Weight(u, b, c);
-            room.Meet(Allowed(u, {weight.At(Col(v), RowOf(v)), plane.At(Col(v), RowOf(v)) - f_.H(v)}));
+            const auto [b, c] = Others(*over, u);
+            room = Allowed(u, {meter_.Weight(u, b, c).At(Col(v), RowOf(v)),
+                               meter_.Plane(u, b, c).At(Col(v), RowOf(v)) - f_.H(v)});
             if (room.Empty()) return false;
         }
         for (const Tri& tri : tmp_) {
@@ -298,11 +301,10 @@ private:
     // The heights of u that keep the triangle t within the tolerance,
     // remembered while t's other corners stay where they are.
     Range RangeOf(const Tri& t, int u) {
-        const int k = t[0] == u ? 0 : t[1] == u ? 1 : 2;
-        const int b = t[(k + 1) % 3], c = t[(k + 2) % 3];
+        const auto [b, c] = Others(t, u);
         auto measure = [&] {
             Range r;
-            meter_.Samples(t, u, [&](SurfaceDeviation::Sample s) {
+            meter_.Samples(u, b, c, [&](SurfaceDeviation::Sample s) {
                 r.Meet(Allowed(u, s));
                 return !r.Empty();
             });
@@ -471,9 +473,9 @@ private:
 
 }  // namespace
 
-SimplifiedSurface SimplifySurface(const HeightField& f, const std::vector<SquareSplit>& splits,
-                                  float tolerance, float step) {
-    if (!(tolerance > 0)) return {SplitSurface(f, splits), f.Heights};
+WrittenSurface SimplifySurface(const HeightField& f, const std::vector<SquareSplit>& splits, float tolerance,
+                               float step) {
+    if (!(tolerance > 0)) return {SplitSurface(f, splits), f};
     // A hair over the tolerance, so rounding never rejects an exact fit.
     return Simplifier(f, splits, tolerance + 1e-6, step >= 1 ? std::floor(step) : 1.0).Run();
 }

@@ -7,12 +7,6 @@
 
 namespace vh {
 
-// Triangles over grid points, and every grid point's height as written.
-struct SimplifiedSurface {
-    PolygonMesh Polygons;
-    std::vector<float> Heights;
-};
-
 // Greedy vertex removal by half-edge collapse, cheapest first: a grid point
 // goes into its nearest neighbour when the triangles that replace its fan
 // stay within `tolerance` units of the exact surface (SurfaceDeviation
@@ -27,7 +21,7 @@ struct SimplifiedSurface {
 // tolerance too: fat triangles cross fewer exact edges and leave more points
 // removable. An outline point goes only where the outline runs straight
 // through it. Tolerance <= 0 gives SplitSurface and the terrain's heights.
-SimplifiedSurface SimplifySurface(const HeightField& f, const std::vector<SquareSplit>& splits,
-                                  float tolerance, float step);
+WrittenSurface SimplifySurface(const HeightField& f, const std::vector<SquareSplit>& splits, float tolerance,
+                               float step);
 
 }  // namespace vh

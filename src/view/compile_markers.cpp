@@ -17,7 +17,7 @@ CompileMarks ComputeCompileMarks(const EditorState& s) {
     std::string why;
     if (!TerrainExportFromState(s, rnd, &t, &why) || (t.Position != 0 && t.Position != 1)) return m;
     const CompileOptions o = CompileOptionsOf(s.Choices, s.Export);
-    const PlannedSurface surface = PlanSurface(t, o);
+    const WrittenSurface surface = PlanSurface(t, o);
     if (surface.Polygons.Size() == 0) return m;
     const HeightField& f = surface.Field;
     const BoxLayout boxes = LayoutBoxes(t, ComputeTerrainLevels(f, t.Grid), o);

@@ -60,9 +60,8 @@ TEST(SurfaceCaps, GroupsTileTheSurfaceWithConvexBrushesThatKeepEveryPlane) {
         const auto t = MakeField(15, 13, 128, vhtest::RoughHeights(seed),
                                  seed == 2 ? SquareSplit::Forward : SquareSplit::Backslash);
         // A simplified surface stands on heights of its own.
-        vh::SimplifiedSurface simple = vh::SimplifySurface(t.Field, t.Splits, 32, 16);
-        vh::HeightField written = t.Field;
-        written.Heights = simple.Heights;
+        const vh::WrittenSurface simple = vh::SimplifySurface(t.Field, t.Splits, 32, 16);
+        const vh::HeightField& written = simple.Field;
         const struct {
             const char* Name;
             const vh::HeightField& Field;

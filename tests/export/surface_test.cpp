@@ -94,25 +94,14 @@ TEST(SurfaceMerge, EachPlaneBecomesOneBrush) {
     EXPECT_EQ(vh::MergeGridSurface(step.Field, step.Splits).Size(), 3u);
 }
 
-namespace {
-
-// The simplified surface on the heights it is written with.
-vh::HeightField Written(const vh::HeightField& f, const vh::SimplifiedSurface& s) {
-    vh::HeightField w = f;
-    w.Heights = s.Heights;
-    return w;
-}
-
-}  // namespace
-
 TEST(SurfaceSimplify, StaysWithinToleranceWithOutlineAndLocksExact) {
     for (const Case& c : Terrains()) {
         const vh::HeightField& f = c.T.Field;
         for (float tolerance : {8.0f, 32.0f, 64.0f}) {
             SCOPED_TRACE(std::string(c.Name) + " within " + std::to_string(tolerance));
-            const vh::SimplifiedSurface s = vh::SimplifySurface(f, c.T.Splits, tolerance, 16);
+            const vh::WrittenSurface s = vh::SimplifySurface(f, c.T.Splits, tolerance, 16);
             const vh::PolygonMesh& m = s.Polygons;
-            const vh::HeightField w = Written(f, s);
+            const vh::HeightField& w = s.Field;
             ExpectTiles(f, m);
             EXPECT_LE(LargestGap(c.T, m, w), tolerance + 1e-3);
             for (int p = 0; p < f.Points(); ++p) {
@@ -134,9 +123,9 @@ TEST(SurfaceSimplify, StaysWithinToleranceWithOutlineAndLocksExact) {
     }
     // A plane, however large, is two triangles, and nothing moves.
     const auto plane = MakeField(33, 17, 128, [](int c, int r) { return 16.0f * c + 48.0f * r; });
-    const vh::SimplifiedSurface s = vh::SimplifySurface(plane.Field, plane.Splits, 1, 1);
+    const vh::WrittenSurface s = vh::SimplifySurface(plane.Field, plane.Splits, 1, 1);
     EXPECT_EQ(s.Polygons.Size(), 2u);
-    EXPECT_EQ(s.Heights, plane.Field.Heights);
+    EXPECT_EQ(s.Field.Heights, plane.Field.Heights);
 }
 
 // A lone peak of 48 on flat ground: a fan from the peak to the corners
@@ -146,8 +135,8 @@ TEST(SurfaceSimplify, StaysWithinToleranceWithOutlineAndLocksExact) {
 TEST(SurfaceSimplify, KeptPointsMoveWhereTheSurfaceFitsBetter) {
     const auto peak = MakeField(5, 5, 64, [](int c, int r) { return c == 2 && r == 2 ? 48.0f : 0.0f; });
     const vh::HeightField& f = peak.Field;
-    const vh::SimplifiedSurface s = vh::SimplifySurface(f, peak.Splits, 22, 1);
-    const vh::HeightField w = Written(f, s);
+    const vh::WrittenSurface s = vh::SimplifySurface(f, peak.Splits, 22, 1);
+    const vh::HeightField& w = s.Field;
     ExpectTiles(f, s.Polygons);
     EXPECT_LE(LargestGap(peak, s.Polygons, w), 22 + 1e-3);
     EXPECT_EQ(s.Polygons.Size(), 4u);
@@ -164,8 +153,8 @@ bool SameMesh(const vh::PolygonMesh& a, const vh::PolygonMesh& b) {
     return true;
 }
 
-bool SameMesh(const vh::SimplifiedSurface& a, const vh::SimplifiedSurface& b) {
-    return SameMesh(a.Polygons, b.Polygons) && a.Heights == b.Heights;
+bool SameMesh(const vh::WrittenSurface& a, const vh::WrittenSurface& b) {
+    return SameMesh(a.Polygons, b.Polygons) && a.Field.Heights == b.Field.Heights;
 }
 
 }  // namespace
@@ -194,11 +183,11 @@ TEST(SurfaceMemo, RemembersASurfaceOnlyForTheSameTerrainAndTolerance) {
         {"merged", [](auto&, float&, bool& merge) { merge = true; }},
     };
     auto fresh = [](const vh::TerrainExport& t, float tolerance, bool merge) {
-        vh::SimplifiedSurface s = vh::SimplifySurface(t.Field, t.Splits, tolerance, t.Grid);
-        if (merge) s.Polygons = vh::MergeCoplanar(Written(t.Field, s), s.Polygons);
+        vh::WrittenSurface s = vh::SimplifySurface(t.Field, t.Splits, tolerance, t.Grid);
+        if (merge) s.Polygons = vh::MergeCoplanar(s.Field, s.Polygons);
         return s;
     };
-    const vh::SimplifiedSurface before = fresh(base, 64, false);
+    const vh::WrittenSurface before = fresh(base, 64, false);
     for (const Change& c : changes) {
         SCOPED_TRACE(c.Name);
         vh::SurfaceMemo memo;
@@ -209,7 +198,7 @@ TEST(SurfaceMemo, RemembersASurfaceOnlyForTheSameTerrainAndTolerance) {
         float tolerance = 64;
         bool merge = false;
         c.Apply(t, tolerance, merge);
-        const vh::SimplifiedSurface after = fresh(t, tolerance, merge);
+        const vh::WrittenSurface after = fresh(t, tolerance, merge);
         ASSERT_FALSE(SameMesh(after, before));  // or the change would prove nothing
         EXPECT_TRUE(SameMesh(memo.Simplified(t.Field, t.Splits, tolerance, t.Grid, merge), after));
         EXPECT_EQ(memo.Computations(), 2u);
