@@ -11,6 +11,18 @@ WrittenSurface PlanSurface(const TerrainExport& t, const CompileOptions& o) {
     return {o.Merge ? MergeGridSurface(t.Field, t.Splits) : SplitSurface(t.Field, t.Splits), t.Field};
 }
 
+bool PrepareSurface(const TerrainExport& t, const CompileOptions& o, std::chrono::microseconds slice) {
+    if (t.Splits.empty() || !(o.Simplify > 0)) return true;
+    // Steps of a few microseconds each: the clock is read every so many.
+    constexpr size_t kStepsBetweenLooks = 256;
+    const auto until = std::chrono::steady_clock::now() + slice;
+    SurfaceMemo& memo = SharedSurfaceMemo();
+    do {
+        if (memo.Prepare(t.Field, t.Splits, o.Simplify, t.Grid, o.Merge, kStepsBetweenLooks)) return true;
+    } while (std::chrono::steady_clock::now() < until);
+    return false;
+}
+
 MapPlan PlanMap(const TerrainExport& t, const CompileOptions& o) {
     MapPlan plan;
     if (t.Position != 0 && t.Position != 1) {

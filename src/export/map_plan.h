@@ -3,6 +3,7 @@
 // The budget counts it, the writer writes it and the view can show it.
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -38,5 +39,10 @@ MapPlan PlanMap(const TerrainExport& t, const CompileOptions& o);
 
 // The terrain surface alone (the lean options applied).
 WrittenSurface PlanSurface(const TerrainExport& t, const CompileOptions& o);
+
+// Works towards PlanSurface(t, o) for about `slice`, for callers that keep
+// drawing frames or answering keys: true once PlanSurface would not have to
+// simplify (at once where nothing is simplified). Call again to go on.
+bool PrepareSurface(const TerrainExport& t, const CompileOptions& o, std::chrono::microseconds slice);
 
 }  // namespace vh

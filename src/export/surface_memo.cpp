@@ -1,9 +1,9 @@
 #include "export/surface_memo.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "export/surface_merge.h"
-#include "export/surface_simplify.h"
 
 namespace vh {
 
@@ -18,28 +18,64 @@ bool SameBytes(const std::vector<T>& a, const std::vector<T>& b) {
 
 }  // namespace
 
-WrittenSurface SurfaceMemo::Simplified(const HeightField& f, const std::vector<SquareSplit>& splits,
-                                       float tolerance, float step, bool merge) {
+struct SurfaceMemo::Pending {
+    Key For;
+    SurfaceSimplification Work;
+};
+
+bool SurfaceMemo::Key::Matches(const HeightField& f, const std::vector<SquareSplit>& splits, float tolerance,
+                               float step, bool merge) const {
+    return Tolerance == tolerance && Step == step && Merge == merge && Columns == f.Columns &&
+           Rows == f.Rows && SameBytes(Heights, f.Heights) && SameBytes(Locked, f.Locked) &&
+           SameBytes(Splits, splits);
+}
+
+SurfaceMemo::SurfaceMemo(size_t capacity) : capacity_(capacity) {}
+SurfaceMemo::~SurfaceMemo() = default;
+
+const WrittenSurface* SurfaceMemo::Find(const HeightField& f, const std::vector<SquareSplit>& splits,
+                                        float tolerance, float step, bool merge) {
     for (auto it = entries_.begin(); it != entries_.end(); ++it)
-        if (it->Tolerance == tolerance && it->Step == step && it->Merge == merge &&
-            it->Field.Columns == f.Columns && it->Field.Rows == f.Rows &&
-            SameBytes(it->Field.Heights, f.Heights) && SameBytes(it->Field.Locked, f.Locked) &&
-            SameBytes(it->Splits, splits)) {
+        if (it->For.Matches(f, splits, tolerance, step, merge)) {
             entries_.splice(entries_.begin(), entries_, it);
-            return it->Surface;
+            return &it->Surface;
         }
+    return nullptr;
+}
+
+const WrittenSurface& SurfaceMemo::Keep(Key key, WrittenSurface simple) {
     ++computations_;
-    WrittenSurface simple = SimplifySurface(f, splits, tolerance, step);
-    if (merge) simple.Polygons = MergeCoplanar(simple.Field, simple.Polygons);
-    Entry e;
-    e.Field.Columns = f.Columns, e.Field.Rows = f.Rows;
-    e.Field.Heights = f.Heights, e.Field.Locked = f.Locked;
-    e.Splits = splits;
-    e.Tolerance = tolerance, e.Step = step, e.Merge = merge;
-    e.Surface = std::move(simple);
-    entries_.push_front(std::move(e));
+    if (key.Merge) simple.Polygons = MergeCoplanar(simple.Field, simple.Polygons);
+    entries_.push_front({std::move(key), std::move(simple)});
     if (entries_.size() > capacity_) entries_.pop_back();
     return entries_.front().Surface;
+}
+
+WrittenSurface SurfaceMemo::Simplified(const HeightField& f, const std::vector<SquareSplit>& splits,
+                                       float tolerance, float step, bool merge) {
+    if (const WrittenSurface* known = Find(f, splits, tolerance, step, merge)) return *known;
+    // Half done already: finish it rather than start again.
+    if (pending_ && pending_->For.Matches(f, splits, tolerance, step, merge)) {
+        while (!pending_->Work.Advance(SIZE_MAX)) {
+        }
+        const std::unique_ptr<Pending> done = std::move(pending_);
+        return Keep(std::move(done->For), done->Work.Take());
+    }
+    Key key{f.Columns, f.Rows, f.Heights, f.Locked, splits, tolerance, step, merge};
+    return Keep(std::move(key), SimplifySurface(f, splits, tolerance, step));
+}
+
+bool SurfaceMemo::Prepare(const HeightField& f, const std::vector<SquareSplit>& splits, float tolerance,
+                          float step, bool merge, size_t work) {
+    if (Find(f, splits, tolerance, step, merge)) return true;
+    if (!pending_ || !pending_->For.Matches(f, splits, tolerance, step, merge))
+        pending_ = std::make_unique<Pending>(
+            Pending{{f.Columns, f.Rows, f.Heights, f.Locked, splits, tolerance, step, merge},
+                    SurfaceSimplification(f, splits, tolerance, step)});
+    if (!pending_->Work.Advance(work)) return false;
+    const std::unique_ptr<Pending> done = std::move(pending_);
+    Keep(std::move(done->For), done->Work.Take());
+    return true;
 }
 
 size_t SurfaceMemo::Computations() const {
@@ -48,6 +84,7 @@ size_t SurfaceMemo::Computations() const {
 
 void SurfaceMemo::Forget() {
     entries_.clear();
+    pending_.reset();
 }
 
 SurfaceMemo& SharedSurfaceMemo() {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <queue>
 #include <utility>
 
@@ -80,9 +82,12 @@ public:
         removed_.assign(fan_.size(), 0);
     }
 
-    WrittenSurface Run() {
-        for (int v = 0; v < f_.Points(); ++v) Consider(v);
-        while (!queue_.empty()) {
+    // Considers every point once, then takes queued collapses cheapest
+    // first, `work` steps (a point considered or a collapse looked at) at
+    // most; true once nothing is left to do.
+    bool Advance(size_t work) {
+        for (; next_ < f_.Points() && work > 0; ++next_, --work) Consider(next_);
+        for (; !queue_.empty() && work > 0; --work) {
             const Candidate c = queue_.top();
             queue_.pop();
             const size_t v = static_cast<size_t>(c.v);
@@ -106,6 +111,10 @@ public:
             }
             Collapse(c.v, c.u, height);
         }
+        return next_ == f_.Points() && queue_.empty();
+    }
+
+    WrittenSurface Result() const {
         WrittenSurface out{{}, f_};
         for (size_t t = 0; t < tris_.size(); ++t)
             if (alive_[t]) out.Polygons.Add(tris_[t]);
@@ -464,6 +473,7 @@ private:
     Memo<Range> ranges_{f_.Points()};
     std::vector<Tri> tmp_;
 
+    int next_ = 0;  // the next point to consider at the start
     std::vector<std::pair<int, int>> around_;
     std::vector<int> ends_, touched_;
     std::vector<std::pair<int, int>> flips_;
@@ -475,9 +485,48 @@ private:
 
 WrittenSurface SimplifySurface(const HeightField& f, const std::vector<SquareSplit>& splits, float tolerance,
                                float step) {
-    if (!(tolerance > 0)) return {SplitSurface(f, splits), f};
-    // A hair over the tolerance, so rounding never rejects an exact fit.
-    return Simplifier(f, splits, tolerance + 1e-6, step >= 1 ? std::floor(step) : 1.0).Run();
+    SurfaceSimplification s(f, splits, tolerance, step);
+    while (!s.Advance(SIZE_MAX)) {
+    }
+    return s.Take();
+}
+
+// Owns what the simplifier reads, at addresses that stay put when the job
+// moves.
+struct SurfaceSimplification::Job {
+    HeightField Field;
+    std::vector<SquareSplit> Splits;
+    std::optional<Simplifier> Work;
+    WrittenSurface Done;
+};
+
+SurfaceSimplification::SurfaceSimplification(const HeightField& f, const std::vector<SquareSplit>& splits,
+                                             float tolerance, float step)
+    : job_(std::make_unique<Job>()) {
+    job_->Field = f;
+    job_->Splits = splits;
+    if (tolerance > 0) {
+        // A hair over the tolerance, so rounding never rejects an exact fit.
+        job_->Work.emplace(job_->Field, job_->Splits, tolerance + 1e-6, step >= 1 ? std::floor(step) : 1.0);
+    } else {
+        job_->Done = {SplitSurface(f, splits), f};
+    }
+}
+
+SurfaceSimplification::~SurfaceSimplification() = default;
+SurfaceSimplification::SurfaceSimplification(SurfaceSimplification&&) noexcept = default;
+SurfaceSimplification& SurfaceSimplification::operator=(SurfaceSimplification&&) noexcept = default;
+
+bool SurfaceSimplification::Advance(size_t work) {
+    if (!job_->Work) return true;
+    if (!job_->Work->Advance(work)) return false;
+    job_->Done = job_->Work->Result();
+    job_->Work.reset();
+    return true;
+}
+
+WrittenSurface SurfaceSimplification::Take() {
+    return std::move(job_->Done);
 }
 
 }  // namespace vh

@@ -3,6 +3,9 @@
 // surface everywhere, with the outline and every locked point kept exact.
 #pragma once
 
+#include <cstddef>
+#include <memory>
+
 #include "export/surface_mesh.h"
 
 namespace vh {
@@ -23,5 +26,27 @@ namespace vh {
 // through it. Tolerance <= 0 gives SplitSurface and the terrain's heights.
 WrittenSurface SimplifySurface(const HeightField& f, const std::vector<SquareSplit>& splits, float tolerance,
                                float step);
+
+// The same simplification a little at a time, for callers that must keep
+// drawing frames or answering keys meanwhile: Advance() until it says it is
+// done, then Take(). However it is sliced, the result is SimplifySurface's.
+class SurfaceSimplification {
+public:
+    SurfaceSimplification(const HeightField& f, const std::vector<SquareSplit>& splits, float tolerance,
+                          float step);
+    ~SurfaceSimplification();
+    SurfaceSimplification(SurfaceSimplification&&) noexcept;
+    SurfaceSimplification& operator=(SurfaceSimplification&&) noexcept;
+
+    // At most `work` steps (a point considered or a queued collapse looked
+    // at); true once the surface is finished.
+    bool Advance(size_t work);
+    // The finished surface, once.
+    WrittenSurface Take();
+
+private:
+    struct Job;
+    std::unique_ptr<Job> job_;
+};
 
 }  // namespace vh

@@ -219,6 +219,41 @@ TEST(SurfaceMemo, RemembersASurfaceOnlyForTheSameTerrainAndTolerance) {
     EXPECT_EQ(memo.Computations(), 5u);
 }
 
+// Spread over many small steps (as the view and the dialogs do between
+// frames), a simplification ends where one run in a piece does; a memo that
+// is asked for another surface midway lets the half-done one go.
+TEST(SurfaceMemo, ASimplificationInStepsEndsAsOneInAPiece) {
+    const vh::TerrainExport t = MakeField(25, 21, 128, vhtest::RoughHeights(4));
+    for (float tolerance : {8.0f, 48.0f}) {
+        const vh::WrittenSurface whole = vh::SimplifySurface(t.Field, t.Splits, tolerance, t.Grid);
+        for (size_t steps : {1, 37}) {
+            SCOPED_TRACE(testing::Message() << tolerance << " units, " << steps << " steps at a time");
+            vh::SurfaceSimplification job(t.Field, t.Splits, tolerance, t.Grid);
+            size_t calls = 1;
+            while (!job.Advance(steps)) ++calls;
+            EXPECT_GT(calls, 500 / steps);  // every point is considered at least
+            EXPECT_TRUE(SameMesh(job.Take(), whole));
+        }
+    }
+
+    vh::SurfaceMemo memo;
+    const vh::WrittenSurface at32 = vh::SimplifySurface(t.Field, t.Splits, 32, t.Grid);
+    EXPECT_FALSE(memo.Prepare(t.Field, t.Splits, 32, t.Grid, false, 10));
+    EXPECT_FALSE(memo.Prepare(t.Field, t.Splits, 16, t.Grid, false, 10));  // 32 goes
+    int calls = 0;
+    while (!memo.Prepare(t.Field, t.Splits, 32, t.Grid, false, 10)) ++calls;
+    EXPECT_GT(calls, 50);  // started again
+    EXPECT_EQ(memo.Computations(), 1u);
+    EXPECT_TRUE(SameMesh(memo.Simplified(t.Field, t.Splits, 32, t.Grid, false), at32));
+    EXPECT_TRUE(memo.Prepare(t.Field, t.Splits, 32, t.Grid, false, 0));
+    EXPECT_FALSE(memo.Prepare(t.Field, t.Splits, 16, t.Grid, true, 10));
+    const vh::WrittenSurface at16 = memo.Simplified(t.Field, t.Splits, 16, t.Grid, true);
+    EXPECT_EQ(memo.Computations(), 2u);
+    vh::WrittenSurface fresh = vh::SimplifySurface(t.Field, t.Splits, 16, t.Grid);
+    fresh.Polygons = vh::MergeCoplanar(fresh.Field, fresh.Polygons);
+    EXPECT_TRUE(SameMesh(at16, fresh));
+}
+
 TEST(GridPieces, TileTheSquaresWithRectanglesOfOnePlane) {
     for (const Case& c : Terrains()) {
         SCOPED_TRACE(c.Name);
