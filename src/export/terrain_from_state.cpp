@@ -4,6 +4,7 @@
 
 #include "core/rules.h"
 #include "export/compile_budget.h"
+#include "export/map_plan.h"
 
 namespace vh {
 
@@ -75,6 +76,17 @@ std::string BudgetText(const EditorState& s, const ExportSettings& x, const MapC
     std::string text = DescribeBudget(CompileBudget(terrain, CompileOptionsOf(c, x)));
     text.pop_back();  // the last line's break
     return text;
+}
+
+bool PrepareBudget(const EditorState& s, const ExportSettings& x, const MapChoices& c,
+                   std::chrono::microseconds slice) {
+    const CompileOptions o = CompileOptionsOf(c, x);
+    if (!(o.Simplify > 0)) return true;
+    RandomSource rnd = s.Rnd;
+    TerrainExport terrain;
+    std::string why;
+    return !MakeTerrainExport(s.Terrain, x, s.Brushes, s.Tools.Grid, rnd, &terrain, &why) ||
+           PrepareSurface(terrain, o, slice);
 }
 
 }  // namespace vh

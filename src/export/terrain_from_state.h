@@ -1,6 +1,7 @@
 // The one place where the map geometry reads the editor's records.
 #pragma once
 
+#include <chrono>
 #include <string>
 
 #include "core/editor_state.h"
@@ -25,5 +26,12 @@ inline bool TerrainExportFromState(const EditorState& s, RandomSource& rnd, Terr
 // copy), as DescribeBudget's lines without the last break, or why there is nothing to count. The
 // "Random" style draws from a copy of the editor's random source.
 std::string BudgetText(const EditorState& s, const ExportSettings& x, const MapChoices& c);
+
+// Works towards that budget for about `slice`: true once BudgetText (and
+// a plan or export with the same terrain, settings and choices) would not
+// have to simplify the surface. At once where nothing is simplified or there
+// is nothing to count; otherwise call again, a frame or a key later.
+bool PrepareBudget(const EditorState& s, const ExportSettings& x, const MapChoices& c,
+                   std::chrono::microseconds slice);
 
 }  // namespace vh

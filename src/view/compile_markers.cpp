@@ -54,6 +54,14 @@ const CompileMarks& CompileMarkCache::Marks(const EditorState& s) {
     // the button is released rather than halving the frame rate (and skip
     // comparing every point while at it).
     if ((valid_ && s.Stroke.ToolActive && s.Choices == choices_) || Same(s)) return marks_;
+    if (s.Choices.CompileReady) {
+        // Once the last slice is done, the marks come a frame later: one
+        // frame need not carry both.
+        const bool ready = PrepareBudget(s, s.Export, s.Choices, slice_);
+        const bool sliced = preparing_;
+        preparing_ = !ready;
+        if (!ready || sliced) return marks_;
+    }
     valid_ = true;
     ++computations_;
     points_ = s.Terrain.Points;

@@ -4,6 +4,7 @@
 // too slow for every frame, so a cache keeps them until their inputs change.
 #pragma once
 
+#include <chrono>
 #include <vector>
 
 #include "view/overlay.h"
@@ -24,16 +25,24 @@ CompileMarks ComputeCompileMarks(const EditorState& s);
 
 class CompileMarkCache {
 public:
+    // A simplified surface is worked out about `slice` a frame.
+    explicit CompileMarkCache(std::chrono::microseconds slice = std::chrono::milliseconds(8))
+        : slice_(slice) {}
+
     // The marks for s, worked out again only when the heights, locks, map
     // choices or export settings differ from the last call; heights changed
-    // by a tool wait for the end of its stroke.
+    // by a tool wait for the end of its stroke. Where the export simplifies
+    // the surface, the last marks stay while that goes on a slice a call
+    // (a second or so on the largest maps) rather than stall one frame.
     const CompileMarks& Marks(const EditorState& s);
     int Computations() const { return computations_; }
 
 private:
     bool Same(const EditorState& s) const;
 
+    std::chrono::microseconds slice_;
     bool valid_ = false;
+    bool preparing_ = false;  // the last call worked on a simplified surface
     int computations_ = 0;
     std::vector<TerrainPoint> points_;
     int perRow_ = 0, grid_ = 0;

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "export/spawn.h"
+#include "export/surface_memo.h"
 #include "support/terrain_fixture.h"
 #include "view/spawn_marker.h"
 
@@ -116,6 +117,36 @@ TEST_F(CompileMarkers, TheCacheWorksThemOutAgainOnlyWhenAnInputChanges) {
     for (vh::TerrainPoint& p : s.Terrain.Points) p.Height = 0;
     EXPECT_EQ(cache.Marks(s).LowSquares.size(), static_cast<size_t>(s.Terrain.SquareCount));
     EXPECT_FALSE(cache.Marks(s).Spawn);
+}
+
+// With a simplified surface to work out, the marks come a slice a frame:
+// the last ones stay meanwhile, and the new ones are those worked out at once.
+TEST(CompileMarkCache, ASimplifiedSurfaceComesASliceAFrame) {
+    vh::SharedSurfaceMemo().Forget();
+    vh::EditorState s;
+    vhtest::MakeTerrain(s, 33, 33, 128);
+    for (int p = 1; p <= s.Terrain.PointCount; ++p) s.Terrain.Points[p].Height = 48.0f * ((p * 7919) % 13);
+    s.Choices.CompileReady = true;
+    s.Choices.Simplify = 40;
+    s.Export.Headroom = 0;  // crosses wherever the simplified ground stands high
+    vh::view::CompileMarkCache cache(std::chrono::microseconds(1));
+    auto frames = [&] {
+        int n = 1;
+        for (const int before = cache.Computations(); cache.Computations() == before && n < 10000; ++n)
+            cache.Marks(s);
+        return n;
+    };
+    EXPECT_TRUE(cache.Marks(s).LowSquares.empty());
+    EXPECT_GT(frames(), 2);
+    const vh::view::CompileMarks first = cache.Marks(s);
+    EXPECT_FALSE(first.LowSquares.empty());
+    EXPECT_EQ(first.LowSquares, vh::view::ComputeCompileMarks(s).LowSquares);
+
+    for (vh::TerrainPoint& p : s.Terrain.Points) p.Height = -p.Height;
+    EXPECT_EQ(cache.Marks(s).LowSquares, first.LowSquares);  // the last ones, for now
+    EXPECT_GT(frames(), 2);
+    EXPECT_NE(cache.Marks(s).LowSquares, first.LowSquares);
+    EXPECT_EQ(cache.Marks(s).LowSquares, vh::view::ComputeCompileMarks(s).LowSquares);
 }
 
 }  // namespace
