@@ -4,7 +4,6 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -13,7 +12,6 @@
 #include <QVBoxLayout>
 
 #include "core/document.h"
-#include "export/terrain_from_state.h"
 
 namespace vh::ui {
 
@@ -155,6 +153,7 @@ QWidget* FrmExportOptions::CompileReadyBox() {
     spnSimplify_->setKeyboardTracking(false);
     lblBudget_ = Named(new QLabel, "lblBudget", nullptr);
     lblBudget_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    budget_ = new BudgetLabel(lblBudget_, services_.State());
 
     auto* box = new QGroupBox(QStringLiteral("Compile-Ready Options:"));
     auto* form = new QFormLayout(box);
@@ -169,11 +168,7 @@ QWidget* FrmExportOptions::CompileReadyBox() {
 }
 
 void FrmExportOptions::ShowBudget() {
-    // Simplifying a large map anew takes a moment: say so while it counts.
-    const bool slow = choices_.Simplify > 0;
-    if (slow) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    lblBudget_->setText(QString::fromStdString(BudgetText(services_.State(), working_, choices_)));
-    if (slow) QGuiApplication::restoreOverrideCursor();
+    budget_->Show(working_, choices_);
 }
 
 void FrmExportOptions::Show() {

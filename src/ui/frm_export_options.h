@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include "export/export_options_rules.h"
+#include "ui/budget_label.h"
 #include "ui/main_window_services.h"
 
 class QCheckBox;
@@ -43,6 +44,7 @@ private:
     QCheckBox *chkCompileReady_ = nullptr, *chkLight_ = nullptr, *chkMerge_ = nullptr, *chkDetail_ = nullptr;
     QDoubleSpinBox *spnHeadroom_ = nullptr, *spnSimplify_ = nullptr;
     QLabel* lblBudget_ = nullptr;
+    BudgetLabel* budget_ = nullptr;
     QPushButton *cmdOk_ = nullptr, *cmdCancel_ = nullptr;
 };
 

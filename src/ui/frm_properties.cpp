@@ -10,7 +10,7 @@
 #include "core/document.h"
 #include "core/rules.h"
 #include "core/walkability.h"
-#include "export/terrain_from_state.h"
+#include "ui/budget_label.h"
 #include "ui/frm_config_parts.h"
 
 namespace vh::ui {
@@ -120,7 +120,8 @@ FrmProperties::FrmProperties(EditorState& state, QWidget* parent) : QDialog(pare
     QGroupBox* compile = Frame(this, "frmCompile", "Compile Properties:", &grid);
     txtWad_ = Field(grid, 0, "txtWad", "Wad:", state_.Export.Wad);
     txtWad_->setToolTip(QStringLiteral("The texture wad a compile-ready export names in its worldspawn."));
-    lblBudget_ = Fact(grid, 1, "lblBudget", "Budget:", BudgetText(state_, state_.Export, state_.Choices));
+    lblBudget_ = Fact(grid, 1, "lblBudget", "Budget:", "");
+    (new BudgetLabel(lblBudget_, state_))->Show(state_.Export, state_.Choices);
     outer->addWidget(compile, 4, 0);
 
     AddOkeyCancel(this, outer, 5, [this] { Accept(); });

@@ -1,14 +1,17 @@
 // The compile-ready choices in Exportation Options and Properties: the
 // budget follows the working choices, Okey keeps them, Cancel drops them.
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <regex>
 
 #include "dialog_test_helpers.h"
+#include "export/surface_memo.h"
 #include "export/terrain_from_state.h"
 #include "fake_services_fixture.h"
 #include "support/terrain_fixture.h"
+#include "ui/budget_label.h"
 #include "ui/frm_export_options.h"
 #include "ui/frm_properties.h"
 
@@ -103,6 +106,44 @@ TEST(CompileReadyDialogs, PropertiesStoresTheWadAsASettingAndShowsTheBudget) {
     Click(d, "cmdOkey");
     EXPECT_EQ(s.Export.Wad, "/quake/id1/gfx/base.wad");
     EXPECT_TRUE(s.Doc.DocClean);  // the settings file keeps it, not the document
+}
+
+// A budget that needs a surface simplified says so and counts in slices
+// between events; the dialog can change its choices meanwhile.
+TEST(CompileReadyDialogs, ABudgetSimplifiesInSlicesBetweenEvents) {
+    vh::SharedSurfaceMemo().Forget();
+    vh::EditorState s;
+    vhtest::MakeTerrain(s, 33, 33, 128);
+    for (int p = 1; p <= s.Terrain.PointCount; ++p) s.Terrain.Points[p].Height = 48.0f * ((p * 7919) % 13);
+    vh::MapChoices simplified;
+    simplified.CompileReady = true;
+    simplified.Simplify = 40;
+    QLabel label;
+    // As short as can be: one slice does a few hundred steps, too few for
+    // the 1,089 points.
+    BudgetLabel budget(&label, s, std::chrono::microseconds(1));
+
+    budget.Show(s.Export, simplified);
+    EXPECT_TRUE(budget.Counting());
+    EXPECT_TRUE(label.text().startsWith("Counting")) << label.text().toStdString();
+    int slices = 0;
+    for (; budget.Counting() && slices < 10000; ++slices) QCoreApplication::processEvents();
+    EXPECT_GT(slices, 1);
+    EXPECT_EQ(label.text().toStdString(), vh::BudgetText(s, s.Export, simplified));
+    budget.Show(s.Export, simplified);  // remembered now
+    EXPECT_FALSE(budget.Counting());
+
+    // Another tolerance, then no simplifying at all before it is done: the
+    // label shows the last choices, at once.
+    simplified.Simplify = 24;
+    budget.Show(s.Export, simplified);
+    EXPECT_TRUE(budget.Counting());
+    simplified.Simplify = 0;
+    budget.Show(s.Export, simplified);
+    EXPECT_FALSE(budget.Counting());
+    EXPECT_EQ(label.text().toStdString(), vh::BudgetText(s, s.Export, simplified));
+    for (int i = 0; i < 2000; ++i) QCoreApplication::processEvents();  // the 24 units' slices are over
+    EXPECT_EQ(label.text().toStdString(), vh::BudgetText(s, s.Export, simplified));
 }
 
 }  // namespace
