@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <span>
 
 namespace vh {
 
@@ -56,10 +57,20 @@ private:
         const int d = (dr + 1) * 3 + (dc + 1);
         return d > 4 ? d - 1 : d;
     }
+    // The same for an edge known to be such a step, from the index
+    // difference alone (no division): every edge once the table is flat.
+    // Two columns wide, a step back along the row and one up and forward
+    // have the same difference, but no point has both neighbours, so the
+    // slot is still the edge's own.
+    int Step(int a, int b) const {
+        const int d = b - a, dr = d < -1 ? -1 : d > 1 ? 1 : 0, dc = d - dr * f_.Columns;
+        const int k = (dr + 1) * 3 + (dc + 1);
+        return k > 4 ? k - 1 : k;
+    }
     static uint64_t Key(int a, int b) { return (static_cast<uint64_t>(a) << 32) | static_cast<uint32_t>(b); }
     // The edge's slot, or the free slot where it would go.
     size_t Slot(int a, int b) const {
-        if (unit_) return static_cast<size_t>(a) * 8 + static_cast<size_t>(Direction(a, b));
+        if (unit_) return static_cast<size_t>(a) * 8 + static_cast<size_t>(Step(a, b));
         const uint64_t key = Key(a, b);
         size_t i = static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> 20) & mask_;
         while (keys_[i] != kEmpty && keys_[i] != key) i = (i + 1) & mask_;
@@ -75,27 +86,27 @@ private:
 
 class Merger {
 public:
-    Merger(const HeightField& f, const PolygonMesh& mesh) : f_(f), edges_(f, mesh) {
-        loops_.reserve(mesh.Size());
+    Merger(const HeightField& f, const PolygonMesh& mesh) : f_(f), mesh_(mesh), edges_(f, mesh) {
+        planes_.reserve(mesh.Size());
         for (size_t i = 0; i < mesh.Size(); ++i) {
             const auto poly = mesh[i];
-            loops_.emplace_back(poly.begin(), poly.end());
             planes_.push_back(PlaneOfPolygon(f, poly));
             for (size_t k = 0; k < poly.size(); ++k)
                 edges_.Set(poly[k], poly[(k + 1) % poly.size()], static_cast<int>(i));
         }
-        alive_.assign(loops_.size(), 1);
+        alive_.assign(mesh.Size(), 1);
+        grown_.assign(mesh.Size(), -1);
     }
 
     PolygonMesh Run() {
-        for (size_t p = 0; p < loops_.size(); ++p) {
+        for (size_t p = 0; p < mesh_.Size(); ++p) {
             if (!alive_[p]) continue;
             while (GrowOnce(static_cast<int>(p))) {
             }
         }
         PolygonMesh out;
-        for (size_t p = 0; p < loops_.size(); ++p)
-            if (alive_[p]) out.Add(loops_[p]);
+        for (size_t p = 0; p < mesh_.Size(); ++p)
+            if (alive_[p]) out.Add(Loop(static_cast<int>(p)));
         return out;
     }
 
@@ -109,14 +120,20 @@ private:
         return dx1 * dx2 + dz1 * dz2 > 0;
     }
 
+    // Polygon p as it stands: as given, until it grows.
+    std::span<const int> Loop(int p) const {
+        const int g = grown_[static_cast<size_t>(p)];
+        return g < 0 ? mesh_[static_cast<size_t>(p)] : std::span<const int>(loops_[static_cast<size_t>(g)]);
+    }
+
     bool GrowOnce(int p) {
-        const std::vector<int>& loop = loops_[static_cast<size_t>(p)];
+        const std::span<const int> loop = Loop(p);
         for (size_t k = 0; k < loop.size(); ++k) {
             const int a = loop[k], b = loop[(k + 1) % loop.size()];
             const int q = edges_.Get(b, a);
             if (q < 0 || q == p || !alive_[static_cast<size_t>(q)]) continue;
             bool coplanar = true;
-            for (int v : loops_[static_cast<size_t>(q)])
+            for (int v : Loop(q))
                 if (!(coplanar = Holds(f_, planes_[static_cast<size_t>(p)], v))) break;
             if (coplanar && TryMerge(p, q, k)) return true;
         }
@@ -126,8 +143,7 @@ private:
     // Joins q into p across p's edge k. The shared boundary of two convex
     // polygons is one straight chain; its inner corners disappear.
     bool TryMerge(int p, int q, size_t k) {
-        const std::vector<int>& P = loops_[static_cast<size_t>(p)];
-        const std::vector<int>& Q = loops_[static_cast<size_t>(q)];
+        const std::span<const int> P = Loop(p), Q = Loop(q);
         const long m = static_cast<long>(P.size()), n = static_cast<long>(Q.size());
         auto pAt = [&](long i) { return P[static_cast<size_t>(((i % m) + m) % m)]; };
         auto qAt = [&](long i) { return Q[static_cast<size_t>(((i % n) + n) % n)]; };
@@ -147,14 +163,22 @@ private:
         for (long i = jq + chain + 1; i < jq + n; ++i) merged.push_back(qAt(i));
         for (size_t i = 0; i < Q.size(); ++i) edges_.Set(Q[i], Q[(i + 1) % Q.size()], p);
         alive_[static_cast<size_t>(q)] = 0;
-        loops_[static_cast<size_t>(q)].clear();
-        loops_[static_cast<size_t>(p)] = std::move(merged);
+        int& g = grown_[static_cast<size_t>(p)];
+        if (g < 0) {
+            g = static_cast<int>(loops_.size());
+            loops_.push_back(std::move(merged));
+        } else {
+            loops_[static_cast<size_t>(g)] = std::move(merged);
+        }
         return true;
     }
 
     const HeightField& f_;
+    const PolygonMesh& mesh_;
     EdgeTable edges_;
+    // Grown polygons; most never grow on rough ground and stay in mesh_.
     std::vector<std::vector<int>> loops_;
+    std::vector<int> grown_;  // each polygon's place in loops_, or -1
     std::vector<GridPlane> planes_;
     std::vector<char> alive_;
 };

@@ -29,6 +29,9 @@ std::vector<Case> Terrains() {
                          SquareSplit::Forward)});
     cases.push_back({"rough \\", MakeField(21, 17, 128, vhtest::RoughHeights(1))});
     cases.push_back({"rough //", MakeField(17, 21, 128, vhtest::RoughHeights(2), SquareSplit::Forward)});
+    // The narrowest map: two points wide.
+    cases.push_back(
+        {"strip", MakeField(2, 14, 128, [](int c, int r) { return r < 6 ? 16.0f * c : 40.0f * (r % 3); })});
     Case mixed{"rough mixed with locks", MakeField(19, 19, 96, vhtest::RoughHeights(3, 96))};
     std::mt19937 gen(5);
     for (auto& s : mixed.T.Splits) s = gen() % 2 ? SquareSplit::Forward : SquareSplit::Backslash;
