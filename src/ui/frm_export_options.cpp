@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/document.h"
+#include "ui/budget_label.h"
 
 namespace vh::ui {
 

@@ -7,7 +7,6 @@
 #include <QDialog>
 
 #include "export/export_options_rules.h"
-#include "ui/budget_label.h"
 #include "ui/main_window_services.h"
 
 class QCheckBox;
@@ -17,6 +16,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace vh::ui {
+
+class BudgetLabel;
 
 class FrmExportOptions : public QDialog {
     Q_OBJECT
