@@ -1,5 +1,6 @@
 #include "export/surface_memo.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -30,7 +31,8 @@ bool SurfaceMemo::Key::Matches(const HeightField& f, const std::vector<SquareSpl
            SameBytes(Splits, splits);
 }
 
-SurfaceMemo::SurfaceMemo(size_t capacity) : capacity_(capacity) {}
+// At least the latest: Simplified() answers from it.
+SurfaceMemo::SurfaceMemo(size_t capacity) : capacity_(std::max<size_t>(capacity, 1)) {}
 SurfaceMemo::~SurfaceMemo() = default;
 
 const WrittenSurface* SurfaceMemo::Find(const HeightField& f, const std::vector<SquareSplit>& splits,
@@ -43,26 +45,18 @@ const WrittenSurface* SurfaceMemo::Find(const HeightField& f, const std::vector<
     return nullptr;
 }
 
-const WrittenSurface& SurfaceMemo::Keep(Key key, WrittenSurface simple) {
+void SurfaceMemo::Keep(Key key, WrittenSurface simple) {
     ++computations_;
     if (key.Merge) simple.Polygons = MergeCoplanar(simple.Field, simple.Polygons);
     entries_.push_front({std::move(key), std::move(simple)});
     if (entries_.size() > capacity_) entries_.pop_back();
-    return entries_.front().Surface;
 }
 
 WrittenSurface SurfaceMemo::Simplified(const HeightField& f, const std::vector<SquareSplit>& splits,
                                        float tolerance, float step, bool merge) {
-    if (const WrittenSurface* known = Find(f, splits, tolerance, step, merge)) return *known;
-    // Half done already: finish it rather than start again.
-    if (pending_ && pending_->For.Matches(f, splits, tolerance, step, merge)) {
-        while (!pending_->Work.Advance(SIZE_MAX)) {
-        }
-        const std::unique_ptr<Pending> done = std::move(pending_);
-        return Keep(std::move(done->For), done->Work.Take());
-    }
-    Key key{f.Columns, f.Rows, f.Heights, f.Locked, splits, tolerance, step, merge};
-    return Keep(std::move(key), SimplifySurface(f, splits, tolerance, step));
+    // All at once: finishes a half-done surface rather than starting again.
+    Prepare(f, splits, tolerance, step, merge, SIZE_MAX);
+    return entries_.front().Surface;
 }
 
 bool SurfaceMemo::Prepare(const HeightField& f, const std::vector<SquareSplit>& splits, float tolerance,

@@ -54,9 +54,11 @@ private:
     };
     struct Pending;
 
+    // The surface remembered, moved to the front; or null.
     const WrittenSurface* Find(const HeightField& f, const std::vector<SquareSplit>& splits, float tolerance,
                                float step, bool merge);
-    const WrittenSurface& Keep(Key key, WrittenSurface simple);
+    // Remembers a finished surface at the front, merged where the key asks.
+    void Keep(Key key, WrittenSurface simple);
 
     size_t capacity_;
     std::list<Entry> entries_;  // the latest first

@@ -68,11 +68,21 @@ bool MakeTerrainExport(const Terrain& t, const ExportSettings& x, const BrushTex
     return true;
 }
 
-std::string BudgetText(const EditorState& s, const ExportSettings& x, const MapChoices& c) {
+namespace {
+
+// The editor's terrain with the settings x, "Random" drawing from a copy of
+// the editor's random source so that counting does not change the map.
+bool BudgetTerrain(const EditorState& s, const ExportSettings& x, TerrainExport* out, std::string* why) {
     RandomSource rnd = s.Rnd;
+    return MakeTerrainExport(s.Terrain, x, s.Brushes, s.Tools.Grid, rnd, out, why);
+}
+
+}  // namespace
+
+std::string BudgetText(const EditorState& s, const ExportSettings& x, const MapChoices& c) {
     TerrainExport terrain;
     std::string why;
-    if (!MakeTerrainExport(s.Terrain, x, s.Brushes, s.Tools.Grid, rnd, &terrain, &why)) return why;
+    if (!BudgetTerrain(s, x, &terrain, &why)) return why;
     std::string text = DescribeBudget(CompileBudget(terrain, CompileOptionsOf(c, x)));
     text.pop_back();  // the last line's break
     return text;
@@ -82,11 +92,9 @@ bool PrepareBudget(const EditorState& s, const ExportSettings& x, const MapChoic
                    std::chrono::microseconds slice) {
     const CompileOptions o = CompileOptionsOf(c, x);
     if (!(o.Simplify > 0)) return true;
-    RandomSource rnd = s.Rnd;
     TerrainExport terrain;
     std::string why;
-    return !MakeTerrainExport(s.Terrain, x, s.Brushes, s.Tools.Grid, rnd, &terrain, &why) ||
-           PrepareSurface(terrain, o, slice);
+    return !BudgetTerrain(s, x, &terrain, &why) || PrepareSurface(terrain, o, slice);
 }
 
 }  // namespace vh
